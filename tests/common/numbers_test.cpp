@@ -1,0 +1,40 @@
+#include "common/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+TEST(Numbers, LeadingNumber) {
+  struct Case { const char* text; double value; };
+  const Case cases[] = {
+      {"1024", 1024},    {"1024.5", 1024.5}, {"2048kb", 2048}, {"  12", 12},  {"1 2", 12},
+      {"-5", -5},        {"- 5", -5},        {"+7", 7},        {"", 0},       {"abc", 0},
+      {".5", 0.5},       {"1.2.3", 1.2},     {"3e2", 300},     {"3e", 3},     {"12,5", 12},
+      {"\t42\t", 42},    {"-", 0},           {"1E+3x", 1000},
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(tavo::leadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(Numbers, RoundsHalvesToEven) {
+  const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14},
+                                             {1024.5, 1024}, {1025.5, 1026}, {0.49, 0}, {2.51, 3}};
+  for (auto [in, out] : cases) EXPECT_DOUBLE_EQ(tavo::roundHalfEven(in), out) << in;
+}
+
+TEST(Numbers, HoldersClampInsteadOfWrapping) {
+  EXPECT_EQ(tavo::readInt16("40000"), 32767);
+  EXPECT_EQ(tavo::readInt16("-40000"), -32768);
+  EXPECT_EQ(tavo::readInt16("1e30"), 32767);
+  EXPECT_EQ(tavo::readInt16("1e999"), 32767);  // infinity
+  EXPECT_EQ(tavo::readInt16("32767.4"), 32767);
+  EXPECT_EQ(tavo::readInt32("5000000000"), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(tavo::readInt32("2048kb"), 2048);
+}
+
+TEST(Numbers, CheckedReadingRefusesValuesBeyond32Bits) {
+  EXPECT_EQ(tavo::readInt32Checked("2147483647"), 2147483647);
+  EXPECT_EQ(tavo::readInt32Checked("-2147483648"), std::numeric_limits<std::int32_t>::min());
+  EXPECT_FALSE(tavo::readInt32Checked("2147483648").has_value());
+  EXPECT_FALSE(tavo::readInt32Checked("1e999").has_value());
+  EXPECT_EQ(tavo::readInt32Checked("letters"), 0);
+}
