@@ -1,0 +1,94 @@
+#pragma once
+// A rate log as the viewer holds it: the samples of one LogFile read into
+// memory, and the statistics of a range of them.
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <cstdint>
+#include <vector>
+
+namespace tavo {
+class RegionalFormat;
+}
+
+namespace tavo::logv {
+
+// One line of a log: the minute it ended and its mean rates in kbit/s.
+// Date and time are kept apart, as the wall-clock values the monitor wrote,
+// so no time-zone rule can move a sample.
+struct LogSample {
+  QDate date;
+  QTime time;
+  std::int32_t download = 0;
+  std::int32_t upload = 0;
+};
+
+// The samples of the log being shown, indexed from 1. The storage grows
+// 1000 samples at a time while reading and is trimmed to the count at the
+// end, so a long log costs few enlargements and keeps no spare room.
+class LogSampleArray {
+ public:
+  static constexpr std::int32_t kGrowth = 1000;
+
+  std::int32_t count() const { return static_cast<std::int32_t>(samples_.size()); }
+  std::int32_t capacity() const { return capacity_; }
+  // 1 <= index <= count()
+  const LogSample& at(std::int32_t index) const { return samples_[static_cast<std::size_t>(index - 1)]; }
+  bool contains(std::int32_t index) const { return index >= 1 && index <= count(); }
+
+  void ClearSamples();
+  void append(const LogSample& sample);
+  void trim();
+
+ private:
+  std::vector<LogSample> samples_;
+  std::int32_t capacity_ = 0;
+};
+
+// Statistics over the samples first..last. Indices, maxima, volumes (MB)
+// and means (kbit/s) as the labels show them.
+struct RangeStats {
+  std::int32_t last = 0;
+  std::int32_t first = 0;
+  std::int32_t count = 0;
+  std::int32_t downloadMax = 0;
+  std::int32_t uploadMax = 0;
+  std::int32_t downloadVolume = 0;
+  std::int32_t uploadVolume = 0;
+  std::int32_t downloadMean = 0;
+  std::int32_t uploadMean = 0;
+
+  bool operator==(const RangeStats&) const = default;
+};
+
+// The range of a whole log of sampleCount samples, its figures still 0.
+RangeStats WholeLogRange(std::int32_t sampleCount);
+
+// Fills the maxima, volumes and means of stats from the samples of its
+// range. The sums are 64-bit, so a long or fast log cannot overflow them;
+// an empty range (last < first, or count 0) gives 0 everywhere.
+void ComputeRangeStats(RangeStats& stats, const LogSampleArray& samples);
+
+// Megabytes of sum kbit/s-minutes (sum x 60 / 8192, halves to even), and the
+// mean of sum over count (0 over no sample); both clamped into 32 bits.
+std::int32_t volumeFromRateSum(std::int64_t sum);
+std::int32_t meanFromRateSum(std::int64_t sum, std::int32_t count);
+
+enum class ReadOutcome {
+  Read,     // the file was read (it may hold no sample)
+  Missing,  // no file at the path, or one that cannot be opened
+};
+
+struct ReadLogResult {
+  ReadOutcome outcome = ReadOutcome::Missing;
+  // Non-empty lines left out: fewer than three fields, a first field that is
+  // not a date-time under the regional settings, or a rate beyond 32 bits.
+  std::int32_t skippedLines = 0;
+};
+
+// Reads the log at path into samples (emptied first). Lines of length 0
+// are passed over; each readable line becomes one sample; fields after the
+// third are ignored; a rate that is not a number reads as 0.
+ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples);
+
+}  // namespace tavo::logv
