@@ -184,6 +184,8 @@ QString RegionalFormat::hourMinute(const QTime& t) const {
   return QString::number(t.hour()) + timeSep_ + two(t.minute());
 }
 
+QString RegionalFormat::timeOfDay(const QTime& t) const { return locale_.toString(t, timeFormat_); }
+
 QString RegionalFormat::oneDecimal(double value) const {
   const double r = std::round(value * 10.0) / 10.0;
   QString s = locale_.toString(r, 'f', 1);

@@ -35,6 +35,9 @@ class RegionalFormat {
   QString dayHourMinuteShort(const QDateTime& dt) const;
   // "h:mm" with the regional time separator.
   QString hourMinute(const QTime& t) const;
+  // The time of day in the regional time format with seconds, as the
+  // time part of dateTimeText: 14:05:33 under French settings.
+  QString timeOfDay(const QTime& t) const;
 
   // One decimal in the regional number format, without a trailing zero:
   // 12 -> "12", 12.5 -> "12,5" under French settings.

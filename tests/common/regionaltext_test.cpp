@@ -58,6 +58,8 @@ TEST(RegionalText, FixedPatterns) {
   EXPECT_EQ(fr.dayHourMinute(QDateTime(QDate(2026, 12, 8), QTime(9, 5))), "08/12/26 -- 09:05");
   EXPECT_EQ(fr.dayHourMinuteShort(QDateTime(QDate(2026, 12, 8), QTime(9, 5))), "08/12/26 -- 9:05");
   EXPECT_EQ(fr.hourMinute(QTime(14, 7)), "14:07");
+  EXPECT_EQ(fr.timeOfDay(QTime(14, 5, 33)), "14:05:33");
+  EXPECT_EQ(de.timeOfDay(QTime(9, 5, 3)), "09:05:03");
 }
 
 TEST(RegionalText, OneDecimal) {
