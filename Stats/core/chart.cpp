@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace tavo::stats {
 
 namespace {
@@ -42,7 +45,8 @@ void ChartSurface::line(int x1, int y1, int x2, int y2, const QColor& color) {
 
 void ChartSurface::filledBox(int x1, int y1, int x2, int y2, const QColor& color) {
   QPainter p(&image_);
-  p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized(), color);
+  // Built by hand: QRect::normalized() loses a pixel row on swapped corners.
+  p.fillRect(QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1), color);
 }
 
 void ChartSurface::circle(int cx, int cy, int r, const QColor& color) {
