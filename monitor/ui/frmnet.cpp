@@ -1,0 +1,268 @@
+#include "monitor/ui/frmnet.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <cmath>
+
+namespace tavo::monitor {
+
+void SetWindowAlpha(QWidget* window, int opacity) {
+  if (!window) return;
+  window->setWindowOpacity(std::clamp(opacity, 0, 255) / 255.0);
+}
+
+// Paints the frame and the bars of the mini graph over the skin picture;
+// the mouse goes through it to what lies below.
+class frmNet::GraphLayer : public QWidget {
+ public:
+  explicit GraphLayer(frmNet* owner) : QWidget(owner), owner_(owner) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(owner_->color_);
+    const QRect& r = owner_->shape1_;
+    if (r.width() > 0 && r.height() > 0) p.drawRect(r.adjusted(0, 0, -1, -1));
+    for (const Bar& bar : owner_->bars_) {
+      const int rows = int(std::lround(std::clamp(bar.height(), 0.0, double(kGraphHeight) * 4)));
+      if (rows <= 0) continue;
+      // The bar covers the rows just above its base.
+      p.drawLine(bar.x, bar.y1 - rows, bar.x, bar.y1 - 1);
+    }
+  }
+
+ private:
+  frmNet* owner_;
+};
+
+frmNet::frmNet(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmNet"));
+  setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setWindowTitle(QStringLiteral("Tavo"));
+  setMouseTracking(true);
+
+  imgSkin = new QLabel(this);
+  imgSkin->setObjectName(QStringLiteral("imgSkin"));
+  graphLayer_ = new GraphLayer(this);
+
+  auto makeLabel = [this](const char* name, Qt::Alignment align, int w, int h) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(align | Qt::AlignTop);
+    label->resize(w, h);
+    return label;
+  };
+  lblUL = makeLabel("lblUL", Qt::AlignRight, kRateLabelWidth, kRateLabelHeight);
+  lblDL = makeLabel("lblDL", Qt::AlignRight, kRateLabelWidth, kRateLabelHeight);
+  lblMore = makeLabel("lblMore", Qt::AlignHCenter, kSetLabelWidth, kSetLabelHeight);
+  lblMore->setText(QStringLiteral("set"));
+  lblMore->setCursor(Qt::PointingHandCursor);
+  lblGraphe = makeLabel("lblGraphe", Qt::AlignLeft, kGraphWidth + 2, kGraphHeight + 2);
+
+  for (QWidget* w : {static_cast<QWidget*>(imgSkin), static_cast<QWidget*>(lblUL),
+                     static_cast<QWidget*>(lblDL), static_cast<QWidget*>(lblMore),
+                     static_cast<QWidget*>(lblGraphe)}) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
+
+  picDefaultSkin_ = makeBuiltinSkinImage();
+  clearBars();
+}
+
+void frmNet::showPicture(const QImage& image) {
+  imgSkin->setPixmap(QPixmap::fromImage(image));
+  imgSkin->setGeometry(0, 0, image.width(), image.height());
+}
+
+void frmNet::LoadDefaultSkin(const QString& skinDescriptorFile) {
+  if (skinDescriptorFile != u"default") return;
+  picSkin_ = picDefaultSkin_;
+  showPicture(picSkin_);
+  setBuiltinValues(layout_);
+}
+
+bool frmNet::LoadSkinDescriptor(const QString& skinDescriptorFile, const QString& skinsFolder) {
+  if (skinDescriptorFile == u"default") return true;
+  if (picSkin_.isNull()) {
+    // Nothing shown yet: a descriptor that cannot be used, or lacks some
+    // values, leaves the built-in skin rather than an empty layout.
+    picSkin_ = picDefaultSkin_;
+    showPicture(picSkin_);
+    setBuiltinValues(layout_);
+  }
+  const auto pairs = readSkinDescriptor(skinDescriptorFile);
+  if (!pairs) return false;
+  applyDescriptorPairs(layout_, *pairs);
+  if (!layout_.SkinBitmapFile.isEmpty()) {
+    if (auto image = loadSkinBitmap(skinsFolder + u'/' + layout_.SkinBitmapFile)) {
+      picSkin_ = *image;
+      showPicture(picSkin_);
+    }
+  }
+  return true;
+}
+
+void frmNet::ApplySkin() {
+  if (picSkin_.isNull()) {
+    picSkin_ = picDefaultSkin_;
+    showPicture(picSkin_);
+  }
+  // 1. colour of texts, bars and frame
+  color_ = layout_.color();
+  for (QLabel* label : {lblUL, lblDL, lblMore}) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color_);
+    label->setPalette(pal);
+  }
+  // 2.-4. size and shape
+  hide();
+  clearMask();
+  setFixedSize(picSkin_.size());
+  region_ = RegionFromBitmap(picSkin_);
+  if (region_) setMask(*region_);
+  graphLayer_->setGeometry(rect());
+
+  const QString fallback = QApplication::font().family();
+  auto place = [&](QLabel* label, int left, int top, const QString& font, std::int16_t size) {
+    label->move(left, top);
+    label->setFont(skinFont(label->font(), font, size, fallback));
+  };
+  // 5.-7. labels: right edges for the figures, centre for "set"; the width
+  // used is the one before the font changes.
+  place(lblDL, layout_.DLLabelX - lblDL->width(), layout_.DLLabelY, layout_.DLLabelFont, layout_.DLLabelFontsize);
+  place(lblUL, layout_.ULLabelX - lblUL->width(), layout_.ULLabelY, layout_.ULLabelFont, layout_.ULLabelFontsize);
+  place(lblMore, layout_.SetLabelX - lblMore->width() / 2, layout_.SetLabelY, layout_.SetLabelFont,
+        layout_.SetLabelFontsize);
+  // 8. frame and hover area one pixel outside the bars on every side
+  shape1_ = QRect(layout_.GraphX - 1, layout_.GraphY - 1, kGraphWidth + 2, kGraphHeight + 2);
+  lblGraphe->setGeometry(shape1_);
+  // 9. bars keep their heights and move with the graph
+  for (int i = 0; i < kBars; ++i) {
+    const double height = bars_[i].height();
+    bars_[i].x = layout_.GraphX + (kBars - 1) - i;
+    bars_[i].y1 = layout_.GraphY + kGraphHeight;
+    bars_[i].y2 = bars_[i].y1 - height;
+  }
+  imgSkin->lower();
+  graphLayer_->raise();
+  lblUL->raise();
+  lblDL->raise();
+  lblMore->raise();
+  lblGraphe->raise();
+  graphLayer_->update();
+  // 10.
+  show();
+}
+
+void frmNet::setBarHeight(int i, double height) {
+  if (i < 0 || i >= kBars) return;
+  bars_[i].y2 = bars_[i].y1 - std::max(0.0, height);
+  graphLayer_->update();
+}
+
+void frmNet::clearBars() {
+  for (Bar& bar : bars_) bar.y2 = bar.y1;
+  if (graphLayer_) graphLayer_->update();
+}
+
+void frmNet::underlineDirection(bool download) {
+  QFont dl = lblDL->font();
+  dl.setUnderline(download);
+  lblDL->setFont(dl);
+  QFont ul = lblUL->font();
+  ul.setUnderline(!download);
+  lblUL->setFont(ul);
+}
+
+void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
+  if (button & Qt::RightButton) {
+    if (hooks_.minimizeAllMode && hooks_.minimizeAllMode()) {
+      if (hooks_.requestShowDesktop) hooks_.requestShowDesktop();
+      return;
+    }
+    // Hidden, the window comes back only through the tray icon: without a
+    // notification area it must stay, so only the others are put away.
+    if (hooks_.trayAvailable && hooks_.trayAvailable()) {
+      hide();
+    } else if (hooks_.requestShowDesktop) {
+      hooks_.requestShowDesktop();
+    }
+    return;
+  }
+  dragArmed_ = true;
+  manualDrag_ = false;
+  dragStartGlobal_ = QCursor::pos();  // the press event gives the exact point
+  dragStartPos_ = pos();
+}
+
+void frmNet::beginDrag(const QPoint& globalPos) {
+  if (!dragArmed_ || manualDrag_) return;
+  if ((globalPos - dragStartGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
+  QWindow* handle = windowHandle();
+  if (handle && handle->startSystemMove()) {
+    dragArmed_ = false;
+    return;
+  }
+  manualDrag_ = true;
+}
+
+bool frmNet::eventFilter(QObject* watched, QEvent* event) {
+  const bool skinPart = watched == imgSkin || watched == lblUL || watched == lblDL || watched == lblGraphe;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* e = static_cast<QMouseEvent*>(event);
+      if (watched == lblMore) return true;  // its action comes with the release
+      if (!skinPart) break;
+      HandleSkinMouseDown(e->button());
+      if (e->button() == Qt::LeftButton) dragStartGlobal_ = e->globalPosition().toPoint();
+      return true;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (!skinPart) break;
+      dragArmed_ = manualDrag_ = false;
+      if (hooks_.drawHoursGraph) hooks_.drawHoursGraph();
+      return true;
+    case QEvent::MouseMove: {
+      auto* e = static_cast<QMouseEvent*>(event);
+      const QPoint global = e->globalPosition().toPoint();
+      if (dragArmed_ && (e->buttons() & Qt::LeftButton)) {
+        beginDrag(global);
+        if (manualDrag_) move(dragStartPos_ + (global - dragStartGlobal_));
+        return true;
+      }
+      if (watched == lblGraphe) {
+        if (!(hooks_.bubbleShown && hooks_.bubbleShown()) && hooks_.armBubble) hooks_.armBubble();
+      } else if (hooks_.hideBubble) {
+        hooks_.hideBubble();
+      }
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      dragArmed_ = manualDrag_ = false;
+      auto* e = static_cast<QMouseEvent*>(event);
+      if (watched == lblMore && e->button() == Qt::LeftButton && lblMore->rect().contains(e->position().toPoint())) {
+        if (hooks_.showSettings) hooks_.showSettings();
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmNet::mouseMoveEvent(QMouseEvent* event) {
+  if (hooks_.hideBubble) hooks_.hideBubble();
+  QWidget::mouseMoveEvent(event);
+}
+
+}  // namespace tavo::monitor

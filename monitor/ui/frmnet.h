@@ -1,0 +1,113 @@
+#pragma once
+// The main window: the skinned, frameless, always-on-top window with the
+// two rate figures, the "set" label and the 60-bar mini graph. Everything
+// is done with the mouse; what the clicks lead to outside this window is
+// reached through Hooks, so the window knows nothing of the engine.
+#include "monitor/ui/skinlayout.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace tavo::monitor {
+
+// Opacity of a window, 0 invisible to 255 opaque.
+void SetWindowAlpha(QWidget* window, int opacity);
+
+class frmNet : public QWidget {
+  Q_OBJECT
+ public:
+  struct Hooks {
+    std::function<bool()> minimizeAllMode;     // optMinAll on
+    std::function<bool()> trayAvailable;       // a notification area exists
+    std::function<bool()> requestShowDesktop;  // "minimise all but Tavo"
+    std::function<void()> showSettings;        // "set" clicked
+    std::function<void()> drawHoursGraph;      // double click
+    std::function<bool()> bubbleShown;
+    std::function<void()> armBubble;  // pointer over the mini graph: start the hover timer
+    std::function<void()> hideBubble;
+  };
+
+  // One bar of the mini graph: a vertical line at column x from its base
+  // y1 up to y2 (y2 < y1); its height y1 - y2 in pixels need not be whole.
+  struct Bar {
+    int x = 0;
+    int y1 = 0;
+    double y2 = 0;
+    double height() const { return y1 - y2; }
+  };
+
+  explicit frmNet(QWidget* parent = nullptr);
+
+  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
+  // Loaders: each acts only for its kind of SkinDescriptorFile value.
+  void LoadDefaultSkin(const QString& skinDescriptorFile);
+  // Returns false when the descriptor could not be used: the skin shown
+  // before stays (the built-in one when none was loaded yet).
+  bool LoadSkinDescriptor(const QString& skinDescriptorFile, const QString& skinsFolder);
+  void ApplySkin();
+
+  void HandleSkinMouseDown(Qt::MouseButton button);
+
+  const SkinLayout& skinLayout() const { return layout_; }
+  const QImage& picSkin() const { return picSkin_; }
+  const QImage& picDefaultSkin() const { return picDefaultSkin_; }
+  // The window's shape; nothing when the window is a plain rectangle.
+  const std::optional<QRegion>& shapeRegion() const { return region_; }
+
+  // Mini graph: bar 0 is the newest, rightmost one.
+  static constexpr int kBars = kGraphWidth;
+  const Bar& bar(int i) const { return bars_[i]; }
+  void setBarHeight(int i, double height);
+  void clearBars();  // every bar empty: its top on its base
+  QRect shape1Rect() const { return shape1_; }
+  QColor skinColor() const { return color_; }
+
+  // Which figure carries the underline: the direction the mini graph shows.
+  void underlineDirection(bool download);
+
+  QLabel* imgSkin = nullptr;
+  QLabel* lblUL = nullptr;
+  QLabel* lblDL = nullptr;
+  QLabel* lblMore = nullptr;
+  QLabel* lblGraphe = nullptr;
+
+  // Label sizes of the design; the skin gives only their anchors.
+  static constexpr int kRateLabelWidth = 80;
+  static constexpr int kRateLabelHeight = 14;
+  static constexpr int kSetLabelWidth = 30;
+  static constexpr int kSetLabelHeight = 14;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  class GraphLayer;
+  void showPicture(const QImage& image);
+  void beginDrag(const QPoint& globalPos);
+
+  Hooks hooks_;
+  SkinLayout layout_;
+  QImage picSkin_;
+  QImage picDefaultSkin_;
+  std::optional<QRegion> region_;
+  std::array<Bar, kBars> bars_{};
+  QRect shape1_;
+  QColor color_;
+  GraphLayer* graphLayer_ = nullptr;
+  // A left press arms a drag; the window follows the pointer once it moves,
+  // through the window manager when it offers that, else by hand.
+  bool dragArmed_ = false;
+  bool manualDrag_ = false;
+  QPoint dragStartGlobal_;
+  QPoint dragStartPos_;
+};
+
+}  // namespace tavo::monitor

@@ -1,0 +1,516 @@
+#include "monitor/ui/frmsettings.h"
+
+#include "common/numbers.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace tavo::monitor {
+
+QString clampDLLimitText(const QString& text) {
+  QString result = text;
+  if (leadingNumber(result) > kMaxDLLimit) result = QString::number(kMaxDLLimit);
+  if (leadingNumber(result) < kMinDLLimit) result = QString::number(kMinDLLimit);
+  return result;
+}
+
+namespace {
+
+template <typename W>
+W* named(W* widget, const char* name) {
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QGroupBox* frame(const char* name, const char* title) {
+  return named(new QGroupBox(QString::fromUtf8(title)), name);
+}
+
+}  // namespace
+
+QPixmap makeTrayPicture(int side) {
+  QPixmap pix(side, side);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(110, 72, 38), side / 10.0));
+  p.setBrush(QColor(222, 200, 158));
+  p.drawEllipse(QRectF(1, 1, side - 2, side - 2));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(60, 0, 150));
+  const double w = side / 8.0;
+  const double base = side * 0.75;
+  const double heights[] = {0.2, 0.45, 0.3, 0.55};
+  for (int i = 0; i < 4; ++i)
+    p.drawRect(QRectF(side * 0.22 + i * w * 1.5, base - heights[i] * side, w, heights[i] * side));
+  return pix;
+}
+
+QPixmap makeHelpPicture(int side) {
+  QPixmap pix(side, side);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 90, 170));
+  p.drawEllipse(QRectF(0, 0, side, side));
+  p.setPen(Qt::white);
+  QFont f = p.font();
+  f.setBold(true);
+  f.setPixelSize(side * 3 / 4);
+  p.setFont(f);
+  p.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QStringLiteral("?"));
+  return pix;
+}
+
+QPixmap makeQuitPicture(int side) {
+  QPixmap pix(side, side);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(190, 30, 30));
+  p.drawEllipse(QRectF(0, 0, side, side));
+  p.setPen(QPen(Qt::white, side / 8.0));
+  const double m = side * 0.3;
+  p.drawLine(QPointF(m, m), QPointF(side - m, side - m));
+  p.drawLine(QPointF(side - m, m), QPointF(m, side - m));
+  return pix;
+}
+
+frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmSettings"));
+  setWindowTitle(designSettingsCaption());
+
+  tabOptions = named(new QTabBar, "tabOptions");
+  tabOptions->setExpanding(false);
+  pages = named(new QStackedWidget, "pages");
+  fTab[0] = named(new QWidget, "fTab0");
+  fTab[1] = named(new QWidget, "fTab1");
+  pages->addWidget(fTab[0]);
+  pages->addWidget(fTab[1]);
+
+  // Page 1: update check, skins, translucency, right click.
+  frameUpdate = frame("frameUpdate", "Update");
+  chkUpdate = named(new QCheckBox, "chkUpdate");
+  (new QVBoxLayout(frameUpdate))->addWidget(chkUpdate);
+
+  frameSkins = frame("frameSkins", "Skins");
+  filelistSkins = named(new QListWidget, "filelistSkins");
+  filelistSkins->setMinimumHeight(70);
+  cmdChangeSkin = named(new QPushButton, "cmdChangeSkin");
+  cmdDefaultSkin = named(new QPushButton, "cmdDefaultSkin");
+  {
+    auto* l = new QHBoxLayout(frameSkins);
+    l->addWidget(filelistSkins, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdChangeSkin);
+    buttons->addWidget(cmdDefaultSkin);
+    buttons->addStretch();
+    l->addLayout(buttons);
+  }
+
+  frameTransp = frame("frameTransp", "");
+  scrTransp = named(new QScrollBar(Qt::Horizontal), "scrTransp");
+  scrTransp->setRange(0, 255);
+  scrTransp->setValue(255);
+  scrTransp->setTracking(true);
+  (new QVBoxLayout(frameTransp))->addWidget(scrTransp);
+
+  frameVarious = frame("frameVarious", "");
+  optMinAll = named(new QRadioButton, "optMinAll");
+  optMinTavo = named(new QRadioButton, "optMinTavo");
+  {
+    auto* l = new QVBoxLayout(frameVarious);
+    l->addWidget(optMinAll);
+    l->addWidget(optMinTavo);
+  }
+  {
+    auto* l = new QVBoxLayout(fTab[0]);
+    l->addWidget(frameUpdate);
+    l->addWidget(frameSkins);
+    l->addWidget(frameTransp);
+    l->addWidget(frameVarious);
+    l->addStretch();
+  }
+
+  // Page 2: mini graph, display, rate log, interface.
+  frameGraph = frame("frameGraph", "");
+  optDL = named(new QRadioButton(QStringLiteral("Download")), "optDL");
+  optUL = named(new QRadioButton(QStringLiteral("Upload")), "optUL");
+  Label2 = named(new QLabel, "Label2");
+  txtDLLimit = named(new QLineEdit(QStringLiteral("1024")), "txtDLLimit");
+  txtDLLimit->setMaximumWidth(80);
+  Label4 = named(new QLabel, "Label4");
+  cmbGraphDelay = named(new QComboBox, "cmbGraphDelay");
+  cmbGraphDelay->addItem(QStringLiteral("1 minute"), 1);
+  cmbGraphDelay->addItem(QStringLiteral("60 minutes"), 60);
+  cmdUpdateGRaph = named(new QPushButton, "cmdUpdateGRaph");
+  {
+    auto* l = new QVBoxLayout(frameGraph);
+    auto* dir = new QHBoxLayout;
+    dir->addWidget(optDL);
+    dir->addWidget(optUL);
+    dir->addStretch();
+    l->addLayout(dir);
+    auto* y = new QHBoxLayout;
+    y->addWidget(Label2);
+    y->addWidget(txtDLLimit);
+    y->addStretch();
+    l->addLayout(y);
+    auto* x = new QHBoxLayout;
+    x->addWidget(Label4);
+    x->addWidget(cmbGraphDelay);
+    x->addStretch();
+    l->addLayout(x);
+    l->addWidget(cmdUpdateGRaph, 0, Qt::AlignRight);
+  }
+
+  FrameCounters = frame("FrameCounters", "");
+  optInbits = named(new QRadioButton, "optInbits");
+  optInBytes = named(new QRadioButton, "optInBytes");
+  optCumul = named(new QRadioButton, "optCumul");
+  optMean = named(new QRadioButton, "optMean");
+  cmdReset = named(new QPushButton, "cmdReset");
+  {
+    auto* l = new QVBoxLayout(FrameCounters);
+    for (QWidget* w : {optInbits, optInBytes, optCumul, optMean}) l->addWidget(w);
+    l->addWidget(cmdReset, 0, Qt::AlignRight);
+  }
+
+  frameLog = frame("frameLog", "");
+  chkLogging = named(new QCheckBox, "chkLogging");
+  cmdLogFile = named(new QPushButton, "cmdLogFile");
+  label13 = named(new QLabel, "label13");
+  lblLogFile = named(new QLabel(QStringLiteral("----")), "lblLogFile");
+  {
+    auto* l = new QVBoxLayout(frameLog);
+    auto* top = new QHBoxLayout;
+    top->addWidget(chkLogging);
+    top->addStretch();
+    top->addWidget(cmdLogFile);
+    l->addLayout(top);
+    auto* now = new QHBoxLayout;
+    now->addWidget(label13);
+    now->addWidget(lblLogFile, 1);
+    l->addLayout(now);
+  }
+
+  frameInface = frame("frameInface", "");
+  cmdInterface = named(new QPushButton, "cmdInterface");
+  lblInterface = named(new QLabel, "lblInterface");
+  lblInterface->setWordWrap(true);
+  {
+    auto* l = new QHBoxLayout(frameInface);
+    l->addWidget(lblInterface, 1);
+    l->addWidget(cmdInterface);
+  }
+  {
+    auto* l = new QVBoxLayout(fTab[1]);
+    l->addWidget(frameGraph);
+    l->addWidget(FrameCounters);
+    l->addWidget(frameLog);
+    l->addWidget(frameInface);
+    l->addStretch();
+  }
+
+  // Outside the pages.
+  frameNet = frame("frameNet", "Internet");
+  lblFindSkins = named(new QLabel, "lblFindSkins");
+  lblFindSkins->setCursor(Qt::PointingHandCursor);
+  QPalette link = lblFindSkins->palette();
+  link.setColor(QPalette::WindowText, QColor(0, 0, 192));
+  lblFindSkins->setPalette(link);
+  (new QVBoxLayout(frameNet))->addWidget(lblFindSkins);
+  cmdHelp = named(new QPushButton, "cmdHelp");
+  Picture10 = named(new QLabel, "Picture10");
+  Picture10->setPixmap(makeHelpPicture());
+  Picture10->setCursor(Qt::PointingHandCursor);
+  cmdQuit = named(new QPushButton, "cmdQuit");
+  picQuit = named(new QLabel, "picQuit");
+  picQuit->setPixmap(makeQuitPicture());
+  picQuit->setCursor(Qt::PointingHandCursor);
+  Picture1 = named(new QLabel(this), "Picture1");
+  Picture1->setPixmap(makeTrayPicture());
+  Picture1->hide();
+
+  auto* main = new QVBoxLayout(this);
+  main->addWidget(tabOptions);
+  main->addWidget(pages);
+  main->addWidget(frameNet);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Picture10);
+  bottom->addWidget(cmdHelp);
+  bottom->addStretch();
+  bottom->addWidget(cmdQuit);
+  bottom->addWidget(picQuit);
+  main->addLayout(bottom);
+
+  groupDisplay_ = new QButtonGroup(this);
+  for (QRadioButton* b : {optInbits, optInBytes, optCumul, optMean}) groupDisplay_->addButton(b);
+  groupDirection_ = new QButtonGroup(this);
+  groupDirection_->addButton(optDL);
+  groupDirection_->addButton(optUL);
+  groupRightClick_ = new QButtonGroup(this);
+  groupRightClick_->addButton(optMinAll);
+  groupRightClick_->addButton(optMinTavo);
+
+  // The tray menu lives here but is only ever popped up.
+  mnuInTray = named(new QMenu(this), "mnuInTray");
+  auto action = [this](const char* name) {
+    auto* a = named(new QAction(mnuInTray), name);
+    mnuInTray->addAction(a);
+    return a;
+  };
+  mnuMinimizeTavo = action("mnuMinimizeTavo");
+  mnuMinimizeAll = action("mnuMinimizeAll");
+  mnuSettings = action("mnuSettings");
+  mnuBig = action("mnuBig");
+  mnuStats = action("mnuStats");
+  mnuLogViewer = action("mnuLogViewer");
+  mnuLogViewer->setText(QStringLiteral("Log Viewer"));
+  mnuQuit = action("mnuQuit");
+  mnuInTray->setDefaultAction(mnuMinimizeTavo);
+
+  // Starting state of the controls.
+  optDL->setChecked(true);
+  optInBytes->setChecked(true);
+  optMinAll->setChecked(true);
+  cmbGraphDelay->setCurrentIndex(0);
+  cmdLogFile->setEnabled(false);
+
+  connect(tabOptions, &QTabBar::tabBarClicked, this, [this](int index) {
+    if (index >= 0) tabOptions_Click(index);
+  });
+  connect(tabOptions, &QTabBar::currentChanged, this, [this](int index) {
+    if (index >= 0) tabOptions_Click(index);
+  });
+  txtDLLimit->installEventFilter(this);
+  connect(cmdUpdateGRaph, &QPushButton::clicked, this, &frmSettings::cmdUpdateGRaph_Click);
+  connect(chkLogging, &QCheckBox::toggled, this, &frmSettings::chkLogging_Click);
+  connect(cmdLogFile, &QPushButton::clicked, this, [this] {
+    // The twin of the detailed graph window's button: a new log file.
+    if (chkLogging->isChecked() && hooks_.StartNewLogFile) setLogFileText(hooks_.StartNewLogFile(true));
+  });
+  connect(cmdInterface, &QPushButton::clicked, this, &frmSettings::cmdInterface_Click);
+  connect(cmdReset, &QPushButton::clicked, this, &frmSettings::cmdReset_Click);
+  connect(cmdChangeSkin, &QPushButton::clicked, this, &frmSettings::cmdChangeSkin_Click);
+  connect(cmdDefaultSkin, &QPushButton::clicked, this, &frmSettings::cmdDefaultSkin_Click);
+  connect(cmdHelp, &QPushButton::clicked, this, &frmSettings::cmdHelp_Click);
+  connect(cmdQuit, &QPushButton::clicked, this, &frmSettings::cmdQuit_Click);
+  connect(scrTransp, &QScrollBar::valueChanged, this, &frmSettings::scrTransp_Change);
+  connect(optDL, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optDL_Click();
+  });
+  connect(optUL, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) optUL_Click();
+  });
+  for (QLabel* clickable : {lblFindSkins, Picture10, picQuit}) clickable->installEventFilter(this);
+
+  Form_Load();
+}
+
+void frmSettings::Form_Load() {
+  while (tabOptions->count()) tabOptions->removeTab(0);
+  tabOptions->addTab(designTabCaption(0));
+  tabOptions->addTab(designTabCaption(1));
+  tabOptions->setCurrentIndex(0);
+  pages->setCurrentIndex(0);
+}
+
+void frmSettings::tabOptions_Click(int tabIndex) {
+  if (tabIndex < 0 || tabIndex > 1) return;
+  if (tabOptions->currentIndex() != tabIndex) tabOptions->setCurrentIndex(tabIndex);
+  pages->setCurrentIndex(tabIndex);
+}
+
+void frmSettings::setOption(QRadioButton* option, bool on) {
+  if (option->isChecked() == on) return;
+  if (on) {
+    option->setChecked(true);
+    return;
+  }
+  QButtonGroup* group = option->group();
+  const bool exclusive = group && group->exclusive();
+  if (group) group->setExclusive(false);
+  option->setChecked(false);
+  if (group) group->setExclusive(exclusive);
+}
+
+void frmSettings::setSkinsFolder(const QString& folder) {
+  skinsFolder_ = folder;
+  refreshSkinList();
+}
+
+void frmSettings::refreshSkinList() {
+  const QString selected = filelistSkins->currentItem() ? filelistSkins->currentItem()->text() : QString();
+  filelistSkins->clear();
+  if (skinsFolder_.isEmpty()) return;
+  const QStringList names =
+      QDir(skinsFolder_).entryList({QStringLiteral("*.xsd")}, QDir::Files | QDir::Readable, QDir::Name);
+  filelistSkins->addItems(names);
+  if (!selected.isEmpty()) {
+    const auto found = filelistSkins->findItems(selected, Qt::MatchExactly);
+    if (!found.isEmpty()) filelistSkins->setCurrentItem(found.first());
+  }
+}
+
+void frmSettings::applyTexts(const MonitorTexts& texts, bool isFrench) {
+  isFrench_ = isFrench;
+  for (const ControlText& t : texts.settings) {
+    if (t.property == TextProperty::TabCaption) {
+      if (t.index >= 0 && t.index < tabOptions->count()) tabOptions->setTabText(t.index, t.text);
+      continue;
+    }
+    if (t.property == TextProperty::MenuCaption) {
+      if (auto* a = mnuInTray->findChild<QAction*>(t.control)) a->setText(t.text);
+      continue;
+    }
+    QWidget* w = t.control == objectName() ? this : findChild<QWidget*>(t.control);
+    if (!w) continue;
+    if (t.property == TextProperty::Tooltip) {
+      w->setToolTip(t.text);
+    } else if (w == this) {
+      setWindowTitle(t.text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+      box->setTitle(t.text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      button->setText(t.text);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+      label->setText(t.text);
+    }
+  }
+}
+
+bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtDLLimit) {
+    if (event->type() == QEvent::KeyPress) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        txtDLLimit_Validate();
+        cmdUpdateGRaph->setFocus(Qt::OtherFocusReason);
+        return true;
+      }
+      if (key->key() == Qt::Key_Backspace) return false;
+      const QString typed = key->text();
+      // Only the typed characters are filtered; moving keys and shortcuts
+      // carry no text and pass.
+      if (!typed.isEmpty() && typed.at(0).isPrint()) {
+        const QChar c = typed.at(0);
+        if (c < u'0' || c > u'9') return true;
+      }
+    } else if (event->type() == QEvent::FocusOut) {
+      txtDLLimit_Validate();
+    }
+    return false;
+  }
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* e = static_cast<QMouseEvent*>(event);
+    if (e->button() == Qt::LeftButton) {
+      if (watched == lblFindSkins) lblFindSkins_Click();
+      else if (watched == Picture10) cmdHelp_Click();
+      else if (watched == picQuit) cmdQuit_Click();
+      else return QWidget::eventFilter(watched, event);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmSettings::txtDLLimit_Validate() {
+  const QString clamped = clampDLLimitText(txtDLLimit->text());
+  if (clamped != txtDLLimit->text()) txtDLLimit->setText(clamped);
+}
+
+void frmSettings::takeGraphSettings() {
+  // The 16-bit holder clamps, so an unclamped text taken at the close box
+  // can never wrap around.
+  const std::int16_t dlLimit = readInt16(txtDLLimit->text());
+  if (cmbGraphDelay->currentIndex() < 0) cmbGraphDelay->setCurrentIndex(0);
+  const int refresh = cmbGraphDelay->currentIndex();
+  const int period = cmbGraphDelay->currentData().toInt();
+  if (hooks_.takeGraphSettings) hooks_.takeGraphSettings(dlLimit, refresh, period);
+}
+
+void frmSettings::cmdUpdateGRaph_Click() { takeGraphSettings(); }
+
+void frmSettings::setLogFileText(const QString& text) { lblLogFile->setText(text); }
+
+void frmSettings::chkLogging_Click() {
+  const bool on = chkLogging->isChecked();
+  setLogFileText(hooks_.StartNewLogFile ? hooks_.StartNewLogFile(on) : (on ? QString() : QStringLiteral("----")));
+  cmdLogFile->setEnabled(on);
+  if (hooks_.showBigLogFrame) hooks_.showBigLogFrame(on);
+}
+
+void frmSettings::cmdInterface_Click() {
+  if (hooks_.openInterfaceChooser) hooks_.openInterfaceChooser();
+}
+
+void frmSettings::cmdReset_Click() {
+  if (hooks_.resetCounters) hooks_.resetCounters();
+}
+
+void frmSettings::cmdChangeSkin_Click() {
+  QListWidgetItem* item = filelistSkins->currentItem();
+  if (!item || !item->isSelected()) return;
+  if (hooks_.changeSkin) hooks_.changeSkin(skinsFolder_ + u'/' + item->text());
+}
+
+void frmSettings::cmdDefaultSkin_Click() {
+  if (hooks_.defaultSkin) hooks_.defaultSkin();
+}
+
+QUrl frmSettings::skinsPageUrl() const {
+  return QUrl(webHost_ + (isFrench_ ? QStringLiteral("/tavo.php") : QStringLiteral("/english.php")));
+}
+
+QString frmSettings::helpFilePath() const {
+  return programFolder_ + (isFrench_ ? QStringLiteral("/Tavo_FR.pdf") : QStringLiteral("/Tavo_EN.pdf"));
+}
+
+void frmSettings::lblFindSkins_Click() {
+  if (hooks_.openUrl) hooks_.openUrl(skinsPageUrl());
+}
+
+void frmSettings::cmdHelp_Click() {
+  if (hooks_.openUrl) hooks_.openUrl(QUrl::fromLocalFile(helpFilePath()));
+}
+
+void frmSettings::cmdQuit_Click() {
+  if (hooks_.confirmQuit) hooks_.confirmQuit();
+}
+
+void frmSettings::optDL_Click() {
+  if (hooks_.underlineDirection) hooks_.underlineDirection(true);
+}
+
+void frmSettings::optUL_Click() {
+  if (hooks_.underlineDirection) hooks_.underlineDirection(false);
+}
+
+void frmSettings::scrTransp_Change(int value) {
+  if (hooks_.setTransparency) hooks_.setTransparency(value);
+}
+
+bool frmSettings::Form_QueryUnload(bool byCloseBox) {
+  if (!byCloseBox) return false;
+  takeGraphSettings();
+  if (hooks_.SaveSettings) hooks_.SaveSettings();
+  hide();
+  return true;
+}
+
+void frmSettings::closeEvent(QCloseEvent* event) {
+  if (Form_QueryUnload(!ending_)) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace tavo::monitor

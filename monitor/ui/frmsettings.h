@@ -1,0 +1,185 @@
+#pragma once
+// The settings dialog. Its controls hold most of the monitor's settings and
+// its handlers apply a change at once; what a change does beyond the dialog
+// goes through Hooks. It also carries the tray icon's picture Picture1 and
+// the tray menu mnuInTray, which are never shown on the dialog itself.
+#include "monitor/ui/languagetexts.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QUrl>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace tavo::monitor {
+
+// The limit text box keeps the mini graph's full scale in this range.
+inline constexpr int kMinDLLimit = 10;
+inline constexpr int kMaxDLLimit = 15000;
+
+// The clamp of the limit text: above 15000 becomes "15000", then below 10
+// becomes "10"; other texts stay as typed.
+QString clampDLLimitText(const QString& text);
+
+class frmSettings : public QWidget {
+  Q_OBJECT
+ public:
+  struct Hooks {
+    std::function<void()> SaveSettings;
+    // DLLimit, GraphRefresh and GraphRefreshPeriod taken into use; the mini
+    // graph is to be redrawn at the next tick.
+    std::function<void(std::int16_t dlLimit, int graphRefresh, int graphRefreshPeriod)> takeGraphSettings;
+    // Starts (on) or stops (off) the rate log; gives the log file name to show.
+    std::function<QString(bool on)> StartNewLogFile;
+    std::function<void(bool visible)> showBigLogFrame;  // the detailed graph window's log frame
+    std::function<void()> resetCounters;
+    std::function<void(int opacity)> setTransparency;
+    std::function<void(const QString& descriptorPath)> changeSkin;
+    std::function<void()> defaultSkin;
+    std::function<void()> openInterfaceChooser;
+    std::function<void()> confirmQuit;
+    std::function<void(bool download)> underlineDirection;
+    std::function<bool(const QUrl&)> openUrl;
+  };
+
+  explicit frmSettings(QWidget* parent = nullptr);
+
+  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+  void setProgramFolder(const QString& folder) { programFolder_ = folder; }
+  void setWebHost(const QString& host) { webHost_ = host; }
+  void setSkinsFolder(const QString& folder);
+  QString skinsFolder() const { return skinsFolder_; }
+  void refreshSkinList();
+
+  // Puts the texts of one language on the dialog and its tray menu.
+  void applyTexts(const MonitorTexts& texts, bool isFrench);
+  bool isFrench() const { return isFrench_; }
+
+  // Sets an option button; on switches the others of its group off, off
+  // switches no other on (so a group may end with none on).
+  static void setOption(QRadioButton* option, bool on);
+
+  // The page in front: 0 or 1.
+  int currentPage() const { return pages->currentIndex(); }
+
+  // Handlers, public so the program and tests can run them as the user would.
+  void Form_Load();
+  void tabOptions_Click(int tabIndex);
+  void txtDLLimit_Validate();
+  void cmdUpdateGRaph_Click();
+  void chkLogging_Click();
+  void cmdInterface_Click();
+  void cmdReset_Click();
+  void cmdChangeSkin_Click();
+  void cmdDefaultSkin_Click();
+  void lblFindSkins_Click();
+  void cmdHelp_Click();
+  void cmdQuit_Click();
+  void optDL_Click();
+  void optUL_Click();
+  void scrTransp_Change(int value);
+  // The close box: the graph settings taken unclamped, settings saved,
+  // dialog hidden; returns whether the close is cancelled.
+  bool Form_QueryUnload(bool byCloseBox);
+  // The program ends: closing then really closes.
+  void setEnding(bool ending) { ending_ = ending; }
+
+  // The skins page and the help file for the current language.
+  QUrl skinsPageUrl() const;
+  QString helpFilePath() const;
+
+  QTabBar* tabOptions = nullptr;
+  QStackedWidget* pages = nullptr;
+  QWidget* fTab[2] = {nullptr, nullptr};
+
+  QGroupBox* frameUpdate = nullptr;
+  QCheckBox* chkUpdate = nullptr;
+  QGroupBox* frameSkins = nullptr;
+  QListWidget* filelistSkins = nullptr;
+  QPushButton* cmdChangeSkin = nullptr;
+  QPushButton* cmdDefaultSkin = nullptr;
+  QGroupBox* frameTransp = nullptr;
+  QScrollBar* scrTransp = nullptr;
+  QGroupBox* frameVarious = nullptr;
+  QRadioButton* optMinAll = nullptr;
+  QRadioButton* optMinTavo = nullptr;
+
+  QGroupBox* frameGraph = nullptr;
+  QRadioButton* optDL = nullptr;
+  QRadioButton* optUL = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* txtDLLimit = nullptr;
+  QLabel* Label4 = nullptr;
+  QComboBox* cmbGraphDelay = nullptr;
+  QPushButton* cmdUpdateGRaph = nullptr;
+  QGroupBox* FrameCounters = nullptr;
+  QRadioButton* optInbits = nullptr;
+  QRadioButton* optInBytes = nullptr;
+  QRadioButton* optCumul = nullptr;
+  QRadioButton* optMean = nullptr;
+  QPushButton* cmdReset = nullptr;
+  QGroupBox* frameLog = nullptr;
+  QCheckBox* chkLogging = nullptr;
+  QPushButton* cmdLogFile = nullptr;
+  QLabel* label13 = nullptr;
+  QLabel* lblLogFile = nullptr;
+  QGroupBox* frameInface = nullptr;
+  QPushButton* cmdInterface = nullptr;
+  QLabel* lblInterface = nullptr;
+
+  QGroupBox* frameNet = nullptr;
+  QLabel* lblFindSkins = nullptr;
+  QPushButton* cmdHelp = nullptr;
+  QLabel* Picture10 = nullptr;
+  QPushButton* cmdQuit = nullptr;
+  QLabel* picQuit = nullptr;
+
+  QLabel* Picture1 = nullptr;  // holds the tray icon's picture
+  QMenu* mnuInTray = nullptr;
+  QAction* mnuMinimizeTavo = nullptr;
+  QAction* mnuMinimizeAll = nullptr;
+  QAction* mnuSettings = nullptr;
+  QAction* mnuBig = nullptr;
+  QAction* mnuStats = nullptr;
+  QAction* mnuLogViewer = nullptr;
+  QAction* mnuQuit = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void takeGraphSettings();
+  void setLogFileText(const QString& text);
+
+  Hooks hooks_;
+  QString programFolder_;
+  QString webHost_;
+  QString skinsFolder_;
+  bool isFrench_ = true;
+  bool ending_ = false;
+  QButtonGroup* groupDisplay_ = nullptr;
+  QButtonGroup* groupDirection_ = nullptr;
+  QButtonGroup* groupRightClick_ = nullptr;
+};
+
+// Small pictures drawn at start: the tray icon, help and quit.
+QPixmap makeTrayPicture(int side = 32);
+QPixmap makeHelpPicture(int side = 20);
+QPixmap makeQuitPicture(int side = 20);
+
+}  // namespace tavo::monitor

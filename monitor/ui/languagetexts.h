@@ -1,0 +1,48 @@
+#pragma once
+// The texts of the monitor's own windows in French and in English, as data:
+// the language procedures put them on the controls named here. The three
+// secondary windows (detailed graph, bubble, interface chooser) carry their
+// own texts and are given the language by their own setters.
+#include <QString>
+#include <vector>
+
+namespace tavo::monitor {
+
+enum class TextProperty { Caption, Tooltip, MenuCaption, TabCaption };
+
+struct ControlText {
+  QString control;  // object name of the control or menu entry
+  TextProperty property;
+  QString text;
+  int index = 0;  // the tab for TabCaption
+};
+
+struct MonitorTexts {
+  std::vector<ControlText> settings;  // frmSettings, in the order they are set
+  QString QuitPrompt;
+  QString QuitTitle;
+  QString RateUnitText;
+  QString VolumeUnitText;
+  QString AllInterfaces;  // description of the entry that sums all interfaces
+};
+
+MonitorTexts monitorTexts(bool isFrench);
+
+// The tab captions that the settings dialog gets when it is created; the
+// French texts leave them as they are.
+QString designTabCaption(int index);
+
+// The settings dialog's caption before the language is applied.
+QString designSettingsCaption();
+
+// The version text of the tray tip, the dialog caption and the updater.
+inline constexpr char kVersionText[] = "3.05";
+
+// The tray tip: the product word and the version between blanks.
+QString trayTip();
+
+// Texts of the box shown when a program of the suite cannot be started.
+QString launchErrorTitle();
+QString launchErrorText(bool isFrench, const QString& program);
+
+}  // namespace tavo::monitor

@@ -1,0 +1,280 @@
+#include "monitor/ui/frmnet.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+
+namespace {
+
+QRect geometryOf(QWidget* w) { return w->geometry(); }
+
+void writeText(const QString& path, const QByteArray& text) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(text);
+}
+
+// A skins folder with a square bitmap whose corners are cut (key magenta).
+struct SkinsFolder {
+  QTemporaryDir dir;
+  QString path() const { return dir.path(); }
+  SkinsFolder() {
+    QImage img(90, 80, QImage::Format_RGB888);
+    img.fill(QColor(255, 0, 255));
+    for (int y = 1; y < 79; ++y)
+      for (int x = 1; x < 89; ++x) img.setPixelColor(x, y, QColor(100, 120, 140));
+    img.save(dir.path() + "/plate.bmp");
+  }
+  QString descriptor(const QString& name, const QByteArray& body) const {
+    const QString p = dir.path() + "/" + name;
+    writeText(p, body);
+    return p;
+  }
+};
+
+const QByteArray kPlate =
+    "DLLabelX=85\r\nDLLabelY=60\r\nDLLabelFont=Arial\r\nDLLabelFontsize=9\r\n"
+    "ULLabelX=85\r\nULLabelY=45\r\nULLabelFont=Arial\r\nULLabelFontsize=9\r\n"
+    "SetLabelX=45\r\nSetLabelY=66\r\nSetLabelFont=Arial\r\nSetLabelFontsize=7\r\n"
+    "GraphX=10\r\nGraphY=5\r\nColorR=10\r\nColorG=20\r\nColorB=30\r\nSkinBitmapFile=plate.bmp\r\n";
+
+class FrmNetTest : public ::testing::Test {
+ protected:
+  frmNet net;
+  void builtin() {
+    net.LoadDefaultSkin("default");
+    net.LoadSkinDescriptor("default", QString());
+    net.ApplySkin();
+  }
+};
+
+}  // namespace
+
+TEST_F(FrmNetTest, BuiltinSkinPlacesEverything) {
+  builtin();
+  EXPECT_TRUE(net.isVisible());
+  EXPECT_EQ(net.size(), QSize(136, 131));
+  ASSERT_TRUE(net.shapeRegion());
+  EXPECT_EQ(net.mask(), *net.shapeRegion());
+  EXPECT_FALSE(net.mask().contains(QPoint(0, 0)));
+  EXPECT_TRUE(net.mask().contains(QPoint(68, 65)));
+
+  EXPECT_EQ(geometryOf(net.lblUL).right() + 1, 100);
+  EXPECT_EQ(net.lblUL->y(), 80);
+  EXPECT_EQ(geometryOf(net.lblDL).right() + 1, 100);
+  EXPECT_EQ(net.lblDL->y(), 93);
+  EXPECT_EQ(net.lblMore->text(), "set");
+  EXPECT_EQ(net.lblMore->x() + net.lblMore->width() / 2, 70);
+  EXPECT_EQ(net.lblMore->y(), 106);
+  EXPECT_EQ(net.shape1Rect(), QRect(37, 22, 62, 52));
+  EXPECT_EQ(geometryOf(net.lblGraphe), QRect(37, 22, 62, 52));
+  EXPECT_EQ(net.bar(59).x, 38);
+  EXPECT_EQ(net.bar(0).x, 97);
+  for (int i = 0; i < frmNet::kBars; ++i) {
+    EXPECT_EQ(net.bar(i).y1, 73);
+    EXPECT_EQ(net.bar(i).height(), 0);
+  }
+  const QColor colour(60, 0, 150);
+  EXPECT_EQ(net.skinColor(), colour);
+  EXPECT_EQ(net.lblUL->palette().color(QPalette::WindowText), colour);
+  EXPECT_EQ(net.lblMore->palette().color(QPalette::WindowText), colour);
+}
+
+TEST_F(FrmNetTest, BarsAndFrameAreDrawnWhereTheyStand) {
+  builtin();
+  net.setBarHeight(0, 25);   // half of the 50-pixel graph
+  net.setBarHeight(59, 50);  // full height
+  const QImage img = net.grab().toImage();
+  const QColor colour(60, 0, 150);
+  EXPECT_EQ(img.pixelColor(37, 22), colour);  // frame corners
+  EXPECT_EQ(img.pixelColor(98, 73), colour);
+  EXPECT_EQ(img.pixelColor(97, 72), colour);  // newest bar from its base...
+  EXPECT_EQ(img.pixelColor(97, 48), colour);  // ...25 rows up
+  EXPECT_NE(img.pixelColor(97, 47), colour);
+  EXPECT_EQ(img.pixelColor(38, 23), colour);  // oldest bar fills the frame
+  EXPECT_NE(img.pixelColor(60, 60), colour);  // an empty bar
+}
+
+TEST_F(FrmNetTest, DescriptorsDifferingInOneColourChangeOnlyTheColour) {
+  SkinsFolder skins;
+  QByteArray other = kPlate;
+  other.replace("ColorR=10", "ColorR=200");
+  const QString a = skins.descriptor("a.xsd", kPlate);
+  const QString b = skins.descriptor("b.xsd", other);
+  ASSERT_TRUE(net.LoadSkinDescriptor(a, skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.size(), QSize(90, 80));
+  const QRect ul = net.lblUL->geometry(), dl = net.lblDL->geometry(), more = net.lblMore->geometry();
+  const QFont ulFont = net.lblUL->font();
+  const QRegion mask = net.mask();
+  const QImage picture = net.picSkin();
+
+  ASSERT_TRUE(net.LoadSkinDescriptor(b, skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.skinColor(), QColor(200, 20, 30));
+  EXPECT_EQ(net.lblDL->palette().color(QPalette::WindowText), QColor(200, 20, 30));
+  EXPECT_EQ(net.lblUL->geometry(), ul);
+  EXPECT_EQ(net.lblDL->geometry(), dl);
+  EXPECT_EQ(net.lblMore->geometry(), more);
+  EXPECT_EQ(net.lblUL->font(), ulFont);
+  EXPECT_EQ(net.mask(), mask);
+  EXPECT_EQ(net.picSkin(), picture);
+  EXPECT_EQ(net.shape1Rect(), QRect(9, 4, 62, 52));
+}
+
+TEST_F(FrmNetTest, MissingBitmapKeepsPictureAndShapeButTakesLayout) {
+  SkinsFolder skins;
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("a.xsd", kPlate), skins.path()));
+  net.ApplySkin();
+  const QRegion mask = net.mask();
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("c.xsd", "GraphX=20\r\nSkinBitmapFile=gone.bmp\r\n"),
+                                     skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.size(), QSize(90, 80));
+  EXPECT_EQ(net.mask(), mask);
+  EXPECT_EQ(net.shape1Rect().left(), 19);
+}
+
+TEST_F(FrmNetTest, UnusableSkinFilesKeepThePreviousSkin) {
+  SkinsFolder skins;
+  QFile::copy(skins.path() + "/plate.bmp", skins.path() + "/plate2.bmp");
+  writeText(skins.path() + "/broken.bmp", "not a bitmap");
+  // At start-up, with nothing loaded yet: the built-in skin.
+  EXPECT_FALSE(net.LoadSkinDescriptor(skins.path() + "/missing.xsd", skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.size(), QSize(136, 131));
+  EXPECT_EQ(net.skinLayout(), builtinSkinLayout());
+
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("a.xsd", kPlate), skins.path()));
+  net.ApplySkin();
+  const SkinLayout before = net.skinLayout();
+  for (const QByteArray& body : {QByteArray(), QByteArray("nothing useful\r\n"), QByteArray(70000, 'z')}) {
+    EXPECT_FALSE(net.LoadSkinDescriptor(skins.descriptor("bad.xsd", body), skins.path()));
+    net.ApplySkin();
+    EXPECT_EQ(net.skinLayout(), before);
+    EXPECT_EQ(net.size(), QSize(90, 80));
+  }
+  // A bitmap that is not an image keeps the picture.
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("d.xsd", "SkinBitmapFile=broken.bmp\r\n"), skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.size(), QSize(90, 80));
+}
+
+TEST_F(FrmNetTest, DescriptorWithoutBitmapAtStartUsesTheBuiltinPicture) {
+  SkinsFolder skins;
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("e.xsd", "ColorR=255\r\n"), skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.size(), QSize(136, 131));
+  EXPECT_EQ(net.skinColor(), QColor(255, 0, 150));
+  EXPECT_EQ(net.lblUL->y(), 80);
+}
+
+TEST_F(FrmNetTest, UnknownFontsAndBadSizesFallBack) {
+  SkinsFolder skins;
+  ASSERT_TRUE(net.LoadSkinDescriptor(
+      skins.descriptor("f.xsd", "DLLabelFont=Nope Sans 77\r\nDLLabelFontsize=0\r\nULLabelFontsize=-4\r\n"),
+      skins.path()));
+  net.ApplySkin();
+  EXPECT_EQ(net.lblDL->font().family(), QApplication::font().family());
+  EXPECT_EQ(net.lblDL->font().pointSize(), kBuiltinFontSize);
+  EXPECT_EQ(net.lblUL->font().pointSize(), kBuiltinFontSize);
+}
+
+TEST_F(FrmNetTest, BarsKeepTheirHeightsAcrossASkinChange) {
+  builtin();
+  net.setBarHeight(0, 12.5);
+  net.setBarHeight(30, 40);
+  SkinsFolder skins;
+  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("a.xsd", kPlate), skins.path()));
+  net.ApplySkin();
+  EXPECT_DOUBLE_EQ(net.bar(0).height(), 12.5);
+  EXPECT_DOUBLE_EQ(net.bar(30).height(), 40);
+  EXPECT_EQ(net.bar(0).x, 10 + 59);
+  EXPECT_EQ(net.bar(30).x, 10 + 29);
+  EXPECT_EQ(net.bar(30).y1, 55);
+  net.clearBars();
+  EXPECT_EQ(net.bar(30).height(), 0);
+}
+
+TEST_F(FrmNetTest, TranslucencyFollowsTheOpacity) {
+  builtin();
+  SetWindowAlpha(&net, 0);
+  EXPECT_DOUBLE_EQ(net.windowOpacity(), 0.0);
+  SetWindowAlpha(&net, 255);
+  EXPECT_DOUBLE_EQ(net.windowOpacity(), 1.0);
+  SetWindowAlpha(&net, 51);
+  EXPECT_NEAR(net.windowOpacity(), 0.2, 0.01);
+}
+
+namespace {
+
+struct Recorder {
+  int showDesktop = 0, settings = 0, hoursGraph = 0, armed = 0, hidden = 0;
+  bool minimizeAll = true, tray = true, bubble = false;
+  frmNet::Hooks hooks() {
+    return {[this] { return minimizeAll; }, [this] { return tray; },
+            [this] {
+              ++showDesktop;
+              return true;
+            },
+            [this] { ++settings; }, [this] { ++hoursGraph; }, [this] { return bubble; }, [this] { ++armed; },
+            [this] { ++hidden; }};
+  }
+};
+
+}  // namespace
+
+TEST_F(FrmNetTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
+  builtin();
+  struct Case {
+    bool minimizeAll, tray;
+    bool visibleAfter;
+    int showDesktop;
+  };
+  for (const Case c : {Case{true, true, true, 1}, Case{false, true, false, 0}, Case{false, false, true, 1},
+                       Case{true, false, true, 1}}) {
+    SCOPED_TRACE(testing::Message() << c.minimizeAll << c.tray);
+    Recorder r;
+    r.minimizeAll = c.minimizeAll;
+    r.tray = c.tray;
+    net.setHooks(r.hooks());
+    net.show();
+    QTest::mouseClick(net.lblDL, Qt::RightButton);
+    EXPECT_EQ(net.isVisible(), c.visibleAfter);
+    EXPECT_EQ(r.showDesktop, c.showDesktop);
+  }
+}
+
+TEST_F(FrmNetTest, MouseActionsReachTheirWindows) {
+  builtin();
+  Recorder r;
+  net.setHooks(r.hooks());
+  QTest::mouseDClick(net.lblGraphe, Qt::LeftButton);
+  EXPECT_EQ(r.hoursGraph, 1);
+  QTest::mouseClick(net.lblMore, Qt::LeftButton);
+  EXPECT_EQ(r.settings, 1);
+
+  QTest::mouseMove(net.lblGraphe, QPoint(5, 5));
+  EXPECT_EQ(r.armed, 1);
+  r.bubble = true;
+  QTest::mouseMove(net.lblGraphe, QPoint(6, 6));
+  EXPECT_EQ(r.armed, 1);  // already shown: no new hover
+  QTest::mouseMove(net.lblUL, QPoint(3, 3));
+  EXPECT_EQ(r.hidden, 1);
+  QTest::mouseMove(net.lblMore, QPoint(3, 3));
+  EXPECT_EQ(r.hidden, 2);
+}
+
+TEST_F(FrmNetTest, LeftPressOnAFigureDragsTheWindow) {
+  builtin();
+  net.move(100, 100);
+  const QPoint start = net.pos();
+  QTest::mousePress(net.lblUL, Qt::LeftButton, {}, QPoint(10, 5));
+  QTest::mouseMove(net.lblUL, QPoint(30, 15));
+  QTest::mouseRelease(net.lblUL, Qt::LeftButton, {}, QPoint(30, 15));
+  EXPECT_EQ(net.pos(), start + QPoint(20, 10));
+}
