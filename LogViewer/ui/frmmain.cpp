@@ -1,0 +1,67 @@
+#include "LogViewer/ui/frmmain.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "LogViewer/ui/pictures.h"
+
+namespace tavo::logv {
+
+frmMain::frmMain() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tavo - Log Viewer"));
+
+  frameSkins = new QGroupBox(QStringLiteral("Logs disponibles"), this);
+  frameSkins->setObjectName(QStringLiteral("frameSkins"));
+  flLog = new QListWidget(frameSkins);
+  flLog->setObjectName(QStringLiteral("flLog"));
+  flLog->setSelectionMode(QAbstractItemView::SingleSelection);
+  flLog->setMinimumSize(220, 240);
+  auto* listLayout = new QVBoxLayout(frameSkins);
+  listLayout->addWidget(flLog);
+
+  cmdSelect = new QPushButton(QStringLiteral("Analyser >>"), this);
+  cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
+  cmdSelect->setToolTip(QStringLiteral(" Analyser le log sélectionné "));
+  Picture3 = new QLabel(this);
+  Picture3->setObjectName(QStringLiteral("Picture3"));
+  Picture3->setPixmap(listDecoration());
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(Picture3, 0, Qt::AlignHCenter);
+  side->addStretch();
+  side->addWidget(cmdSelect);
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(frameSkins, 1);
+  layout->addLayout(side);
+
+  connect(cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelectClicked);
+}
+
+void frmMain::setLogNames(const QStringList& names) {
+  flLog->clear();
+  flLog->addItems(names);
+}
+
+QString frmMain::selectedLogName() const {
+  const auto selected = flLog->selectedItems();
+  return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void frmMain::ApplyEnglishTexts() {
+  frameSkins->setTitle(QStringLiteral("Available logs"));
+  cmdSelect->setText(QStringLiteral("Analyze >>"));
+  cmdSelect->setToolTip(QStringLiteral(" Analyze selected log "));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit queryUnload();
+}
+
+}  // namespace tavo::logv

@@ -1,0 +1,81 @@
+#include "LogViewer/ui/logviewer.h"
+
+#include <QDir>
+
+#include "LogViewer/ui/frmgraphe.h"
+#include "LogViewer/ui/frmmain.h"
+#include "common/language.h"
+
+namespace tavo::logv {
+
+QString noLogsFolderText(bool isFrench, const QString& folder) {
+  const QString path = QDir::toNativeSeparators(folder);
+  return isFrench ? QStringLiteral("     Le dossier des logs %1 n'a pu être créé.     ").arg(path)
+                  : QStringLiteral("     I could not create the logs folder %1.     ").arg(path);
+}
+
+LogViewerProgram::LogViewerProgram(const QString& programFolder, LogViewerSeams seams, const QLocale& locale)
+    : model_(programFolder, locale), seams_(std::move(seams)) {
+  graph_ = std::make_unique<frmGraphe>(model_);
+  graph_->setPrinter(seams_.printer);
+  main_ = std::make_unique<frmMain>();
+  connect(main_.get(), &frmMain::cmdSelectClicked, this, &LogViewerProgram::OpenSelectedLog);
+  connect(main_.get(), &frmMain::queryUnload, this, &LogViewerProgram::mainQueryUnload);
+  connect(graph_.get(), &frmGraphe::closedByUser, this, [this] { main_->show(); });
+}
+
+LogViewerProgram::~LogViewerProgram() = default;
+
+bool LogViewerProgram::start(const QStringList& arguments) {
+  // The folder is made before the argument is looked at, so even a start
+  // without one leaves it behind.
+  const bool folderReady = model_.InitLogViewer();
+  main_->setLogNames(model_.logNames());
+
+  const auto french = ReadLanguageArgument(arguments);
+  if (!french) {
+    ended_ = true;
+    return false;
+  }
+  model_.isFrench = *french;
+  if (!model_.isFrench) ApplyEnglishLogTexts();
+  main_->show();
+  if (!folderReady) seams_.message(main_.get(), errorTitle(model_.isFrench), noLogsFolderText(model_.isFrench, model_.logsFolder()));
+  return true;
+}
+
+void LogViewerProgram::ApplyEnglishLogTexts() {
+  model_.ApplyEnglishUnitWord();
+  main_->ApplyEnglishTexts();
+  graph_->ApplyEnglishTexts();
+}
+
+void LogViewerProgram::OpenSelectedLog() {
+  const QString name = main_->selectedLogName();
+  if (name.isEmpty()) return;
+  main_->hide();
+  const ReadLogResult read = model_.OpenLog(name);
+  if (read.outcome == ReadOutcome::Missing) {
+    seams_.message(nullptr, errorTitle(model_.isFrench), missingLogText(model_.isFrench));
+    endProgram();
+    return;
+  }
+  graph_->ShowLogGraph();
+  if (read.skippedLines > 0)
+    seams_.message(graph_.get(), errorTitle(model_.isFrench), skippedLinesText(model_.isFrench, read.skippedLines));
+}
+
+void LogViewerProgram::mainQueryUnload() {
+  graph_->unload();
+  endProgram();
+}
+
+void LogViewerProgram::endProgram() {
+  if (ended_) return;
+  ended_ = true;
+  graph_->unload();
+  main_->hide();
+  if (seams_.quit) seams_.quit();
+}
+
+}  // namespace tavo::logv
