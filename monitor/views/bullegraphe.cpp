@@ -1,0 +1,151 @@
+#include "monitor/views/bullegraphe.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "monitor/engine/monitorengine.h"
+
+namespace tavo::views {
+
+CounterFigures counterFigures(const tavo::monitor::MonitorCounters& c) {
+  CounterFigures f;
+  f.kbitDL = c.KbitDL;
+  f.kbitUL = c.KbitUL;
+  f.meanDL = c.MeanDL;
+  f.meanUL = c.MeanUL;
+  f.mbytesShownDL = c.MBytesShownDL;
+  f.mbytesShownUL = c.MBytesShownUL;
+  f.maxDL = c.MaxDL;
+  f.maxUL = c.MaxUL;
+  f.countStart = c.CountStart;
+  f.elapsedText = c.ElapsedText;
+  return f;
+}
+
+DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bool hourView) {
+  const auto& h = engine.History;
+  const auto& dl = hourView ? h.dlPerMinute : h.dlPerSecond;
+  const auto& ul = hourView ? h.ulPerMinute : h.ulPerSecond;
+  const auto& labels = hourView ? engine.TimeLabels.perMinute : engine.TimeLabels.perSecond;
+  DetailGraphInput in;
+  in.download.values = dl.values;
+  in.download.writeIndex = dl.writeIndex;
+  in.upload.values = ul.values;
+  in.upload.writeIndex = ul.writeIndex;
+  for (int k = 0; k < kColumns; ++k)
+    if (!labels[k].isNull()) in.timeLabels[k] = engine.regional().timeOfDay(labels[k]);
+  return in;
+}
+
+QRect screenGeometryUnder(QPoint point) {
+  if (QScreen* s = QGuiApplication::screenAt(point)) return s->geometry();
+  if (QScreen* s = QGuiApplication::primaryScreen()) return s->geometry();
+  return {};
+}
+
+BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, QObject* parent)
+    : QObject(parent), engine_(engine), frmBulle_(std::make_unique<frmBulle>()), frmBig_(std::make_unique<frmBig>()) {
+  cursorPos = [] { return QCursor::pos(); };
+  screenGeometryAt = [](QPoint p) { return screenGeometryUnder(p); };
+  hoverArea = [this] { return widgetArea(); };
+
+  connect(frmBulle_->tmrShow, &QTimer::timeout, this, &BulleGraphe::tmrShow_Timer);
+  connect(frmBulle_.get(), &frmBulle::backgroundMouseMoved, this, &BulleGraphe::HideBubble);
+
+  connect(frmBig_.get(), &frmBig::hourViewRequested, this, &BulleGraphe::DrawHoursGraph);
+  connect(frmBig_.get(), &frmBig::minuteViewRequested, this, &BulleGraphe::DrawMinutesGraph);
+  connect(frmBig_.get(), &frmBig::resetCountersRequested, this, [this] { engine_.ResetCounters(); });
+  connect(frmBig_.get(), &frmBig::newLogFileRequested, this, [this] { engine_.StartNewLogFile(true); });
+  frmBig_->installEventFilter(this);
+
+  connect(&engine_, &tavo::monitor::MonitorEngine::trackBubble, this, &BulleGraphe::TrackBubble);
+  connect(&engine_, &tavo::monitor::MonitorEngine::refreshHistoryCounters, this,
+          &BulleGraphe::RefreshHistoryCounters);
+  connect(&engine_, &tavo::monitor::MonitorEngine::logFilePathChanged, frmBig_.get(), &frmBig::setLogFileText);
+  connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, frmBig_->frameLog, &QWidget::setVisible);
+  frmBig_->setLogFileText(tavo::monitor::ShortenPath(engine_.LogFilePath));
+}
+
+BulleGraphe::~BulleGraphe() { frmBig_->removeEventFilter(this); }
+
+void BulleGraphe::setHoverWidget(QWidget* lblGraphe) { hoverWidget_ = lblGraphe; }
+
+std::optional<HoverArea> BulleGraphe::widgetArea() const {
+  if (!hoverWidget_ || !hoverWidget_->isVisible()) return std::nullopt;
+  return HoverArea::fromTopLeftAndSize(hoverWidget_->mapToGlobal(QPoint(0, 0)), hoverWidget_->size());
+}
+
+bool BulleGraphe::BubbleShown() const { return engine_.BubbleShown; }
+
+void BulleGraphe::ShowBubble() {
+  frmBulle_->setFigures(makeCounterTexts(counterFigures(engine_.Counters), engine_.regional()));
+  frmBulle_->show();
+  frmBulle_->raise();
+}
+
+void BulleGraphe::HideBubble() {
+  engine_.BubbleShown = false;
+  frmBulle_->tmrShow->stop();
+  frmBulle_->hide();
+}
+
+void BulleGraphe::TrackBubble() {
+  const QPoint p = cursorPos();
+  const std::optional<HoverArea> area = hoverArea ? hoverArea() : std::nullopt;
+  if (!area || !area->contains(p)) {
+    HideBubble();
+    return;
+  }
+  frmBulle_->move(bubblePosition(p, screenGeometryAt(p)));
+  ShowBubble();
+}
+
+void BulleGraphe::lblGraphe_MouseMove() {
+  // Further moves while the delay runs do not restart it.
+  if (!engine_.BubbleShown && !frmBulle_->tmrShow->isActive()) frmBulle_->tmrShow->start();
+}
+
+void BulleGraphe::tmrShow_Timer() {
+  frmBulle_->tmrShow->stop();
+  engine_.BubbleShown = true;
+  TrackBubble();
+}
+
+void BulleGraphe::DrawHoursGraph() { drawView(true); }
+void BulleGraphe::DrawMinutesGraph() { drawView(false); }
+
+void BulleGraphe::drawView(bool hourView) {
+  frmBig_->clearGraph();
+  frmBig_->markView(hourView);
+  RefreshHistoryCounters();
+  frmBig_->setGraph(computeDetailGraph(detailGraphInput(engine_, hourView)));
+  frmBig_->show();
+  frmBig_->raise();
+  frmBig_->activateWindow();
+}
+
+void BulleGraphe::RefreshHistoryCounters() {
+  frmBig_->setCounters(makeCounterTexts(counterFigures(engine_.Counters), engine_.regional()));
+}
+
+void BulleGraphe::SetFrenchTexts() {
+  frmBig_->SetFrenchTexts();
+  frmBulle_->SetFrenchTexts();
+}
+
+void BulleGraphe::SetEnglishTexts() {
+  frmBig_->SetEnglishTexts();
+  frmBulle_->SetEnglishTexts();
+}
+
+bool BulleGraphe::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == frmBig_.get()) {
+    if (event->type() == QEvent::Show) engine_.BigGraphVisible = true;
+    if (event->type() == QEvent::Hide) engine_.BigGraphVisible = false;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tavo::views

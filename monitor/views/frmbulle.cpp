@@ -1,0 +1,126 @@
+#include "monitor/views/frmbulle.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tavo::views {
+
+namespace {
+
+const QColor kBackground(254, 251, 226);
+const QColor kValueGround(250, 235, 203);
+const QColor kNavy(0, 0, 128);
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {}) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setGeometry(geometry);
+  // Moves over the labels must not count as moves over the background.
+  l->setAttribute(Qt::WA_NoMousePropagation);
+  return l;
+}
+
+QLabel* makeTitle(QWidget* parent, const char* name, int y, int width = 128) {
+  QLabel* l = makeLabel(parent, name, QRect(6, y, width, 17));
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, kNavy);
+  l->setPalette(pal);
+  return l;
+}
+
+QLabel* makeValue(QWidget* parent, const char* name, int x, int y, const QColor& colour) {
+  QLabel* l = makeLabel(parent, name, QRect(x, y, 67, 14));
+  QFont f = l->font();
+  f.setBold(true);
+  f.setPointSizeF(8.25);
+  l->setFont(f);
+  l->setAutoFillBackground(true);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::Window, kValueGround);
+  pal.setColor(QPalette::WindowText, colour);
+  l->setPalette(pal);
+  l->setAlignment(Qt::AlignCenter);
+  return l;
+}
+
+}  // namespace
+
+frmBulle::frmBulle(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
+  setObjectName(QStringLiteral("frmBulle"));
+  setWindowTitle(QStringLiteral("Tavo - Compteurs"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setFixedSize(287, 127);
+  setMouseTracking(true);
+
+  const QColor green(0, 128, 0), red(192, 0, 0);
+  Label3 = makeLabel(this, "Label3", QRect(147, 4, 60, 14), QStringLiteral("Download"));
+  Label2 = makeLabel(this, "Label2", QRect(222, 4, 60, 14), QStringLiteral("Upload"));
+  Label1 = makeTitle(this, "Label1", 19);
+  lblDinst = makeValue(this, "lblDinst", 138, 20, green);
+  lblUinst = makeValue(this, "lblUinst", 208, 20, red);
+  Label4 = makeTitle(this, "Label4", 39);
+  lblDtot = makeValue(this, "lblDtot", 138, 41, green);
+  lblUtot = makeValue(this, "lblUtot", 208, 40, red);
+  Label5 = makeTitle(this, "Label5", 59);
+  lblDmoy = makeValue(this, "lblDmoy", 138, 60, green);
+  lblUmoy = makeValue(this, "lblUmoy", 208, 60, red);
+  Label6 = makeTitle(this, "Label6", 79);
+  lblDmax = makeValue(this, "lblDmax", 138, 80, green);
+  lblUmax = makeValue(this, "lblUmax", 208, 80, red);
+  Label7 = makeLabel(this, "Label7", QRect(23, 108, 239, 17));
+  Label7->setAlignment(Qt::AlignCenter);
+  {
+    QPalette pal = Label7->palette();
+    pal.setColor(QPalette::WindowText, kNavy);
+    Label7->setPalette(pal);
+  }
+
+  tmrShow = new QTimer(this);
+  tmrShow->setObjectName(QStringLiteral("tmrShow"));
+  tmrShow->setInterval(500);
+  tmrShow->setSingleShot(true);
+
+  SetFrenchTexts();
+}
+
+void frmBulle::SetFrenchTexts() {
+  Label1->setText(QStringLiteral("Débit instantané (kbit/s) :"));
+  Label4->setText(QStringLiteral("Total transféré (MOctets) :"));
+  Label5->setText(QStringLiteral("Débit moyen (kbit/s) :"));
+  Label6->setText(QStringLiteral("Débit maximum (kbit/s) :"));
+  Label7->setText(QStringLiteral("Double clic sur Tavo pour afficher l'historique"));
+}
+
+void frmBulle::SetEnglishTexts() {
+  Label1->setText(QStringLiteral("Instant rates (kbit/s) :"));
+  Label4->setText(QStringLiteral("Data transferred (MBytes) :"));
+  Label5->setText(QStringLiteral("Average rates (kbit/s) :"));
+  Label6->setText(QStringLiteral("Maximum rates (kbit/s) :"));
+  Label7->setText(QStringLiteral("Double click on Tavo for detailed graph"));
+}
+
+void frmBulle::setFigures(const CounterTexts& t) {
+  lblDinst->setText(t.dInst);
+  lblDmoy->setText(t.dMoy);
+  lblDtot->setText(t.dTot);
+  lblUinst->setText(t.uInst);
+  lblUmoy->setText(t.uMoy);
+  lblUtot->setText(t.uTot);
+  lblUmax->setText(t.uMax);
+  lblDmax->setText(t.dMax);
+}
+
+void frmBulle::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  emit backgroundMouseMoved();
+}
+
+void frmBulle::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), kBackground);
+  p.setPen(Qt::black);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));  // Shape1
+}
+
+}  // namespace tavo::views

@@ -1,0 +1,54 @@
+#pragma once
+// frmBulle: the hover bubble beside the mini graph. A thin window: it only
+// shows the texts it is given; when and where it appears is decided by
+// BulleGraphe.
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include "monitor/views/countertexts.h"
+
+namespace tavo::views {
+
+class frmBulle : public QWidget {
+  Q_OBJECT
+ public:
+  explicit frmBulle(QWidget* parent = nullptr);
+
+  void SetFrenchTexts();
+  void SetEnglishTexts();
+  void applyTexts(bool french) { french ? SetFrenchTexts() : SetEnglishTexts(); }
+
+  // Writes the eight figures in the order lblDinst, lblDmoy, lblDtot,
+  // lblUinst, lblUmoy, lblUtot, lblUmax, lblDmax.
+  void setFigures(const CounterTexts& texts);
+
+  // Title labels and column heads.
+  QLabel* Label1;  // instant
+  QLabel* Label2;  // "Upload"
+  QLabel* Label3;  // "Download"
+  QLabel* Label4;  // total
+  QLabel* Label5;  // mean
+  QLabel* Label6;  // maximum
+  QLabel* Label7;  // hint
+  QLabel* lblDinst;
+  QLabel* lblUinst;
+  QLabel* lblDtot;
+  QLabel* lblUtot;
+  QLabel* lblDmoy;
+  QLabel* lblUmoy;
+  QLabel* lblDmax;
+  QLabel* lblUmax;
+  // The hover delay.
+  QTimer* tmrShow;
+
+ signals:
+  // A pointer move over the bubble's background (not over its labels).
+  void backgroundMouseMoved();
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tavo::views
