@@ -1,0 +1,286 @@
+// Interface table, byte deltas, rates and the tick's labels.
+#include "engine_fixture.h"
+
+#include <QSignalSpy>
+
+namespace tavo::monitor::testing {
+namespace {
+
+constexpr std::uint64_t k2p31 = std::uint64_t(1) << 31;
+constexpr std::uint64_t k2p32 = std::uint64_t(1) << 32;
+
+TEST(CounterDelta, TableOfReadings) {
+  struct Case { std::uint64_t prev, cur, delta; const char* what; };
+  const Case cases[] = {
+      {1000, 1000, 0, "no traffic"},
+      {1000, 1500, 500, "plain growth"},
+      {k2p31 - 8, k2p31 + 12, 20, "crossing 2^31"},
+      {4294967290ull, 6, 12, "32-bit wrap"},
+      {5000, 1000, 0, "restart"},
+      {k2p32 - 100, k2p32 + 50, 150, "64-bit counter crossing 2^32"},
+      {k2p32 + 5000, 1000, 0, "64-bit counter restarted"},
+      {3000000000ull, 100, 0, "restart from high, too far for one tick's wrap"},
+      {0xFFFFFFFFFFFFFF00ull, 0xFFFFFFFFFFFFFFF0ull, 0xF0, "near the top of 64 bits"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(counterDelta(c.prev, c.cur), c.delta) << c.what;
+}
+
+TEST_F(EngineTest, TableHoldsFirstTenRowsInOrderAndEntryZeroCountsAll) {
+  src.rows.clear();
+  for (int i = 0; i < 45; ++i) src.set(QStringLiteral("if%1").arg(i), 1000 * i, 10 * i);
+  start();
+  EXPECT_EQ(engine->Interfaces.InterfaceCount, 45);
+  for (int i = 1; i <= 10; ++i)
+    EXPECT_EQ(engine->Interfaces.entries[i].description, QStringLiteral("if%1").arg(i - 1));
+  // Every row adds to entry 0, the 40th to 45th too.
+  for (auto& r : src.rows) r.rxBytes += 100;
+  src.add(QStringLiteral("if44"), 900, 0);
+  clock.advanceSeconds(1);
+  engine->frmNet_tmrMainTimer_Timer();
+  EXPECT_EQ(engine->Counters.DeltaDL, 45u * 100 + 900);
+}
+
+TEST_F(EngineTest, WatchedInterfaceDeltasIn64Bits) {
+  writeIni({QStringLiteral("Interface=2")});
+  src.set(QStringLiteral("eth0"), k2p31 - 8, 4294967290ull);
+  start();
+  ASSERT_EQ(engine->Interfaces.SelectedInterface, 2);
+  // Crossing 2^31 and a 32-bit wrap on the same tick.
+  src.set(QStringLiteral("eth0"), k2p31 + 12, 6);
+  tick();
+  EXPECT_EQ(engine->Counters.DeltaDL, 20u);
+  EXPECT_EQ(engine->Counters.DeltaUL, 12u);
+  // More than 268435455 bytes in one tick.
+  tick(std::uint64_t(3) << 30, std::uint64_t(1) << 29);
+  EXPECT_EQ(engine->Counters.KbitDL, (std::int64_t(3) << 30) / 128);
+  EXPECT_EQ(engine->Counters.KbyteUL, (std::int64_t(1) << 29) / 1024);
+  EXPECT_EQ(engine->Counters.MaxDL, (std::int64_t(3) << 30) / 128);
+  EXPECT_DOUBLE_EQ(engine->Counters.MBytesDL, 3072.0 + 20.0 / 1048576.0);
+}
+
+TEST_F(EngineTest, RestartOfWatchedInterfaceCountsNothing) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  tick(4000, 0);
+  EXPECT_EQ(engine->Counters.DeltaDL, 4000u);
+  src.set(QStringLiteral("eth0"), 1000, 0);  // driver reset
+  tick();
+  EXPECT_EQ(engine->Counters.DeltaDL, 0u);
+  EXPECT_EQ(engine->Counters.DeltaUL, 0u);
+  tick(500, 0);
+  EXPECT_EQ(engine->Counters.DeltaDL, 500u);
+}
+
+TEST_F(EngineTest, AllInterfacesOnlyGrowWhenInterfacesComeAndGo) {
+  start();
+  ASSERT_EQ(engine->Interfaces.SelectedInterface, 0);
+  tick(100, 200);
+  EXPECT_EQ(engine->Counters.DeltaDL, 100u);
+  std::uint64_t last = engine->Counters.CurIn;
+
+  src.remove(QStringLiteral("eth0"));  // unplugged: its big counters leave the sum
+  tick(0, 0, QStringLiteral("lo"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 0u);
+  EXPECT_EQ(engine->Counters.DeltaUL, 0u);
+  EXPECT_GE(engine->Counters.CurIn, last);
+
+  src.add(QStringLiteral("wlan0"), 50, 60);  // wlan0 moved up to eth0's place and counted
+  tick(0, 0, QStringLiteral("lo"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 50u);
+  EXPECT_EQ(engine->Interfaces.entries[2].description, QStringLiteral("wlan0"));
+
+  src.set(QStringLiteral("usb0"), 900000000, 900000000);  // plugged with history: no phantom traffic
+  tick(0, 0, QStringLiteral("lo"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 0u);
+  tick(10, 0, QStringLiteral("usb0"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 10u);
+  EXPECT_EQ(engine->Interfaces.InterfaceCount, 3);
+  EXPECT_EQ(engine->Counters.MaxDL, 0);  // 100 bytes at most: below 1 kbit/s
+}
+
+TEST_F(EngineTest, RenumberedEntryStartsAfreshWithoutAStep) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  tick(1000, 0);
+  EXPECT_EQ(engine->Counters.DeltaDL, 1000u);
+  src.remove(QStringLiteral("eth0"));  // wlan0 (300 bytes) becomes row 2
+  tick(0, 0, QStringLiteral("lo"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 0u);
+  EXPECT_EQ(engine->Interfaces.entries[2].description, QStringLiteral("wlan0"));
+  tick(70, 0, QStringLiteral("wlan0"));
+  EXPECT_EQ(engine->Counters.DeltaDL, 70u);
+}
+
+TEST_F(EngineTest, EntryWhoseRowDisappearsKeepsItsLastValues) {
+  start();
+  const InterfaceEntry before = engine->Interfaces.entries[3];
+  src.remove(QStringLiteral("wlan0"));
+  tick();
+  EXPECT_EQ(engine->Interfaces.entries[3].description, before.description);
+  EXPECT_EQ(engine->Interfaces.entries[3].inOctets, before.inOctets);
+  EXPECT_FALSE(engine->Interfaces.entries[3].present);
+  EXPECT_EQ(engine->Interfaces.InterfaceCount, 2);
+}
+
+TEST_F(EngineTest, NotSupportedIsShownOnceWhileItLasts) {
+  make();
+  QStringList shown;
+  engine->showError = [&](const QString& text, const QString& title) { shown << title + "|" + text; };
+  src.status = tavo::net::ReadStatus::NotSupported;
+  ASSERT_TRUE(engine->Main({}));
+  ticks(5);
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(shown[0], QStringLiteral("Tavo error|    Your system does not support IP Helper DLL    "));
+  EXPECT_EQ(engine->Counters.KbitDL, 0);
+  src.status = tavo::net::ReadStatus::Failed;  // a failed reading does not end the condition
+  tick();
+  src.status = tavo::net::ReadStatus::NotSupported;
+  tick();
+  EXPECT_EQ(shown.size(), 1);
+  src.status = tavo::net::ReadStatus::Ok;
+  ticks(2);
+  src.status = tavo::net::ReadStatus::NotSupported;
+  ticks(3);
+  EXPECT_EQ(shown.size(), 2);
+}
+
+TEST_F(EngineTest, FailedReadingKeepsTheTableAndCountsLaterTraffic) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  src.status = tavo::net::ReadStatus::Failed;
+  tick(1000, 0);
+  EXPECT_EQ(engine->Counters.DeltaDL, 0u);
+  src.status = tavo::net::ReadStatus::Ok;
+  tick(24, 0);
+  EXPECT_EQ(engine->Counters.DeltaDL, 1024u);
+}
+
+TEST_F(EngineTest, RatesFromOneTick) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  struct Case { std::uint64_t bytes; std::int64_t kbit, kbyte; };
+  for (const Case& c : {Case{1023, 7, 0}, Case{1024, 8, 1}, Case{131072, 1024, 128}, Case{0, 0, 0}}) {
+    tick(c.bytes, c.bytes);
+    EXPECT_EQ(engine->Counters.KbitUL, c.kbit) << c.bytes;
+    EXPECT_EQ(engine->Counters.KbyteUL, c.kbyte) << c.bytes;
+    EXPECT_EQ(engine->Counters.KbitDL, c.kbit) << c.bytes;
+  }
+  EXPECT_EQ(engine->Counters.MaxUL, 1024);
+  EXPECT_EQ(engine->Counters.DailyMaxUL, 1024);
+}
+
+TEST_F(EngineTest, MeanRateCountsFromOneSecondBeforeTheReset) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  tick(0, 10240);
+  EXPECT_EQ(engine->Counters.KbitUL, 80);
+  EXPECT_EQ(engine->Counters.MeanUL, 40);
+  for (int n = 2; n <= 200; ++n) {
+    tick(0, 10240);
+    ASSERT_EQ(engine->Counters.MeanUL, n * 80 / (n + 1)) << n;
+  }
+  EXPECT_EQ(engine->Counters.ElapsedText, QStringLiteral("0 h : 3 m"));
+}
+
+TEST_F(EngineTest, ClockSetBackGivesNegativeMeansUntilReset) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  tick(0, 10240);
+  clock.advanceSeconds(-3600);
+  tick(0, 10240);
+  EXPECT_LT(engine->Counters.MeanUL, 0);
+  EXPECT_EQ(engine->Counters.KbitUL, 80);
+}
+
+TEST_F(EngineTest, MegabytesShownRoundHalvesToEven) {
+  start();
+  struct Case { double mb, shown; };
+  for (const Case& c : {Case{0.25, 0.2}, Case{0.75, 0.8}, Case{12.44, 12.4}, Case{0.0, 0.0}}) {
+    engine->Counters.MBytesUL = c.mb;
+    engine->ComputeRates();
+    EXPECT_DOUBLE_EQ(engine->Counters.MBytesShownUL, c.shown) << c.mb;
+  }
+}
+
+TEST_F(EngineTest, UserResetLeavesTheSessionAlone) {
+  writeIni({QStringLiteral("Interface=2")});
+  start();
+  const QDateTime sessionStart = engine->Counters.DailyStart;
+  ticks(10, 3 << 20, 1 << 20);
+  engine->ResetCounters();
+  EXPECT_EQ(engine->Counters.MBytesDL, 0.0);
+  EXPECT_EQ(engine->Counters.MaxDL, 0);
+  EXPECT_EQ(engine->Counters.CountStart, clock.now().addSecs(-1));
+  EXPECT_EQ(engine->Counters.DailyStart, sessionStart);
+  EXPECT_DOUBLE_EQ(engine->Counters.DailyMBytesDL, 30.0);
+  EXPECT_EQ(engine->Counters.DailyMaxDL, (3 << 20) / 128);
+}
+
+TEST_F(EngineTest, LabelTextsFollowTheDisplayOption) {
+  writeIni({QStringLiteral("Lang=EN"), QStringLiteral("Interface=2")});
+  start();
+  QSignalSpy spy(engine.get(), &MonitorEngine::rateTextsChanged);
+  struct Case { Option option; std::uint64_t ul, dl; const char* ulText; const char* dlText; };
+  const Case cases[] = {
+      {Option::Inbits, 131072, 1024, "1024 kb/s UL", "8 kb/s DL"},
+      {Option::InBytes, 1234 * 1024, 2048, "1234 kB/s UL", "2 kB/s DL"},
+      {Option::Cumul, 0, 0, "1.3 MB UL", "0 MB DL"},
+  };
+  for (const Case& c : cases) {
+    engine->settings().setOption(c.option, true);
+    tick(c.dl, c.ul);
+    EXPECT_EQ(engine->ulText, QString::fromLatin1(c.ulText));
+    EXPECT_EQ(engine->dlText, QString::fromLatin1(c.dlText));
+  }
+  engine->settings().setOption(Option::Mean, true);
+  tick();
+  EXPECT_TRUE(engine->ulText.endsWith(QStringLiteral(" kb/s UL")));
+  EXPECT_EQ(spy.count(), 4);
+  // With every display option off the figures are left as they are.
+  engine->settings().setOption(Option::Mean, false);
+  tick(0, 999999);
+  EXPECT_EQ(spy.count(), 4);
+}
+
+TEST_F(EngineTest, FrenchUnitWordsAndRegionalDecimal) {
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  writeIni({QStringLiteral("Interface=2"), QStringLiteral("CumuledMode=Vrai")});
+  start();
+  tick(0, 12 * 1048576 + 524288);
+  EXPECT_EQ(engine->ulText, QStringLiteral("12,5 MO UL"));
+  EXPECT_EQ(engine->Interfaces.entries[0].description, QStringLiteral("Toutes les interfaces"));
+  engine->settings().setOption(Option::InBytes, true);
+  tick(0, 2048);
+  EXPECT_EQ(engine->ulText, QStringLiteral("2 kO/s UL"));
+}
+
+TEST_F(EngineTest, TickHooksRunOnlyWhileTheirWindowsAreUp) {
+  start();
+  QSignalSpy bubble(engine.get(), &MonitorEngine::trackBubble);
+  QSignalSpy big(engine.get(), &MonitorEngine::refreshHistoryCounters);
+  tick();
+  engine->BubbleShown = true;
+  tick();
+  engine->BigGraphVisible = true;
+  tick();
+  EXPECT_EQ(bubble.count(), 2);
+  EXPECT_EQ(big.count(), 1);
+}
+
+TEST(TextHelpers, ShortenAndElapsed) {
+  const QString s65(65, QLatin1Char('a')), s66 = s65 + QLatin1Char('b');
+  EXPECT_EQ(ShortenText(s65), s65);
+  EXPECT_EQ(ShortenText(s66), s65.left(62) + "...");
+  EXPECT_EQ(ShortenText(s66).size(), 65);
+  const QString p50(50, QLatin1Char('x')), p51 = QStringLiteral("/") + p50;
+  EXPECT_EQ(ShortenPath(p50), p50);
+  EXPECT_EQ(ShortenPath(p51), QStringLiteral("...") + p50.right(47));
+  EXPECT_EQ(ShortenPath(QStringLiteral("----")), QStringLiteral("----"));
+  struct Case { double s; const char* text; };
+  for (const Case& c : {Case{0, "0 h : 0 m"}, Case{93784, "26 h : 3 m"}, Case{59.9, "0 h : 0 m"},
+                        Case{3600, "1 h : 0 m"}, Case{-30, "-1 h : 59 m"}, Case{1e20, "596523 h : 14 m"}})
+    EXPECT_EQ(FormatElapsed(c.s), QString::fromLatin1(c.text)) << c.s;
+}
+
+}  // namespace
+}  // namespace tavo::monitor::testing
