@@ -291,7 +291,7 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   });
   txtDLLimit->installEventFilter(this);
   connect(cmdUpdateGRaph, &QPushButton::clicked, this, &frmSettings::cmdUpdateGRaph_Click);
-  connect(chkLogging, &QCheckBox::toggled, this, &frmSettings::chkLogging_Click);
+  connect(chkLogging, &QCheckBox::stateChanged, this, &frmSettings::chkLogging_Click);
   connect(cmdLogFile, &QPushButton::clicked, this, [this] {
     // The twin of the detailed graph window's button: a new log file.
     if (chkLogging->isChecked() && hooks_.StartNewLogFile) setLogFileText(hooks_.StartNewLogFile(true));
@@ -441,7 +441,7 @@ void frmSettings::cmdUpdateGRaph_Click() { takeGraphSettings(); }
 void frmSettings::setLogFileText(const QString& text) { lblLogFile->setText(text); }
 
 void frmSettings::chkLogging_Click() {
-  const bool on = chkLogging->isChecked();
+  const bool on = chkLogging->checkState() == Qt::Checked;
   setLogFileText(hooks_.StartNewLogFile ? hooks_.StartNewLogFile(on) : (on ? QString() : QStringLiteral("----")));
   cmdLogFile->setEnabled(on);
   if (hooks_.showBigLogFrame) hooks_.showBigLogFrame(on);

@@ -91,15 +91,17 @@ MonitorTexts monitorTexts(bool isFrench) {
   return t;
 }
 
+QString versionText() { return QStringLiteral("3.05"); }
+
 QString designTabCaption(int index) {
   return index == 0 ? QStringLiteral(" Skins et Comportement ") : QStringLiteral(" Graphiques et Compteurs ");
 }
 
 QString designSettingsCaption() {
-  return QStringLiteral("Tavo - ") + QLatin1String(kVersionText) + QStringLiteral(" - Configuration");
+  return QStringLiteral("Tavo - ") + versionText() + QStringLiteral(" - Configuration");
 }
 
-QString trayTip() { return QStringLiteral(" Tavo ") + QLatin1String(kVersionText) + QStringLiteral(" "); }
+QString trayTip() { return QStringLiteral(" Tavo ") + versionText() + QStringLiteral(" "); }
 
 QString launchErrorTitle() { return QStringLiteral("Tavo error"); }
 

@@ -36,7 +36,7 @@ QString designTabCaption(int index);
 QString designSettingsCaption();
 
 // The version text of the tray tip, the dialog caption and the updater.
-inline constexpr char kVersionText[] = "3.05";
+QString versionText();
 
 // The tray tip: the product word and the version between blanks.
 QString trayTip();

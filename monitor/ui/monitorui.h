@@ -1,0 +1,114 @@
+#pragma once
+// The monitor's windows around the engine: the skinned main window, the
+// settings dialog bound to the engine's settings, the tray icon and its
+// menu, the quit, the starting of the other programs and the language
+// texts. One object, owned by the program; the secondary windows (detailed
+// graph, bubble, interface chooser) are reached through SecondaryWindows.
+#include "monitor/engine/monitorengine.h"
+#include "monitor/ui/frmnet.h"
+#include "monitor/ui/frmsettings.h"
+#include "monitor/ui/languagetexts.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+#include <functional>
+#include <memory>
+
+namespace tavo::monitor {
+
+// Message boxes go through this, so tests answer them without blocking.
+using MessageBoxSeam = std::function<QMessageBox::StandardButton(
+    QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+    QMessageBox::StandardButtons buttons)>;
+MessageBoxSeam realMessageBox();
+
+// Starts a program without waiting; false when it could not be started.
+using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
+
+// What the monitor's windows need of the three secondary windows; each
+// entry may stay empty while a window is missing.
+struct SecondaryWindows {
+  std::function<void()> DrawHoursGraph;           // detailed graph on its 10-hour view
+  std::function<void()> openInterfaceChooser;     // modal
+  std::function<void(bool visible)> showLogFrame; // detailed graph's log frame
+  std::function<void(const QString&)> setLogFileText;
+  std::function<void()> armBubble;
+  std::function<void()> HideBubble;
+  std::function<void(bool isFrench)> applyTexts;  // their own language setters
+};
+
+class MonitorUi : public QObject {
+  Q_OBJECT
+ public:
+  struct Seams {
+    MessageBoxSeam messageBox;
+    ProgramStarter startProgram;
+    std::function<bool()> trayAvailable;
+    std::function<bool()> requestShowDesktop;
+    std::function<bool(const QUrl&)> openUrl;
+    std::function<void(QMenu*, const QPoint&)> popupMenu;
+    std::function<void()> endProgram;
+  };
+  // Seams left empty take the real desktop's.
+  explicit MonitorUi(MonitorEngine& engine, Seams seams = {});
+  ~MonitorUi() override;
+
+  void setSecondaryWindows(SecondaryWindows windows) { secondary_ = std::move(windows); }
+
+  // The window steps of the engine's start-up.
+  StartupSteps startupSteps();
+
+  void ApplyLanguage();
+  void SetFrenchTexts();
+  void SetEnglishTexts();
+  void LaunchUpdater();
+  void LoadSkins();
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void ConfirmQuit();
+
+  // The tray icon's activation, as Picture1 received the icon's clicks.
+  void Picture1_Activated(QSystemTrayIcon::ActivationReason reason);
+  void mnuMinimizeTavo_Click();
+  void mnuMinimizeAll_Click();
+  void mnuSettings_Click();
+  void mnuBig_Click();
+  void mnuStats_Click();
+  void mnuLogViewer_Click();
+
+  // Starts TavoStat or TavoLogV from the program folder with the language.
+  void startSuiteProgram(const QString& name);
+
+  // Skins chosen in the dialog.
+  void changeSkin(const QString& descriptorPath);
+  void defaultSkin();
+
+  frmNet& net() { return *net_; }
+  frmSettings& settingsDialog() { return *settings_; }
+  QSystemTrayIcon* trayIcon() const { return tray_; }
+  bool trayShown() const;
+  const QString& QuitPrompt() const { return texts_.QuitPrompt; }
+  const QString& QuitTitle() const { return texts_.QuitTitle; }
+
+ private:
+  void bindSettings();
+  void bindEngine();
+  void applyTexts(const MonitorTexts& texts);
+  QRadioButton* optionButton(Option o) const;
+  QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
+
+  MonitorEngine& engine_;
+  Seams seams_;
+  SecondaryWindows secondary_;
+  std::unique_ptr<frmNet> net_;
+  std::unique_ptr<frmSettings> settings_;
+  QPointer<QSystemTrayIcon> tray_;
+  MonitorTexts texts_;
+  bool trayBusy_ = false;
+  bool syncing_ = false;
+};
+
+}  // namespace tavo::monitor

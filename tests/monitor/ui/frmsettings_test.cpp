@@ -1,0 +1,256 @@
+#include "monitor/ui/frmsettings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+
+namespace {
+
+struct Calls {
+  int saves = 0;
+  std::vector<std::tuple<int, int, int>> graph;
+  std::vector<bool> logs;
+  std::vector<bool> logFrame;
+  std::vector<QString> skins;
+  int defaults = 0, resets = 0, chooser = 0, quits = 0;
+  std::vector<bool> underline;
+  std::vector<int> opacity;
+  std::vector<QUrl> urls;
+};
+
+class FrmSettingsTest : public ::testing::Test {
+ protected:
+  frmSettings dlg;
+  Calls calls;
+  void SetUp() override {
+    frmSettings::Hooks h;
+    h.SaveSettings = [this] { ++calls.saves; };
+    h.takeGraphSettings = [this](std::int16_t dl, int refresh, int period) {
+      calls.graph.emplace_back(dl, refresh, period);
+    };
+    h.StartNewLogFile = [this](bool on) {
+      calls.logs.push_back(on);
+      return on ? QStringLiteral("101226-9-5.csv") : QStringLiteral("----");
+    };
+    h.showBigLogFrame = [this](bool v) { calls.logFrame.push_back(v); };
+    h.resetCounters = [this] { ++calls.resets; };
+    h.setTransparency = [this](int v) { calls.opacity.push_back(v); };
+    h.changeSkin = [this](const QString& p) { calls.skins.push_back(p); };
+    h.defaultSkin = [this] { ++calls.defaults; };
+    h.openInterfaceChooser = [this] { ++calls.chooser; };
+    h.confirmQuit = [this] { ++calls.quits; };
+    h.underlineDirection = [this](bool dl) { calls.underline.push_back(dl); };
+    h.openUrl = [this](const QUrl& u) {
+      calls.urls.push_back(u);
+      return true;
+    };
+    dlg.setHooks(h);
+  }
+  void showAndFocusLimit() {
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    dlg.tabOptions_Click(1);
+    dlg.txtDLLimit->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.txtDLLimit->hasFocus(); }, 1000));
+  }
+};
+
+}  // namespace
+
+TEST(DLLimitClamp, KeepsTheTextBetween10And15000) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  for (const Case c : {Case{"20000", "15000"}, Case{"15000", "15000"}, Case{"15001", "15000"}, Case{"5", "10"},
+                       Case{"", "10"}, Case{"10", "10"}, Case{"9.6", "10"}, Case{"1024", "1024"},
+                       Case{" 512", " 512"}, Case{"99999999999", "15000"}})
+    EXPECT_EQ(clampDLLimitText(c.in), c.out) << c.in;
+}
+
+TEST_F(FrmSettingsTest, StartsWithTheDesignState) {
+  EXPECT_EQ(dlg.txtDLLimit->text(), "1024");
+  EXPECT_EQ(dlg.cmbGraphDelay->count(), 2);
+  EXPECT_EQ(dlg.cmbGraphDelay->itemText(0), "1 minute");
+  EXPECT_EQ(dlg.cmbGraphDelay->itemData(1).toInt(), 60);
+  EXPECT_EQ(dlg.lblLogFile->text(), "----");
+  EXPECT_FALSE(dlg.cmdLogFile->isEnabled());
+  EXPECT_EQ(dlg.scrTransp->minimum(), 0);
+  EXPECT_EQ(dlg.scrTransp->maximum(), 255);
+  EXPECT_EQ(dlg.tabOptions->tabText(0), " Skins et Comportement ");
+  EXPECT_EQ(dlg.tabOptions->tabText(1), " Graphiques et Compteurs ");
+  EXPECT_EQ(dlg.currentPage(), 0);
+  EXPECT_EQ(dlg.windowTitle(), "Tavo - 3.05 - Configuration");
+  EXPECT_EQ(dlg.mnuInTray->defaultAction(), dlg.mnuMinimizeTavo);
+  EXPECT_EQ(dlg.mnuInTray->actions().size(), 7);
+  EXPECT_FALSE(dlg.Picture1->pixmap().isNull());
+}
+
+TEST_F(FrmSettingsTest, LimitBoxFiltersKeysAndClamps) {
+  showAndFocusLimit();
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_End);
+  QTest::keyClicks(dlg.txtDLLimit, "a-.x");
+  EXPECT_EQ(dlg.txtDLLimit->text(), "1024");
+
+  dlg.txtDLLimit->clear();
+  QTest::keyClicks(dlg.txtDLLimit, "20000");
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Tab);  // focus leaves: validation
+  EXPECT_EQ(dlg.txtDLLimit->text(), "15000");
+
+  dlg.txtDLLimit->setFocus();
+  dlg.txtDLLimit->clear();
+  QTest::keyClicks(dlg.txtDLLimit, "5");
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Return);
+  EXPECT_EQ(dlg.txtDLLimit->text(), "10");
+  EXPECT_FALSE(dlg.txtDLLimit->hasFocus());
+
+  dlg.txtDLLimit->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.txtDLLimit->hasFocus(); }, 1000));
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_End);
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Backspace);
+  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Backspace);
+  EXPECT_EQ(dlg.txtDLLimit->text(), "");
+  dlg.txtDLLimit_Validate();
+  EXPECT_EQ(dlg.txtDLLimit->text(), "10");
+  EXPECT_TRUE(calls.graph.empty());  // only a proposal until the button
+}
+
+TEST_F(FrmSettingsTest, UpdateGraphTakesTheSettingsIntoUse) {
+  dlg.txtDLLimit->setText("2048");
+  dlg.cmbGraphDelay->setCurrentIndex(1);
+  QTest::mouseClick(dlg.cmdUpdateGRaph, Qt::LeftButton);
+  ASSERT_EQ(calls.graph.size(), 1u);
+  EXPECT_EQ(calls.graph[0], std::make_tuple(2048, 1, 60));
+  dlg.txtDLLimit->setText("300.5");  // rounded half to even
+  dlg.cmbGraphDelay->setCurrentIndex(0);
+  dlg.cmdUpdateGRaph_Click();
+  EXPECT_EQ(calls.graph[1], std::make_tuple(300, 0, 1));
+  dlg.cmbGraphDelay->setCurrentIndex(-1);  // no entry selected: the first one
+  dlg.cmdUpdateGRaph_Click();
+  EXPECT_EQ(calls.graph[2], std::make_tuple(300, 0, 1));
+  EXPECT_EQ(calls.saves, 0);
+}
+
+TEST_F(FrmSettingsTest, CloseBoxTakesTheTextUnclampedButWithinSixteenBitsSavesAndHides) {
+  dlg.show();
+  dlg.txtDLLimit->setText("40000");
+  EXPECT_FALSE(dlg.close());
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(calls.saves, 1);
+  ASSERT_EQ(calls.graph.size(), 1u);
+  EXPECT_EQ(std::get<0>(calls.graph[0]), 32767);
+  EXPECT_EQ(dlg.txtDLLimit->text(), "40000");
+
+  dlg.show();
+  dlg.txtDLLimit->setText("20000");  // above the dialog's range, within 16 bits
+  dlg.close();
+  EXPECT_EQ(std::get<0>(calls.graph[1]), 20000);
+  EXPECT_EQ(calls.saves, 2);
+
+  dlg.setEnding(true);  // the program ends: nothing is saved by the dialog
+  dlg.show();
+  EXPECT_TRUE(dlg.close());
+  EXPECT_EQ(calls.saves, 2);
+}
+
+TEST_F(FrmSettingsTest, TabsBringTheirPageToTheFront) {
+  dlg.show();
+  QTest::mouseClick(dlg.tabOptions, Qt::LeftButton, {}, dlg.tabOptions->tabRect(1).center());
+  EXPECT_EQ(dlg.currentPage(), 1);
+  EXPECT_TRUE(dlg.fTab[1]->isVisible());
+  EXPECT_FALSE(dlg.fTab[0]->isVisible());
+  QTest::mouseClick(dlg.tabOptions, Qt::LeftButton, {}, dlg.tabOptions->tabRect(0).center());
+  EXPECT_EQ(dlg.currentPage(), 0);
+  EXPECT_TRUE(dlg.fTab[0]->isVisible());
+}
+
+TEST_F(FrmSettingsTest, LoggingOnAndOff) {
+  dlg.chkLogging->setChecked(true);
+  EXPECT_EQ(dlg.lblLogFile->text(), "101226-9-5.csv");
+  EXPECT_TRUE(dlg.cmdLogFile->isEnabled());
+  dlg.chkLogging->setChecked(false);
+  EXPECT_EQ(dlg.lblLogFile->text(), "----");
+  EXPECT_FALSE(dlg.cmdLogFile->isEnabled());
+  EXPECT_EQ(calls.logs, (std::vector<bool>{true, false}));
+  EXPECT_EQ(calls.logFrame, (std::vector<bool>{true, false}));
+}
+
+TEST_F(FrmSettingsTest, SkinListChangeAndReset) {
+  QTemporaryDir dir;
+  for (const char* name : {"/b.xsd", "/a.xsd", "/a.bmp", "/notes.txt"}) {
+    QFile f(dir.path() + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  dlg.setSkinsFolder(dir.path());
+  ASSERT_EQ(dlg.filelistSkins->count(), 2);
+  EXPECT_EQ(dlg.filelistSkins->item(0)->text(), "a.xsd");
+
+  QTest::mouseClick(dlg.cmdChangeSkin, Qt::LeftButton);  // nothing selected
+  EXPECT_TRUE(calls.skins.empty());
+  dlg.filelistSkins->setCurrentRow(1);
+  QTest::mouseClick(dlg.cmdChangeSkin, Qt::LeftButton);
+  ASSERT_EQ(calls.skins.size(), 1u);
+  EXPECT_EQ(calls.skins[0], dir.path() + "/b.xsd");
+
+  {
+    QFile f(dir.path() + "/c.xsd");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  dlg.refreshSkinList();
+  EXPECT_EQ(dlg.filelistSkins->count(), 3);
+  EXPECT_EQ(dlg.filelistSkins->currentItem()->text(), "b.xsd");  // the choice stays
+
+  QTest::mouseClick(dlg.cmdDefaultSkin, Qt::LeftButton);
+  EXPECT_EQ(calls.defaults, 1);
+}
+
+TEST_F(FrmSettingsTest, ButtonsAndPicturesReachTheirActions) {
+  dlg.setProgramFolder("/opt/tavo");
+  dlg.setWebHost("http://host.test");
+  dlg.show();
+  QTest::mouseClick(dlg.cmdReset, Qt::LeftButton);
+  QTest::mouseClick(dlg.cmdInterface, Qt::LeftButton);
+  QTest::mouseClick(dlg.cmdQuit, Qt::LeftButton);
+  QTest::mouseClick(dlg.picQuit, Qt::LeftButton);
+  QTest::mouseClick(dlg.cmdHelp, Qt::LeftButton);
+  QTest::mouseClick(dlg.Picture10, Qt::LeftButton);
+  QTest::mouseClick(dlg.lblFindSkins, Qt::LeftButton);
+  EXPECT_EQ(calls.resets, 1);
+  EXPECT_EQ(calls.chooser, 1);
+  EXPECT_EQ(calls.quits, 2);
+  ASSERT_EQ(calls.urls.size(), 3u);
+  EXPECT_EQ(calls.urls[0], QUrl::fromLocalFile("/opt/tavo/Tavo_FR.pdf"));
+  EXPECT_EQ(calls.urls[1], calls.urls[0]);
+  EXPECT_EQ(calls.urls[2], QUrl("http://host.test/tavo.php"));
+
+  dlg.applyTexts(monitorTexts(false), false);
+  dlg.lblFindSkins_Click();
+  dlg.cmdHelp_Click();
+  EXPECT_EQ(calls.urls[3], QUrl("http://host.test/english.php"));
+  EXPECT_EQ(calls.urls[4], QUrl::fromLocalFile("/opt/tavo/Tavo_EN.pdf"));
+}
+
+TEST_F(FrmSettingsTest, DirectionAndTranslucencyApplyAtOnce) {
+  dlg.optUL->setChecked(true);
+  dlg.optDL->setChecked(true);
+  EXPECT_EQ(calls.underline, (std::vector<bool>{false, true}));
+  dlg.scrTransp->setValue(120);
+  dlg.scrTransp->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(calls.opacity, (std::vector<int>{120, 121}));
+}
+
+TEST(FrmSettingsOptions, OffSwitchesNoOtherOn) {
+  frmSettings dlg;
+  frmSettings::setOption(dlg.optInbits, true);
+  EXPECT_FALSE(dlg.optInBytes->isChecked());
+  frmSettings::setOption(dlg.optInbits, false);
+  for (QRadioButton* b : {dlg.optInbits, dlg.optInBytes, dlg.optCumul, dlg.optMean}) EXPECT_FALSE(b->isChecked());
+  frmSettings::setOption(dlg.optMean, true);
+  EXPECT_TRUE(dlg.optMean->isChecked());
+  frmSettings::setOption(dlg.optCumul, true);
+  EXPECT_FALSE(dlg.optMean->isChecked());
+}
