@@ -209,7 +209,8 @@ TEST_F(SettingsTest, SaveAsksTheWindowWhereItIs) {
 }
 
 TEST_F(SettingsTest, SaveReportsAFileItCannotReplace) {
-  auto& e = load({});
+  auto& e = make();
+  e.InitDefaults();
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Tavo.ini")));
   EXPECT_FALSE(e.SaveSettings());
   EXPECT_TRUE(QFileInfo(path("Tavo.ini")).isDir());
