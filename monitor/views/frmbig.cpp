@@ -98,6 +98,9 @@ void GraphTipArea::mouseMoveEvent(QMouseEvent* event) {
   if (QToolTip::isVisible()) QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
 }
 
+// The press is the picture's own, so the button under it is not pressed too.
+void ClickableIcon::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
 void ClickableIcon::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }

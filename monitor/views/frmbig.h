@@ -34,6 +34,7 @@ class ClickableIcon : public QLabel {
  signals:
   void clicked();
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
