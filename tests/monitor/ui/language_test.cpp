@@ -1,0 +1,130 @@
+#include "common/platform/net/fakeinterfacesource.h"
+#include "common/textfile.h"
+#include "monitor/ui/monitorui.h"
+
+#include <QGroupBox>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+
+namespace {
+
+// A monitor started on a settings file holding only the given Lang line.
+struct Started {
+  QTemporaryDir dir;
+  tavo::net::FakeInterfaceSource src;
+  ManualClock clock;
+  std::unique_ptr<MonitorEngine> engine;
+  std::unique_ptr<MonitorUi> ui;
+  explicit Started(const char* langLine) {
+    src.set("eth0", 10, 10);
+    if (langLine) tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {QString::fromLatin1(langLine)});
+    engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
+    MonitorUi::Seams seams;
+    seams.trayAvailable = [] { return false; };
+    seams.messageBox = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
+      return QMessageBox::No;
+    };
+    ui = std::make_unique<MonitorUi>(*engine, seams);
+    engine->Main(ui->startupSteps());
+  }
+  frmSettings& s() { return ui->settingsDialog(); }
+};
+
+QString textOf(frmSettings& s, const ControlText& t) {
+  if (t.property == TextProperty::TabCaption) return s.tabOptions->tabText(t.index);
+  if (t.property == TextProperty::MenuCaption) {
+    auto* a = s.mnuInTray->findChild<QAction*>(t.control);
+    return a ? a->text() : QStringLiteral("<missing>");
+  }
+  QWidget* w = t.control == u"frmSettings" ? &s : s.findChild<QWidget*>(t.control);
+  if (!w) return QStringLiteral("<missing>");
+  if (t.property == TextProperty::Tooltip) return w->toolTip();
+  if (w == &s) return s.windowTitle();
+  if (auto* box = qobject_cast<QGroupBox*>(w)) return box->title();
+  if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+  return QStringLiteral("<unknown kind>");
+}
+
+}  // namespace
+
+TEST(MonitorLanguage, LangValueChoosesTheTexts) {
+  struct Case {
+    const char* line;
+    bool french;
+  };
+  for (const Case c : {Case{"Lang=FR", true}, Case{nullptr, true}, Case{"Lang=EN", false}, Case{"Lang=fr", false},
+                       Case{"Lang=FR ", false}}) {
+    SCOPED_TRACE(c.line ? c.line : "(no Lang)");
+    Started m(c.line);
+    EXPECT_EQ(m.s().windowTitle(), c.french ? "Tavo - Configuration" : "Tavo - Settings");
+    EXPECT_EQ(m.ui->QuitPrompt(), c.french ? "       Quitter Tavo ?      " : "       Quit Tavo ?      ");
+    EXPECT_EQ(m.ui->QuitTitle(), c.french ? "Tavo - Confirmez" : "Tavo - Please confirm");
+  }
+}
+
+TEST(MonitorLanguage, EveryTextReachesItsControl) {
+  for (bool french : {true, false}) {
+    SCOPED_TRACE(french ? "FR" : "EN");
+    Started m(french ? "Lang=FR" : "Lang=EN");
+    const MonitorTexts texts = monitorTexts(french);
+    EXPECT_GT(texts.settings.size(), 40u);
+    // The last text set on a control is the one it shows.
+    for (std::size_t i = 0; i < texts.settings.size(); ++i) {
+      const ControlText& t = texts.settings[i];
+      bool laterSame = false;
+      for (std::size_t j = i + 1; j < texts.settings.size(); ++j)
+        laterSame |= texts.settings[j].control == t.control && texts.settings[j].property == t.property &&
+                     texts.settings[j].index == t.index;
+      if (!laterSame) {
+        EXPECT_EQ(textOf(m.s(), t), t.text) << t.control.toStdString();
+      }
+    }
+  }
+}
+
+TEST(MonitorLanguage, TrickyTexts) {
+  Started fr("Lang=FR");
+  Started en("Lang=EN");
+  // Leading and trailing blanks are part of the texts.
+  EXPECT_EQ(fr.s().cmdLogFile->toolTip(), "  Fermer le fichier log courant et en ouvrir un nouveau ");
+  EXPECT_EQ(en.s().cmdLogFile->toolTip(), "  Close the current log file and open a new one ");
+  EXPECT_EQ(en.s().cmdUpdateGRaph->toolTip(), " Update graph with new parameters ");
+  EXPECT_EQ(fr.s().lblFindSkins->toolTip(), " Visitez la page Web Tavo ");
+  // One "Reset" for the skin and the counters in both languages.
+  for (Started* m : {&fr, &en}) {
+    EXPECT_EQ(m->s().cmdDefaultSkin->text(), "Reset");
+    EXPECT_EQ(m->s().cmdReset->text(), "Reset");
+    EXPECT_EQ(m->s().mnuLogViewer->text(), "Log Viewer");
+    EXPECT_EQ(m->s().optDL->text(), "Download");
+    EXPECT_EQ(m->s().optUL->text(), "Upload");
+    EXPECT_EQ(m->s().frameUpdate->title(), "Update");
+    EXPECT_EQ(m->s().frameSkins->title(), "Skins");
+    EXPECT_EQ(m->s().frameNet->title(), "Internet");
+    EXPECT_EQ(m->s().cmbGraphDelay->itemText(1), "60 minutes");
+    EXPECT_EQ(m->ui->net().lblMore->text(), "set");
+  }
+  // The tab captions: English sets its own, French keeps those of the load.
+  EXPECT_EQ(en.s().tabOptions->tabText(0), " Skins and Behaviour ");
+  EXPECT_EQ(en.s().tabOptions->tabText(1), " Graphs and Counters ");
+  EXPECT_EQ(fr.s().tabOptions->tabText(0), " Skins et Comportement ");
+  EXPECT_EQ(fr.s().tabOptions->tabText(1), " Graphiques et Compteurs ");
+  EXPECT_EQ(fr.s().mnuMinimizeTavo->text(), "Montrer/Cacher Tavo");
+  EXPECT_EQ(en.s().mnuMinimizeTavo->text(), "Show/Hide Tavo");
+  EXPECT_EQ(fr.s().optInBytes->text(), "Débits instantanés en kOctet/s");
+  EXPECT_EQ(fr.s().chkUpdate->text(), "Au démarrage, vérifie sur Internet la version la plus récente");
+  // Unit words and the all-interfaces entry.
+  EXPECT_EQ(fr.engine->RateUnitText, " kO/s");
+  EXPECT_EQ(en.engine->VolumeUnitText, " MB");
+  EXPECT_EQ(fr.s().lblInterface->text(), "Toutes les interfaces");
+  EXPECT_EQ(en.s().lblInterface->text(), "All interfaces");
+}
+
+TEST(MonitorLanguage, LaunchErrorInBothLanguages) {
+  EXPECT_EQ(launchErrorTitle(), "Tavo error");
+  EXPECT_EQ(launchErrorText(true, "TavoLogV"), " Impossible de démarrer TavoLogV. ");
+  EXPECT_EQ(launchErrorText(false, "TavoLogV"), " TavoLogV could not be started. ");
+}

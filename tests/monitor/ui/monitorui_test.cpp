@@ -1,0 +1,307 @@
+#include "common/platform/net/fakeinterfacesource.h"
+#include "common/textfile.h"
+#include "monitor/ui/monitorui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+
+namespace {
+
+struct BoxCall {
+  QMessageBox::Icon icon;
+  QString title, text;
+  QMessageBox::StandardButtons buttons;
+};
+
+class MonitorUiTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  tavo::net::FakeInterfaceSource src;
+  ManualClock clock;
+  std::unique_ptr<MonitorEngine> engine;
+  std::unique_ptr<MonitorUi> ui;
+
+  bool tray = true;
+  QMessageBox::StandardButton answer = QMessageBox::No;
+  std::vector<BoxCall> boxes;
+  std::vector<std::pair<QString, QStringList>> started;
+  bool startWorks = true;
+  bool realStarter = false;
+  int ended = 0, showDesktop = 0;
+  std::vector<QMenu*> popups;
+
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    src.set("lo", 1000, 1000);
+    src.set("eth0", 5000, 7000);
+  }
+  void TearDown() override {
+    ui.reset();
+    engine.reset();
+    QLocale::setDefault(QLocale::c());
+  }
+  void writeIni(const QStringList& lines) { ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), lines)); }
+
+  void start() {
+    engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
+    MonitorUi::Seams seams;
+    seams.messageBox = [this](QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
+                              QMessageBox::StandardButtons buttons) {
+      boxes.push_back({icon, title, text, buttons});
+      return answer;
+    };
+    if (!realStarter)
+      seams.startProgram = [this](const QString& program, const QStringList& args) {
+        started.emplace_back(program, args);
+        return startWorks;
+      };
+    seams.trayAvailable = [this] { return tray; };
+    seams.requestShowDesktop = [this] {
+      ++showDesktop;
+      return true;
+    };
+    seams.openUrl = [](const QUrl&) { return true; };
+    seams.popupMenu = [this](QMenu* menu, const QPoint&) { popups.push_back(menu); };
+    seams.endProgram = [this] { ++ended; };
+    ui = std::make_unique<MonitorUi>(*engine, seams);
+    ASSERT_TRUE(engine->Main(ui->startupSteps()));
+  }
+  void tick(std::uint64_t rx = 0, std::uint64_t tx = 0) {
+    src.add("eth0", rx, tx);
+    clock.advanceSeconds(1);
+    engine->frmNet_tmrMainTimer_Timer();
+  }
+};
+
+}  // namespace
+
+TEST_F(MonitorUiTest, StartUpShowsTheSkinnedWindowWithFigures) {
+  start();
+  frmNet& net = ui->net();
+  EXPECT_TRUE(net.isVisible());
+  EXPECT_EQ(net.size(), QSize(136, 131));
+  EXPECT_TRUE(net.lblDL->font().underline());
+  EXPECT_FALSE(net.lblUL->font().underline());
+  ASSERT_NE(ui->trayIcon(), nullptr);
+  EXPECT_EQ(ui->trayIcon()->toolTip(), " Tavo 3.05 ");
+  tick();
+  tick(131072, 65536);
+  EXPECT_EQ(net.lblDL->text(), "128 kO/s DL");
+  EXPECT_EQ(net.lblUL->text(), "64 kO/s UL");
+  EXPECT_GT(net.bar(0).height(), 0);  // 1024 kbit/s of 1024: full height
+  EXPECT_DOUBLE_EQ(net.bar(0).height(), 50);
+}
+
+TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
+  writeIni({"Lang=EN", "Transparency=100", "KbitMode=True", "DLLimit=2048", "GraphRefresh=1", "DetailedLog=1",
+            "ShowUL=True", "MinimizeTavoMode=True", "WindowPositionX=40", "WindowPositionY=30"});
+  start();
+  frmSettings& s = ui->settingsDialog();
+  EXPECT_EQ(s.txtDLLimit->text(), "2048");
+  EXPECT_EQ(s.cmbGraphDelay->currentIndex(), 1);
+  EXPECT_EQ(s.scrTransp->value(), 100);
+  EXPECT_NEAR(ui->net().windowOpacity(), 100 / 255.0, 0.01);
+  EXPECT_TRUE(s.optInbits->isChecked());
+  EXPECT_FALSE(s.optInBytes->isChecked());
+  EXPECT_TRUE(s.optUL->isChecked());
+  EXPECT_TRUE(s.optMinTavo->isChecked());
+  EXPECT_TRUE(ui->net().lblUL->font().underline());
+  EXPECT_TRUE(s.chkLogging->isChecked());
+  EXPECT_TRUE(s.cmdLogFile->isEnabled());
+  EXPECT_NE(s.lblLogFile->text(), "----");
+  EXPECT_EQ(ui->net().pos(), QPoint(40, 30));
+
+  // Unticking the log box from the dialog stops the log.
+  s.chkLogging->setChecked(false);
+  EXPECT_EQ(engine->settings().chkLogging(), 0);
+  EXPECT_EQ(engine->LogFilePath, "----");
+  EXPECT_EQ(s.lblLogFile->text(), "----");
+  EXPECT_FALSE(s.cmdLogFile->isEnabled());
+  s.chkLogging->setChecked(true);
+  EXPECT_EQ(engine->settings().chkLogging(), 1);
+  EXPECT_TRUE(engine->LogFilePath.endsWith(".csv"));
+  EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
+}
+
+TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
+  start();
+  frmSettings& s = ui->settingsDialog();
+  ui->mnuSettings_Click();
+  EXPECT_TRUE(s.isVisible());
+  s.optCumul->setChecked(true);
+  EXPECT_TRUE(engine->settings().optCumul());
+  EXPECT_FALSE(engine->settings().optInBytes());
+  s.scrTransp->setValue(200);
+  EXPECT_EQ(engine->settings().scrTransp(), 200);
+  EXPECT_NEAR(ui->net().windowOpacity(), 200 / 255.0, 0.01);
+  s.cmbGraphDelay->setCurrentIndex(1);
+  s.txtDLLimit->setText("512");
+  EXPECT_FALSE(QFile::exists(dir.filePath("Tavo.ini")));  // changing alone saves nothing
+
+  s.close();
+  EXPECT_FALSE(s.isVisible());
+  EXPECT_EQ(engine->settings().DLLimit(), 512);
+  EXPECT_EQ(engine->GraphRefreshPeriod, 60);
+  EXPECT_TRUE(engine->GraphRefreshPending);
+  const QStringList ini = tavo::readTextLines(dir.filePath("Tavo.ini")).lines;
+  EXPECT_TRUE(ini.contains("GraphRefresh=1"));
+  EXPECT_TRUE(ini.contains("DLLimit=512"));
+  EXPECT_TRUE(ini.contains("Transparency=200"));
+  EXPECT_TRUE(ini.contains("CumuledMode=True"));
+}
+
+TEST_F(MonitorUiTest, SkinChangeAndResetFromTheDialog) {
+  const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
+  QDir().mkpath(dir.filePath("skins"));
+  ASSERT_TRUE(QFile::copy(source + "ardoise.xs0", dir.filePath("skins/ardoise.xsd")));
+  ASSERT_TRUE(QFile::copy(source + "ardoise.bm0", dir.filePath("skins/ardoise.bmp")));
+  start();
+  frmSettings& s = ui->settingsDialog();
+  ui->net().setBarHeight(3, 20);
+  ui->mnuSettings_Click();
+  ASSERT_EQ(s.filelistSkins->count(), 1);
+  s.filelistSkins->setCurrentRow(0);
+  s.cmdChangeSkin_Click();
+  EXPECT_EQ(ui->net().size(), QSize(176, 84));
+  EXPECT_EQ(engine->settings().SkinDescriptorFile(), dir.filePath("skins") + "/ardoise.xsd");
+  EXPECT_EQ(ui->net().shape1Rect(), QRect(9, 16, 62, 52));
+  EXPECT_DOUBLE_EQ(ui->net().bar(3).height(), 20);
+  s.cmdDefaultSkin_Click();
+  EXPECT_EQ(ui->net().size(), QSize(136, 131));
+  EXPECT_EQ(engine->settings().SkinDescriptorFile(), "default");
+}
+
+TEST_F(MonitorUiTest, TrayActivationTogglesTheMainWindow) {
+  start();
+  frmNet& net = ui->net();
+  net.move(50, 60);
+  struct Case {
+    QSystemTrayIcon::ActivationReason reason;
+    bool toggles;
+    bool popsUp;
+  };
+  for (const Case c : {Case{QSystemTrayIcon::Trigger, true, false}, Case{QSystemTrayIcon::DoubleClick, true, false},
+                       Case{QSystemTrayIcon::Context, false, true}, Case{QSystemTrayIcon::MiddleClick, false, false},
+                       Case{QSystemTrayIcon::Unknown, false, false}}) {
+    SCOPED_TRACE(int(c.reason));
+    popups.clear();
+    const bool before = net.isVisible();
+    ui->Picture1_Activated(c.reason);
+    EXPECT_EQ(net.isVisible(), c.toggles ? !before : before);
+    EXPECT_EQ(popups.size(), c.popsUp ? 1u : 0u);
+    if (c.popsUp) {
+      EXPECT_EQ(popups[0], ui->settingsDialog().mnuInTray);
+      EXPECT_EQ(popups[0]->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
+    }
+  }
+  if (!net.isVisible()) ui->Picture1_Activated(QSystemTrayIcon::Trigger);
+  EXPECT_TRUE(net.isVisible());
+  EXPECT_EQ(net.pos(), QPoint(50, 60));  // back where it was hidden
+}
+
+TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
+  tray = false;
+  writeIni({"MinimizeTavoMode=True"});
+  start();
+  EXPECT_EQ(ui->trayIcon(), nullptr);
+  frmNet& net = ui->net();
+  ui->mnuMinimizeTavo_Click();
+  EXPECT_TRUE(net.isVisible());
+  QTest::mouseClick(net.lblUL, Qt::RightButton);
+  EXPECT_TRUE(net.isVisible());
+  EXPECT_EQ(showDesktop, 1);
+}
+
+TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
+  start();
+  frmSettings& s = ui->settingsDialog();
+  s.mnuMinimizeAll->trigger();
+  EXPECT_EQ(showDesktop, 1);
+  s.mnuSettings->trigger();
+  EXPECT_TRUE(s.isVisible());
+  s.mnuStats->trigger();
+  s.mnuStats->trigger();  // a second copy: nothing checks
+  s.mnuLogViewer->trigger();
+  ASSERT_EQ(started.size(), 3u);
+  EXPECT_EQ(started[0].first, dir.path() + "/TavoStat");
+  EXPECT_EQ(started[0].second, QStringList{"FR"});
+  EXPECT_EQ(started[2].first, dir.path() + "/TavoLogV");
+  EXPECT_EQ(started[2].second, QStringList{"FR"});
+  s.mnuQuit->trigger();
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(ended, 0);
+}
+
+TEST_F(MonitorUiTest, ConfirmQuitNoChangesNothing) {
+  start();
+  tick();
+  answer = QMessageBox::No;
+  ui->ConfirmQuit();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Tavo - Confirmez");
+  EXPECT_EQ(boxes[0].text, "       Quitter Tavo ?      ");
+  EXPECT_EQ(boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(ended, 0);
+  EXPECT_NE(ui->trayIcon(), nullptr);
+  EXPECT_FALSE(QFile::exists(dir.filePath("Tavo.ini")));
+}
+
+TEST_F(MonitorUiTest, ConfirmQuitYesSavesMovesTheSessionLineAndEnds) {
+  start();
+  for (int i = 0; i < 60; ++i) tick(1000, 1000);
+  ASSERT_TRUE(QFile::exists(dir.filePath("session_stats.csv")));
+  const QString sessionLine = tavo::readTextLines(dir.filePath("session_stats.csv")).lines.value(0);
+  answer = QMessageBox::Yes;
+  ui->ConfirmQuit();
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(ui->trayIcon(), nullptr);
+  EXPECT_TRUE(QFile::exists(dir.filePath("Tavo.ini")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("session_stats.csv")));
+  EXPECT_EQ(tavo::readTextLines(dir.filePath("all_stats.csv")).lines.last(), sessionLine);
+}
+
+TEST_F(MonitorUiTest, UpdaterStartsOnlyWhenAskedWithTheLanguage) {
+  writeIni({"Lang=EN", "CheckVersion=1"});
+  start();
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].first, dir.path() + "/Update");
+  EXPECT_EQ(started[0].second, (QStringList{"Tavo", "3.05", "EN"}));
+}
+
+TEST_F(MonitorUiTest, NoUpdaterWithoutTheCheckBox) {
+  start();
+  EXPECT_TRUE(started.empty());
+}
+
+TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
+  realStarter = true;  // the folder holds no TavoStat
+  writeIni({"Lang=EN"});
+  start();
+  ui->mnuStats_Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "Tavo error");
+  EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(boxes[0].text, " TavoStat could not be started. ");
+  EXPECT_EQ(ended, 0);
+  EXPECT_TRUE(ui->net().isVisible());
+  tick();
+  tick(1024, 0);
+  EXPECT_EQ(ui->net().lblDL->text(), "1 kB/s DL");
+}
+
+TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
+  src.set(QString(70, 'n'), 1, 1);  // a long description
+  writeIni({"Interface=3"});
+  start();
+  const QString shown = ui->settingsDialog().lblInterface->text();
+  EXPECT_EQ(shown, QString(62, 'n') + "...");
+  engine->ChangeInterface(0);
+  EXPECT_EQ(ui->settingsDialog().lblInterface->text(), "Toutes les interfaces");
+}
