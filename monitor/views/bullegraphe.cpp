@@ -66,6 +66,8 @@ BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, QObject* parent)
   connect(&engine_, &tavo::monitor::MonitorEngine::logFilePathChanged, frmBig_.get(), &frmBig::setLogFileText);
   connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, frmBig_->frameLog, &QWidget::setVisible);
   frmBig_->setLogFileText(tavo::monitor::ShortenPath(engine_.LogFilePath));
+  // Made after the settings were loaded, the frame starts as logging is.
+  frmBig_->frameLog->setVisible(engine_.settings().chkLogging() == 1);
 }
 
 BulleGraphe::~BulleGraphe() { frmBig_->removeEventFilter(this); }

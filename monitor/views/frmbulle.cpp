@@ -46,7 +46,10 @@ QLabel* makeValue(QWidget* parent, const char* name, int x, int y, const QColor&
 }  // namespace
 
 frmBulle::frmBulle(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
+    // A tool-tip window: placed exactly where asked, above everything, no
+    // taskbar entry, never taking the focus.
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("frmBulle"));
   setWindowTitle(QStringLiteral("Tavo - Compteurs"));
   setAttribute(Qt::WA_ShowWithoutActivating);

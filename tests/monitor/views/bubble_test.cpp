@@ -175,3 +175,29 @@ TEST(BubbleScreens, ScreenUnderThePointerIsFound) {
   // Off every screen: the primary screen's geometry.
   EXPECT_EQ(screenGeometryUnder(QPoint(-100000, -100000)), QGuiApplication::primaryScreen()->geometry());
 }
+
+TEST_F(BubbleTest, HoverAreaIsTheMainWindowsGraphLabel) {
+  QWidget main;
+  main.setGeometry(200, 300, 136, 131);
+  auto* lblGraphe = new QWidget(&main);
+  lblGraphe->setGeometry(38, 60, 60, 50);
+  BulleGraphe real(*engine);
+  real.cursorPos = [this] { return pointer; };
+  real.screenGeometryAt = [this](QPoint) { return screen; };
+  real.setHoverWidget(lblGraphe);
+  // Not shown: the pointer never counts as over it.
+  const QPoint origin = lblGraphe->mapToGlobal(QPoint(0, 0));
+  pointer = origin + QPoint(10, 10);
+  real.tmrShow_Timer();
+  EXPECT_FALSE(real.bubble().isVisible());
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  const QPoint shownOrigin = lblGraphe->mapToGlobal(QPoint(0, 0));
+  pointer = shownOrigin + QPoint(60, 50);  // the column right of and the row below the label count
+  real.tmrShow_Timer();
+  EXPECT_TRUE(real.bubble().isVisible());
+  pointer = shownOrigin + QPoint(61, 10);
+  real.TrackBubble();
+  EXPECT_FALSE(real.bubble().isVisible());
+  EXPECT_FALSE(engine->BubbleShown);
+}

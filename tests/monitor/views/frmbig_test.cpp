@@ -216,7 +216,7 @@ TEST_F(DetailGraphWindowTest, ButtonsResetCountLogAndStartTheOtherPrograms) {
 }
 
 TEST_F(DetailGraphWindowTest, LogFrameFollowsLogging) {
-  EXPECT_FALSE(big().frameLog->isHidden());
+  EXPECT_TRUE(big().frameLog->isHidden());  // logging is off by default
   engine->settings().setChkLogging(1);
   EXPECT_FALSE(big().frameLog->isHidden());
   EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
@@ -224,6 +224,9 @@ TEST_F(DetailGraphWindowTest, LogFrameFollowsLogging) {
   EXPECT_TRUE(big().frameLog->isHidden());
   engine->settings().setChkLogging(1);
   EXPECT_FALSE(big().frameLog->isHidden());
+  // A window made while logging is on starts with its frame shown.
+  BulleGraphe other(*engine);
+  EXPECT_FALSE(other.big().frameLog->isHidden());
 }
 
 TEST_F(DetailGraphWindowTest, FrenchAndEnglishTexts) {
