@@ -1,0 +1,15 @@
+// TavoStat: the statistics analyser. Started by the monitor with "FR" or
+// "EN"; reads all_stats.csv beside itself.
+#include "widgets/statsprogram.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // The summary window's closing or hiding ends the program, not the
+  // last window closed.
+  app.setQuitOnLastWindowClosed(false);
+  tavo::stats::StatProgram program(QCoreApplication::applicationDirPath());
+  if (!program.Main(QCoreApplication::arguments())) return 0;
+  return app.exec();
+}

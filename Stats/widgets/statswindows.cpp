@@ -1,0 +1,429 @@
+#include "statswindows.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace tavo::stats {
+
+namespace {
+
+const QColor kValueBackground(255, 254, 234);
+const QColor kGreen(0, 128, 0);
+const QColor kDarkRed(192, 0, 0);
+constexpr int kLineHeight = 210;  // twips of one text line
+
+enum class Figure { General, Download, Upload };
+
+QFont windowFont(bool bold) {
+  QFont f(QStringLiteral("MS Sans Serif"));
+  f.setStyleHint(QFont::SansSerif);
+  f.setPointSizeF(8.25);
+  f.setBold(bold);
+  return f;
+}
+
+QLabel* caption(QWidget* parent, const QString& name, const QString& text, int x, int y, int width = 0,
+                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setFont(windowFont(false));
+  l->setAlignment(align);
+  if (width > 0) l->setGeometry(twips(x), twips(y), twips(width), twips(kLineHeight));
+  else {
+    l->move(twips(x), twips(y));
+    l->adjustSize();
+    l->setFixedHeight(twips(kLineHeight));
+  }
+  return l;
+}
+
+QLabel* heading(QWidget* parent, const QString& name, const QString& text, int x, int y) {
+  QLabel* l = caption(parent, name, text, x, y);
+  l->setFont(windowFont(true));
+  l->adjustSize();
+  return l;
+}
+
+QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Figure figure,
+              const QString& design = QStringLiteral("0")) {
+  auto* l = new QLabel(design, parent);
+  l->setObjectName(name);
+  l->setFont(windowFont(true));
+  l->setAlignment(Qt::AlignCenter);
+  l->setAutoFillBackground(true);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::Window, kValueBackground);
+  pal.setColor(QPalette::WindowText, figure == Figure::Upload ? kDarkRed : kGreen);
+  l->setPalette(pal);
+  l->setGeometry(twips(x), twips(y), twips(width), twips(kLineHeight));
+  return l;
+}
+
+// One line of a figure table: the caption in the middle, the download
+// value left of it and the upload value right of it, and for the lines
+// that name a day (month) the period further out behind "le :" ("en :").
+struct FigureLine {
+  const char* captionName;
+  QString captionText;
+  const char* dl;
+  const char* ul;
+  const char* dlDate = nullptr;
+  const char* ulDate = nullptr;
+  const char* leftWord = nullptr;
+  const char* rightWord = nullptr;
+};
+
+struct TableColumns {
+  int leftWord = 330, leftDate = 705, dl = 1755, caption = 2700, ul = 5370, rightWord = 6390, rightDate = 6765;
+  int valueWidth = 960, captionWidth = 2610, dateWidth = 1020;
+};
+
+void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, const QString& periodWord,
+                 const std::vector<FigureLine>& lines) {
+  int y = firstY;
+  for (const FigureLine& line : lines) {
+    caption(parent, line.captionName, line.captionText, c.caption, y, c.captionWidth, Qt::AlignCenter);
+    value(parent, line.dl, c.dl, y, c.valueWidth, Figure::Download);
+    value(parent, line.ul, c.ul, y, c.valueWidth, Figure::Upload);
+    if (line.dlDate) {
+      caption(parent, line.leftWord, periodWord, c.leftWord, y);
+      value(parent, line.dlDate, c.leftDate, y, c.dateWidth, Figure::Download, QStringLiteral("xx/xx/xx"));
+      caption(parent, line.rightWord, periodWord, c.rightWord, y);
+      value(parent, line.ulDate, c.rightDate, y, c.dateWidth, Figure::Upload, QStringLiteral("xx/xx/xx"));
+    }
+    y += step;
+  }
+}
+
+void applyLabelTexts(QWidget* window, const LabelTexts& texts) {
+  for (const auto& [name, text] : texts)
+    if (auto* l = window->findChild<QLabel*>(name)) l->setText(text);
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip, int x, int y,
+                    int w, int h) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setFont(windowFont(false));
+  b->setToolTip(tip);
+  b->setGeometry(twips(x), twips(y), twips(w), twips(h));
+  return b;
+}
+
+}  // namespace
+
+void setCaption(QWidget* w, const QString& text) {
+  if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+  else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
+  else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(text);
+  else w->setWindowTitle(text);
+}
+
+QString captionOf(const QWidget* w) {
+  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+  if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+  if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+  return w->windowTitle();
+}
+
+ChartBox::ChartBox(QWidget* parent)
+    : QWidget(parent), surface_(palette().color(QPalette::Base), palette().color(QPalette::Text)) {
+  setObjectName(QStringLiteral("picGr"));
+  setFixedSize(ChartSurface::kWidth, ChartSurface::kHeight);
+}
+
+void ChartBox::paintEvent(QPaintEvent*) {
+  // The surface keeps the chart; a paint only shows it again.
+  QPainter(this).drawImage(0, 0, surface_.image());
+}
+
+void HidingWindow::closeEvent(QCloseEvent* event) {
+  if (programEnding_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  emit closedByUser();
+  hide();
+}
+
+// ---------------------------------------------------------------- frmMain
+
+FrmMain::FrmMain() {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tavo - Statistiques - Résumé"));
+  setFixedSize(twips(8205), twips(7890));
+  setFont(windowFont(false));
+
+  const struct { const char* caption; const char* text; const char* value; int y; } top[] = {
+      {"Label1", "Nombre de sessions enregistrées :", "lblNSes", 165},
+      {"Label7", "Date inférieure :", "lblDateMin", 435},
+      {"Label6", "Date supérieure :", "lblDateMax", 705},
+      {"Label8", "Durée totale enregistrée :", "lblDur", 975},
+  };
+  for (const auto& t : top) {
+    caption(this, t.caption, QString::fromUtf8(t.text), 2115, t.y);
+    value(this, t.value, 4575, t.y, 1500, Figure::General);
+  }
+  heading(this, QStringLiteral("Label10"), QStringLiteral("Download"), 1185, 1365);
+  heading(this, QStringLiteral("Label14"), QStringLiteral("Upload"), 5895, 1365);
+  TableColumns topColumns;
+  topColumns.caption = 2790;
+  topColumns.captionWidth = 2520;
+  figureTable(this, topColumns, 1665, 270, QStringLiteral("le :"),
+              {{"Label18", QStringLiteral("Débit maximum constaté (kbit/s)"), "lblDmax", "lblUmax", "lblDateDmax",
+                "lblDateUmax", "Label38", "Label5"},
+               {"Label16", QStringLiteral("Volume total transféré (MO)"), "lblDtot", "lblUTot"},
+               {"Label12", QStringLiteral("Débit moyen (kbit/s)"), "lblDmoy", "lblUmoy"}});
+
+  // The two frames are laid out alike.
+  struct FrameTexts {
+    const char* frame; QString title; int y;
+    const char* cmd; QString cmdText; const char* pic;
+    const char* countCaption; QString countText; const char* count;
+    const char* durCaption; QString durText; const char* dur;
+    const char* headDl; const char* headUl;
+    const char* volCaption; QString volText; QString word; const char* words[4];
+    const char *maxVol, *maxAvg, *meanMax;
+    const char* suffix;
+  };
+  const FrameTexts frames[] = {
+      {"frJour", QStringLiteral("Par journée"), 2550, "cmdJour", QStringLiteral("Analyse par jour"), "picJour",
+       "Label4", QStringLiteral("Nombre de journées concernées :"), "lblNJour", "Label2",
+       QStringLiteral("Durée moyenne par journée :"), "lblDurJour", "Label42", "Label43", "Label25",
+       QStringLiteral("Volume moyen par jour (MO)"), QStringLiteral("le :"), {"Label34", "Label33", "Label32", "Label31"},
+       "Label24", "Label26", "Label20", "_j"},
+      {"frMois", QStringLiteral("Par mois"), 5220, "cmdMois", QStringLiteral("Analyse par mois"), "picMois",
+       "Label49", QStringLiteral("Nombre de mois concernés :"), "lblNMois", "Label48",
+       QStringLiteral("Durée moyenne par mois :"), "lblDurMois", "Label44", "Label45", "Label28",
+       QStringLiteral("Volume moyen par mois (MO)"), QStringLiteral("en :"), {"Label17", "Label15", "Label13", "Label11"},
+       "Label29", "Label27", "Label41", "_m"},
+  };
+  for (const FrameTexts& f : frames) {
+    auto* frame = new QGroupBox(f.title, this);
+    frame->setObjectName(f.frame);
+    frame->setGeometry(twips(120), twips(f.y), twips(7980), twips(2595));
+    auto* box = new QWidget(frame);
+    box->setObjectName(f.pic);
+    box->setGeometry(twips(5145), twips(225), twips(2535), twips(690));
+    auto* cmd = button(box, f.cmd, f.cmdText, QStringLiteral(" Analyser plus finement (par %1) une période choisie ")
+                                                  .arg(f.suffix == QLatin1String("_j") ? QStringLiteral("jour")
+                                                                                       : QStringLiteral("mois")),
+                       90, 82, 2355, 525);
+    if (f.suffix == QLatin1String("_j")) connect(cmd, &QPushButton::clicked, this, &FrmMain::cmdJour_Click);
+    else connect(cmd, &QPushButton::clicked, this, &FrmMain::cmdMois_Click);
+    caption(frame, f.countCaption, f.countText, 210, 300);
+    value(frame, f.count, 3000, 300, 1500, Figure::General);
+    caption(frame, f.durCaption, f.durText, 210, 570);
+    value(frame, f.dur, 3000, 570, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
+    heading(frame, f.headDl, QStringLiteral("Download"), 1065, 1065);
+    heading(frame, f.headUl, QStringLiteral("Upload"), 5775, 1065);
+    const QString s = QString::fromLatin1(f.suffix);
+    auto name = [&s](const char* base) { return QString::fromLatin1(base) + s; };
+    std::vector<QByteArray> keep;  // the names the table below points into
+    for (const char* base : {"lblDtot_moy", "lblUtot_moy", "lblDtot_max", "lblUtot_max", "lblDtot_max_date",
+                             "lblUtot_max_date", "lblDmoy_max", "lblUmoy_max", "lblDmoy_max_date",
+                             "lblUmoy_max_date", "lblDmax_moy", "lblUmax_moy"})
+      keep.push_back(name(base).toLatin1());
+    TableColumns cols;
+    cols.leftWord = 210; cols.leftDate = 585; cols.dl = 1635; cols.caption = 2670; cols.ul = 5250;
+    cols.rightWord = 6270; cols.rightDate = 6645; cols.captionWidth = 2520;
+    figureTable(frame, cols, 1335, 270, f.word,
+                {{f.volCaption, f.volText, keep[0].constData(), keep[1].constData()},
+                 {f.maxVol, QStringLiteral("Volume transféré max. (MO)"), keep[2].constData(), keep[3].constData(),
+                  keep[4].constData(), keep[5].constData(), f.words[0], f.words[1]},
+                 {f.maxAvg, QStringLiteral("Débit moyen max. (kbit/s)"), keep[6].constData(), keep[7].constData(),
+                  keep[8].constData(), keep[9].constData(), f.words[2], f.words[3]},
+                 {f.meanMax, QStringLiteral("Moyenne des débits max. (kbit/s)"), keep[10].constData(),
+                  keep[11].constData()}});
+  }
+}
+
+void FrmMain::setLabelTexts(const LabelTexts& texts) { applyLabelTexts(this, texts); }
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closing();
+}
+
+void FrmMain::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) emit hidden();
+}
+
+// --------------------------------------------------------------- pickers
+
+FrmSelect::FrmSelect(PeriodKind kind) : kind_(kind) {
+  const bool day = kind == PeriodKind::Day;
+  setObjectName(day ? QStringLiteral("frmJourSelect") : QStringLiteral("frmMoisSelect"));
+  setWindowTitle(QStringLiteral("Tavo - Statistiques - Choix de la période"));
+  setWindowFlags(Qt::Dialog);
+  setWindowModality(Qt::ApplicationModal);
+  setFixedSize(twips(6300), twips(2250));
+  setFont(windowFont(false));
+  caption(this, QStringLiteral("Label1"),
+          day ? QStringLiteral("Sélectionnez la période d'analyse - période de 2 mois (61 jours)")
+              : QStringLiteral("Sélectionnez la période d'analyse - période de 2 ans (24 mois)"),
+          120, 120);
+  scr_ = new QScrollBar(Qt::Horizontal, this);
+  scr_->setObjectName(QStringLiteral("scrSelect"));
+  scr_->setSingleStep(1);
+  scr_->setPageStep(1);
+  scr_->setGeometry(twips(120), twips(480), twips(6060), twips(255));
+  caption(this, QStringLiteral("Label3"), QStringLiteral("période ="), 1500, 960);
+  period_ = value(this, QStringLiteral("lblPeriod"), 2700, 960, 2100, Figure::General, QString());
+  ok_ = button(this, QStringLiteral("cmdOK"), QStringLiteral("Valider"), QStringLiteral(" Valider la période choisie "),
+               3300, 1500, 1500, 450);
+  close_ = button(this, QStringLiteral("cmdClose"), QStringLiteral("Abandonner"),
+                  QStringLiteral(" Ne pas choisir de période "), 1500, 1500, 1500, 450);
+  // Change and Scroll do the same: valueChanged follows the thumb too.
+  connect(scr_, &QScrollBar::valueChanged, this, &FrmSelect::scrSelect_Change);
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    hide();
+    emit cmdOK_Click();
+  });
+  connect(close_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+// ---------------------------------------------------------- graph windows
+
+FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), state_(state) {
+  const bool day = kind == PeriodKind::Day;
+  setObjectName(day ? QStringLiteral("frmJourGraphe") : QStringLiteral("frmMoisGraphe"));
+  setWindowTitle(day ? QStringLiteral("Tavo - Statistiques - Par jour") : QStringLiteral("Tavo - Statistiques - Par mois"));
+  setFixedSize(twips(11700), twips(8160));
+  setFont(windowFont(false));
+
+  chart_ = new ChartBox(this);
+  chart_->move(twips(90), twips(day ? 3105 : 3090));
+
+  // Period, count and durations at the top left.
+  caption(this, QStringLiteral("Label3"), QStringLiteral("Période choisie : "), 120, 120);
+  value(this, QStringLiteral("lblDateMin"), 2400, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  value(this, QStringLiteral("lblDateMax"), 3480, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  caption(this, QStringLiteral("Label4"), day ? QStringLiteral("Nombre de journées :") : QStringLiteral("Nombre de mois :"),
+          120, 360);
+  value(this, day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), 2400, 360, 1020, Figure::General);
+  caption(this, QStringLiteral("Label8"), QStringLiteral("Durée totale enregistrée :"), 120, 600);
+  value(this, QStringLiteral("lblDur"), 2400, 600, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
+  caption(this, QStringLiteral("Label2"),
+          day ? QStringLiteral("Durée moyenne par journée :") : QStringLiteral("Durée moyenne par mois :"), 120, 840);
+  value(this, day ? QStringLiteral("lblDurJour") : QStringLiteral("lblDurMois"), 2400, 840, 1500, Figure::General,
+        QStringLiteral("xxxxx h xx"));
+
+  // The four views, left to right, and the three commands.
+  auto* frame = new QGroupBox(QStringLiteral("Focus"), this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setGeometry(twips(4650), twips(60), twips(6900), twips(600));
+  const auto option = [frame](const char* name, const QString& text, int x, int w) {
+    auto* o = new QRadioButton(text, frame);
+    o->setObjectName(name);
+    o->setFont(windowFont(false));
+    o->setGeometry(twips(x), twips(250), twips(w), twips(285));
+    return o;
+  };
+  optTout_ = option("optTout", QStringLiteral("Tout"), 150, 1200);
+  optTot_ = option("optTot", QStringLiteral("Volumes"), 1500, 1500);
+  optMax_ = option("optMax", QStringLiteral("Débits max."), 3150, 1650);
+  optMoy_ = option("optMoy", QStringLiteral("Débits moyens"), 4950, 1850);
+  connect(optTout_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::All); });
+  connect(optTot_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::Volumes); });
+  connect(optMax_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::MaxRates); });
+  connect(optMoy_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::MeanRates); });
+
+  raw_ = button(this, QStringLiteral("cmdRawData"), QStringLiteral("Données brutes"),
+                QStringLiteral(" Voir les données brutes correspondantes "), 4650, 780, 2200, 450);
+  print_ = button(this, QStringLiteral("cmdPrint"), QStringLiteral("Imprimer"), QStringLiteral(" Imprimer cette page "),
+                  7000, 780, 2200, 450);
+  autre_ = button(this, QStringLiteral("cmdAutre"), QStringLiteral("Autre période"),
+                  QStringLiteral(" Sélectionner une autre période "), 9350, 780, 2200, 450);
+  const auto icon = [this](const char* name, QPushButton* over, QStyle::StandardPixmap pixmap) {
+    auto* p = new IconPicture(this);
+    p->setObjectName(name);
+    p->setPixmap(style()->standardIcon(pixmap).pixmap(16, 16));
+    p->setGeometry(over->x() + twips(120), over->y() + twips(120), 16, 16);
+    p->raise();
+    return p;
+  };
+  picRaw_ = icon("picRawData", raw_, QStyle::SP_FileDialogDetailedView);
+  picPrint_ = icon("picPrint", print_, QStyle::SP_DialogSaveButton);
+  picAutre_ = icon("picAutre", autre_, QStyle::SP_BrowserReload);
+  connect(raw_, &QPushButton::clicked, this, &FrmGraphe::cmdRawData_Click);
+  connect(picRaw_, &IconPicture::clicked, this, &FrmGraphe::cmdRawData_Click);
+  connect(print_, &QPushButton::clicked, this, &FrmGraphe::cmdPrint_Click);
+  connect(picPrint_, &IconPicture::clicked, this, &FrmGraphe::cmdPrint_Click);
+  connect(autre_, &QPushButton::clicked, this, &FrmGraphe::cmdAutre_Click);
+  connect(picAutre_, &IconPicture::clicked, this, &FrmGraphe::cmdAutre_Click);
+
+  // The statistics panel.
+  heading(this, QStringLiteral("Label1"), QStringLiteral("Download"), 1185, 1320);
+  heading(this, QStringLiteral("Label6"), QStringLiteral("Upload"), 5895, 1320);
+  const QString word = day ? QStringLiteral("le :") : QStringLiteral("en :");
+  const bool d = day;
+  TableColumns cols;
+  figureTable(this, cols, 1545, 215, word,
+              {{"Label16", QStringLiteral("Volume total transféré (MO)"), "lblDtot", "lblUTot"},
+               {"Label25", d ? QStringLiteral("Volume moyen par jour (MO)") : QStringLiteral("Volume moyen par mois (MO)"),
+                d ? "lblDtot_moy_j" : "lblDtot_moy_m", d ? "lblUtot_moy_j" : "lblUtot_moy_m"},
+               {"Label24", QStringLiteral("Volume transféré max. (MO)"), d ? "lblDtot_max_j" : "lblDtot_max_m",
+                d ? "lblUtot_max_j" : "lblUtot_max_m", d ? "lblDtot_max_date_j" : "lblDtot_max_date_m",
+                d ? "lblUtot_max_date_j" : "lblUtot_max_date_m", "Label31", "Label32"},
+               {"Label18", QStringLiteral("Débit maximum constaté (kbit/s)"), "lblDmax", "lblUmax", "lblDateDmax",
+                "lblDateUmax", "Label33", "Label34"},
+               {"Label20", QStringLiteral("Moyenne des débits max. (kbit/s)"), d ? "lblDmax_moy_j" : "lblDmax_moy_m",
+                d ? "lblUmax_moy_j" : "lblUmax_moy_m"},
+               {"Label12", QStringLiteral("Débit moyen (kbit/s)"), "lblDmoy", "lblUmoy"},
+               {"Label26", QStringLiteral("Débit moyen max. (kbit/s)"), d ? "lblDmoy_max_j" : "lblDmoy_max_m",
+                d ? "lblUmoy_max_j" : "lblUmoy_max_m", d ? "lblDmoy_max_date_j" : "lblDmoy_max_date_m",
+                d ? "lblUmoy_max_date_j" : "lblUmoy_max_date_m", "Label5", "Label38"}});
+}
+
+void FrmGraphe::drawChartView(ChartView view) {
+  drawView(chart_->surface(), state_.chartInputs(), kind_, view);
+  chart_->refresh();
+}
+
+void FrmGraphe::drawChart() {
+  drawChartView(ChartView::All);
+  optTout_->setChecked(true);
+}
+
+void FrmGraphe::setLabelTexts(const LabelTexts& texts) { applyLabelTexts(this, texts); }
+
+// --------------------------------------------------------------- raw data
+
+FrmRawData::FrmRawData() {
+  setObjectName(QStringLiteral("frmRawData"));
+  setWindowTitle(QStringLiteral("Tavo - Statistiques - Données brutes"));
+  setFixedSize(twips(10740), twips(7650));
+  setFont(windowFont(false));
+  const struct { const char* name; const char* text; } headings[] = {
+      {"Label1", "Date"},        {"Label2", "Durée"},   {"Label7", "Déb. max DL"}, {"Label4", "Déb. max UL"},
+      {"Label5", "Vol. DL"},     {"Label6", "Vol. UL"}, {"Label3", "Déb. moy DL"}, {"Label8", "Déb. moy UL"},
+  };
+  int k = 0;
+  for (const auto& h : headings) {
+    caption(this, h.name, QString::fromUtf8(h.text), 165 + 1260 * k, 150, 1230, Qt::AlignRight | Qt::AlignVCenter);
+    ++k;
+  }
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("lstData"));
+  QFont mono(QStringLiteral("Courier New"));
+  mono.setStyleHint(QFont::Monospace);
+  mono.setPointSizeF(8.25);
+  list_->setFont(mono);
+  list_->setGeometry(twips(60), twips(420), twips(10620), twips(7170));
+}
+
+void FrmRawData::setLines(const QStringList& lines) {
+  list_->clear();
+  list_->addItems(lines);
+}
+
+}  // namespace tavo::stats

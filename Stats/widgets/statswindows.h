@@ -1,0 +1,166 @@
+#pragma once
+// The analyser's windows. They only show what the program hands them and
+// pass their commands on; the figures come from the core library. The
+// per-day and per-month pickers and graph windows are one class each,
+// made for a PeriodKind.
+#include "core/chart.h"
+#include "statsstate.h"
+
+#include <QLabel>
+#include <QWidget>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace tavo::stats {
+
+// Twips of the window layouts to pixels.
+constexpr int twips(int t) { return (t + 7) / 15; }
+
+// Sets the caption or text of a label, button, group box or window.
+void setCaption(QWidget* w, const QString& text);
+// The caption or text of one of those.
+QString captionOf(const QWidget* w);
+
+// The chart's picture box: shows the persistent image of its surface.
+class ChartBox : public QWidget {
+ public:
+  explicit ChartBox(QWidget* parent);
+  ChartSurface& surface() { return surface_; }
+  void refresh() { update(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  ChartSurface surface_;
+};
+
+// A 16 x 16 icon laid over a button; a click does what the button does.
+class IconPicture : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override { emit clicked(); }
+};
+
+// Windows that hide instead of closing when the user closes them, until
+// the program ends.
+class HidingWindow : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  void setProgramEnding(bool ending) { programEnding_ = ending; }
+ signals:
+  void closedByUser();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool programEnding_ = false;
+};
+
+// The summary window frmMain.
+class FrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  FrmMain();
+  void setLabelTexts(const LabelTexts& texts);
+ signals:
+  void cmdJour_Click();
+  void cmdMois_Click();
+  void closing();  // Form_QueryUnload: never cancelled
+  void hidden();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+};
+
+// The period pickers frmJourSelect and frmMoisSelect.
+class FrmSelect : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FrmSelect(PeriodKind kind);
+  PeriodKind kind() const { return kind_; }
+  QScrollBar* scrSelect() const { return scr_; }
+  QLabel* lblPeriod() const { return period_; }
+  QPushButton* cmdOK() const { return ok_; }
+  QPushButton* cmdClose() const { return close_; }
+ signals:
+  void scrSelect_Change(int value);
+  void cmdOK_Click();
+
+ private:
+  PeriodKind kind_;
+  QScrollBar* scr_;
+  QLabel* period_;
+  QPushButton* ok_;
+  QPushButton* close_;
+};
+
+// The graph windows frmJourGraphe and frmMoisGraphe.
+class FrmGraphe : public HidingWindow {
+  Q_OBJECT
+ public:
+  FrmGraphe(PeriodKind kind, const StatState& state);
+  PeriodKind kind() const { return kind_; }
+  ChartBox* picGr() const { return chart_; }
+  QRadioButton* optTout() const { return optTout_; }
+  QRadioButton* optTot() const { return optTot_; }
+  QRadioButton* optMax() const { return optMax_; }
+  QRadioButton* optMoy() const { return optMoy_; }
+  QPushButton* cmdRawData() const { return raw_; }
+  QPushButton* cmdPrint() const { return print_; }
+  QPushButton* cmdAutre() const { return autre_; }
+  IconPicture* picRawData() const { return picRaw_; }
+  IconPicture* picPrint() const { return picPrint_; }
+  IconPicture* picAutre() const { return picAutre_; }
+
+  // Redraws the whole chart in one of the four views.
+  void drawChartView(ChartView view);
+  // DrawDayChart / DrawMonthChart: the "all" view, marked as chosen.
+  void drawChart();
+  void setLabelTexts(const LabelTexts& texts);
+ signals:
+  void cmdRawData_Click();
+  void cmdPrint_Click();
+  void cmdAutre_Click();
+
+ private:
+  PeriodKind kind_;
+  const StatState& state_;
+  ChartBox* chart_;
+  QRadioButton* optTout_;
+  QRadioButton* optTot_;
+  QRadioButton* optMax_;
+  QRadioButton* optMoy_;
+  QPushButton* raw_;
+  QPushButton* print_;
+  QPushButton* autre_;
+  IconPicture* picRaw_;
+  IconPicture* picPrint_;
+  IconPicture* picAutre_;
+};
+
+// The raw-data window frmRawData.
+class FrmRawData : public HidingWindow {
+  Q_OBJECT
+ public:
+  FrmRawData();
+  QListWidget* lstData() const { return list_; }
+  void setLines(const QStringList& lines);
+
+ private:
+  QListWidget* list_;
+};
+
+}  // namespace tavo::stats
