@@ -171,17 +171,14 @@ void MonitorEngine::frmNet_tmrMainTimer_Timer() {
   step([&] {
     if (BigGraphVisible) emit refreshHistoryCounters();
   });
-  QTime timeOfDay;
-  step([&] {
-    const QTime t = clock_->now().time();
-    timeOfDay = QTime(t.hour(), t.minute(), t.second());
-  });
-  step([&] { RingWrite(History.ulPerSecond, Counters.CurOut, 1024, &TimeLabels.perSecond, timeOfDay); });
-  step([&] { RingWrite(History.dlPerSecond, Counters.CurIn, 1024, nullptr, timeOfDay); });
+  QTime tod;
+  step([&] { tod = timeOfDay(clock_->nowMsecs()); });
+  step([&] { RingWrite(History.ulPerSecond, Counters.CurOut, 1024, &TimeLabels.perSecond, tod); });
+  step([&] { RingWrite(History.dlPerSecond, Counters.CurIn, 1024, nullptr, tod); });
   if (TickCounter % 60 == 0) {
     step([&] {
-      RingWrite(History.ulPerMinute, Counters.CurOut, 61440, &TimeLabels.perMinute, timeOfDay);
-      RingWrite(History.dlPerMinute, Counters.CurIn, 61440, nullptr, timeOfDay);
+      RingWrite(History.ulPerMinute, Counters.CurOut, 61440, &TimeLabels.perMinute, tod);
+      RingWrite(History.dlPerMinute, Counters.CurIn, 61440, nullptr, tod);
     });
     step([&] { WriteSessionStats(); });
     step([&] {
@@ -367,7 +364,7 @@ void MonitorEngine::ComputeRates() {
   c.MBytesShownDL = roundHalfEven(c.MBytesDL * 10.0) / 10.0;
   if (c.KbitUL > c.MaxUL) c.MaxUL = c.KbitUL;
   if (c.KbitDL > c.MaxDL) c.MaxDL = c.KbitDL;
-  const double elapsed = double(c.CountStart.msecsTo(clock_->now())) / 1000.0;
+  const double elapsed = double(clock_->nowMsecs() - countStartMs_) / 1000.0;
   bool okUL = false, okDL = false;
   const std::int64_t meanUL = floorToInt64(c.MBytesUL * 1024.0 * 8.0 / elapsed, &okUL);
   const std::int64_t meanDL = floorToInt64(c.MBytesDL * 1024.0 * 8.0 / elapsed, &okDL);
@@ -389,7 +386,8 @@ void MonitorEngine::ResetCounters() {
   c.MBytesUL = 0;
   c.MaxUL = 0;
   c.MaxDL = 0;
-  c.CountStart = clock_->now().addSecs(-1);
+  countStartMs_ = clock_->nowMsecs() - 1000;
+  c.CountStart = QDateTime::fromMSecsSinceEpoch(countStartMs_);
 }
 
 void MonitorEngine::ResetDailyStats() {
@@ -404,6 +402,18 @@ void MonitorEngine::ResetDailyStats() {
 }
 
 // ---------------------------------------------------------------- histories
+
+QTime MonitorEngine::timeOfDay(qint64 utcMsecs) {
+  if (utcMsecs < offsetFrom_ || utcMsecs >= offsetUntil_) {
+    // Offsets change on whole minutes (daylight saving, zone changes).
+    offsetMs_ = qint64(QDateTime::fromMSecsSinceEpoch(utcMsecs).offsetFromUtc()) * 1000;
+    offsetFrom_ = utcMsecs - ((utcMsecs % 60000) + 60000) % 60000;
+    offsetUntil_ = offsetFrom_ + 60000;
+  }
+  const qint64 local = utcMsecs + offsetMs_;
+  const qint64 secOfDay = ((local / 1000) % 86400 + 86400) % 86400;
+  return QTime(int(secOfDay / 3600), int(secOfDay / 60 % 60), int(secOfDay % 60));
+}
 
 void MonitorEngine::RingWrite(RateRing& ring, std::uint64_t reading, int divisor,
                               std::array<QTime, kRingSlots>* labels, QTime timeOfDay) {

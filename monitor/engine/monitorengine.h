@@ -150,6 +150,7 @@ class MonitorEngine : public QObject {
   void onChkLoggingClicked(int value);
   void updateEntryCounters(const std::vector<tavo::net::InterfaceRow>& rows);
   QString sessionLine() const;
+  QTime timeOfDay(qint64 utcMsecs);
   void showRateTexts();
 
   EngineConfig config_;
@@ -169,6 +170,9 @@ class MonitorEngine : public QObject {
   bool haveReading_ = false;
   bool notSupportedShown_ = false;
   int sampledEntry_ = -1;
+  qint64 countStartMs_ = 0;
+  // The local offset from UTC, looked up once a minute.
+  qint64 offsetMs_ = 0, offsetFrom_ = 1, offsetUntil_ = 0;
 };
 
 // The byte distance between two readings of one kernel counter: a counter
