@@ -20,7 +20,23 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
   return l;
 }
 
-QLabel* makeTitle(QWidget* parent, const char* name, int y, int width = 128) {
+// The largest point size, from the design size down, at which every label
+// holds its text in its width: a wide system font is stepped down, the
+// same for all titles so that they stay alike.
+double fittingPointSize(std::initializer_list<QLabel*> labels, double designPointSize) {
+  double size = designPointSize;
+  for (QLabel* l : labels) {
+    QFont f = l->font();
+    f.setPointSizeF(size);
+    while (size > 6.0 && QFontMetrics(f).horizontalAdvance(l->text()) > l->width()) {
+      size -= 0.25;
+      f.setPointSizeF(size);
+    }
+  }
+  return size;
+}
+
+QLabel* makeTitle(QWidget* parent, const char* name, int y, int width = 131) {
   QLabel* l = makeLabel(parent, name, QRect(6, y, width, 17));
   QPalette pal = l->palette();
   pal.setColor(QPalette::WindowText, kNavy);
@@ -93,6 +109,7 @@ void frmBulle::SetFrenchTexts() {
   Label5->setText(QStringLiteral("Débit moyen (kbit/s) :"));
   Label6->setText(QStringLiteral("Débit maximum (kbit/s) :"));
   Label7->setText(QStringLiteral("Double clic sur Tavo pour afficher l'historique"));
+  fitTitles();
 }
 
 void frmBulle::SetEnglishTexts() {
@@ -101,6 +118,16 @@ void frmBulle::SetEnglishTexts() {
   Label5->setText(QStringLiteral("Average rates (kbit/s) :"));
   Label6->setText(QStringLiteral("Maximum rates (kbit/s) :"));
   Label7->setText(QStringLiteral("Double click on Tavo for detailed graph"));
+  fitTitles();
+}
+
+void frmBulle::fitTitles() {
+  const double size = fittingPointSize({Label1, Label4, Label5, Label6, Label7}, 8.25);
+  for (QLabel* l : {Label1, Label4, Label5, Label6, Label7}) {
+    QFont f = l->font();
+    f.setPointSizeF(size);
+    l->setFont(f);
+  }
 }
 
 void frmBulle::setFigures(const CounterTexts& t) {

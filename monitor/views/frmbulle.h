@@ -47,6 +47,7 @@ class frmBulle : public QWidget {
   void backgroundMouseMoved();
 
  protected:
+  void fitTitles();
   void mouseMoveEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };

@@ -165,6 +165,9 @@ TEST_F(BubbleTest, FrenchAndEnglishTexts) {
     bg->applyTexts(french);
     EXPECT_EQ(b.Label3->text(), "Download");
     EXPECT_EQ(b.Label2->text(), "Upload");
+    // Every title is whole inside its label, whatever the system font.
+    for (QLabel* l : {b.Label1, b.Label4, b.Label5, b.Label6, b.Label7})
+      EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width()) << l->text();
   }
 }
 
