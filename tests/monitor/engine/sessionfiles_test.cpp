@@ -238,3 +238,28 @@ TEST_F(LogTest, GreyedBoxDoesNotLog) {
 
 }  // namespace
 }  // namespace tavo::monitor::testing
+
+namespace tavo::monitor::testing {
+namespace {
+
+// A run of 26 hours over midnight with a steady load and the rate log on.
+TEST_F(SessionTest, DayAndAHalfOfSteadyTraffic) {
+  clock.set(QDateTime(QDate(2026, 12, 8), QTime(12, 0, 30)));
+  writeIni({QStringLiteral("Interface=2"), QStringLiteral("DetailedLog=1")});
+  start();
+  const QDateTime begun = clock.now();
+  const QString log = engine->LogFilePath;
+  ticks(26 * 3600, 10240, 5120);
+  engine->QuitSave();
+  const QDateTime dayTwo(QDate(2026, 12, 9), QTime(0, 0, 30));
+  EXPECT_EQ(lines(kAll), (QStringList{record(begun, QDateTime(QDate(2026, 12, 8), QTime(23, 59, 30)), "80;40;421;210"),
+                                      record(dayTwo, clock.now(), "80;40;492;246")}));
+  const QStringList l = readTextLines(log).lines;
+  ASSERT_EQ(l.size(), 26 * 60);
+  EXPECT_TRUE(l.first().endsWith(QStringLiteral(";0;0")));
+  for (int i = 1; i < l.size(); ++i) ASSERT_TRUE(l[i].endsWith(QStringLiteral(";80;40"))) << i;
+  EXPECT_FALSE(exists(kSession));
+}
+
+}  // namespace
+}  // namespace tavo::monitor::testing
