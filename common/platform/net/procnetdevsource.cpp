@@ -95,7 +95,12 @@ ProcNetDevSource::Meta ProcNetDevSource::metaFor(const QString& name) {
 ReadStatus ProcNetDevSource::read(std::vector<InterfaceRow>& rows) {
   if (fd_ < 0) {
     fd_ = ::open(QFile::encodeName(procPath_).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::NotSupported : ReadStatus::Failed;
+    if (fd_ < 0) {
+      // Running out of descriptors or memory passes; anything else means
+      // this system gives us no counters.
+      const bool passing = errno == EINTR || errno == EMFILE || errno == ENFILE || errno == ENOMEM;
+      return passing ? ReadStatus::Failed : ReadStatus::NotSupported;
+    }
   }
   // procfs regenerates the text at each read from offset 0.
   std::size_t used = 0;
