@@ -91,8 +91,8 @@ QString RegionalFormat::dateTimeText(const QDateTime& dt) const {
   return locale_.toString(dt, dateFormat_ + QLatin1Char(' ') + timeFormat_);
 }
 
-std::optional<QDateTime> RegionalFormat::parseWith(const std::vector<Token>& tokens, const QString& text,
-                                                   bool withTime) const {
+std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vector<Token>& tokens,
+                                                                 const QString& text, bool withTime) const {
   int day = -1, month = -1, year = -1, hour = 0, minute = 0, second = 0;
   int pm = -1;  // -1 no marker, 0 am, 1 pm
   bool hour12 = false;
@@ -153,15 +153,21 @@ std::optional<QDateTime> RegionalFormat::parseWith(const std::vector<Token>& tok
   }
   const QDate date(year, month, day);
   if (!date.isValid()) return std::nullopt;
-  if (!withTime) return QDateTime(date, QTime(0, 0, 0));
+  if (!withTime) return std::pair{date, QTime(0, 0, 0)};
   const QTime time(hour, minute, second);
   if (!time.isValid()) return std::nullopt;
-  return QDateTime(date, time);
+  return std::pair{date, time};
+}
+
+std::optional<std::pair<QDate, QTime>> RegionalFormat::parseDateTimeParts(const QString& text) const {
+  if (auto full = parseWith(dateTimeTokens_, text, true)) return full;
+  return parseWith(dateTokens_, text, false);
 }
 
 std::optional<QDateTime> RegionalFormat::parseDateTimeText(const QString& text) const {
-  if (auto full = parseWith(dateTimeTokens_, text, true)) return full;
-  return parseWith(dateTokens_, text, false);
+  const auto parts = parseDateTimeParts(text);
+  if (!parts) return std::nullopt;
+  return QDateTime(parts->first, parts->second);
 }
 
 QString RegionalFormat::dayLabel(const QDate& d) const {

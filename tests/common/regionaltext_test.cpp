@@ -35,6 +35,17 @@ TEST(RegionalText, RoundTripsInEveryLocale) {
   }
 }
 
+TEST(RegionalText, PartsReadTheSameDateAndTime) {
+  const RegionalFormat f(QLocale(QLocale::English, QLocale::UnitedStates));
+  for (const QDateTime& t : {kAfternoon, kMidnight}) {
+    const auto parts = f.parseDateTimeParts(f.dateTimeText(t));
+    ASSERT_TRUE(parts.has_value());
+    EXPECT_EQ(parts->first, t.date());
+    EXPECT_EQ(parts->second, t.time());
+  }
+  EXPECT_FALSE(f.parseDateTimeParts("garbage").has_value());
+}
+
 TEST(RegionalText, ReaderRefusesWhatTheWriterNeverWrites) {
   const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
   for (const char* bad : {"", "garbage", "09/12/26 14:05:33", "31/02/2026 10:00:00", "09/12/2026 25:00:00",
