@@ -12,8 +12,8 @@ namespace {
 constexpr std::int64_t kSecondsPerDay = 86400;
 }
 
-WallTime toWallTime(const QDateTime& dt) {
-  return dt.date().toJulianDay() * kSecondsPerDay + dt.time().msecsSinceStartOfDay() / 1000;
+WallTime toWallTime(const QDate& date, const QTime& time) {
+  return date.toJulianDay() * kSecondsPerDay + time.msecsSinceStartOfDay() / 1000;
 }
 
 QDateTime fromWallTime(WallTime t) {
@@ -36,9 +36,11 @@ std::optional<SessionRecord> parseSessionLine(const QString& line, const Regiona
     fields[k] = line.mid(from, to - from);
     from = to + 1;
   }
-  const auto start = format.parseDateTimeText(fields[0]);
+  // Read as the wall-clock date and time that were written: no time zone
+  // look-up per field, and no daylight-saving shift of the durations.
+  const auto start = format.parseDateTimeParts(fields[0]);
   if (!start) return std::nullopt;
-  const auto end = format.parseDateTimeText(fields[1]);
+  const auto end = format.parseDateTimeParts(fields[1]);
   if (!end) return std::nullopt;
   std::optional<std::int32_t> numbers[4];
   for (int k = 0; k < 4; ++k) {
@@ -46,8 +48,8 @@ std::optional<SessionRecord> parseSessionLine(const QString& line, const Regiona
     if (!numbers[k]) return std::nullopt;
   }
   SessionRecord r;
-  r.start = toWallTime(*start);
-  r.end = toWallTime(*end);
+  r.start = toWallTime(start->first, start->second);
+  r.end = toWallTime(end->first, end->second);
   r.minutes = clampToInt32(roundHalfEven(static_cast<double>(r.end - r.start) / 60.0));
   r.dlMax = *numbers[0];
   r.ulMax = *numbers[1];

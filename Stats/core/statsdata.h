@@ -18,7 +18,7 @@ namespace tavo::stats {
 // the clock as it was written, also across a change of daylight saving.
 using WallTime = std::int64_t;
 
-WallTime toWallTime(const QDateTime& dt);
+WallTime toWallTime(const QDate& date, const QTime& time);
 QDateTime fromWallTime(WallTime t);
 inline QDate wallDate(WallTime t) { return QDate::fromJulianDay(t / 86400); }
 
