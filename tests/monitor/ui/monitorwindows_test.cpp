@@ -1,0 +1,121 @@
+#include "common/platform/net/fakeinterfacesource.h"
+#include "common/textfile.h"
+#include "monitor/ui/monitorwindows.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+
+namespace {
+
+class MonitorWindowsTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  tavo::net::FakeInterfaceSource src;
+  ManualClock clock;
+  std::unique_ptr<MonitorEngine> engine;
+  std::unique_ptr<MonitorWindows> windows;
+  std::vector<std::pair<QString, QStringList>> started;
+
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    src.set("lo", 10, 10);
+    src.set("eth0", 100, 100);
+  }
+  void TearDown() override {
+    windows.reset();
+    engine.reset();
+    QLocale::setDefault(QLocale::c());
+  }
+  void start(const QStringList& ini = {}) {
+    if (!ini.isEmpty()) {
+      ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), ini));
+    }
+    engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
+    MonitorUi::Seams seams;
+    seams.trayAvailable = [] { return true; };
+    seams.messageBox = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
+      return QMessageBox::No;
+    };
+    seams.startProgram = [this](const QString& p, const QStringList& a) {
+      started.emplace_back(p, a);
+      return true;
+    };
+    seams.requestShowDesktop = [] { return true; };
+    seams.endProgram = [] {};
+    windows = std::make_unique<MonitorWindows>(*engine, seams);
+    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
+  }
+  tavo::views::frmBig& big() { return windows->bulle().big(); }
+};
+
+}  // namespace
+
+TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
+  start();
+  EXPECT_FALSE(big().isVisible());
+  QTest::mouseDClick(windows->ui().net().lblGraphe, Qt::LeftButton);
+  EXPECT_TRUE(big().isVisible());
+  EXPECT_TRUE(big().hourViewSelected());
+  big().hide();
+  big().optMin->setChecked(true);
+  windows->ui().settingsDialog().mnuBig->trigger();
+  EXPECT_TRUE(big().isVisible());
+  EXPECT_TRUE(big().hourViewSelected());
+}
+
+TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
+  start({"Lang=EN"});
+  windows->bulle().DrawHoursGraph();
+  QTest::mouseClick(big().cmdStats, Qt::LeftButton);
+  big().picLogViewer_Click();
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started[0], std::make_pair(dir.path() + "/TavoStat", QStringList{"EN"}));
+  EXPECT_EQ(started[1], std::make_pair(dir.path() + "/TavoLogV", QStringList{"EN"}));
+}
+
+TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
+  start({"Lang=EN"});
+  EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
+  EXPECT_EQ(big().cmdRAZ->text(), "Reset");
+  EXPECT_EQ(windows->bulle().bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(windows->chooser().Label2->text(), "Select the interface to monitor");
+  EXPECT_EQ(windows->chooser().cmdChange->toolTip(), " Change interface ");
+}
+
+TEST_F(MonitorWindowsTest, FrenchSecondaryTexts) {
+  start();
+  EXPECT_EQ(big().windowTitle(), "Tavo - Historique");
+  EXPECT_EQ(windows->chooser().cmdCancel->text(), "Abandonner");
+}
+
+TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) {
+  start();
+  int opened = 0;
+  windows->openChooser = [this, &opened] {
+    ++opened;
+    windows->chooser().fillList(engine->Interfaces);
+    windows->chooser().cmdInterfaces->setCurrentIndex(2);
+    windows->chooser().cmdChange_Click();
+  };
+  QTest::mouseClick(windows->ui().settingsDialog().cmdInterface, Qt::LeftButton);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
+  EXPECT_EQ(windows->ui().settingsDialog().lblInterface->text(), "eth0");
+  EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("Interface=2"));
+}
+
+TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
+  start();
+  QLabel* graph = windows->ui().net().lblGraphe;
+  windows->bulle().cursorPos = [graph] { return graph->mapToGlobal(graph->rect().center()); };
+  windows->bulle().tmrShow_Timer();
+  ASSERT_TRUE(engine->BubbleShown);
+  QTest::mouseMove(windows->ui().net().lblUL, QPoint(2, 2));
+  EXPECT_FALSE(engine->BubbleShown);
+  QTest::mouseMove(windows->ui().net().lblGraphe, QPoint(5, 5));
+  EXPECT_TRUE(windows->bulle().bubble().tmrShow->isActive());
+}
