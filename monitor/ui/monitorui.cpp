@@ -35,7 +35,7 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
 
   settings_->setProgramFolder(engine_.programFolder());
   settings_->setWebHost(QStringLiteral(TAVO_WEB_HOST));
-  QDir().mkpath(engine_.skinsFolder());
+  // The engine makes the folder at start-up; the list is refreshed at each showing.
   settings_->setSkinsFolder(engine_.skinsFolder());
 
   net_->setHooks({
@@ -240,6 +240,7 @@ void MonitorUi::startSuiteProgram(const QString& name) {
 // ---------------------------------------------------------------- skins
 
 void MonitorUi::LoadSkins() {
+  settings_->refreshSkinList();
   const QString file = engine_.settings().SkinDescriptorFile();
   net_->LoadDefaultSkin(file);
   net_->LoadSkinDescriptor(file, engine_.skinsFolder());
