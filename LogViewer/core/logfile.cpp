@@ -1,6 +1,7 @@
 #include "LogViewer/core/logfile.h"
 
 #include <QStringView>
+#include <algorithm>
 #include <limits>
 
 #include "common/numbers.h"
@@ -16,7 +17,12 @@ void LogSampleArray::ClearSamples() {
 
 void LogSampleArray::append(const LogSample& sample) {
   if (count() == capacity_) {
-    capacity_ += kGrowth;
+    // Whole thousands, at least one more each time, and half again as much
+    // room as held: a year of samples costs some twenty enlargements
+    // instead of five hundred copies of an ever longer array.
+    const std::int64_t wanted = std::max<std::int64_t>(capacity_ + kGrowth, std::int64_t(capacity_) * 3 / 2);
+    const std::int64_t rounded = (wanted + kGrowth - 1) / kGrowth * kGrowth;
+    capacity_ = static_cast<std::int32_t>(std::min<std::int64_t>(rounded, std::numeric_limits<std::int32_t>::max()));
     samples_.reserve(static_cast<std::size_t>(capacity_));
   }
   samples_.push_back(sample);
@@ -87,14 +93,14 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
       continue;
     }
     const qsizetype c = view.indexOf(QLatin1Char(';'), b + 1);
-    const auto when = format.parseDateTimeText(line.left(a));
+    const auto when = format.parseDateTimeParts(line.left(a));
     const auto download = readInt32Checked(line.mid(a + 1, b - a - 1));
     const auto upload = readInt32Checked(c < 0 ? line.mid(b + 1) : line.mid(b + 1, c - b - 1));
     if (!when || !download || !upload) {
       ++result.skippedLines;
       continue;
     }
-    samples.append({when->date(), when->time(), *download, *upload});
+    samples.append({when->first, when->second, *download, *upload});
   }
   samples.trim();
   return result;

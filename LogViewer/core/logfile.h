@@ -23,9 +23,10 @@ struct LogSample {
   std::int32_t upload = 0;
 };
 
-// The samples of the log being shown, indexed from 1. The storage grows
-// 1000 samples at a time while reading and is trimmed to the count at the
-// end, so a long log costs few enlargements and keeps no spare room.
+// The samples of the log being shown, indexed from 1. The storage grows in
+// whole thousands of samples while reading (1000 first, then by half again)
+// and is trimmed to the count at the end, so a long log costs few
+// enlargements and keeps no spare room.
 class LogSampleArray {
  public:
   static constexpr std::int32_t kGrowth = 1000;

@@ -100,6 +100,21 @@ TEST_F(ReadLogFileTest, ArrayGrowsByThousandsAndIsTrimmedToTheCount) {
   EXPECT_EQ(grown.capacity(), 2000);
   grown.trim();
   EXPECT_EQ(grown.capacity(), 1001);
+
+  // A year of samples: room in whole thousands, grown a few dozen times.
+  LogSampleArray year;
+  int enlargements = 0;
+  for (int i = 0; i < 525'600; ++i) {
+    const auto before = year.capacity();
+    year.append({});
+    if (year.capacity() != before) {
+      ++enlargements;
+      EXPECT_EQ(year.capacity() % 1000, 0);
+    }
+  }
+  EXPECT_LT(enlargements, 40);
+  year.trim();
+  EXPECT_EQ(year.capacity(), 525'600);
 }
 
 TEST_F(ReadLogFileTest, EmptyFileReadsAsALogWithoutSamples) {
