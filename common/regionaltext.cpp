@@ -50,6 +50,7 @@ RegionalFormat::RegionalFormat(const QLocale& locale)
       timeSep_(firstSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":"))) {
   dateTokens_ = tokenize(dateFormat_);
   dateTimeTokens_ = tokenize(dateFormat_ + QLatin1Char(' ') + timeFormat_);
+  for (int m = 1; m <= 12; ++m) monthNames_[m - 1] = locale_.monthName(m, QLocale::ShortFormat);
 }
 
 std::vector<RegionalFormat::Token> RegionalFormat::tokenize(const QString& format) {
@@ -113,7 +114,7 @@ std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vect
   for (const Token& t : tokens) {
     switch (t.kind) {
       case Token::Literal:
-        if (text.mid(p, t.text.size()) != t.text) return std::nullopt;
+        if (QStringView(text).mid(p, t.text.size()) != t.text) return std::nullopt;
         p += t.text.size();
         break;
       case Token::Day: if (!number(2, t.width, day)) return std::nullopt; break;
@@ -127,8 +128,8 @@ std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vect
       case Token::MonthName: {
         bool found = false;
         for (int m = 1; m <= 12 && !found; ++m) {
-          const QString name = locale_.monthName(m, QLocale::ShortFormat);
-          if (!name.isEmpty() && text.mid(p, name.size()) == name) {
+          const QString& name = monthNames_[m - 1];
+          if (!name.isEmpty() && QStringView(text).mid(p, name.size()) == name) {
             month = m;
             p += name.size();
             found = true;

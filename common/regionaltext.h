@@ -69,6 +69,7 @@ class RegionalFormat {
   QString timeSep_;
   std::vector<Token> dateTokens_;
   std::vector<Token> dateTimeTokens_;
+  QString monthNames_[12];  // the locale's short month names, asked once
 };
 
 // Fixed, locale-free patterns.
