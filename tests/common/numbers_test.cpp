@@ -1,5 +1,8 @@
 #include "common/numbers.h"
 
+#include <cfenv>
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -17,8 +20,20 @@ TEST(Numbers, LeadingNumber) {
 
 TEST(Numbers, RoundsHalvesToEven) {
   const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14},
-                                             {1024.5, 1024}, {1025.5, 1026}, {0.49, 0}, {2.51, 3}};
+                                             {1024.5, 1024}, {1025.5, 1026}, {0.49, 0}, {2.51, 3},
+                                             {0.5, 0},       {-0.5, 0},      {1.5, 2},      {-2.6, -3},
+                                             {1e300, 1e300}, {4503599627370497.0, 4503599627370497.0}};
   for (auto [in, out] : cases) EXPECT_DOUBLE_EQ(tavo::roundHalfEven(in), out) << in;
+  // Whatever rounding mode the process runs under.
+  const int saved = std::fegetround();
+  std::fesetround(FE_UPWARD);
+  const double upward = tavo::roundHalfEven(12.5);
+  std::fesetround(FE_DOWNWARD);
+  const double downward = tavo::roundHalfEven(13.5);
+  std::fesetround(saved);
+  EXPECT_EQ(upward, 12);
+  EXPECT_EQ(downward, 14);
+  EXPECT_TRUE(std::isnan(tavo::roundHalfEven(std::nan(""))));
 }
 
 TEST(Numbers, HoldersClampInsteadOfWrapping) {
