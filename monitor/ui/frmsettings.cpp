@@ -102,6 +102,7 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   frameSkins = frame("frameSkins", "Skins");
   filelistSkins = named(new QListWidget, "filelistSkins");
   filelistSkins->setMinimumHeight(70);
+  filelistSkins->setMaximumHeight(110);
   cmdChangeSkin = named(new QPushButton, "cmdChangeSkin");
   cmdDefaultSkin = named(new QPushButton, "cmdDefaultSkin");
   {
