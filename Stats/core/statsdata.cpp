@@ -82,9 +82,10 @@ void SortSessions(SessionStore& store) {
   store.sessionOrder.resize(table.size());
   for (std::size_t i = 0; i < table.size(); ++i) store.sessionOrder[i] = static_cast<std::int32_t>(i);
   // The monitor writes in closing order, so the table is nearly always
-  // sorted already; a stable sort keeps equal starts in file order.
-  std::stable_sort(store.sessionOrder.begin(), store.sessionOrder.end(),
-                   [&](std::int32_t a, std::int32_t b) { return table[a].start < table[b].start; });
+  // sorted already; otherwise a stable sort keeps equal starts in file order.
+  const auto byStart = [&](std::int32_t a, std::int32_t b) { return table[a].start < table[b].start; };
+  if (!std::is_sorted(store.sessionOrder.begin(), store.sessionOrder.end(), byStart))
+    std::stable_sort(store.sessionOrder.begin(), store.sessionOrder.end(), byStart);
   if (table.empty()) return;
   store.oldestStart = table[store.sessionOrder.front()].start;
   store.newestStart = table[store.sessionOrder.back()].start;

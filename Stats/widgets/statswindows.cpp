@@ -21,7 +21,11 @@ constexpr int kLineHeight = 210;  // twips of one text line
 enum class Figure { General, Download, Upload };
 
 QFont windowFont(bool bold) {
-  QFont f(QStringLiteral("MS Sans Serif"));
+  // The layouts were made for a narrow sans serif; Arial's metrics come
+  // closest where that font is missing.
+  QFont f;
+  f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                 QStringLiteral("Liberation Sans")});
   f.setStyleHint(QFont::SansSerif);
   f.setPointSizeF(8.25);
   f.setBold(bold);
@@ -305,16 +309,16 @@ FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), sta
 
   // Period, count and durations at the top left.
   caption(this, QStringLiteral("Label3"), QStringLiteral("Période choisie : "), 120, 120);
-  value(this, QStringLiteral("lblDateMin"), 2400, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
-  value(this, QStringLiteral("lblDateMax"), 3480, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  value(this, QStringLiteral("lblDateMin"), 2700, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  value(this, QStringLiteral("lblDateMax"), 3780, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
   caption(this, QStringLiteral("Label4"), day ? QStringLiteral("Nombre de journées :") : QStringLiteral("Nombre de mois :"),
           120, 360);
-  value(this, day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), 2400, 360, 1020, Figure::General);
+  value(this, day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), 2700, 360, 1020, Figure::General);
   caption(this, QStringLiteral("Label8"), QStringLiteral("Durée totale enregistrée :"), 120, 600);
-  value(this, QStringLiteral("lblDur"), 2400, 600, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
+  value(this, QStringLiteral("lblDur"), 2700, 600, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
   caption(this, QStringLiteral("Label2"),
           day ? QStringLiteral("Durée moyenne par journée :") : QStringLiteral("Durée moyenne par mois :"), 120, 840);
-  value(this, day ? QStringLiteral("lblDurJour") : QStringLiteral("lblDurMois"), 2400, 840, 1500, Figure::General,
+  value(this, day ? QStringLiteral("lblDurJour") : QStringLiteral("lblDurMois"), 2700, 840, 1500, Figure::General,
         QStringLiteral("xxxxx h xx"));
 
   // The four views, left to right, and the three commands.
