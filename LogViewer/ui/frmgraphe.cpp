@@ -137,6 +137,9 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   lblNEchant = value(Frame1, "lblNEchant");
   QLabel* const whole[9] = {lblDateMin, lblDateMax, lblDmax, lblUmax, lblDmoy, lblUmoy, lblDtot, lblUTot, lblNEchant};
   frameGrid(Frame1, {Label2, Label3, Label18, Label12, Label16, Label4, Label43, Label42}, whole);
+  // Room for the longest date, so that a date set later is never cut.
+  const int dateWidth = lblDateMin->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00 -- 00:00")) + 8;
+  for (QLabel* l : {lblDateMin, lblDateMax}) l->setMinimumWidth(dateWidth);
 
   Frame2 = new QGroupBox(QStringLiteral("Partie visible sur le graphique"), this);
   Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -160,6 +163,7 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   QLabel* const visible[9] = {lblDateMin_s, lblDateMax_s, lblDmax_s, lblUmax_s, lblDmoy_s,
                               lblUmoy_s,    lblDtot_s,    lblUtot_s, lblNEchant_s};
   QGridLayout* grid2 = frameGrid(Frame2, {Label7, Label5, Label14, Label22, Label23, Label25, Label8, Label9}, visible);
+  for (QLabel* l : {lblDateMin_s, lblDateMax_s}) l->setMinimumWidth(dateWidth);
   scrVisible = new QScrollBar(Qt::Horizontal, Frame2);
   scrVisible->setObjectName(QStringLiteral("scrVisible"));
   scrVisible->setTracking(false);  // the graph follows when the thumb is released

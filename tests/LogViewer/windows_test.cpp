@@ -161,6 +161,9 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
   EXPECT_EQ(g.scrVisible->minimum(), 1);
   EXPECT_EQ(g.scrVisible->maximum(), 700);
   EXPECT_EQ(g.scrVisible->value(), 1);
+  // Dates stand whole in their labels.
+  for (QLabel* date : {g.lblDateMin, g.lblDateMax, g.lblDateMin_s, g.lblDateMax_s})
+    EXPECT_GE(date->contentsRect().width(), date->fontMetrics().horizontalAdvance(date->text())) << date->text();
   // The bars are on the window's picture: sample 600 is the tallest.
   const QImage shown = g.picGr->grab().toImage();
   EXPECT_EQ(shown.pixelColor(110 + 599, 39), QColor(58, 163, 21));
