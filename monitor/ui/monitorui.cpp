@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QProcess>
+#include <QScreen>
 
 namespace tavo::monitor {
 
@@ -21,6 +22,14 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
     : engine_(engine), seams_(std::move(seams)), net_(std::make_unique<frmNet>()),
       settings_(std::make_unique<frmSettings>()) {
   if (!seams_.messageBox) seams_.messageBox = realMessageBox();
+  if (!seams_.showNotice) {
+    seams_.showNotice = [](const QString& title, const QString& text) {
+      auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok);
+      box->setAttribute(Qt::WA_DeleteOnClose);
+      box->setModal(false);
+      box->show();
+    };
+  }
   if (!seams_.startProgram) {
     const QString folder = engine_.programFolder();
     seams_.startProgram = [folder](const QString& program, const QStringList& args) {
@@ -226,15 +235,13 @@ void MonitorUi::LaunchUpdater() {
   if (engine_.settings().chkUpdate() != 1) return;
   const QString program = engine_.programFolder() + QStringLiteral("/Update");
   if (!seams_.startProgram(program, {QStringLiteral("Tavo"), versionText(), languageCode()}))
-    seams_.messageBox(nullptr, QMessageBox::Critical, launchErrorTitle(),
-                      launchErrorText(engine_.IsFrench, QStringLiteral("Update")), QMessageBox::Ok);
+    seams_.showNotice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
 void MonitorUi::startSuiteProgram(const QString& name) {
   const QString program = engine_.programFolder() + u'/' + name;
   if (!seams_.startProgram(program, {languageCode()}))
-    seams_.messageBox(nullptr, QMessageBox::Critical, launchErrorTitle(), launchErrorText(engine_.IsFrench, name),
-                      QMessageBox::Ok);
+    seams_.showNotice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
 }
 
 // ---------------------------------------------------------------- skins
@@ -244,7 +251,19 @@ void MonitorUi::LoadSkins() {
   const QString file = engine_.settings().SkinDescriptorFile();
   net_->LoadDefaultSkin(file);
   net_->LoadSkinDescriptor(file, engine_.skinsFolder());
+  keepMainWindowOnAScreen();
   net_->ApplySkin();
+}
+
+void MonitorUi::keepMainWindowOnAScreen() {
+  const QRect place(net_->pos(), net_->picSkin().isNull() ? net_->size() : net_->picSkin().size());
+  constexpr int kVisible = 16;  // enough of the window to catch it with the mouse
+  for (QScreen* screen : QGuiApplication::screens()) {
+    const QRect seen = screen->geometry().intersected(place);
+    if (seen.width() >= std::min(kVisible, place.width()) && seen.height() >= std::min(kVisible, place.height()))
+      return;
+  }
+  if (QScreen* primary = QGuiApplication::primaryScreen()) net_->move(primary->availableGeometry().topLeft());
 }
 
 void MonitorUi::changeSkin(const QString& descriptorPath) {

@@ -25,6 +25,10 @@ using MessageBoxSeam = std::function<QMessageBox::StandardButton(
     QMessageBox::StandardButtons buttons)>;
 MessageBoxSeam realMessageBox();
 
+// A notice that asks nothing: shown without blocking, so the tick (and a
+// start-up in progress) goes on while it is up.
+using NoticeSeam = std::function<void(const QString& title, const QString& text)>;
+
 // Starts a program without waiting; false when it could not be started.
 using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
 
@@ -45,6 +49,7 @@ class MonitorUi : public QObject {
  public:
   struct Seams {
     MessageBoxSeam messageBox;
+    NoticeSeam showNotice;
     ProgramStarter startProgram;
     std::function<bool()> trayAvailable;
     std::function<bool()> requestShowDesktop;
@@ -66,6 +71,9 @@ class MonitorUi : public QObject {
   void SetEnglishTexts();
   void LaunchUpdater();
   void LoadSkins();
+  // A saved place on a screen that is gone would lose the window: it then
+  // comes to the primary screen's top-left corner.
+  void keepMainWindowOnAScreen();
   void AddTrayIcon();
   void RemoveTrayIcon();
   void ConfirmQuit();

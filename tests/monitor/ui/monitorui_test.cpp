@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -31,6 +32,7 @@ class MonitorUiTest : public ::testing::Test {
   bool tray = true;
   QMessageBox::StandardButton answer = QMessageBox::No;
   std::vector<BoxCall> boxes;
+  std::vector<std::pair<QString, QString>> notices;
   std::vector<std::pair<QString, QStringList>> started;
   bool startWorks = true;
   bool realStarter = false;
@@ -57,6 +59,7 @@ class MonitorUiTest : public ::testing::Test {
       boxes.push_back({icon, title, text, buttons});
       return answer;
     };
+    seams.showNotice = [this](const QString& title, const QString& text) { notices.emplace_back(title, text); };
     if (!realStarter)
       seams.startProgram = [this](const QString& program, const QStringList& args) {
         started.emplace_back(program, args);
@@ -128,6 +131,13 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
   EXPECT_EQ(engine->settings().chkLogging(), 1);
   EXPECT_TRUE(engine->LogFilePath.endsWith(".csv"));
   EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
+}
+
+TEST_F(MonitorUiTest, APlaceOffEveryScreenBringsTheWindowBack) {
+  writeIni({"WindowPositionX=5000", "WindowPositionY=-3000"});
+  start();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_EQ(ui->net().pos(), screen.topLeft());
 }
 
 TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
@@ -275,6 +285,17 @@ TEST_F(MonitorUiTest, UpdaterStartsOnlyWhenAskedWithTheLanguage) {
   EXPECT_EQ(started[0].second, (QStringList{"Tavo", "3.05", "EN"}));
 }
 
+TEST_F(MonitorUiTest, AMissingUpdaterIsReportedWithoutStoppingTheStart) {
+  realStarter = true;
+  writeIni({"CheckVersion=1"});
+  start();
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].first, "Tavo error");
+  EXPECT_EQ(notices[0].second, " Impossible de démarrer Update. ");
+  EXPECT_TRUE(ui->net().isVisible());
+  EXPECT_NE(ui->trayIcon(), nullptr);
+}
+
 TEST_F(MonitorUiTest, NoUpdaterWithoutTheCheckBox) {
   start();
   EXPECT_TRUE(started.empty());
@@ -285,10 +306,10 @@ TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
   writeIni({"Lang=EN"});
   start();
   ui->mnuStats_Click();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].title, "Tavo error");
-  EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-  EXPECT_EQ(boxes[0].text, " TavoStat could not be started. ");
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0].first, "Tavo error");
+  EXPECT_EQ(notices[0].second, " TavoStat could not be started. ");
+  EXPECT_TRUE(boxes.empty());
   EXPECT_EQ(ended, 0);
   EXPECT_TRUE(ui->net().isVisible());
   tick();
