@@ -1,5 +1,6 @@
 #include "LogViewer/core/logfile.h"
 
+#include <QFileInfo>
 #include <QStringView>
 #include <algorithm>
 #include <limits>
@@ -77,11 +78,16 @@ void ComputeRangeStats(RangeStats& stats, const LogSampleArray& samples) {
   stats.uploadMean = meanFromRateSum(uploadSum, stats.count);
 }
 
-ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples) {
+ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
+                          qint64 maxBytes) {
   samples.ClearSamples();
   ReadLogResult result;
-  const TextReadResult file = readTextLines(path);
-  if (!file.ok) return result;
+  if (!QFileInfo::exists(path)) return result;
+  const TextReadResult file = readTextLines(path, maxBytes);
+  if (!file.ok) {
+    result.outcome = ReadOutcome::Unreadable;
+    return result;
+  }
   result.outcome = ReadOutcome::Read;
   for (const QString& line : file.lines) {
     if (line.isEmpty()) continue;

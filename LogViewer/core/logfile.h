@@ -76,9 +76,14 @@ std::int32_t volumeFromRateSum(std::int64_t sum);
 std::int32_t meanFromRateSum(std::int64_t sum, std::int32_t count);
 
 enum class ReadOutcome {
-  Read,     // the file was read (it may hold no sample)
-  Missing,  // no file at the path, or one that cannot be opened
+  Read,        // the file was read (it may hold no sample)
+  Missing,     // no file at the path
+  Unreadable,  // something is there but cannot be read, or is too large
 };
+
+// Larger files are refused rather than read into memory: ten years of
+// samples take about 160 MB.
+inline constexpr qint64 kMaxLogBytes = qint64(1) << 31;
 
 struct ReadLogResult {
   ReadOutcome outcome = ReadOutcome::Missing;
@@ -90,6 +95,7 @@ struct ReadLogResult {
 // Reads the log at path into samples (emptied first). Lines of length 0
 // are passed over; each readable line becomes one sample; fields after the
 // third are ignored; a rate that is not a number reads as 0.
-ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples);
+ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
+                          qint64 maxBytes = kMaxLogBytes);
 
 }  // namespace tavo::logv

@@ -38,6 +38,11 @@ QString missingLogText(bool isFrench) {
                   : QStringLiteral("     I did not find this log file.     ");
 }
 
+QString unreadableLogText(bool isFrench) {
+  return isFrench ? QStringLiteral("     Ce fichier log n'a pu être lu.     ")
+                  : QStringLiteral("     I could not read this log file.     ");
+}
+
 QString skippedLinesText(bool isFrench, std::int32_t skipped) {
   const QString n = QString::number(skipped);
   if (isFrench) {

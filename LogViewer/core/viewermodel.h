@@ -31,6 +31,7 @@ StatsLabels statsLabels(const RangeStats& stats, const LogSampleArray& samples, 
 // Message texts and titles of the viewer's message boxes.
 QString errorTitle(bool isFrench);
 QString missingLogText(bool isFrench);
+QString unreadableLogText(bool isFrench);
 QString skippedLinesText(bool isFrench, std::int32_t skipped);
 
 class LogViewerModel {

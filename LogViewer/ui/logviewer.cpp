@@ -60,6 +60,12 @@ void LogViewerProgram::OpenSelectedLog() {
     endProgram();
     return;
   }
+  if (read.outcome == ReadOutcome::Unreadable) {
+    // Another log may still be chosen.
+    seams_.message(main_.get(), errorTitle(model_.isFrench), unreadableLogText(model_.isFrench));
+    main_->show();
+    return;
+  }
   graph_->ShowLogGraph();
   if (read.skippedLines > 0)
     seams_.message(graph_.get(), errorTitle(model_.isFrench), skippedLinesText(model_.isFrench, read.skippedLines));

@@ -1,5 +1,6 @@
 #include "LogViewer/core/logfile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -130,6 +131,38 @@ TEST_F(ReadLogFileTest, MissingFileIsReportedAndLeavesNoSamples) {
   const ReadLogResult r = ReadLogFile(dir.filePath("gone.csv"), format, samples);
   EXPECT_EQ(r.outcome, ReadOutcome::Missing);
   EXPECT_EQ(samples.count(), 0);
+}
+
+TEST_F(ReadLogFileTest, SomethingUnreadableOrTooLargeIsNotTakenForMissing) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.csv"));
+  EXPECT_EQ(ReadLogFile(dir.filePath("folder.csv"), format, samples).outcome, ReadOutcome::Unreadable);
+  read({"09/12/2026 14:05:00;1;2", "09/12/2026 14:06:00;1;2"});
+  const ReadLogResult r = ReadLogFile(dir.filePath("log.csv"), format, samples, 20);
+  EXPECT_EQ(r.outcome, ReadOutcome::Unreadable);
+  EXPECT_EQ(samples.count(), 0);
+}
+
+// Lines as the monitor writes them, under any regional settings, read back.
+TEST(ReadLogFileRegional, ReadsWhatTheRegionalWriterWrites) {
+  QTemporaryDir dir;
+  const QDateTime times[] = {QDateTime(QDate(2026, 12, 9), QTime(0, 0)), QDateTime(QDate(2026, 12, 9), QTime(0, 1)),
+                             QDateTime(QDate(2026, 12, 9), QTime(13, 5)), QDateTime(QDate(2027, 1, 1), QTime(23, 59))};
+  for (const QLocale& l : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+                           QLocale(QLocale::German, QLocale::Germany), frenchLocale()}) {
+    const RegionalFormat format(l);
+    QStringList lines;
+    for (const QDateTime& t : times) lines << format.dateTimeText(t) + ";" + QString::number(t.time().minute()) + ";1";
+    const QString path = dir.filePath(l.name() + ".csv");
+    ASSERT_TRUE(writeLog(path, lines));
+    LogSampleArray samples;
+    const ReadLogResult r = ReadLogFile(path, format, samples);
+    EXPECT_EQ(r.skippedLines, 0) << l.name().toStdString() << " " << lines.join("|").toStdString();
+    ASSERT_EQ(samples.count(), 4) << l.name().toStdString();
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(samples.at(i + 1).date, times[i].date()) << l.name().toStdString();
+      EXPECT_EQ(samples.at(i + 1).time, times[i].time()) << l.name().toStdString();
+    }
+  }
 }
 
 LogSampleArray arrayOf(std::initializer_list<std::pair<int, int>> rates) {

@@ -180,6 +180,7 @@ TEST(ViewerMessages, TextsInBothLanguages) {
   EXPECT_EQ(errorTitle(false), "Tavo - Error");
   EXPECT_EQ(missingLogText(true), "     Ce fichier log n'a pu être trouvé.     ");
   EXPECT_EQ(missingLogText(false), "     I did not find this log file.     ");
+  EXPECT_EQ(unreadableLogText(true), "     Ce fichier log n'a pu être lu.     ");
   EXPECT_EQ(skippedLinesText(false, 1), "     1 unreadable line of this log was skipped.     ");
   EXPECT_EQ(skippedLinesText(false, 3), "     3 unreadable lines of this log were skipped.     ");
   EXPECT_EQ(skippedLinesText(true, 3), "     3 lignes illisibles de ce log ont été ignorées.     ");

@@ -295,6 +295,23 @@ TEST_F(WindowsTest, ALogGoneBeforeItIsOpenedIsReportedAndEndsTheProgram) {
   EXPECT_FALSE(anyWindowVisible());
 }
 
+TEST_F(WindowsTest, ALogThatCannotBeReadIsReportedAndTheListComesBack) {
+  writeSamples("odd.csv", 10);
+  writeSamples("good.csv", 10);
+  auto p = startProgram("EN");
+  ASSERT_TRUE(QFile::remove(dir.filePath("logs/odd.csv")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("logs/odd.csv"));
+  openLog(*p, "odd.csv");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].second, "     I could not read this log file.     ");
+  EXPECT_EQ(quits, 0);
+  EXPECT_TRUE(p->mainWindow().isVisible());
+  EXPECT_FALSE(p->graphWindow().isVisible());
+  openLog(*p, "good.csv");
+  EXPECT_TRUE(p->graphWindow().isVisible());
+  EXPECT_EQ(p->graphWindow().lblNEchant->text(), "10");
+}
+
 TEST_F(WindowsTest, UnreadableLinesAreCountedInOneMessageAfterReading) {
   QStringList lines = sampleLines(format, kStart, 5, [](int i) { return i; }, [](int) { return 1; });
   lines.insert(2, "garbage");
