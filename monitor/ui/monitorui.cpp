@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QScreen>
 
@@ -78,7 +79,10 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
   texts_ = monitorTexts(true);
 }
 
-MonitorUi::~MonitorUi() { RemoveTrayIcon(); }
+MonitorUi::~MonitorUi() {
+  RemoveTrayIcon();
+  if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
+}
 
 QRadioButton* MonitorUi::optionButton(Option o) const {
   frmSettings& s = *settings_;
@@ -225,6 +229,11 @@ void MonitorUi::SetFrenchTexts() { applyTexts(monitorTexts(true)); }
 void MonitorUi::SetEnglishTexts() { applyTexts(monitorTexts(false)); }
 
 void MonitorUi::ApplyLanguage() {
+  if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
+  qtTexts_ = std::make_unique<QTranslator>();
+  const QString language = engine_.IsFrench ? QStringLiteral("fr") : QStringLiteral("en");
+  if (qtTexts_->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtTexts_.get());
   if (engine_.IsFrench) SetFrenchTexts();
   else SetEnglishTexts();
 }

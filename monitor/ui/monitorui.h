@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -115,6 +116,8 @@ class MonitorUi : public QObject {
   std::unique_ptr<frmSettings> settings_;
   QPointer<QSystemTrayIcon> tray_;
   MonitorTexts texts_;
+  // The desktop's own words (Yes, No, OK...) in the monitor's language.
+  std::unique_ptr<QTranslator> qtTexts_;
   bool trayBusy_ = false;
   bool syncing_ = false;
 };
