@@ -1,6 +1,7 @@
 #include "statswindows.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
@@ -421,6 +422,10 @@ FrmRawData::FrmRawData() {
   QFont mono(QStringLiteral("Courier New"));
   mono.setStyleHint(QFont::Monospace);
   mono.setPointSizeF(8.25);
+  // Twelve characters make one 1260-twip column under its heading, as with
+  // Courier New at this size; other fixed fonts are spaced to match.
+  const double advance = QFontMetricsF(mono).horizontalAdvance(QLatin1Char('0'));
+  mono.setLetterSpacing(QFont::AbsoluteSpacing, 1260.0 / 15.0 / 12.0 - advance);
   list_->setFont(mono);
   list_->setGeometry(twips(60), twips(420), twips(10620), twips(7170));
 }
