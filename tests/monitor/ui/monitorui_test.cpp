@@ -317,6 +317,41 @@ TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
   EXPECT_EQ(ui->net().lblDL->text(), "1 kB/s DL");
 }
 
+// The program path and each argument go apart, so a blank in the folder
+// needs no quoting and the program receives exactly its language word.
+TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
+  QTemporaryDir root;
+  const QString folder = root.filePath("Program Files/Tavo 3");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const char* name : {"/TavoLogV", "/Update"}) {
+    QFile script(folder + name);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done > \"$0.args\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  ASSERT_TRUE(tavo::writeLinesAtomically(folder + "/Tavo.ini", {"Lang=EN", "CheckVersion=1"}));
+  tavo::net::FakeInterfaceSource src;
+  src.set("eth0", 1, 1);
+  ManualClock clock;
+  MonitorEngine engine(EngineConfig{folder, &src, &clock, false});
+  int notices = 0;
+  MonitorUi::Seams seams;
+  seams.trayAvailable = [] { return false; };
+  seams.showNotice = [&notices](const QString&, const QString&) { ++notices; };
+  MonitorUi ui(engine, seams);
+  ASSERT_TRUE(engine.Main(ui.startupSteps()));
+  ui.mnuLogViewer_Click();
+  auto argsOf = [&](const char* name) {
+    QFile f(folder + name + QStringLiteral(".args"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !argsOf("/TavoLogV").isEmpty() && !argsOf("/Update").isEmpty(); }, 10000));
+  EXPECT_EQ(argsOf("/TavoLogV"), "[EN]\n");
+  EXPECT_EQ(argsOf("/Update"), "[Tavo]\n[3.05]\n[EN]\n");
+  EXPECT_EQ(notices, 0);
+}
+
 TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   src.set(QString(70, 'n'), 1, 1);  // a long description
   writeIni({"Interface=3"});
