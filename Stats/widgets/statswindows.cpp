@@ -325,7 +325,7 @@ FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), sta
   // The four views, left to right, and the three commands.
   auto* frame = new QGroupBox(QStringLiteral("Focus"), this);
   frame->setObjectName(QStringLiteral("Frame1"));
-  frame->setGeometry(twips(4650), twips(60), twips(6900), twips(600));
+  frame->setGeometry(twips(4950), twips(60), twips(6630), twips(600));
   const auto option = [frame](const char* name, const QString& text, int x, int w) {
     auto* o = new QRadioButton(text, frame);
     o->setObjectName(name);
@@ -333,21 +333,21 @@ FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), sta
     o->setGeometry(twips(x), twips(250), twips(w), twips(285));
     return o;
   };
-  optTout_ = option("optTout", QStringLiteral("Tout"), 150, 1200);
-  optTot_ = option("optTot", QStringLiteral("Volumes"), 1500, 1500);
-  optMax_ = option("optMax", QStringLiteral("Débits max."), 3150, 1650);
-  optMoy_ = option("optMoy", QStringLiteral("Débits moyens"), 4950, 1850);
+  optTout_ = option("optTout", QStringLiteral("Tout"), 120, 1100);
+  optTot_ = option("optTot", QStringLiteral("Volumes"), 1300, 1400);
+  optMax_ = option("optMax", QStringLiteral("Débits max."), 2800, 1700);
+  optMoy_ = option("optMoy", QStringLiteral("Débits moyens"), 4600, 1950);
   connect(optTout_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::All); });
   connect(optTot_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::Volumes); });
   connect(optMax_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::MaxRates); });
   connect(optMoy_, &QRadioButton::clicked, this, [this] { drawChartView(ChartView::MeanRates); });
 
   raw_ = button(this, QStringLiteral("cmdRawData"), QStringLiteral("Données brutes"),
-                QStringLiteral(" Voir les données brutes correspondantes "), 4650, 780, 2200, 450);
+                QStringLiteral(" Voir les données brutes correspondantes "), 4950, 780, 2130, 450);
   print_ = button(this, QStringLiteral("cmdPrint"), QStringLiteral("Imprimer"), QStringLiteral(" Imprimer cette page "),
-                  7000, 780, 2200, 450);
+                  7200, 780, 2130, 450);
   autre_ = button(this, QStringLiteral("cmdAutre"), QStringLiteral("Autre période"),
-                  QStringLiteral(" Sélectionner une autre période "), 9350, 780, 2200, 450);
+                  QStringLiteral(" Sélectionner une autre période "), 9450, 780, 2130, 450);
   const auto icon = [this](const char* name, QPushButton* over, QStyle::StandardPixmap pixmap) {
     auto* p = new IconPicture(this);
     p->setObjectName(name);
