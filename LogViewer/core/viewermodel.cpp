@@ -62,9 +62,8 @@ bool LogViewerModel::InitLogViewer() {
   const QString folder = logsFolder();
   if (!QFileInfo(folder).isDir()) QDir(programFolder_).mkdir(QStringLiteral("logs"));
   const QDir logs(folder);
-  logNames_ = logs.exists() ? logs.entryList({QStringLiteral("*.csv")}, QDir::Files | QDir::Readable | QDir::Hidden,
-                                             QDir::Name)
-                            : QStringList{};
+  // Unreadable files are listed too: opening one says so.
+  logNames_ = logs.exists() ? logs.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name) : QStringList{};
   palette_ = makeChartPalette();
   UnitWord = QStringLiteral(" heure");
   return logs.exists();

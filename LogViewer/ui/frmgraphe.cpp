@@ -201,6 +201,7 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   bottom->addLayout(middle);
   bottom->addWidget(Frame2);
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);  // the picture has a fixed size; so has the window
   layout->addWidget(picGr, 0, Qt::AlignHCenter);
   layout->addLayout(bottom);
 
