@@ -65,6 +65,7 @@ void BM_ReadYearLog(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kYear);
   state.SetBytesProcessed(state.iterations() * QFile(path).size());
+  state.counters["held_MB"] = double(samples.capacity()) * sizeof(LogSample) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_ReadYearLog)->Unit(benchmark::kMillisecond);
 
