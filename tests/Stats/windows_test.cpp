@@ -1,7 +1,9 @@
 #include "widgets/statsprogram.h"
 #include "stats_fixtures.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
@@ -334,8 +336,10 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     start("FR");
     QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
     ASSERT_TRUE(days()->isVisible());
+    QGuiApplication::clipboard()->setText("kept");
     if (useIcon) QTest::mouseClick(days()->picPrint(), Qt::LeftButton);
     else QTest::mouseClick(days()->cmdPrint(), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     program_.reset();
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << useIcon;
