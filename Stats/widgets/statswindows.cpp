@@ -74,14 +74,14 @@ QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Fig
 // value left of it and the upload value right of it, and for the lines
 // that name a day (month) the period further out behind "le :" ("en :").
 struct FigureLine {
-  const char* captionName;
+  QString captionName;
   QString captionText;
-  const char* dl;
-  const char* ul;
-  const char* dlDate = nullptr;
-  const char* ulDate = nullptr;
-  const char* leftWord = nullptr;
-  const char* rightWord = nullptr;
+  QString dl;
+  QString ul;
+  QString dlDate = {};  // empty: the line names no period
+  QString ulDate = {};
+  QString leftWord = {};
+  QString rightWord = {};
 };
 
 struct TableColumns {
@@ -96,7 +96,7 @@ void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, c
     caption(parent, line.captionName, line.captionText, c.caption, y, c.captionWidth, Qt::AlignCenter);
     value(parent, line.dl, c.dl, y, c.valueWidth, Figure::Download);
     value(parent, line.ul, c.ul, y, c.valueWidth, Figure::Upload);
-    if (line.dlDate) {
+    if (!line.dlDate.isEmpty()) {
       caption(parent, line.leftWord, periodWord, c.leftWord, y);
       value(parent, line.dlDate, c.leftDate, y, c.dateWidth, Figure::Download, QStringLiteral("xx/xx/xx"));
       caption(parent, line.rightWord, periodWord, c.rightWord, y);
@@ -229,24 +229,18 @@ FrmMain::FrmMain() {
     value(frame, f.dur, 3000, 570, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
     heading(frame, f.headDl, QStringLiteral("Download"), 1065, 1065);
     heading(frame, f.headUl, QStringLiteral("Upload"), 5775, 1065);
-    const QString s = QString::fromLatin1(f.suffix);
-    auto name = [&s](const char* base) { return QString::fromLatin1(base) + s; };
-    std::vector<QByteArray> keep;  // the names the table below points into
-    for (const char* base : {"lblDtot_moy", "lblUtot_moy", "lblDtot_max", "lblUtot_max", "lblDtot_max_date",
-                             "lblUtot_max_date", "lblDmoy_max", "lblUmoy_max", "lblDmoy_max_date",
-                             "lblUmoy_max_date", "lblDmax_moy", "lblUmax_moy"})
-      keep.push_back(name(base).toLatin1());
+    const QString suffix = QString::fromLatin1(f.suffix);
+    const auto n = [&suffix](const char* base) { return QString::fromLatin1(base) + suffix; };
     TableColumns cols;
     cols.leftWord = 210; cols.leftDate = 585; cols.dl = 1635; cols.caption = 2670; cols.ul = 5250;
     cols.rightWord = 6270; cols.rightDate = 6645; cols.captionWidth = 2520;
     figureTable(frame, cols, 1335, 270, f.word,
-                {{f.volCaption, f.volText, keep[0].constData(), keep[1].constData()},
-                 {f.maxVol, QStringLiteral("Volume transféré max. (MO)"), keep[2].constData(), keep[3].constData(),
-                  keep[4].constData(), keep[5].constData(), f.words[0], f.words[1]},
-                 {f.maxAvg, QStringLiteral("Débit moyen max. (kbit/s)"), keep[6].constData(), keep[7].constData(),
-                  keep[8].constData(), keep[9].constData(), f.words[2], f.words[3]},
-                 {f.meanMax, QStringLiteral("Moyenne des débits max. (kbit/s)"), keep[10].constData(),
-                  keep[11].constData()}});
+                {{f.volCaption, f.volText, n("lblDtot_moy"), n("lblUtot_moy")},
+                 {f.maxVol, QStringLiteral("Volume transféré max. (MO)"), n("lblDtot_max"), n("lblUtot_max"),
+                  n("lblDtot_max_date"), n("lblUtot_max_date"), f.words[0], f.words[1]},
+                 {f.maxAvg, QStringLiteral("Débit moyen max. (kbit/s)"), n("lblDmoy_max"), n("lblUmoy_max"),
+                  n("lblDmoy_max_date"), n("lblUmoy_max_date"), f.words[2], f.words[3]},
+                 {f.meanMax, QStringLiteral("Moyenne des débits max. (kbit/s)"), n("lblDmax_moy"), n("lblUmax_moy")}});
   }
 }
 
