@@ -45,6 +45,15 @@ int countColour(const ChartSurface& s, int y, int x1, int x2, const QColor& c) {
   return n;
 }
 
+// True when the pixels around a right-aligned label, ending at `right`
+// with its top at y, are exactly those of text alone printed there.
+bool labelReads(const ChartSurface& s, int right, int y, const QString& text) {
+  ChartSurface alone;
+  alone.print(right - alone.textWidth(text), y, text);
+  const QRect area(0, y - 1, right + 4, 12);
+  return s.image().copy(area) == alone.image().copy(area);
+}
+
 class ChartTest : public ::testing::Test {
  protected:
   ChartInputs inputs(const AnalysisWindow& w) { return ChartInputs{sel_, w, english(), palette_, " MB"}; }
@@ -204,7 +213,10 @@ TEST_F(ChartTest, VolumeScaleAndReferenceFromTheRoundedDownMean) {
   EXPECT_GT(textPixels(s_, {70 - w8, 50, w8, 9}), 0);
   EXPECT_LE(rightmostText(s_, {0, 50, 80, 9}), 70);
   EXPECT_GE(rightmostText(s_, {0, 50, 80, 9}), 66);
-  EXPECT_GT(textPixels(s_, {0, 83, 70, 9}), 0);    // "6 MB" at 158 - 75
+  EXPECT_TRUE(labelReads(s_, 70, 50, "8 MB"));
+  EXPECT_TRUE(labelReads(s_, 70, 83, "6 MB"));     // 158 - 75, from 6 and not 6.67
+  EXPECT_TRUE(labelReads(s_, 70, 298, "0 MB"));
+  EXPECT_FALSE(labelReads(s_, 70, 83, "7 MB"));
   EXPECT_GT(textPixels(s_, {0, 190, 70, 9}), 0);   // "0 MB" at 190
   EXPECT_GT(textPixels(s_, {0, 298, 70, 9}), 0);   // "0 MB" scale
 }
@@ -215,7 +227,8 @@ TEST_F(ChartTest, MaxAndMeanRateScalesSitAtTheirHeights) {
   EXPECT_GT(countColour(s_, 60, 120, 690, grey_), 100);
   // Mean of the maxima 2000 of 3000: level 67 (66.67) -> y 93.
   EXPECT_GT(countColour(s_, 93, 120, 690, grey_), 100);
-  EXPECT_GT(textPixels(s_, {0, 50, 70, 9}), 0);
+  EXPECT_TRUE(labelReads(s_, 70, 50, "3000 kbit/s"));
+  EXPECT_TRUE(labelReads(s_, 70, 91, "2000 kbit/s"));
 
   drawView(s_, inputs(kDecJan), PeriodKind::Day, ChartView::MeanRates);
   EXPECT_GT(countColour(s_, 80, 120, 690, grey_), 100);
@@ -246,4 +259,5 @@ TEST_F(ChartTest, MonthChartUsesItsGeometry) {
   EXPECT_EQ(px(s_, 70 + 14 * 26 + 12, 110), palette_[6]);
   EXPECT_GT(countColour(s_, 300, 70, 694, grey_), 100);
   EXPECT_LE(rightmostText(s_, {0, 50, 70, 9}), 60);
+  EXPECT_TRUE(labelReads(s_, 60, 50, "10 MB"));
 }
