@@ -1,6 +1,7 @@
 #include "monitor/ui/frmnet.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -277,4 +278,40 @@ TEST_F(FrmNetTest, LeftPressOnAFigureDragsTheWindow) {
   QTest::mouseMove(net.lblUL, QPoint(30, 15));
   QTest::mouseRelease(net.lblUL, Qt::LeftButton, {}, QPoint(30, 15));
   EXPECT_EQ(net.pos(), start + QPoint(20, 10));
+}
+
+// Our own skins, as the build puts them beside the program: each loads,
+// gives its bitmap's size and shape, and keeps the figures, "set" and the
+// mini graph on the window's shape.
+TEST(ShippedSkins, EachLoadsWithEverythingOnItsShape) {
+  const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins";
+  const QString skins = qEnvironmentVariable("TAVO_SUITE_DIR") + "/skins";
+  const QStringList setup = QDir(source).entryList({"*.xs0"}, QDir::Files);
+  ASSERT_GE(setup.size(), 2);
+  for (const QString& name : setup) {
+    SCOPED_TRACE(name.toStdString());
+    const QString base = name.chopped(4);
+    ASSERT_TRUE(QFile::exists(skins + "/" + base + ".xsd"));
+    ASSERT_TRUE(QFile::exists(skins + "/" + base + ".bmp"));
+    frmNet net;
+    ASSERT_TRUE(net.LoadSkinDescriptor(skins + "/" + base + ".xsd", skins));
+    net.ApplySkin();
+    EXPECT_EQ(net.skinLayout().SkinBitmapFile, base + ".bmp");
+    const QImage bitmap(skins + "/" + base + ".bmp");
+    EXPECT_EQ(net.size(), bitmap.size());
+    QFile file(skins + "/" + base + ".bmp");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    EXPECT_TRUE(header.startsWith("BM"));
+    EXPECT_EQ(int(header.at(28)), 24);  // bits per pixel
+    ASSERT_TRUE(net.shapeRegion());
+    const QRegion shape = *net.shapeRegion();
+    const QRect frame = net.shape1Rect();
+    for (QPoint corner : {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()})
+      EXPECT_TRUE(shape.contains(corner)) << corner.x() << "," << corner.y();
+    for (QLabel* label : {net.lblUL, net.lblDL, net.lblMore}) {
+      EXPECT_TRUE(net.rect().contains(label->geometry())) << label->objectName().toStdString();
+      EXPECT_TRUE(shape.contains(label->geometry().center())) << label->objectName().toStdString();
+    }
+  }
 }
