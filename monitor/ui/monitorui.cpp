@@ -297,9 +297,17 @@ void MonitorUi::AddTrayIcon() {
   tray_->setToolTip(trayTip());
   connect(tray_, &QSystemTrayIcon::activated, this, &MonitorUi::Picture1_Activated);
   tray_->show();
+  trayWatch_.setInterval(2000);
+  connect(&trayWatch_, &QTimer::timeout, this, &MonitorUi::keepMainWindowReachable, Qt::UniqueConnection);
+  trayWatch_.start();
+}
+
+void MonitorUi::keepMainWindowReachable() {
+  if (!net_->isVisible() && !trayShown()) desktop::raiseTopmost(net_.get());
 }
 
 void MonitorUi::RemoveTrayIcon() {
+  trayWatch_.stop();
   if (!tray_) return;
   tray_->hide();
   delete tray_;

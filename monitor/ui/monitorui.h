@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QTranslator>
 
 #include <functional>
@@ -78,6 +79,9 @@ class MonitorUi : public QObject {
   void AddTrayIcon();
   void RemoveTrayIcon();
   void ConfirmQuit();
+  // Brings the main window back when it is hidden and the notification
+  // area has gone away (a panel that ended); run every few seconds.
+  void keepMainWindowReachable();
 
   // The tray icon's activation, as Picture1 received the icon's clicks.
   void Picture1_Activated(QSystemTrayIcon::ActivationReason reason);
@@ -115,6 +119,7 @@ class MonitorUi : public QObject {
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
   QPointer<QSystemTrayIcon> tray_;
+  QTimer trayWatch_;
   MonitorTexts texts_;
   // The desktop's own words (Yes, No, OK...) in the monitor's language.
   std::unique_ptr<QTranslator> qtTexts_;

@@ -229,6 +229,28 @@ TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   EXPECT_EQ(showDesktop, 1);
 }
 
+TEST_F(MonitorUiTest, HiddenWindowComesBackWhenTheNotificationAreaGoes) {
+  start();
+  ui->Picture1_Activated(QSystemTrayIcon::Trigger);
+  ASSERT_FALSE(ui->net().isVisible());
+  ui->keepMainWindowReachable();
+  EXPECT_FALSE(ui->net().isVisible());  // the icon is there to bring it back
+  tray = false;
+  ui->keepMainWindowReachable();
+  EXPECT_TRUE(ui->net().isVisible());
+}
+
+TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
+  writeIni({"DetailedLog=1"});
+  start();
+  const QString first = engine->LogFilePath;
+  ASSERT_TRUE(ui->settingsDialog().cmdLogFile->isEnabled());
+  clock.advanceSeconds(120);
+  QTest::mouseClick(ui->settingsDialog().cmdLogFile, Qt::LeftButton);
+  EXPECT_NE(engine->LogFilePath, first);
+  EXPECT_EQ(ui->settingsDialog().lblLogFile->text(), ShortenPath(engine->LogFilePath));
+}
+
 TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   start();
   frmSettings& s = ui->settingsDialog();
