@@ -4,12 +4,16 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#if TAVO_HAVE_XCB
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
+#endif
 
 namespace tavo::desktop {
+
+#if TAVO_HAVE_XCB
 namespace {
 
 xcb_connection_t* x11Connection() {
@@ -78,6 +82,13 @@ bool requestShowDesktop() {
   xcb_flush(c);
   return true;
 }
+
+#else
+
+bool showDesktopSupported() { return false; }
+bool requestShowDesktop() { return false; }
+
+#endif
 
 bool openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
