@@ -1,26 +1,38 @@
-// The built TavoLogV, started as the monitor starts it, from the suite folder.
+// The built TavoLogV, copied into a fresh program folder and started as the
+// monitor starts it.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-QString suiteDir() { return qEnvironmentVariable("TAVO_SUITE_DIR"); }
+class TavoLogV : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    const QString built = QDir(qEnvironmentVariable("TAVO_SUITE_DIR")).filePath("TavoLogV");
+    ASSERT_TRUE(QFile::copy(built, program()));
+  }
+  QString program() const { return dir_.filePath("TavoLogV"); }
+  QTemporaryDir dir_;
+};
 
-TEST(TavoLogV, WithoutArgumentEndsAtOnceAndLeavesTheLogsFolder) {
-  ASSERT_FALSE(suiteDir().isEmpty());
+TEST_F(TavoLogV, WithoutArgumentEndsAtOnceAndCreatesTheLogsFolder) {
+  ASSERT_FALSE(QFileInfo::exists(dir_.filePath("logs")));
   QProcess p;
-  p.start(QDir(suiteDir()).filePath("TavoLogV"), {});
+  p.start(program(), {});
   ASSERT_TRUE(p.waitForFinished(30000));
   EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(p.exitCode(), 0);
-  EXPECT_TRUE(QFileInfo(QDir(suiteDir()).filePath("logs")).isDir());
+  EXPECT_TRUE(QFileInfo(dir_.filePath("logs")).isDir());
 }
 
-TEST(TavoLogV, WithALanguageStaysOnItsListUntilClosed) {
+TEST_F(TavoLogV, WithALanguageStaysOnItsListUntilClosed) {
   QProcess p;
-  p.start(QDir(suiteDir()).filePath("TavoLogV"), {"EN"});
+  p.start(program(), {"EN"});
   ASSERT_TRUE(p.waitForStarted(10000));
   EXPECT_FALSE(p.waitForFinished(1500));
   EXPECT_EQ(p.state(), QProcess::Running);
