@@ -343,7 +343,7 @@ FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), sta
   autre_ = button(this, QStringLiteral("cmdAutre"), QStringLiteral("Autre période"),
                   QStringLiteral(" Sélectionner une autre période "), 9450, 780, 2130, 450);
   const auto icon = [this](const char* name, QPushButton* over, QStyle::StandardPixmap pixmap) {
-    auto* p = new IconPicture(this);
+    auto* p = new tavo::ClickablePicture(this);
     p->setObjectName(name);
     p->setPixmap(style()->standardIcon(pixmap).pixmap(16, 16));
     p->setGeometry(over->x() + twips(120), over->y() + twips(120), 16, 16);
@@ -354,11 +354,11 @@ FrmGraphe::FrmGraphe(PeriodKind kind, const StatState& state) : kind_(kind), sta
   picPrint_ = icon("picPrint", print_, QStyle::SP_DialogSaveButton);
   picAutre_ = icon("picAutre", autre_, QStyle::SP_BrowserReload);
   connect(raw_, &QPushButton::clicked, this, &FrmGraphe::cmdRawData_Click);
-  connect(picRaw_, &IconPicture::clicked, this, &FrmGraphe::cmdRawData_Click);
+  connect(picRaw_, &tavo::ClickablePicture::clicked, this, &FrmGraphe::cmdRawData_Click);
   connect(print_, &QPushButton::clicked, this, &FrmGraphe::cmdPrint_Click);
-  connect(picPrint_, &IconPicture::clicked, this, &FrmGraphe::cmdPrint_Click);
+  connect(picPrint_, &tavo::ClickablePicture::clicked, this, &FrmGraphe::cmdPrint_Click);
   connect(autre_, &QPushButton::clicked, this, &FrmGraphe::cmdAutre_Click);
-  connect(picAutre_, &IconPicture::clicked, this, &FrmGraphe::cmdAutre_Click);
+  connect(picAutre_, &tavo::ClickablePicture::clicked, this, &FrmGraphe::cmdAutre_Click);
 
   // The statistics panel.
   heading(this, QStringLiteral("Label1"), QStringLiteral("Download"), 1185, 1320);

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/clickablepicture.h"
 // The analyser's windows. They only show what the program hands them and
 // pass their commands on; the figures come from the core library. The
 // per-day and per-month pickers and graph windows are one class each,
@@ -37,18 +38,6 @@ class ChartBox : public QWidget {
 
  private:
   ChartSurface surface_;
-};
-
-// A 16 x 16 icon laid over a button; a click does what the button does.
-class IconPicture : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
- signals:
-  void clicked();
-
- protected:
-  void mousePressEvent(QMouseEvent*) override { emit clicked(); }
 };
 
 // Windows that hide instead of closing when the user closes them, until
@@ -121,9 +110,9 @@ class FrmGraphe : public HidingWindow {
   QPushButton* cmdRawData() const { return raw_; }
   QPushButton* cmdPrint() const { return print_; }
   QPushButton* cmdAutre() const { return autre_; }
-  IconPicture* picRawData() const { return picRaw_; }
-  IconPicture* picPrint() const { return picPrint_; }
-  IconPicture* picAutre() const { return picAutre_; }
+  tavo::ClickablePicture* picRawData() const { return picRaw_; }
+  tavo::ClickablePicture* picPrint() const { return picPrint_; }
+  tavo::ClickablePicture* picAutre() const { return picAutre_; }
 
   // Redraws the whole chart in one of the four views.
   void drawChartView(ChartView view);
@@ -146,9 +135,9 @@ class FrmGraphe : public HidingWindow {
   QPushButton* raw_;
   QPushButton* print_;
   QPushButton* autre_;
-  IconPicture* picRaw_;
-  IconPicture* picPrint_;
-  IconPicture* picAutre_;
+  tavo::ClickablePicture* picRaw_;
+  tavo::ClickablePicture* picPrint_;
+  tavo::ClickablePicture* picAutre_;
 };
 
 // The raw-data window frmRawData.

@@ -98,13 +98,6 @@ void GraphTipArea::mouseMoveEvent(QMouseEvent* event) {
   if (QToolTip::isVisible()) QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
 }
 
-// The press is the picture's own, so the button under it is not pressed too.
-void ClickableIcon::mousePressEvent(QMouseEvent* event) { event->accept(); }
-
-void ClickableIcon::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-}
-
 frmBig::frmBig(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -127,13 +120,13 @@ frmBig::frmBig(QWidget* parent)
   optHour->setChecked(true);
 
   cmdStats = makeButton(this, "cmdStats", QRect(42, 94, 169, 32));
-  picStats = new ClickableIcon(cmdStats);
+  picStats = new tavo::ClickablePicture(cmdStats);
   picStats->setObjectName(QStringLiteral("picStats"));
   picStats->setGeometry(13, 7, 16, 16);
   picStats->setPixmap(statsIcon());
   cmdLogViewer = makeButton(this, "cmdLogViewer", QRect(42, 137, 169, 32));
   cmdLogViewer->setText(QStringLiteral("Log Viewer >>"));
-  picLogViewer = new ClickableIcon(cmdLogViewer);
+  picLogViewer = new tavo::ClickablePicture(cmdLogViewer);
   picLogViewer->setObjectName(QStringLiteral("picLogViewer"));
   picLogViewer->setGeometry(13, 8, 16, 16);
   picLogViewer->setPixmap(logIcon());
@@ -203,8 +196,8 @@ frmBig::frmBig(QWidget* parent)
   connect(cmdChangeLog, &QPushButton::clicked, this, &frmBig::cmdChangeLog_Click);
   connect(cmdStats, &QPushButton::clicked, this, &frmBig::cmdStats_Click);
   connect(cmdLogViewer, &QPushButton::clicked, this, &frmBig::cmdLogViewer_Click);
-  connect(picStats, &ClickableIcon::clicked, this, &frmBig::picStats_Click);
-  connect(picLogViewer, &ClickableIcon::clicked, this, &frmBig::picLogViewer_Click);
+  connect(picStats, &tavo::ClickablePicture::clicked, this, &frmBig::picStats_Click);
+  connect(picLogViewer, &tavo::ClickablePicture::clicked, this, &frmBig::picLogViewer_Click);
   connect(Label3, &GraphTipArea::pointerMoved, this, &frmBig::Label3_MouseMove);
   connect(Label4, &GraphTipArea::pointerMoved, this, &frmBig::Label4_MouseMove);
 

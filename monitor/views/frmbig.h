@@ -1,4 +1,5 @@
 #pragma once
+#include "common/clickablepicture.h"
 // frmBig: the detailed graph window. It shows what it is given (the drawn
 // columns, the counter texts, the log file name) and reports its buttons
 // as signals; the drawing procedures live in BulleGraphe.
@@ -24,18 +25,6 @@ class GraphTipArea : public QWidget {
   void pointerMoved(int offset);
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
-};
-
-// A picture on a button that does what the button does.
-class ClickableIcon : public QLabel {
-  Q_OBJECT
- public:
-  using QLabel::QLabel;
- signals:
-  void clicked();
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 class frmBig : public QWidget {
@@ -76,9 +65,9 @@ class frmBig : public QWidget {
   QRadioButton* optHour;
   QRadioButton* optMin;
   QPushButton* cmdStats;
-  ClickableIcon* picStats;
+  tavo::ClickablePicture* picStats;
   QPushButton* cmdLogViewer;
-  ClickableIcon* picLogViewer;
+  tavo::ClickablePicture* picLogViewer;
   QGroupBox* Frame2;
   QPushButton* cmdRAZ;
   QLabel* Label10;
