@@ -1,0 +1,34 @@
+#pragma once
+// The desktop entries (freedesktop .desktop files) that the installer makes
+// and the uninstaller removes, and the three folders they go into. The
+// names are fixed here once so that both programs agree on them.
+#include <QString>
+
+namespace tavo::setup {
+
+// The monitor's entry, on the desktop, in the group and in autostart:
+// the product word and this extension ("Tavo" gives "Tavo.desktop").
+inline constexpr char kShortcutExtension[] = ".desktop";
+inline constexpr char kShortcutFile[] = "Tavo.desktop";
+// The help entry of the group: the French build names it "Aide", the
+// English one "Help"; both open the French help file.
+inline constexpr char kHelpShortcutFileFR[] = "Aide.desktop";
+inline constexpr char kHelpShortcutFileEN[] = "Help.desktop";
+inline constexpr char kUninstallShortcutFile[] = "Uninstall.desktop";
+
+// The name of the monitor's entry for a product word: line 1 of the
+// uninstall record is the product word.
+QString shortcutFileName(const QString& productWord);
+
+// Where the entries go, as the uninstall record keeps them.
+struct ShellFolders {
+  QString DesktopFolder;  // the user's desktop folder (QStandardPaths::DesktopLocation)
+  QString GroupFolder;    // <user's applications folder>/<product word>, e.g. ~/.local/share/applications/Tavo
+  QString StartupFolder;  // the user's autostart folder, e.g. ~/.config/autostart
+};
+
+// The three folders for a product word, found through QStandardPaths (so
+// HOME and the XDG_* variables decide). Nothing is created.
+ShellFolders findShellFolders(const QString& productWord);
+
+}  // namespace tavo::setup
