@@ -1,0 +1,100 @@
+#include "Update/core/updater.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <array>
+
+#include "common/textfile.h"
+
+namespace tavo::update {
+
+std::optional<UpdaterArguments> ReadUpdaterArguments(const QStringList& arguments) {
+  const QString text = arguments.mid(1).join(QLatin1Char(' '));
+  if (text.isEmpty()) return std::nullopt;
+  const QStringList tokens = text.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+  const auto token = [&tokens](qsizetype i) { return i < tokens.size() ? tokens.at(i) : QString(); };
+  return UpdaterArguments{token(0), token(1), token(2)};
+}
+
+bool isEnglish(const QString& languageCode) { return languageCode == QLatin1String("EN"); }
+
+std::optional<UpdateProduct> findUpdateProduct(const QString& token) {
+  static const std::array<const char*, 12> table = {
+      "Tavo",    "/tavo.txt",    "/tavo.php",    //
+      "Quorbel", "/quorbel.txt", "/quorb.php",   //
+      "Zenfo",   "/zenfo.txt",   "/zenf.php",    //
+      "Pilmar",  "/pilmar.txt",  "/pilmar.php",
+  };
+  for (std::size_t i = 0; i < table.size(); i += 3)
+    if (token == QLatin1String(table[i]))
+      return UpdateProduct{token, QLatin1String(table[i + 1]), QLatin1String(table[i + 2])};
+  return std::nullopt;
+}
+
+bool isNewerPublishedVersion(const QString& body, const QString& installed) {
+  return body.size() == kVersionLength && QString::compare(body, installed, Qt::CaseSensitive) > 0;
+}
+
+QString normalisedHost(QString host) {
+  host = host.trimmed();
+  while (host.endsWith(QLatin1Char('/'))) host.chop(1);
+  if (!host.isEmpty() && !host.contains(QLatin1String("://"))) host.prepend(QLatin1String("http://"));
+  return host;
+}
+
+QString webHost() {
+  if (qEnvironmentVariableIsSet("TAVO_WEB_HOST")) return normalisedHost(qEnvironmentVariable("TAVO_WEB_HOST"));
+  return normalisedHost(QStringLiteral(TAVO_WEB_HOST));
+}
+
+QUrl hostUrl(const QString& host, const QString& path) { return QUrl(host + path); }
+
+UpdaterTexts updaterTexts(bool english) {
+  if (english)
+    return {QStringLiteral("Your current version :"), QStringLiteral("Latest available version :"),
+            QStringLiteral("Download the latest version..."), QStringLiteral("Close")};
+  return {QStringLiteral("Votre version actuelle :"), QStringLiteral("Dernière version disponible :"),
+          QStringLiteral("Pour télécharger la dernière version..."), QStringLiteral("Fermer")};
+}
+
+QString updaterCaption(const QString& productToken) { return productToken + QStringLiteral(" - Update"); }
+
+VersionFetch::VersionFetch(QObject* parent) : QObject(parent), manager_(std::make_unique<QNetworkAccessManager>()) {}
+
+VersionFetch::~VersionFetch() = default;
+
+void VersionFetch::get(const QUrl& url, int timeoutMs, Done done) {
+  QNetworkRequest request(url);
+  // The transfer time-out catches a silent server early; the deadline
+  // below also ends one that trickles its answer byte by byte.
+  request.setTransferTimeout(timeoutMs);
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  QNetworkReply* reply = manager_->get(request);
+
+  auto* deadline = new QTimer(reply);
+  deadline->setSingleShot(true);
+  connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+  deadline->start(timeoutMs);
+
+  connect(reply, &QNetworkReply::readyRead, reply, [reply] {
+    if (reply->bytesAvailable() > kMaxBodyBytes) reply->abort();
+  });
+  connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done)] {
+    reply->deleteLater();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
+      done(std::nullopt);
+      return;
+    }
+    const QByteArray bytes = reply->read(kMaxBodyBytes + 1);
+    if (bytes.size() > kMaxBodyBytes) {
+      done(std::nullopt);
+      return;
+    }
+    done(decodeText(bytes));
+  });
+}
+
+}  // namespace tavo::update

@@ -1,0 +1,42 @@
+#pragma once
+// The updater's only window: the installed and the published version, a
+// link to the product page and the close button.
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace tavo::update {
+
+struct UpdaterTexts;
+
+class Form1 : public QWidget {
+  Q_OBJECT
+ public:
+  Form1();
+
+  void applyTexts(const UpdaterTexts& texts);
+  // The address shown on the link label.
+  void setHomeAddress(const QString& address);
+
+  QLabel* Picture1;
+  QLabel* Label1;
+  QLabel* lblCurrent;
+  QLabel* Label2;
+  QLabel* lblDispo;
+  QLabel* Label3;
+  QLabel* Label4;
+  QPushButton* cmdClose;
+
+ signals:
+  void Label4Clicked();
+  void cmdCloseClicked();
+  // The window is being closed from its close box.
+  void queryUnload();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace tavo::update

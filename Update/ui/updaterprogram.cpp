@@ -1,0 +1,83 @@
+#include "Update/ui/updaterprogram.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+
+#include "Update/ui/form1.h"
+
+namespace tavo::update {
+
+UpdaterSeams UpdaterSeams::desktop() {
+  UpdaterSeams s;
+  s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+  s.quit = [] { QCoreApplication::exit(0); };
+  return s;
+}
+
+UpdaterProgram::UpdaterProgram(const QString& host, UpdaterSeams seams, int timeoutMs)
+    : host_(host), seams_(std::move(seams)), timeoutMs_(timeoutMs), form_(std::make_unique<Form1>()) {
+  form_->setHomeAddress(host_);
+  connect(form_.get(), &Form1::Label4Clicked, this, &UpdaterProgram::OpenProductPage);
+  connect(form_.get(), &Form1::cmdCloseClicked, this, &UpdaterProgram::endProgram);
+  connect(form_.get(), &Form1::queryUnload, this, &UpdaterProgram::endProgram);
+}
+
+UpdaterProgram::~UpdaterProgram() = default;
+
+bool UpdaterProgram::start(const QStringList& arguments) {
+  const auto read = ReadUpdaterArguments(arguments);
+  if (!read) {
+    ended_ = true;
+    return false;
+  }
+  arguments_ = *read;
+  ApplyUpdaterLanguage();
+  if (!CheckPublishedVersion()) {
+    ended_ = true;
+    return false;
+  }
+  return true;
+}
+
+void UpdaterProgram::ApplyUpdaterLanguage() {
+  form_->setWindowTitle(updaterCaption(arguments_.ProductToken));
+  if (isEnglish(arguments_.LanguageCode)) form_->applyTexts(updaterTexts(true));
+}
+
+bool UpdaterProgram::CheckPublishedVersion() {
+  form_->lblCurrent->setText(arguments_.InstalledVersion);
+  const auto product = findUpdateProduct(arguments_.ProductToken);
+  // Without a product there is nothing to ask: the body stays empty,
+  // which is never a newer version.
+  if (!product) return false;
+  fetch_.get(hostUrl(host_, product->versionFile), timeoutMs_,
+             [this](const std::optional<QString>& body) { publishedVersionArrived(body); });
+  return true;
+}
+
+void UpdaterProgram::publishedVersionArrived(const std::optional<QString>& body) {
+  // A failed request has nothing to show, like any answer that is not a
+  // newer version: the program ends without a word.
+  if (!body || !isNewerPublishedVersion(*body, arguments_.InstalledVersion)) {
+    endProgram();
+    return;
+  }
+  form_->lblDispo->setText(*body);
+  form_->show();
+}
+
+void UpdaterProgram::OpenProductPage() {
+  const auto product = findUpdateProduct(arguments_.ProductToken);
+  if (!product) return;
+  if (seams_.openUrl) seams_.openUrl(hostUrl(host_, product->productPage));
+}
+
+void UpdaterProgram::endProgram() {
+  if (ended_) return;
+  ended_ = true;
+  form_->hide();
+  if (seams_.quit) seams_.quit();
+}
+
+}  // namespace tavo::update
