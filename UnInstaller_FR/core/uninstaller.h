@@ -1,0 +1,87 @@
+#pragma once
+// The uninstaller's work without widgets: the first run hands over to a
+// copy of itself outside the installation folder; the copy reads the
+// uninstall record, asks, and removes the entries, the program group and
+// the installation folder.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "UnInstaller_FR/core/foldertree.h"
+
+namespace tavo::uninstall {
+
+// The file names of the program and of its copy.
+inline constexpr char kProgramFile[] = "Uninstall";
+inline constexpr char kCopyFile[] = "uninst_tmp";
+
+// What the uninstaller asks of the desktop, replaceable in tests.
+struct UninstallerSeams {
+  // A message box with the critical icon and an OK button.
+  std::function<void(const QString& title, const QString& text)> critical;
+  // A question with Yes and No; true for Yes.
+  std::function<bool(const QString& title, const QString& text)> question;
+  // Starts a program without waiting; false when it could not be started.
+  std::function<bool(const QString& program, const QStringList& arguments, const QString& workingFolder)> startProgram;
+};
+
+// What the log window does for the work.
+struct UninstallerDisplay {
+  // Shows the log window with one more line.
+  std::function<void(const QString& line)> log;
+  // The pause of about two seconds with the window responsive; false when
+  // the program ended meanwhile.
+  std::function<bool()> pause;
+  // Lets window events run; false when the program ended meanwhile.
+  std::function<bool()> letEventsRun;
+};
+
+// Texts.
+QString missingRecordTitle();  // "Erreur"
+QString missingRecordText();   // the two lines, French then English
+QString confirmTitle();        // "Désinstaller"
+QString confirmText(const QString& productWord);
+QString preparingLine(const QString& productWord);
+QString doneLine(const QString& productWord);
+// The installation folder does not hold the record that was read.
+QString notThisRecordLine(const QString& folder);
+
+// True when both paths name the same file on the disk (not the same
+// text): the first is followed through links, the second must be the
+// file itself.
+bool isSameFile(const QString& readPath, const QString& entryPath);
+
+class Uninstaller {
+ public:
+  // programFolder: the folder of the running program, which holds
+  // "Uninstall" and, in an installation, "uninstall.dat".
+  Uninstaller(QString programFolder, UninstallerSeams seams, UninstallerDisplay display);
+
+  // The start procedure. True when the log window stays open (the removal
+  // ran); false when the program ends now.
+  bool UninstallMain(const QStringList& arguments);
+
+  // Copies the program into a folder of its own under the temporary
+  // folder and starts that copy with the record path. False when no copy
+  // could be started (nothing of it is left then).
+  bool RelaunchFromTemp();
+
+  // The removal described by the record at recordPath. True when it ran
+  // (the window stays), false when the program ends without removing.
+  bool RunUninstall(const QString& recordPath);
+
+  QString ownProgram() const;
+  QString recordPath() const;
+  // The copy started by the last RelaunchFromTemp, if any.
+  QString copyPath() const { return copyPath_; }
+
+ private:
+  void deleteShortcut(const QString& folder, const QString& productWord);
+
+  QString programFolder_;
+  UninstallerSeams seams_;
+  UninstallerDisplay display_;
+  QString copyPath_;
+};
+
+}  // namespace tavo::uninstall
