@@ -37,6 +37,9 @@ class FakeUser {
     set("XDG_DATA_DIRS", root_ + "/usr/share");
     set("XDG_CONFIG_DIRS", root_ + "/etc/xdg");
     set("TMPDIR", tmp());
+    set("XDG_RUNTIME_DIR", root_ + "/runtime");
+    QDir().mkpath(root_ + "/runtime");
+    QFile::setPermissions(root_ + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString& folder : {home(), tmp(), home() + "/Desktop", home() + "/Documents", home() + "/.config/autostart",
                                   home() + "/.local/share/applications"})
       QDir().mkpath(folder);
@@ -149,3 +152,8 @@ inline void makeBystanders(const FakeUser& user) {
 }
 
 }  // namespace tavo::uninstall::testing
+
+// Failure messages list a snapshot's entries with their paths.
+inline void PrintTo(const QMap<QString, QString>& entries, std::ostream* os) {
+  for (auto it = entries.begin(); it != entries.end(); ++it) *os << "\n  " << it.key().toStdString() << ' ' << it->toStdString();
+}
