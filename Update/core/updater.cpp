@@ -45,7 +45,7 @@ QString normalisedHost(QString host) {
 }
 
 QString webHost() {
-  if (qEnvironmentVariableIsSet("TAVO_WEB_HOST")) return normalisedHost(qEnvironmentVariable("TAVO_WEB_HOST"));
+  if (!qEnvironmentVariableIsEmpty("TAVO_WEB_HOST")) return normalisedHost(qEnvironmentVariable("TAVO_WEB_HOST"));
   return normalisedHost(QStringLiteral(TAVO_WEB_HOST));
 }
 

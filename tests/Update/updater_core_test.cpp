@@ -98,6 +98,8 @@ TEST(WebHost, TheEnvironmentReplacesTheBuildSetting) {
   EXPECT_EQ(hostUrl(webHost(), "/tavo.txt"), QUrl("https://mirror.example.org/tavo.txt"));
   qputenv("TAVO_WEB_HOST", "127.0.0.1:8080");
   EXPECT_EQ(webHost(), "http://127.0.0.1:8080");
+  qputenv("TAVO_WEB_HOST", "");
+  EXPECT_EQ(webHost(), built);
   qunsetenv("TAVO_WEB_HOST");
   EXPECT_EQ(webHost(), built);
 }
