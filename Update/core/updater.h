@@ -54,8 +54,8 @@ bool isNewerPublishedVersion(const QString& body, const QString& installed);
 
 // The maker's host with its scheme, without a trailing "/": the
 // environment variable TAVO_WEB_HOST when set and not empty (tests,
-// mirrors), else the
-// build's setting. A host written without a scheme is reached over http.
+// mirrors), else the build's setting. A host written without a scheme is
+// reached over http.
 QString webHost();
 QString normalisedHost(QString host);
 // host followed by one of the table's paths.
