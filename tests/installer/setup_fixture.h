@@ -41,6 +41,9 @@ class PrivateHome {
     qputenv("XDG_DATA_DIRS", QFile::encodeName(home + "/share"));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home + "/etc/xdg"));
     qunsetenv("XDG_DESKTOP_DIR");
+    QDir(home).mkdir("run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home + "/run"));
   }
   QString path() const { return dir_.path(); }
 

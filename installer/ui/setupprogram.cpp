@@ -1,0 +1,158 @@
+#include "installer/ui/setupprogram.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "installer/ui/pages.h"
+
+namespace tavo::setup {
+
+SetupSeams SetupSeams::desktop() {
+  SetupSeams s;
+  s.askYesNo = [](QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+  };
+  s.critical = [](QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    box.exec();
+  };
+  s.quit = [] { QCoreApplication::exit(0); };
+  s.startHidden = [](const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(arguments);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.startDetached();
+  };
+  s.createShortcuts = &CreateSetupShortcuts;
+  s.volumes = &tavo::setup::mountedVolumes;
+  s.volumeReady = &tavo::setup::volumeReady;
+  return s;
+}
+
+SetupProgram::SetupProgram(const InstallerTexts& texts, SetupSeams seams)
+    : texts_(texts),
+      seams_(std::move(seams)),
+      install_(std::make_unique<frmInstall>(texts)),
+      short_(std::make_unique<frmShort>(texts)),
+      log_(std::make_unique<frmLog>(texts)),
+      end_(std::make_unique<frmEnd>(texts)) {
+  connect(install_->dirList, &QListWidget::itemClicked, this, [this] { frmInstall_dirList_Click(); });
+  connect(install_->dirList, &FolderList::lostFocus, this, [this] { frmInstall_dirList_LostFocus(); });
+  connect(install_.get(), &frmInstall::drvListChanged, this, &SetupProgram::frmInstall_drvList_Change);
+  connect(install_->cmdInstall, &QPushButton::clicked, this, [this] { frmInstall_cmdInstall_Click(); });
+  connect(install_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(install_.get()); });
+  connect(install_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(install_.get()); });
+  connect(short_->cmdInstall, &QPushButton::clicked, this, [this] { frmShort_cmdInstall_Click(); });
+  connect(short_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(short_.get()); });
+  connect(short_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(short_.get()); });
+  connect(log_->cmdFinish, &QPushButton::clicked, this, [this] { frmLog_cmdFinish_Click(); });
+  connect(log_.get(), &SetupPage::queryUnload, this, [this] { frmLog_QueryUnload(); });
+  connect(end_->cmdFinish, &QPushButton::clicked, this, [this] { QuitSetup(); });
+  connect(end_.get(), &SetupPage::queryUnload, this, [this] { QuitSetup(); });
+}
+
+SetupProgram::~SetupProgram() = default;
+
+void SetupProgram::SetupMain() {
+  // The setup files are taken from the current folder, not from the
+  // installer's own: the chooser starts it from there.
+  state_ = initialInstallerState(texts_.helpShortcutFile, QDir::currentPath());
+  const QString title = state_.ProductWord + texts_.titleSuffix;
+  const frmStock stock = frmStock::make();
+  for (SetupPage* page : std::initializer_list<SetupPage*>{end_.get(), install_.get(), log_.get(), short_.get()}) {
+    page->setWindowTitle(title);
+    page->setPictures(stock);
+  }
+  install_->txtInstallPath->setText(state_.InstallFolder);
+  install_->setVolumes(seams_.volumes ? seams_.volumes() : QList<Volume>());
+  install_->dirList->setPath(state_.SourceFolder);
+  install_->selectVolumeOf(state_.SourceFolder);
+  install_->show();
+}
+
+void SetupProgram::frmInstall_dirList_Click() {
+  install_->txtInstallPath->setText(installFolderUnder(install_->dirList->highlightedPath()));
+  state_.InstallFolder = install_->txtInstallPath->text();
+}
+
+void SetupProgram::frmInstall_dirList_LostFocus() {
+  install_->dirList->setPath(install_->dirList->highlightedPath());
+}
+
+void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
+  if (seams_.volumeReady && seams_.volumeReady(rootPath)) {
+    install_->dirList->setPath(rootPath);
+    return;
+  }
+  // A volume that is not ready: back to the one the folder list is on.
+  install_->selectVolumeOf(install_->dirList->path());
+}
+
+void SetupProgram::frmInstall_cmdInstall_Click() {
+  state_.InstallFolder = install_->txtInstallPath->text();
+  install_->hide();
+  short_->show();
+}
+
+void SetupProgram::frmShort_cmdInstall_Click() {
+  short_->hide();
+  log_->show();
+  RunInstall();
+}
+
+void SetupProgram::RunInstall() {
+  InstallChoices choices;
+  choices.shortcuts = {short_->chkDesktop->isChecked(), short_->chkStart->isChecked(), short_->chkStartup->isChecked()};
+  choices.english = short_->optEN->isChecked();
+  InstallHooks hooks;
+  hooks.showLog = [this](const QString& text) { log_->showLog(text); };
+  hooks.critical = [this](const QString& text, const QString& title) {
+    if (seams_.critical) seams_.critical(log_.get(), title, text);
+  };
+  hooks.setFinishCaption = [this](const QString& caption) { log_->cmdFinish->setText(caption); };
+  hooks.enableFinish = [this] { log_->cmdFinish->setEnabled(true); };
+  hooks.startHidden = seams_.startHidden;
+  hooks.createShortcuts = seams_.createShortcuts;
+  running_ = true;
+  tavo::setup::RunInstall(state_, texts_, choices, hooks);
+  running_ = false;
+}
+
+void SetupProgram::frmLog_cmdFinish_Click() {
+  if (log_->cmdFinish->text() == texts_.close) {
+    QuitSetup();
+    return;
+  }
+  log_->hide();
+  end_->show();
+}
+
+void SetupProgram::frmLog_QueryUnload() {
+  // Nothing may interrupt the sequence; afterwards the close is the button.
+  if (running_ || !log_->cmdFinish->isEnabled()) return;
+  frmLog_cmdFinish_Click();
+}
+
+void SetupProgram::cmdCancel_Click(QWidget* page) {
+  if (seams_.askYesNo && seams_.askYesNo(page, texts_.cancelTitle, texts_.cancelQuestion)) QuitSetup();
+}
+
+void SetupProgram::QuitSetup() {
+  if (ended_) return;
+  ended_ = true;
+  for (SetupPage* page : std::initializer_list<SetupPage*>{end_.get(), install_.get(), log_.get(), short_.get()})
+    page->hide();
+  if (seams_.quit) seams_.quit();
+}
+
+}  // namespace tavo::setup
