@@ -88,7 +88,10 @@ std::vector<RegionalFormat::Token> RegionalFormat::tokenize(const QString& forma
 }
 
 QString RegionalFormat::dateTimeText(const QDateTime& dt) const {
-  if (dt.time() == QTime(0, 0, 0)) return locale_.toString(dt.date(), dateFormat_);
+  // To the second: a line written within the first second of a day (any
+  // milliseconds) is the date alone, as the text holds no milliseconds.
+  const QTime t = dt.time();
+  if (t.hour() == 0 && t.minute() == 0 && t.second() == 0) return locale_.toString(dt.date(), dateFormat_);
   return locale_.toString(dt, dateFormat_ + QLatin1Char(' ') + timeFormat_);
 }
 

@@ -18,7 +18,8 @@ class RegionalFormat {
   const QLocale& locale() const { return locale_; }
 
   // The general date form: short date with a four-digit year, a blank and
-  // the time with seconds; the date alone when the time is 00:00:00.
+  // the time with seconds; the date alone when the time is 00:00:00 to
+  // the second (milliseconds do not count).
   QString dateTimeText(const QDateTime& dt) const;
   // Reads back exactly what dateTimeText writes (both forms).
   std::optional<QDateTime> parseDateTimeText(const QString& text) const;

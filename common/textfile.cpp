@@ -5,6 +5,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavo {
@@ -18,6 +23,19 @@ QString decodeText(const QByteArray& bytes) {
   QStringDecoder dec(QStringConverter::System);
   return dec.decode(bytes);
 }
+
+namespace {
+
+QByteArray encodeLines(const QStringList& lines) {
+  QByteArray bytes;
+  for (const QString& line : lines) {
+    bytes += encodeText(line);
+    bytes += kLineEnd;
+  }
+  return bytes;
+}
+
+}  // namespace
 
 QStringList splitLines(const QString& text, bool* endsWithLineEnd) {
   QStringList lines;
@@ -52,12 +70,7 @@ TextReadResult readTextLines(const QString& path, qint64 maxBytes) {
 bool writeLinesAtomically(const QString& path, const QStringList& lines) {
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return false;
-  QString text;
-  for (const QString& line : lines) {
-    text += line;
-    text += QLatin1String(kLineEnd);
-  }
-  const QByteArray bytes = encodeText(text);
+  const QByteArray bytes = encodeLines(lines);
   if (f.write(bytes) != bytes.size()) {
     f.cancelWriting();
     return false;
@@ -65,25 +78,107 @@ bool writeLinesAtomically(const QString& path, const QStringList& lines) {
   return f.commit();
 }
 
-bool appendLineDurably(const QString& path, const QString& line) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) return false;
+namespace {
+
+// Writes every byte, going on after short writes; false at the first error.
+bool writeAll(int fd, const char* data, qint64 size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size_t(size));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= n;
+  }
+  return true;
+}
+
+// A new file's name is only safe on the disk once its folder is flushed.
+void syncFolderOf(const QByteArray& path) {
+  const qsizetype slash = path.lastIndexOf('/');
+  const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+  const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+bool appendLineDurably(const QString& path, const QString& line) { return appendLinesDurably(path, {line}); }
+
+bool appendLinesDurably(const QString& path, const QStringList& lines) {
+  const QByteArray name = QFile::encodeName(path);
+  bool created = false;
+  int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    created = fd >= 0;
+  }
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  const off_t before = st.st_size;
   QByteArray bytes;
-  const qint64 size = f.size();
-  if (size > 0) {
-    // Look at the last byte: a file cut in the middle of a line gets its
-    // line ended first, so the new record is not glued to the fragment.
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly) && probe.seek(size - 1)) {
-      char last = 0;
-      if (probe.getChar(&last) && last != '\n' && last != '\r') bytes += kLineEnd;
+  if (before > 0) {
+    // A file that ends in the middle of a line (left so by an older
+    // program) gets its line ended first, so the new record is not glued
+    // to the fragment.
+    char last = 0;
+    if (::pread(fd, &last, 1, before - 1) == 1 && last != '\n' && last != '\r') bytes += kLineEnd;
+  }
+  bytes += encodeLines(lines);
+  const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+  if (!ok) {
+    // Whatever part of the line reached the file goes again: a fragment
+    // would stand as a broken record before every later line.
+    if (created) {
+      ::unlink(name.constData());
+    } else if (::ftruncate(fd, before) == 0) {
+      ::fsync(fd);
     }
   }
-  bytes += encodeText(line);
-  bytes += kLineEnd;
-  if (f.write(bytes) != bytes.size()) return false;
-  if (!f.flush()) return false;
-  return ::fsync(f.handle()) == 0;
+  ::close(fd);
+  if (ok && created) syncFolderOf(name);
+  return ok;
+}
+
+bool endsWithLines(const QString& path, const QStringList& lines) {
+  const QByteArray block = encodeLines(lines);
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const qint64 size = f.size();
+  if (size < block.size()) return false;
+  const qint64 from = size - block.size() - (size > block.size() ? 1 : 0);
+  if (!f.seek(from)) return false;
+  const QByteArray tail = f.readAll();
+  if (!tail.endsWith(block)) return false;
+  if (tail.size() == block.size()) return true;
+  return tail.front() == '\n' || tail.front() == '\r';
+}
+
+bool canWriteIn(const QString& folder, QString* error) {
+  const QByteArray dir = QFile::encodeName(folder);
+  auto fail = [&](int err) {
+    if (error) *error = QString::fromLocal8Bit(std::strerror(err));
+    return false;
+  };
+  // One block is what the smallest new line needs: a full disk refuses it.
+  const char probe[] = "Tavo\r\n";
+  int fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  QByteArray named;
+  if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    named = dir + "/.Tavo-probe-XXXXXX";
+    fd = ::mkostemp(named.data(), O_CLOEXEC);
+  }
+  if (fd < 0) return fail(errno);
+  const bool ok = writeAll(fd, probe, qint64(sizeof probe - 1)) && ::fdatasync(fd) == 0;
+  const int err = errno;
+  ::close(fd);
+  if (!named.isEmpty()) ::unlink(named.constData());
+  return ok ? true : fail(err ? err : EIO);
 }
 
 }  // namespace tavo

@@ -28,10 +28,26 @@ QString decodeText(const QByteArray& bytes);
 // a crash leaves either the old file or the new one, never a cut one.
 bool writeLinesAtomically(const QString& path, const QStringList& lines);
 
-// Appends one line (with CR LF) in a single write and pushes it to the
-// disk before returning. When the file ends without a line end (an earlier
-// write was cut short), a line end is written first so the new line stands
-// whole on its own.
+// Appends one line (with CR LF) and pushes it to the disk before
+// returning. The file ends either exactly as it was or one whole line
+// longer: when the write or the flush fails (a full disk, a file-size
+// limit), the file is cut back to its size before the append, and a file
+// that the append created is removed again. When the file ends without a
+// line end (a fragment left by an older program), a line end is written
+// first so the new line stands whole on its own.
 bool appendLineDurably(const QString& path, const QString& line);
+
+// The same for several lines in one all-or-nothing append.
+bool appendLinesDurably(const QString& path, const QStringList& lines);
+
+// True when the file's last lines are exactly these lines, each ended by
+// CR LF (and the file holds nothing else or a line end before them).
+bool endsWithLines(const QString& path, const QStringList& lines);
+
+// True when a new file can be created and written in this folder, tried
+// with a file that never gets a name there (or, where the file system
+// cannot do that, one that is removed at once). On false, *error (when
+// given) holds the system's reason.
+bool canWriteIn(const QString& folder, QString* error = nullptr);
 
 }  // namespace tavo

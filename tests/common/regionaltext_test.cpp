@@ -82,3 +82,21 @@ TEST(RegionalText, OneDecimal) {
   EXPECT_EQ(en.oneDecimal(12345.6), "12345.6");
   EXPECT_EQ(en.oneDecimal(0.0), "0");
 }
+
+// The text holds whole seconds: the first second of a day is the date alone,
+// whatever its milliseconds.
+TEST(RegionalText, MidnightIsTheWholeFirstSecond) {
+  const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
+  const QDate d(2026, 12, 9);
+  struct {
+    QTime time;
+    const char* text;
+  } const cases[] = {
+      {QTime(0, 0, 0, 0), "09/12/2026"},
+      {QTime(0, 0, 0, 1), "09/12/2026"},
+      {QTime(0, 0, 0, 999), "09/12/2026"},
+      {QTime(0, 0, 1, 0), "09/12/2026 00:00:01"},
+      {QTime(23, 59, 59, 999), "09/12/2026 23:59:59"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(f.dateTimeText(QDateTime(d, c.time)), c.text) << c.time.toString("hh:mm:ss.zzz").toStdString();
+}
