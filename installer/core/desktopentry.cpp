@@ -35,11 +35,15 @@ QString escapeStringValue(const QString& value) {
 
 QString desktopEntryText(const DesktopEntry& entry) {
   QStringList quoted;
+  // GLib looks for the program under its name before it turns "%%" into
+  // "%", so a program whose path holds a percent sign is started through
+  // env, whose arguments are expanded as they should be.
+  if (!entry.exec.isEmpty() && entry.exec.first().contains(QLatin1Char('%'))) quoted << QStringLiteral("env");
   for (const QString& a : entry.exec) quoted << quoteExecArgument(a);
   QString t;
   t += QStringLiteral("[Desktop Entry]\n");
   t += QStringLiteral("Type=Application\n");
-  t += QStringLiteral("Version=1.5\n");
+  t += QStringLiteral("Version=1.0\n");
   t += QStringLiteral("Name=") + escapeStringValue(entry.name) + QLatin1Char('\n');
   t += QStringLiteral("Exec=") + escapeStringValue(quoted.join(QLatin1Char(' '))) + QLatin1Char('\n');
   t += QStringLiteral("Path=") + escapeStringValue(entry.path) + QLatin1Char('\n');
