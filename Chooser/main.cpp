@@ -1,0 +1,13 @@
+// Install: offers the installation in English or in French and starts that
+// installer build from its own folder, keeping the current folder.
+#include <QApplication>
+
+#include "Chooser/frmchooser.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  tavo::chooser::frmChooser window(QCoreApplication::applicationDirPath(), tavo::chooser::ChooserSeams::desktop());
+  window.show();
+  return QApplication::exec();
+}
