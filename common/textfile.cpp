@@ -69,7 +69,10 @@ TextReadResult readTextLines(const QString& path, qint64 maxBytes) {
 
 bool writeLinesAtomically(const QString& path, const QStringList& lines) {
   QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
+  // Unbuffered, so that a write cut short by a full disk is seen here: a
+  // buffered one reports every byte taken, and its commit then puts a cut
+  // file in the old one's place.
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
   const QByteArray bytes = encodeLines(lines);
   if (f.write(bytes) != bytes.size()) {
     f.cancelWriting();

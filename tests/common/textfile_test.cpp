@@ -110,6 +110,20 @@ INSTANTIATE_TEST_SUITE_P(
         CutShortCase{"OlderFragmentKept", "01/12/2026 10:00:00;01/12/20", {"whole"}, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A whole-file replacement that does not fit leaves the old file whole.
+TEST(TextFile, ReplacementOnAFullDiskKeepsTheOldFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Tavo.ini");
+  writeBytes(path, "Lang=EN\r\n");
+  inChild([&] {
+    fileSizeLimit(20);
+    EXPECT_FALSE(tavo::writeLinesAtomically(path, {"Lang=FR", "Interface=2", "Transparency=255"}));
+    EXPECT_TRUE(tavo::writeLinesAtomically(path, {"Lang=FR"}));
+  });
+  EXPECT_EQ(bytesOf(path), QByteArray("Lang=FR\r\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tavo.ini"});
+}
+
 TEST(TextFile, AppendReachesTheDiskWholeWhenThereIsRoom) {
   QTemporaryDir dir;
   const QString path = dir.filePath("log.csv");
