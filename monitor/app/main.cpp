@@ -7,7 +7,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <csignal>
+#include <cstdio>
+
 int main(int argc, char** argv) {
+  // A file-size limit (ulimit -f) then makes a write fail, which the
+  // writers handle, instead of ending the monitor in the middle of a line.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   // Every window is only hidden while the monitor runs; the quit ends it.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -26,6 +32,14 @@ int main(int argc, char** argv) {
     box->show();
   };
 
-  if (!engine.Main(windows.ui().startupSteps())) return 0;  // another monitor runs in this folder
+  if (!engine.Main(windows.ui().startupSteps())) {
+    using Refusal = tavo::monitor::MonitorEngine::StartRefusal;
+    if (engine.startRefusal() == Refusal::AnotherMonitor) return 0;  // silently, as a second start must
+    const QString text = engine.startRefusalText();
+    std::fprintf(stderr, "%s: %s\n", qPrintable(engine.errorTitle()), qPrintable(text.simplified()));
+    QMessageBox box(QMessageBox::Critical, engine.errorTitle(), text, QMessageBox::Ok);
+    box.exec();
+    return 1;
+  }
   return app.exec();
 }

@@ -65,21 +65,6 @@ bool isCompleteRecord(const QString& line) {
   return true;
 }
 
-// The last complete line of a text file (without its line end), or empty.
-QString lastLineOf(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  const qint64 size = f.size();
-  const qint64 from = std::max<qint64>(0, size - 4096);
-  if (!f.seek(from)) return {};
-  QByteArray tail = f.readAll();
-  if (tail.isEmpty() || (tail.back() != '\n' && tail.back() != '\r')) return {};
-  while (!tail.isEmpty() && (tail.back() == '\n' || tail.back() == '\r')) tail.chop(1);
-  const qsizetype cut = std::max(tail.lastIndexOf('\n'), tail.lastIndexOf('\r'));
-  if (cut < 0 && from > 0) return {};  // a line longer than the tail
-  return decodeText(tail.mid(cut + 1));
-}
-
 // Exact floor(diff * 8 / divisor) without overflow, held in 32 bits.
 std::int32_t ringValue(std::uint64_t diff, int divisor) {
   const std::uint64_t d = std::uint64_t(divisor);
@@ -128,7 +113,24 @@ QString MonitorEngine::skinsFolder() const { return folder_ + QStringLiteral("/s
 // ---------------------------------------------------------------- start-up
 
 bool MonitorEngine::Main(const StartupSteps& steps) {
-  if (!instance_->tryAcquire()) return false;
+  using Lock = tavo::net::SingleInstance::Outcome;
+  refusal_ = StartRefusal::None;
+  refusalReason_.clear();
+  const Lock lock = instance_->acquire();
+  if (lock == Lock::HeldByAnother) {
+    refusal_ = StartRefusal::AnotherMonitor;
+    return false;
+  }
+  // A monitor that cannot write in its folder would lose every line it
+  // counts: it does not start, and the program says why.
+  QString reason;
+  if (lock == Lock::Failed) reason = instance_->error();
+  else if (!canWriteIn(folder_, &reason)) instance_->release(/*forget=*/true);
+  if (!instance_->held()) {
+    refusal_ = StartRefusal::FolderNotWritable;
+    refusalReason_ = reason;
+    return false;
+  }
   IsFrench = true;
   ReadInterfaceTable();
   InitDefaults();
@@ -143,6 +145,28 @@ bool MonitorEngine::Main(const StartupSteps& steps) {
   if (steps.ShowMain) steps.ShowMain();
   return true;
 }
+
+QString MonitorEngine::startRefusalText() const {
+  // The language of Tavo.ini when it can be read (French also when it has
+  // no Lang line, as at a normal start), English otherwise.
+  bool exists = false;
+  bool french = true;
+  for (const auto& [key, value] : readKeyValueFile(settingsPath(), &exists))
+    if (key == QLatin1String("Lang")) french = value == QLatin1String("FR");
+  if (!exists) french = false;
+  const QString folder = QDir::toNativeSeparators(folder_);
+  QString text = french ? QStringLiteral(" Tavo ne peut pas \u00e9crire dans son dossier : \n\n %1 \n\n"
+                                         " Le moniteur doit pouvoir \u00e9crire dans ce dossier pour y garder ses "
+                                         "statistiques. Tavo va se fermer. ")
+                        : QStringLiteral(" Tavo cannot write in its folder: \n\n %1 \n\n"
+                                         " The monitor must be able to write in this folder to keep its statistics "
+                                         "there. Tavo will close. ");
+  text = text.arg(folder);
+  if (!refusalReason_.isEmpty()) text += QStringLiteral("\n\n (") + refusalReason_ + QStringLiteral(") ");
+  return text;
+}
+
+QString MonitorEngine::errorTitle() { return kErrorTitle; }
 
 void MonitorEngine::QuitSave() {
   tmrMainTimer.stop();
@@ -391,6 +415,7 @@ void MonitorEngine::ResetCounters() {
 }
 
 void MonitorEngine::ResetDailyStats() {
+  heldLine_.clear();  // a new session: a line kept back belonged to the one before
   MonitorCounters& c = Counters;
   c.DailyStart = clock_->now();
   c.DailyMBytesDL = 0;
@@ -452,36 +477,85 @@ QString MonitorEngine::sessionLine() const {
 
 void MonitorEngine::WriteSessionStats() {
   const QDateTime now = clock_->now();
+  // Lines of closed sessions that could not reach all_stats.csv go first.
+  // Only this once-a-minute write retries them: the other ticks stay free
+  // of file work.
+  if (sessionLineWaiting_) moveSessionLines();
   if (ddmmyyyy(now.date()) != ddmmyyyy(Counters.DailyStart.date())) {
-    // The previous day's line must be safe in all_stats.csv before the new
-    // day's line replaces it; if it is not, try again next minute.
-    if (!FlushSessionStats()) return;
+    // The previous day's line must be kept, in all_stats.csv or waiting in
+    // session_stats.csv, before the new day's session begins; while it has
+    // no place but memory, the day closes at a later minute.
+    if (!FlushSessionStats() && !heldLine_.isEmpty()) return;
     ResetDailyStats();
   }
-  writeLinesAtomically(SessionStatsPath(), {sessionLine()});
+  const QString line = sessionLine();
+  if (sessionLineWaiting_) {
+    // Never over a line that all_stats.csv lacks: the session's line waits
+    // here, and it holds the totals since the session began, so the
+    // session loses nothing by the wait.
+    heldLine_ = line;
+    return;
+  }
+  heldLine_.clear();
+  writeLinesAtomically(SessionStatsPath(), {line});
 }
 
 bool MonitorEngine::FlushSessionStats() {
+  if (!heldLine_.isEmpty()) {
+    // The closing session's line was kept back behind waiting ones: it
+    // joins them in session_stats.csv, in closing order.
+    QStringList queue;
+    if (QFileInfo(SessionStatsPath()).isFile()) {
+      const SessionFile waiting = readSessionFile();
+      if (!waiting.readable) return false;
+      queue = waiting.records;
+    }
+    queue << heldLine_;
+    if (!writeLinesAtomically(SessionStatsPath(), queue)) return false;
+    heldLine_.clear();
+  }
+  return moveSessionLines();
+}
+
+MonitorEngine::SessionFile MonitorEngine::readSessionFile() const {
+  SessionFile file;
+  const TextReadResult r = readTextLines(SessionStatsPath(), kMaxSessionFileBytes);
+  file.readable = r.ok;
+  // A last line without its line end still counts when it is a whole
+  // record (only the final CR LF was lost); a cut inside it does not.
+  for (const QString& line : r.lines)
+    if (isCompleteRecord(line)) file.records << line;
+  return file;
+}
+
+bool MonitorEngine::moveSessionLines() {
   const QString path = SessionStatsPath();
   const QFileInfo info(path);
-  if (!info.exists()) return true;
-  if (!info.isFile() || info.size() > kMaxSessionFileBytes) {
-    // Not a session line of ours (a folder, or a huge file): out of the way.
-    return info.isFile() ? QFile::remove(path) : false;
+  bool moved = true;
+  if (!info.exists()) {
+    moved = true;
+  } else if (!info.isFile()) {
+    moved = false;  // a folder in its place: nothing can be written there
+  } else if (info.size() > kMaxSessionFileBytes) {
+    moved = QFile::remove(path);  // not session lines of ours
+  } else {
+    const SessionFile file = readSessionFile();
+    if (!file.readable) {
+      moved = false;  // unreadable for now: keep it for the next try
+    } else if (!file.records.isEmpty() && !endsWithLines(AllStatsPath(), file.records) &&
+               !appendLinesDurably(AllStatsPath(), file.records)) {
+      // (After a crash between the append and the delete the lines already
+      // stand last in all_stats.csv, and are not counted twice.)
+      moved = false;
+    } else {
+      // The lines are safe (or there was nothing whole to move). A file
+      // that will not go is harmless now: its lines are found at the end of
+      // all_stats.csv next time and not appended again.
+      QFile::remove(path);
+    }
   }
-  const TextReadResult r = readTextLines(path, kMaxSessionFileBytes);
-  if (!r.ok) return false;  // unreadable for now: keep it for the next try
-  const QString line = r.lines.isEmpty() ? QString() : r.lines.first();
-  if (r.lines.isEmpty() || !r.endsWithLineEnd || !isCompleteRecord(line)) {
-    // A write cut short: nothing complete to move.
-    return QFile::remove(path);
-  }
-  // After a crash between the append and the delete, the line already
-  // stands last in all_stats.csv: do not count the session twice.
-  if (lastLineOf(AllStatsPath()) != line) {
-    if (!appendLineDurably(AllStatsPath(), line)) return false;
-  }
-  return QFile::remove(path);
+  sessionLineWaiting_ = !moved;
+  return moved;
 }
 
 // ---------------------------------------------------------------- rate logs

@@ -51,8 +51,19 @@ class MonitorEngine : public QObject {
 
   // ---- start-up and quit ----------------------------------------------
   // Runs start-up in order. Returns false, having done nothing else, when
-  // another monitor holds the program folder's lock.
+  // the monitor must not run: startRefusal() then says why.
   bool Main(const StartupSteps& steps);
+  enum class StartRefusal {
+    None,               // started (or not asked yet)
+    AnotherMonitor,     // a monitor runs from this folder: end silently
+    FolderNotWritable,  // the lock cannot be taken or the folder cannot be written
+  };
+  StartRefusal startRefusal() const { return refusal_; }
+  // The message of a FolderNotWritable refusal: names the folder, in the
+  // language of Tavo.ini when it can be read, English otherwise.
+  QString startRefusalText() const;
+  // The title of the monitor's error boxes.
+  static QString errorTitle();
   // The engine's part of the quit on Yes: SaveSettings, FlushSessionStats.
   void QuitSave();
 
@@ -70,9 +81,14 @@ class MonitorEngine : public QObject {
                  std::array<QTime, kRingSlots>* labels, QTime timeOfDay);
   void UpdateMiniGraph(bool download);
   void WriteSessionStats();
-  // Moves session_stats.csv into all_stats.csv. False when a line could
-  // not be moved (it then stays in session_stats.csv for the next try).
+  // Closes the current session: its line (and any line still waiting
+  // before it) moves from session_stats.csv into all_stats.csv. False when
+  // a line could not be moved: it then waits in session_stats.csv, which no
+  // once-a-minute write overwrites, and each once-a-minute write tries the
+  // move again.
   bool FlushSessionStats();
+  // True while session_stats.csv holds lines that all_stats.csv lacks.
+  bool sessionLineWaiting() const { return sessionLineWaiting_; }
   void StartNewLogFile(bool on);
   void EnsureLogsFolder();
   void AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate);
@@ -152,6 +168,14 @@ class MonitorEngine : public QObject {
   QString sessionLine() const;
   QTime timeOfDay(qint64 utcMsecs);
   void showRateTexts();
+  struct SessionFile {
+    bool readable = false;
+    QStringList records;  // its whole SessionRecord lines, in file order
+  };
+  SessionFile readSessionFile() const;
+  // Moves the whole lines of session_stats.csv into all_stats.csv in one
+  // append and deletes the file; sets sessionLineWaiting_.
+  bool moveSessionLines();
 
   EngineConfig config_;
   QString folder_;
@@ -161,6 +185,12 @@ class MonitorEngine : public QObject {
   RegionalFormat regional_;
   QTimer tmrMainTimer;
   std::unique_ptr<tavo::net::SingleInstance> instance_;
+  StartRefusal refusal_ = StartRefusal::None;
+  QString refusalReason_;
+  // Session lines that wait for all_stats.csv (see FlushSessionStats).
+  bool sessionLineWaiting_ = false;
+  // The current session's latest line while it waits behind them.
+  QString heldLine_;
 
   // Reading state: the previous reading of every row, by name.
   struct PrevRow { QString name; std::uint64_t rx = 0, tx = 0; };

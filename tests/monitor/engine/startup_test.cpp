@@ -1,0 +1,133 @@
+// Start-up refusals: another monitor of this folder ends a start silently;
+// a folder the monitor cannot write in ends it with a message; nothing of
+// the folder changes either way.
+#include "engine_fixture.h"
+#include "tests/common/inchild.h"
+
+#include <QDirIterator>
+
+namespace tavo::monitor::testing {
+namespace {
+
+using Refusal = MonitorEngine::StartRefusal;
+
+const QByteArray kSessionLine = "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n";
+
+class StartupTest : public EngineTest {
+ protected:
+  // Every entry of the folder with its content.
+  QStringList snapshot() const {
+    QStringList out;
+    QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString p = it.next();
+      QFile f(p);
+      out << QDir(dir.path()).relativeFilePath(p) + '=' +
+                 (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().toHex()) : QStringLiteral("<dir>"));
+    }
+    out.sort();
+    return out;
+  }
+};
+
+TEST_F(StartupTest, AnotherMonitorOfThisFolderEndsTheStartSilently) {
+  writeFile("session_stats.csv", kSessionLine);
+  start();
+  ticks(5);
+  const QStringList before = snapshot();
+  MonitorEngine second({dir.path(), &src, &clock, /*runTimer=*/false});
+  EXPECT_FALSE(second.Main({}));
+  EXPECT_EQ(second.startRefusal(), Refusal::AnotherMonitor);
+  EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(StartupTest, LockLeftByAnEarlierRunIsTakenOver) {
+  writeFile("Tavo.lock", "");
+  writeFile("session_stats.csv", kSessionLine);
+  start();
+  EXPECT_EQ(engine->startRefusal(), Refusal::None);
+  EXPECT_EQ(bytes("all_stats.csv"), kSessionLine);
+}
+
+struct Unwritable {
+  const char* name;
+  bool inChild;
+  std::function<void(const QString& folder)> make;  // in the child when inChild
+};
+
+const Unwritable kUnwritable[] = {
+    {"LockIsAFolder", false, [](const QString& folder) { ASSERT_TRUE(QDir(folder).mkdir("Tavo.lock")); }},
+    {"DiskFull", true, [](const QString&) { tavo::testing::fileSizeLimit(0); }},
+    {"ReadOnlyFolder", true,
+     [](const QString& folder) {
+       QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
+       ASSERT_TRUE(tavo::testing::becomeUnprivileged());
+     }},
+    {"ReadOnlyFolderWithALock", true,
+     [](const QString& folder) {
+       QFile f(folder + "/Tavo.lock");
+       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+       f.close();
+       f.setPermissions(QFileDevice::Permissions(0x6666));
+       QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
+       ASSERT_TRUE(tavo::testing::becomeUnprivileged());
+     }},
+};
+
+class UnwritableFolderTest : public StartupTest, public ::testing::WithParamInterface<Unwritable> {};
+
+TEST_P(UnwritableFolderTest, RefusesWithAMessageAndChangesNothing) {
+  // Reachable for an unprivileged user: the temporary folder is only ours.
+  QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+  writeFile("session_stats.csv", kSessionLine);
+  writeFile("all_stats.csv", kSessionLine);
+  writeIni({QStringLiteral("Lang=EN")});
+  auto body = [&] {
+    GetParam().make(dir.path());
+    const QStringList before = snapshot();
+    make();
+    EXPECT_FALSE(engine->Main({}));
+    EXPECT_EQ(engine->startRefusal(), Refusal::FolderNotWritable);
+    EXPECT_TRUE(engine->startRefusalText().contains(dir.path())) << engine->startRefusalText().toStdString();
+    engine.reset();
+    EXPECT_EQ(snapshot(), before);
+  };
+  if (GetParam().inChild) tavo::testing::inChild(body);
+  else body();
+  QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, UnwritableFolderTest, ::testing::ValuesIn(kUnwritable),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The message speaks the language of Tavo.ini when the file can be read
+// (French without a Lang line, as the monitor itself), English otherwise.
+TEST_F(StartupTest, RefusalMessageInTheLanguageOfTheSettings) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Tavo.lock"));
+  struct {
+    const char* name;
+    QStringList ini;  // empty: no Tavo.ini
+    bool french;
+  } const cases[] = {
+      {"no settings file", {}, false},
+      {"Lang=EN", {"Lang=EN"}, false},
+      {"Lang=FR", {"Lang=FR"}, true},
+      {"no Lang line", {"Interface=0"}, true},
+      {"Lang=fr", {"Lang=fr"}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(path("Tavo.ini"));
+    if (!c.ini.isEmpty()) writeIni(c.ini);
+    make();
+    ASSERT_FALSE(engine->Main({}));
+    const QString text = engine->startRefusalText();
+    EXPECT_EQ(text.contains(QStringLiteral("Tavo ne peut pas \u00e9crire dans son dossier")), c.french) << text.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("Tavo cannot write in its folder")), !c.french) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(' ') && text.endsWith(' '));
+  }
+  EXPECT_EQ(MonitorEngine::errorTitle(), QStringLiteral("Tavo error"));
+}
+
+}  // namespace
+}  // namespace tavo::monitor::testing
