@@ -122,8 +122,10 @@ void frmNet::ApplySkin() {
     pal.setColor(QPalette::WindowText, color_);
     label->setPalette(pal);
   }
-  // 2.-4. size and shape
-  hide();
+  // 2.-4. size and shape. A window that is shown stays mapped: under a
+  // reparenting window manager an unmap and map would give it a new place
+  // and drop its topmost state, so it is reshaped where it is.
+  const bool shown = isVisible();
   clearMask();
   setFixedSize(picSkin_.size());
   region_ = RegionFromBitmap(picSkin_);
@@ -157,9 +159,41 @@ void frmNet::ApplySkin() {
   lblDL->raise();
   lblMore->raise();
   lblGraphe->raise();
+  applyUnderline();
   graphLayer_->update();
-  // 10.
-  show();
+  // 10. A window shown for the first time (or again) goes to its own
+  // place, not to where the window manager would put a new window.
+  if (!shown) {
+    move(pos());
+    show();
+  }
+}
+
+void frmNet::reapplyShape() {
+  // Qt keeps the window's size in device pixels when it comes to a screen
+  // of another scale, which halves or doubles it in our pixels, and the
+  // window manager keeps the old fixed size: both are set again for the
+  // new scale (a size that differs first, as an equal one is not sent).
+  const QSize skin = picSkin_.isNull() ? size() : picSkin_.size();
+  if (size() != skin) {
+    setFixedSize(skin + QSize(1, 1));
+    setFixedSize(skin);
+  }
+  if (region_) {
+    clearMask();
+    setMask(*region_);
+  }
+  update();
+}
+
+bool frmNet::event(QEvent* e) {
+  if (e->type() == QEvent::Show && !screenWatched_ && windowHandle()) {
+    screenWatched_ = true;
+    // Queued: the new screen's scale is in force once Qt has handled the move.
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmNet::reapplyShape, Qt::QueuedConnection);
+    reapplyShape();
+  }
+  return QWidget::event(e);
 }
 
 void frmNet::setBarHeight(int i, double height) {
@@ -174,26 +208,31 @@ void frmNet::clearBars() {
 }
 
 void frmNet::underlineDirection(bool download) {
+  underlineDownload_ = download;
+  applyUnderline();
+}
+
+void frmNet::applyUnderline() {
   QFont dl = lblDL->font();
-  dl.setUnderline(download);
+  dl.setUnderline(underlineDownload_);
   lblDL->setFont(dl);
   QFont ul = lblUL->font();
-  ul.setUnderline(!download);
+  ul.setUnderline(!underlineDownload_);
   lblUL->setFont(ul);
 }
 
 void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
   if (button & Qt::RightButton) {
     if (hooks_.minimizeAllMode && hooks_.minimizeAllMode()) {
-      if (hooks_.requestShowDesktop) hooks_.requestShowDesktop();
+      if (hooks_.minimizeOthers) hooks_.minimizeOthers();
       return;
     }
     // Hidden, the window comes back only through the tray icon: without a
     // notification area it must stay, so only the others are put away.
     if (hooks_.trayAvailable && hooks_.trayAvailable()) {
       hide();
-    } else if (hooks_.requestShowDesktop) {
-      hooks_.requestShowDesktop();
+    } else if (hooks_.minimizeOthers) {
+      hooks_.minimizeOthers();
     }
     return;
   }

@@ -25,7 +25,7 @@ class frmNet : public QWidget {
   struct Hooks {
     std::function<bool()> minimizeAllMode;     // optMinAll on
     std::function<bool()> trayAvailable;       // a notification area exists
-    std::function<bool()> requestShowDesktop;  // "minimise all but Tavo"
+    std::function<void()> minimizeOthers;      // "minimise all but Tavo"
     std::function<void()> showSettings;        // "set" clicked
     std::function<void()> drawHoursGraph;      // double click
     std::function<bool()> bubbleShown;
@@ -70,7 +70,9 @@ class frmNet : public QWidget {
   QColor skinColor() const { return color_; }
 
   // Which figure carries the underline: the direction the mini graph shows.
+  // The choice is kept and survives every later font change (a skin's fonts).
   void underlineDirection(bool download);
+  bool downloadUnderlined() const { return underlineDownload_; }
 
   QLabel* imgSkin = nullptr;
   QLabel* lblUL = nullptr;
@@ -85,6 +87,7 @@ class frmNet : public QWidget {
   static constexpr int kSetLabelHeight = 14;
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -92,6 +95,10 @@ class frmNet : public QWidget {
   class GraphLayer;
   void showPicture(const QImage& image);
   void beginDrag(const QPoint& globalPos);
+  void applyUnderline();
+  // The shape in device pixels depends on the screen's scale: it is set
+  // again whenever the window comes to another screen.
+  void reapplyShape();
 
   Hooks hooks_;
   SkinLayout layout_;
@@ -101,6 +108,8 @@ class frmNet : public QWidget {
   std::array<Bar, kBars> bars_{};
   QRect shape1_;
   QColor color_;
+  bool underlineDownload_ = true;
+  bool screenWatched_ = false;
   GraphLayer* graphLayer_ = nullptr;
   // A left press arms a drag; the window follows the pointer once it moves,
   // through the window manager when it offers that, else by hand.

@@ -223,8 +223,9 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   frameNet = frame("frameNet", "Internet");
   lblFindSkins = named(new QLabel, "lblFindSkins");
   lblFindSkins->setCursor(Qt::PointingHandCursor);
+  // The theme's own link colour: readable on the theme's background, dark or light.
   QPalette link = lblFindSkins->palette();
-  link.setColor(QPalette::WindowText, QColor(0, 0, 192));
+  link.setColor(QPalette::WindowText, link.color(QPalette::Link));
   lblFindSkins->setPalette(link);
   (new QVBoxLayout(frameNet))->addWidget(lblFindSkins);
   cmdHelp = named(new QPushButton, "cmdHelp");

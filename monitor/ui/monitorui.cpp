@@ -1,34 +1,45 @@
 #include "monitor/ui/monitorui.h"
 
+#include "common/messagebox.h"
 #include "common/platform/desktop/desktop.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QScreen>
 
 namespace tavo::monitor {
 
-MessageBoxSeam realMessageBox() {
-  return [](QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-            QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, title, text, buttons, parent);
-    return QMessageBox::StandardButton(box.exec());
+MessageBoxSeam realMessageBox(std::function<bool()> isFrench) {
+  return [isFrench = std::move(isFrench)](QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                          const QString& text, QMessageBox::StandardButtons buttons) {
+    return tavo::askMessageBox(parent, icon, title, text, buttons, isFrench());
   };
+}
+
+TrayAction trayActionFor(TrayClick click) {
+  switch (click) {
+    case TrayClick::LeftRelease:
+    case TrayClick::LeftDoubleClick:
+    case TrayClick::RightDoubleClick:
+      return TrayAction::ToggleMainWindow;
+    case TrayClick::RightRelease:
+      return TrayAction::PopUpMenu;
+    default:
+      return TrayAction::None;
+  }
 }
 
 MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
     : engine_(engine), seams_(std::move(seams)), net_(std::make_unique<frmNet>()),
       settings_(std::make_unique<frmSettings>()) {
-  if (!seams_.messageBox) seams_.messageBox = realMessageBox();
+  if (!seams_.messageBox) seams_.messageBox = realMessageBox([this] { return engine_.IsFrench; });
   if (!seams_.showNotice) {
-    seams_.showNotice = [](const QString& title, const QString& text) {
-      auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok);
-      box->setAttribute(Qt::WA_DeleteOnClose);
-      box->setModal(false);
-      box->show();
+    seams_.showNotice = [this](const QString& title, const QString& text) {
+      tavo::showNoticeBox(nullptr, QMessageBox::Critical, title, text, engine_.IsFrench);
     };
   }
   if (!seams_.startProgram) {
@@ -38,7 +49,8 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
     };
   }
   if (!seams_.trayAvailable) seams_.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
-  if (!seams_.requestShowDesktop) seams_.requestShowDesktop = [] { return desktop::requestShowDesktop(); };
+  if (!seams_.minimizeOtherWindows) seams_.minimizeOtherWindows = [] { return desktop::minimizeOtherWindows(); };
+  if (!seams_.shownOnScreen) seams_.shownOnScreen = [](const QWidget* w) { return desktop::isShownOnScreen(w); };
   if (!seams_.openUrl) seams_.openUrl = [](const QUrl& url) { return desktop::openUrl(url); };
   if (!seams_.popupMenu) seams_.popupMenu = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
   if (!seams_.endProgram) seams_.endProgram = [] { QCoreApplication::exit(0); };
@@ -51,7 +63,7 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
   net_->setHooks({
       [this] { return engine_.settings().optMinAll(); },
       [this] { return trayShown(); },
-      [this] { return seams_.requestShowDesktop(); },
+      [this] { seams_.minimizeOtherWindows(); },
       [this] { mnuSettings_Click(); },
       [this] { mnuBig_Click(); },
       [this] { return engine_.BubbleShown; },
@@ -77,9 +89,15 @@ MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
 
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
+
+  trayWatch_.setInterval(1000);
+  connect(&trayWatch_, &QTimer::timeout, this, &MonitorUi::keepMainWindowReachable);
+  // The XEmbed tray icon's own clicks, each press, release and double click.
+  qApp->installEventFilter(this);
 }
 
 MonitorUi::~MonitorUi() {
+  qApp->removeEventFilter(this);
   RemoveTrayIcon();
   if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
 }
@@ -292,17 +310,22 @@ void MonitorUi::defaultSkin() {
 bool MonitorUi::trayShown() const { return tray_ && tray_->isVisible() && seams_.trayAvailable(); }
 
 void MonitorUi::AddTrayIcon() {
-  if (tray_ || !seams_.trayAvailable()) return;
+  // A notification area that starts later is watched for.
+  trayWatch_.start();
+  if (seams_.trayAvailable()) createTrayIcon();
+}
+
+void MonitorUi::createTrayIcon() {
+  if (tray_) return;
   tray_ = new QSystemTrayIcon(QIcon(settings_->Picture1->pixmap()), this);
   tray_->setToolTip(trayTip());
   connect(tray_, &QSystemTrayIcon::activated, this, &MonitorUi::Picture1_Activated);
+  // Once shown, Qt itself follows a notification area that restarts.
   tray_->show();
-  trayWatch_.setInterval(2000);
-  connect(&trayWatch_, &QTimer::timeout, this, &MonitorUi::keepMainWindowReachable, Qt::UniqueConnection);
-  trayWatch_.start();
 }
 
 void MonitorUi::keepMainWindowReachable() {
+  if (!tray_ && seams_.trayAvailable()) createTrayIcon();
   if (!net_->isVisible() && !trayShown()) desktop::raiseTopmost(net_.get());
 }
 
@@ -314,33 +337,66 @@ void MonitorUi::RemoveTrayIcon() {
 }
 
 void MonitorUi::Picture1_Activated(QSystemTrayIcon::ActivationReason reason) {
+  switch (reason) {
+    case QSystemTrayIcon::Trigger: Picture1_Click(TrayClick::LeftRelease); break;
+    case QSystemTrayIcon::DoubleClick: Picture1_Click(TrayClick::LeftDoubleClick); break;
+    case QSystemTrayIcon::Context: Picture1_Click(TrayClick::RightRelease); break;
+    default: break;
+  }
+}
+
+void MonitorUi::Picture1_Click(TrayClick click) {
   if (trayBusy_) return;
   trayBusy_ = true;
-  switch (reason) {
-    case QSystemTrayIcon::Trigger:
-    case QSystemTrayIcon::DoubleClick:
+  switch (trayActionFor(click)) {
+    case TrayAction::ToggleMainWindow:
       mnuMinimizeTavo_Click();
       break;
-    case QSystemTrayIcon::Context:
+    case TrayAction::PopUpMenu:
       settings_->mnuInTray->setDefaultAction(settings_->mnuMinimizeTavo);
       seams_.popupMenu(settings_->mnuInTray, QCursor::pos());
       break;
-    default:
+    case TrayAction::None:
       break;
   }
   trayBusy_ = false;
 }
 
+bool MonitorUi::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+    return false;
+  // The XEmbed icon is Qt's own widget; it turns a press into "Trigger" and
+  // drops the releases and the right double click, so its mouse events are
+  // taken here, each as the click it is.
+  if (!tray_ || !watched->isWidgetType() || qstrcmp(watched->metaObject()->className(), "QSystemTrayIconSys") != 0)
+    return false;
+  const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+  TrayClick click = TrayClick::Other;
+  if (button == Qt::LeftButton)
+    click = type == QEvent::MouseButtonPress ? TrayClick::LeftPress
+            : type == QEvent::MouseButtonRelease ? TrayClick::LeftRelease
+                                                 : TrayClick::LeftDoubleClick;
+  else if (button == Qt::RightButton)
+    click = type == QEvent::MouseButtonPress ? TrayClick::RightPress
+            : type == QEvent::MouseButtonRelease ? TrayClick::RightRelease
+                                                 : TrayClick::RightDoubleClick;
+  Picture1_Click(click);
+  return true;
+}
+
 void MonitorUi::mnuMinimizeTavo_Click() {
-  // Hidden, the window could only come back through the tray icon.
-  if (net_->isVisible() && trayShown()) {
+  // What the screen shows counts, not what was last asked: a desktop that
+  // hid every window ("show desktop") leaves Qt believing the window
+  // visible. Hidden, the window could only come back through the tray icon.
+  if (seams_.shownOnScreen(net_.get()) && trayShown()) {
     net_->hide();
     return;
   }
   desktop::raiseTopmost(net_.get());
 }
 
-void MonitorUi::mnuMinimizeAll_Click() { seams_.requestShowDesktop(); }
+void MonitorUi::mnuMinimizeAll_Click() { seams_.minimizeOtherWindows(); }
 
 void MonitorUi::mnuSettings_Click() {
   settings_->refreshSkinList();

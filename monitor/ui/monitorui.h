@@ -25,7 +25,17 @@ namespace tavo::monitor {
 using MessageBoxSeam = std::function<QMessageBox::StandardButton(
     QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
     QMessageBox::StandardButtons buttons)>;
-MessageBoxSeam realMessageBox();
+// The real box, with its buttons in the language that isFrench tells at
+// the moment the box is shown.
+MessageBoxSeam realMessageBox(std::function<bool()> isFrench);
+
+// What one click on the tray icon is, as the notification area reports it.
+enum class TrayClick { LeftPress, LeftRelease, LeftDoubleClick, RightPress, RightRelease, RightDoubleClick, Other };
+enum class TrayAction { None, ToggleMainWindow, PopUpMenu };
+// The left button's release and double click and the right button's double
+// click each show or hide the main window; the right button's release
+// opens the menu; nothing else acts.
+TrayAction trayActionFor(TrayClick click);
 
 // A notice that asks nothing: shown without blocking, so the tick (and a
 // start-up in progress) goes on while it is up.
@@ -54,7 +64,10 @@ class MonitorUi : public QObject {
     NoticeSeam showNotice;
     ProgramStarter startProgram;
     std::function<bool()> trayAvailable;
-    std::function<bool()> requestShowDesktop;
+    // Minimises the other programs' windows; -1 when the desktop cannot.
+    std::function<int()> minimizeOtherWindows;
+    // Whether a window is really on screen (the desktop may hide it).
+    std::function<bool(const QWidget*)> shownOnScreen;
     std::function<bool(const QUrl&)> openUrl;
     std::function<void(QMenu*, const QPoint&)> popupMenu;
     std::function<void()> endProgram;
@@ -79,12 +92,16 @@ class MonitorUi : public QObject {
   void AddTrayIcon();
   void RemoveTrayIcon();
   void ConfirmQuit();
-  // Brings the main window back when it is hidden and the notification
-  // area has gone away (a panel that ended); run every few seconds.
+  // Run every second: shows the tray icon as soon as a notification area
+  // appears (one that starts after the monitor), and brings the main window
+  // back when it is hidden and the notification area has gone away.
   void keepMainWindowReachable();
 
-  // The tray icon's activation, as Picture1 received the icon's clicks.
+  // The tray icon's clicks, as Picture1 received them: Qt's activation
+  // (notification areas that report only that) and the clicks themselves
+  // (the XEmbed tray, which tells each press, release and double click).
   void Picture1_Activated(QSystemTrayIcon::ActivationReason reason);
+  void Picture1_Click(TrayClick click);
   void mnuMinimizeTavo_Click();
   void mnuMinimizeAll_Click();
   void mnuSettings_Click();
@@ -106,7 +123,11 @@ class MonitorUi : public QObject {
   const QString& QuitPrompt() const { return texts_.QuitPrompt; }
   const QString& QuitTitle() const { return texts_.QuitTitle; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void createTrayIcon();
   void bindSettings();
   void bindEngine();
   void applyTexts(const MonitorTexts& texts);
@@ -121,7 +142,9 @@ class MonitorUi : public QObject {
   QPointer<QSystemTrayIcon> tray_;
   QTimer trayWatch_;
   MonitorTexts texts_;
-  // The desktop's own words (Yes, No, OK...) in the monitor's language.
+  // Qt's own words elsewhere (a text box's context menu) in the monitor's
+  // language, where the desktop has Qt's translations; the message boxes
+  // carry our own words and need none.
   std::unique_ptr<QTranslator> qtTexts_;
   bool trayBusy_ = false;
   bool syncing_ = false;

@@ -1,5 +1,8 @@
 #include "monitor/views/frmbig.h"
 
+#include "common/platform/desktop/desktop.h"
+#include "monitor/views/fixedpalette.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,11 +101,15 @@ void GraphTipArea::mouseMoveEvent(QMouseEvent* event) {
   if (QToolTip::isVisible()) QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
 }
 
-frmBig::frmBig(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint) {
+frmBig::frmBig(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmBig"));
+  // Its colours are fixed (a white graph, cream figures): the panel and its
+  // buttons are fixed too, so a dark theme leaves every text readable.
+  setPalette(fixedLightPalette());
+  setAutoFillBackground(true);
   setFixedSize(geometry::kWidth, geometry::kHeight);
+  // A title bar with its close box only.
+  tavo::desktop::closeBoxOnly(this);
 
   // Upper panel.
   Frame1 = new QGroupBox(this);

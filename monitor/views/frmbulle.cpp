@@ -1,5 +1,7 @@
 #include "monitor/views/frmbulle.h"
 
+#include "monitor/views/fixedpalette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,6 +70,9 @@ frmBulle::frmBulle(QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("frmBulle"));
   setWindowTitle(QStringLiteral("Tavo - Compteurs"));
+  // Every colour is fixed: the column heads and titles never take a
+  // theme's text colour onto the cream ground.
+  setPalette(fixedLightPalette());
   setAttribute(Qt::WA_ShowWithoutActivating);
   setFixedSize(287, 127);
   setMouseTracking(true);

@@ -1,6 +1,7 @@
 #include "monitor/views/frminterfaces.h"
 
 #include "monitor/engine/monitorengine.h"
+#include "monitor/views/fixedpalette.h"
 #include "monitor/views/interfacechoice.h"
 
 namespace tavo::views {
@@ -19,7 +20,8 @@ frmInterfaces::frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* pare
   Label1->setWordWrap(true);
   {
     QPalette pal = Label1->palette();
-    pal.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    // The warning's red, kept readable on the theme's ground, dark or light.
+    pal.setColor(QPalette::WindowText, readableOn(pal.color(QPalette::Window), QColor(192, 0, 0)));
     Label1->setPalette(pal);
   }
   Label2 = new QLabel(this);

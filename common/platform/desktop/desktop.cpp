@@ -3,12 +3,19 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 
 #if TAVO_HAVE_XCB
 #include <xcb/xcb.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
 #endif
 
 namespace tavo::desktop {
@@ -16,18 +23,26 @@ namespace tavo::desktop {
 #if TAVO_HAVE_XCB
 namespace {
 
+// ICCCM: the window states of WM_STATE and the iconify request.
+constexpr std::uint32_t kIconicState = 3;
+constexpr std::uint32_t kAllDesktops = 0xFFFFFFFF;
+// EWMH source indication of a request made on the user's behalf by a
+// pager or taskbar: window managers honour it without focus-stealing checks.
+constexpr std::uint32_t kSourcePager = 2;
+
+struct FreeDeleter {
+  void operator()(void* p) const { std::free(p); }
+};
+
 xcb_connection_t* x11Connection() {
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   return x11 ? x11->connection() : nullptr;
 }
 
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
-  auto cookie = xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name);
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookie, nullptr);
-  if (!reply) return XCB_ATOM_NONE;
-  xcb_atom_t atom = reply->atom;
-  std::free(reply);
-  return atom;
+  auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name);
+  std::unique_ptr<xcb_intern_atom_reply_t, FreeDeleter> reply(xcb_intern_atom_reply(c, cookie, nullptr));
+  return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 xcb_window_t rootWindow(xcb_connection_t* c) {
@@ -36,57 +51,158 @@ xcb_window_t rootWindow(xcb_connection_t* c) {
   return it.rem ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-// Whether the window manager lists the atom in _NET_SUPPORTED.
-bool wmSupports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t wanted) {
-  xcb_atom_t supported = internAtom(c, "_NET_SUPPORTED");
-  if (supported == XCB_ATOM_NONE || wanted == XCB_ATOM_NONE) return false;
-  auto cookie = xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, 0, 4096);
-  xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
-  if (!reply) return false;
-  bool found = false;
-  const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
-  const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-  for (int i = 0; i < count && !found; ++i) found = atoms[i] == wanted;
-  std::free(reply);
-  return found;
+// The 32-bit values of a property; nothing when the window lacks it.
+std::optional<std::vector<std::uint32_t>> property32(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name,
+                                                     xcb_atom_t type = XCB_ATOM_ANY) {
+  if (name == XCB_ATOM_NONE) return std::nullopt;
+  auto cookie = xcb_get_property(c, 0, w, name, type, 0, 16384);
+  std::unique_ptr<xcb_get_property_reply_t, FreeDeleter> reply(xcb_get_property_reply(c, cookie, nullptr));
+  if (!reply || reply->type == XCB_ATOM_NONE || reply->format != 32) return std::nullopt;
+  const int count = xcb_get_property_value_length(reply.get()) / 4;
+  const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return std::vector<std::uint32_t>(values, values + count);
 }
 
-}  // namespace
-
-bool showDesktopSupported() {
-  xcb_connection_t* c = x11Connection();
-  if (!c) return false;
-  xcb_window_t root = rootWindow(c);
-  if (root == XCB_WINDOW_NONE) return false;
-  return wmSupports(c, root, internAtom(c, "_NET_SHOWING_DESKTOP"));
+bool contains(const std::optional<std::vector<std::uint32_t>>& values, std::uint32_t wanted) {
+  return values && std::find(values->begin(), values->end(), wanted) != values->end();
 }
 
-bool requestShowDesktop() {
-  xcb_connection_t* c = x11Connection();
-  if (!c) return false;
-  xcb_window_t root = rootWindow(c);
-  if (root == XCB_WINDOW_NONE) return false;
-  xcb_atom_t showing = internAtom(c, "_NET_SHOWING_DESKTOP");
-  if (!wmSupports(c, root, showing)) return false;
-
+void sendToRoot(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, xcb_atom_t type,
+                std::initializer_list<std::uint32_t> data) {
   xcb_client_message_event_t event;
   std::memset(&event, 0, sizeof event);
   event.response_type = XCB_CLIENT_MESSAGE;
   event.format = 32;
-  event.window = root;
-  event.type = showing;
-  event.data.data32[0] = 1;
-  xcb_send_event(c, 0, root,
-                 XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+  event.window = window;
+  event.type = type;
+  int i = 0;
+  for (std::uint32_t d : data) event.data.data32[i++] = d;
+  xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                  reinterpret_cast<const char*>(&event));
+}
+
+// The windows of this process: by their handles, and by the process id
+// that Qt (and every toolkit) puts on its windows.
+bool ownWindow(xcb_connection_t* c, xcb_window_t w, xcb_atom_t pidAtom) {
+  for (const QWindow* own : QGuiApplication::allWindows())
+    if (own->handle() && xcb_window_t(own->winId()) == w) return true;
+  const auto pid = property32(c, w, pidAtom, XCB_ATOM_CARDINAL);
+  return pid && !pid->empty() && (*pid)[0] == std::uint32_t(::getpid());
+}
+
+bool iconic(xcb_connection_t* c, xcb_window_t w) {
+  const xcb_atom_t wmState = internAtom(c, "WM_STATE");
+  const auto state = property32(c, w, wmState, wmState);
+  if (state && !state->empty() && (*state)[0] == kIconicState) return true;
+  return contains(property32(c, w, internAtom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM),
+                  internAtom(c, "_NET_WM_STATE_HIDDEN"));
+}
+
+}  // namespace
+
+bool minimizeOthersSupported() {
+  xcb_connection_t* c = x11Connection();
+  if (!c) return false;
+  return property32(c, rootWindow(c), internAtom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW).has_value();
+}
+
+int minimizeOtherWindows() {
+  xcb_connection_t* c = x11Connection();
+  if (!c) return -1;
+  const xcb_window_t root = rootWindow(c);
+  const auto clients = property32(c, root, internAtom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
+  if (!clients) return -1;
+
+  const xcb_atom_t pidAtom = internAtom(c, "_NET_WM_PID");
+  const xcb_atom_t typeAtom = internAtom(c, "_NET_WM_WINDOW_TYPE");
+  const xcb_atom_t dock = internAtom(c, "_NET_WM_WINDOW_TYPE_DOCK");
+  const xcb_atom_t desktopType = internAtom(c, "_NET_WM_WINDOW_TYPE_DESKTOP");
+  const xcb_atom_t desktopAtom = internAtom(c, "_NET_WM_DESKTOP");
+  const xcb_atom_t changeState = internAtom(c, "WM_CHANGE_STATE");
+  const auto current = property32(c, root, internAtom(c, "_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL);
+
+  int asked = 0;
+  for (const std::uint32_t w : *clients) {
+    if (ownWindow(c, w, pidAtom)) continue;
+    const auto types = property32(c, w, typeAtom, XCB_ATOM_ATOM);
+    if (contains(types, dock) || contains(types, desktopType)) continue;
+    const auto desk = property32(c, w, desktopAtom, XCB_ATOM_CARDINAL);
+    if (current && !current->empty() && desk && !desk->empty() && (*desk)[0] != kAllDesktops &&
+        (*desk)[0] != (*current)[0])
+      continue;
+    if (iconic(c, w)) continue;
+    sendToRoot(c, root, w, changeState, {kIconicState});
+    ++asked;
+  }
+  xcb_flush(c);
+  return asked;
+}
+
+bool isShownOnScreen(const QWidget* window) {
+  if (!window || !window->isVisible()) return false;
+  xcb_connection_t* c = x11Connection();
+  const WId id = window->internalWinId();
+  if (!c || !id) return true;
+  auto cookie = xcb_get_window_attributes(c, xcb_window_t(id));
+  std::unique_ptr<xcb_get_window_attributes_reply_t, FreeDeleter> attributes(
+      xcb_get_window_attributes_reply(c, cookie, nullptr));
+  // Shown: mapped and viewable. Hidden by the desktop: unviewable (inside a
+  // frame the window manager unmapped), or unmapped while the window manager
+  // still manages it (WM_STATE present: "show desktop", minimised). An
+  // unmapped window it does not manage yet is on its way to the screen: the
+  // program has just shown it.
+  if (!attributes) return false;
+  if (attributes->map_state == XCB_MAP_STATE_UNVIEWABLE) return false;
+  const xcb_atom_t wmState = internAtom(c, "WM_STATE");
+  if (attributes->map_state == XCB_MAP_STATE_UNMAPPED)
+    return !property32(c, xcb_window_t(id), wmState, wmState).has_value();
+  return !iconic(c, xcb_window_t(id));
+}
+
+namespace {
+
+// The desktop hid the window behind our back: leave "show desktop" and ask
+// the window manager to bring the window back, as a taskbar would.
+bool restoreFromWindowManager(QWidget* window) {
+  xcb_connection_t* c = x11Connection();
+  const WId id = window->internalWinId();
+  if (!c || !id) return false;
+  const xcb_window_t root = rootWindow(c);
+  const xcb_atom_t showing = internAtom(c, "_NET_SHOWING_DESKTOP");
+  const auto state = property32(c, root, showing, XCB_ATOM_CARDINAL);
+  if (state && !state->empty() && (*state)[0] != 0) sendToRoot(c, root, root, showing, {0});
+  sendToRoot(c, root, xcb_window_t(id), internAtom(c, "_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0});
   xcb_flush(c);
   return true;
 }
 
+}  // namespace
+
+void closeBoxOnly(QWidget* window) {
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint);
+  xcb_connection_t* c = x11Connection();
+  if (!c) return;
+  const xcb_window_t id = xcb_window_t(window->winId());
+  const xcb_atom_t types[] = {internAtom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR"), internAtom(c, "_NET_WM_WINDOW_TYPE_NORMAL")};
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, internAtom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 2, types);
+  xcb_flush(c);
+}
+
 #else
 
-bool showDesktopSupported() { return false; }
-bool requestShowDesktop() { return false; }
+void closeBoxOnly(QWidget* window) {
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+bool minimizeOthersSupported() { return false; }
+int minimizeOtherWindows() { return -1; }
+bool isShownOnScreen(const QWidget* window) { return window && window->isVisible(); }
+
+namespace {
+bool restoreFromWindowManager(QWidget*) { return false; }
+}  // namespace
 
 #endif
 
@@ -99,7 +215,16 @@ void makeTopmostToolWindow(QWidget* window) {
 }
 
 void raiseTopmost(QWidget* window) {
-  window->show();
+  if (!window->isVisible()) {
+    // An explicit place, so the window manager maps it where it was
+    // rather than where it would place a new window.
+    window->move(window->pos());
+    window->show();
+  } else if (!isShownOnScreen(window) && !restoreFromWindowManager(window)) {
+    window->hide();
+    window->move(window->pos());
+    window->show();
+  }
   window->raise();
 }
 

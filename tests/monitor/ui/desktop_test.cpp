@@ -5,10 +5,19 @@
 #include <gtest/gtest.h>
 
 // Offscreen there is no window manager: the request does nothing and says so.
-TEST(DesktopLayer, ShowDesktopWithoutWindowManagerDoesNothing) {
+TEST(DesktopLayer, MinimizeOthersWithoutWindowManagerDoesNothing) {
   ASSERT_EQ(QGuiApplication::platformName(), "offscreen");
-  EXPECT_FALSE(tavo::desktop::showDesktopSupported());
-  EXPECT_FALSE(tavo::desktop::requestShowDesktop());
+  EXPECT_FALSE(tavo::desktop::minimizeOthersSupported());
+  EXPECT_EQ(tavo::desktop::minimizeOtherWindows(), -1);
+}
+
+// Without a window system to ask, what Qt knows is what counts.
+TEST(DesktopLayer, ShownOnScreenFollowsQtOffscreen) {
+  QWidget w;
+  EXPECT_FALSE(tavo::desktop::isShownOnScreen(&w));
+  w.show();
+  EXPECT_TRUE(tavo::desktop::isShownOnScreen(&w));
+  EXPECT_FALSE(tavo::desktop::isShownOnScreen(nullptr));
 }
 
 TEST(DesktopLayer, TopmostToolWindowFlags) {

@@ -36,7 +36,7 @@ class MonitorUiTest : public ::testing::Test {
   std::vector<std::pair<QString, QStringList>> started;
   bool startWorks = true;
   bool realStarter = false;
-  int ended = 0, showDesktop = 0;
+  int ended = 0, minimizedOthers = 0;
   std::vector<QMenu*> popups;
 
   void SetUp() override {
@@ -66,9 +66,9 @@ class MonitorUiTest : public ::testing::Test {
         return startWorks;
       };
     seams.trayAvailable = [this] { return tray; };
-    seams.requestShowDesktop = [this] {
-      ++showDesktop;
-      return true;
+    seams.minimizeOtherWindows = [this] {
+      ++minimizedOthers;
+      return 0;
     };
     seams.openUrl = [](const QUrl&) { return true; };
     seams.popupMenu = [this](QMenu* menu, const QPoint&) { popups.push_back(menu); };
@@ -226,7 +226,7 @@ TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   EXPECT_TRUE(net.isVisible());
   QTest::mouseClick(net.lblUL, Qt::RightButton);
   EXPECT_TRUE(net.isVisible());
-  EXPECT_EQ(showDesktop, 1);
+  EXPECT_EQ(minimizedOthers, 1);
 }
 
 TEST_F(MonitorUiTest, HiddenWindowComesBackWhenTheNotificationAreaGoes) {
@@ -255,7 +255,7 @@ TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   start();
   frmSettings& s = ui->settingsDialog();
   s.mnuMinimizeAll->trigger();
-  EXPECT_EQ(showDesktop, 1);
+  EXPECT_EQ(minimizedOthers, 1);
   s.mnuSettings->trigger();
   EXPECT_TRUE(s.isVisible());
   s.mnuStats->trigger();

@@ -44,7 +44,7 @@ class MonitorWindowsTest : public ::testing::Test {
       started.emplace_back(p, a);
       return true;
     };
-    seams.requestShowDesktop = [] { return true; };
+    seams.minimizeOtherWindows = [] { return 0; };
     seams.endProgram = [] {};
     windows = std::make_unique<MonitorWindows>(*engine, seams);
     ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
