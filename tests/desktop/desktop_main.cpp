@@ -1,0 +1,30 @@
+// The desktop suite: one X server, window manager and pair of monitors for
+// the whole binary, started here before Qt connects to it.
+#include "xdesktop.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  tavo::testing::XDesktop desktop;
+  QString why;
+  if (!desktop.start(&why)) {
+    // A machine without the desktop packages cannot run this suite; say so
+    // loudly, as a failure, since build.sh installs them.
+    fprintf(stderr, "desktop suite: %s\n", qPrintable(why));
+    return 1;
+  }
+  tavo::testing::setDesktop(&desktop);
+  qputenv("DISPLAY", desktop.display().toLatin1());
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+  qunsetenv("QT_SCREEN_SCALE_FACTORS");
+  int result = 0;
+  {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    result = RUN_ALL_TESTS();
+  }
+  return result;
+}

@@ -1,0 +1,115 @@
+// The monitor's windows in this process, on the real desktop: the same
+// windows as the program's, over a fake interface table, compared with what
+// the X server and openbox say of them.
+#include "xdesktop.h"
+
+#include "common/platform/net/fakeinterfacesource.h"
+#include "common/textfile.h"
+#include "monitor/ui/monitorwindows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using namespace tavo::monitor;
+using tavo::testing::desktop;
+using tavo::testing::XDesktop;
+
+namespace {
+
+class WindowsOnTheDesktop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("skins")));
+    for (const char* skin : {"ardoise", "menthe"}) {
+      ASSERT_TRUE(QFile::copy(source + skin + ".xs0", dir.filePath(QString("skins/%1.xsd").arg(skin))));
+      ASSERT_TRUE(QFile::copy(source + skin + ".bm0", dir.filePath(QString("skins/%1.bmp").arg(skin))));
+    }
+    ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {"WindowPositionX=300", "WindowPositionY=200"}));
+    src.set("eth0", 1000, 1000);
+    engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
+    MonitorUi::Seams seams;
+    seams.trayAvailable = [] { return false; };
+    windows = std::make_unique<MonitorWindows>(*engine, seams);
+    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
+    ASSERT_TRUE(XDesktop::waitFor([this] { return xid() && desktop().viewable(xid()); }));
+  }
+  void TearDown() override {
+    windows.reset();
+    engine.reset();
+  }
+  frmNet& net() { return windows->ui().net(); }
+  xcb_window_t xid() { return xcb_window_t(net().internalWinId()); }
+  void settle() { XDesktop::waitFor([] { return false; }, 300); }
+
+  QTemporaryDir dir;
+  tavo::net::FakeInterfaceSource src;
+  ManualClock clock;
+  std::unique_ptr<MonitorEngine> engine;
+  std::unique_ptr<MonitorWindows> windows;
+};
+
+}  // namespace
+
+// Six skin changes: the window keeps its place on screen, its topmost state
+// and the size of its skin; the program's idea of its place is the real one,
+// so the bubble appears over the mini graph and the settings save that place.
+TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
+  ASSERT_TRUE(XDesktop::waitFor([this] { return desktop().geometry(xid()).topLeft() == QPoint(300, 200); }));
+  ASSERT_TRUE(desktop().hasAtom(xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"));
+  const QString skins = dir.filePath("skins");
+  struct Change {
+    QString descriptor;  // empty: back to the built-in skin
+    QSize size;
+  };
+  const Change changes[] = {{skins + "/ardoise.xsd", {176, 84}}, {{}, {136, 131}}, {skins + "/menthe.xsd", {}},
+                            {skins + "/ardoise.xsd", {176, 84}}, {{}, {136, 131}}, {skins + "/menthe.xsd", {}}};
+  int round = 0;
+  for (const Change& c : changes) {
+    SCOPED_TRACE(++round);
+    if (c.descriptor.isEmpty()) windows->ui().defaultSkin();
+    else windows->ui().changeSkin(c.descriptor);
+    settle();
+    const QSize expected = c.size.isValid() ? c.size : net().picSkin().size();
+    ASSERT_TRUE(XDesktop::waitFor([&] { return desktop().geometry(xid()) == QRect(QPoint(300, 200), expected); }))
+        << "at " << desktop().geometry(xid()).x() << "," << desktop().geometry(xid()).y();
+    EXPECT_TRUE(desktop().viewable(xid()));
+    EXPECT_EQ(net().pos(), QPoint(300, 200));
+    EXPECT_TRUE(desktop().hasAtom(xid(), "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"));
+  }
+
+  // The pointer rests on the mini graph: the bubble comes.
+  const QPoint graph = net().lblGraphe->mapToGlobal(net().lblGraphe->rect().center());
+  desktop().moveTo(graph + QPoint(-3, 0));
+  desktop().moveTo(graph);
+  auto& bubble = windows->bulle().bubble();
+  EXPECT_TRUE(XDesktop::waitFor([&] {
+    return bubble.isVisible() && bubble.internalWinId() && desktop().viewable(xcb_window_t(bubble.internalWinId()));
+  })) << "no bubble";
+  desktop().moveTo(QPoint(1000, 700));
+
+  ASSERT_TRUE(engine->SaveSettings());
+  const QStringList ini = tavo::readTextLines(dir.filePath("Tavo.ini")).lines;
+  EXPECT_TRUE(ini.contains("WindowPositionX=300")) << ini.join(" | ").toStdString();
+  EXPECT_TRUE(ini.contains("WindowPositionY=200"));
+}
+
+// The detailed graph window has a title bar with its close box only.
+TEST_F(WindowsOnTheDesktop, TheDetailedGraphHasNoMinimiseOrMaximiseBox) {
+  windows->bulle().DrawHoursGraph();
+  auto& big = windows->bulle().big();
+  const auto id = [&] { return xcb_window_t(big.internalWinId()); };
+  ASSERT_TRUE(XDesktop::waitFor([&] { return id() && !desktop().property32(id(), "_NET_WM_ALLOWED_ACTIONS").empty(); }));
+  EXPECT_TRUE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"));
+  EXPECT_TRUE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MOVE"));
+  for (const char* action : {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})
+    EXPECT_FALSE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", action)) << action;
+  // Its close box hides it, and drawing it shows it again.
+  big.close();
+  EXPECT_TRUE(XDesktop::waitFor([&] { return !desktop().viewable(id()); }));
+  windows->bulle().DrawHoursGraph();
+  EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(id()); }));
+}
