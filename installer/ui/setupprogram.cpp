@@ -120,7 +120,10 @@ void SetupProgram::RunInstall() {
     if (seams_.critical) seams_.critical(log_.get(), title, text);
   };
   hooks.setFinishCaption = [this](const QString& caption) { log_->cmdFinish->setText(caption); };
-  hooks.enableFinish = [this] { log_->cmdFinish->setEnabled(true); };
+  hooks.enableFinish = [this] {
+    log_->cmdFinish->setEnabled(true);
+    log_->cmdFinish->setFocus();
+  };
   hooks.startHidden = seams_.startHidden;
   hooks.createShortcuts = seams_.createShortcuts;
   running_ = true;
