@@ -1,5 +1,6 @@
 #include "common/platform/net/fakeinterfacesource.h"
 #include "common/textfile.h"
+#include "common/messagebox.h"
 #include "monitor/ui/monitorui.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tavo::monitor;
@@ -37,6 +39,8 @@ class MonitorUiTest : public ::testing::Test {
   bool startWorks = true;
   bool realStarter = false;
   int ended = 0, minimizedOthers = 0;
+  // What the desktop says of the main window; unset: what Qt knows.
+  std::optional<bool> desktopShows;
   std::vector<QMenu*> popups;
 
   void SetUp() override {
@@ -70,6 +74,7 @@ class MonitorUiTest : public ::testing::Test {
       ++minimizedOthers;
       return 0;
     };
+    seams.shownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
     seams.openUrl = [](const QUrl&) { return true; };
     seams.popupMenu = [this](QMenu* menu, const QPoint&) { popups.push_back(menu); };
     seams.endProgram = [this] { ++ended; };
@@ -382,4 +387,180 @@ TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   EXPECT_EQ(shown, QString(62, 'n') + "...");
   engine->ChangeInterface(0);
   EXPECT_EQ(ui->settingsDialog().lblInterface->text(), "Toutes les interfaces");
+}
+
+// Each click as the notification area reports it: releases and double
+// clicks of the left button and the right double click toggle the main
+// window, the right release opens the menu, presses do nothing.
+TEST_F(MonitorUiTest, TrayClicksActAsTheyCome) {
+  start();
+  frmNet& net = ui->net();
+  struct Case {
+    TrayClick click;
+    bool toggles;
+    bool popsUp;
+  };
+  const Case cases[] = {{TrayClick::LeftPress, false, false},       {TrayClick::LeftRelease, true, false},
+                        {TrayClick::LeftDoubleClick, true, false},  {TrayClick::RightPress, false, false},
+                        {TrayClick::RightRelease, false, true},     {TrayClick::RightDoubleClick, true, false},
+                        {TrayClick::Other, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(int(c.click));
+    popups.clear();
+    const bool before = net.isVisible();
+    ui->Picture1_Click(c.click);
+    EXPECT_EQ(net.isVisible(), c.toggles ? !before : before);
+    EXPECT_EQ(popups.size(), c.popsUp ? 1u : 0u);
+  }
+  // A double click on the icon is a release, a double click and a release.
+  const bool before = net.isVisible();
+  for (TrayClick c : {TrayClick::LeftPress, TrayClick::LeftRelease, TrayClick::LeftDoubleClick, TrayClick::LeftRelease})
+    ui->Picture1_Click(c);
+  EXPECT_NE(net.isVisible(), before);
+}
+
+// "Show/Hide" goes by what the screen shows: a window that the desktop hid
+// behind the program's back is shown again, not hidden a second time.
+TEST_F(MonitorUiTest, ShowHideGoesByWhatTheScreenShows) {
+  writeIni({"WindowPositionX=70", "WindowPositionY=80"});
+  start();
+  frmNet& net = ui->net();
+  desktopShows = false;  // "show desktop": Qt still thinks the window visible
+  ui->mnuMinimizeTavo_Click();
+  EXPECT_TRUE(net.isVisible());
+  EXPECT_EQ(net.pos(), QPoint(70, 80));
+  desktopShows.reset();
+  ui->mnuMinimizeTavo_Click();
+  EXPECT_FALSE(net.isVisible());
+}
+
+// The default right click minimises the other windows and keeps the meter;
+// the tray's "Minimize all" does the same whatever the option.
+TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
+  start();
+  QTest::mouseClick(ui->net().lblUL, Qt::RightButton);
+  EXPECT_EQ(minimizedOthers, 1);
+  EXPECT_TRUE(ui->net().isVisible());
+  ui->settingsDialog().optMinTavo->setChecked(true);
+  ui->settingsDialog().mnuMinimizeAll->trigger();
+  EXPECT_EQ(minimizedOthers, 2);
+  EXPECT_TRUE(ui->net().isVisible());
+}
+
+// A notification area that appears after the start gets the icon.
+TEST_F(MonitorUiTest, TheTrayIconComesWithALateNotificationArea) {
+  tray = false;
+  start();
+  EXPECT_EQ(ui->trayIcon(), nullptr);
+  ui->keepMainWindowReachable();
+  EXPECT_EQ(ui->trayIcon(), nullptr);
+  tray = true;
+  ui->keepMainWindowReachable();
+  ASSERT_NE(ui->trayIcon(), nullptr);
+  EXPECT_EQ(ui->trayIcon()->toolTip(), " Tavo 3.05 ");
+  ui->Picture1_Click(TrayClick::LeftRelease);
+  EXPECT_FALSE(ui->net().isVisible());
+}
+
+// The quit question of the real box: buttons in the monitor's language and
+// room for the whole title.
+TEST(MonitorUiQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+  for (const bool french : {true, false}) {
+    SCOPED_TRACE(french);
+    QTemporaryDir dir;
+    ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {french ? "Lang=FR" : "Lang=EN"}));
+    tavo::net::FakeInterfaceSource src;
+    src.set("eth0", 1, 1);
+    ManualClock clock;
+    MonitorEngine engine(EngineConfig{dir.path(), &src, &clock, false});
+    MonitorUi::Seams seams;
+    seams.trayAvailable = [] { return false; };
+    int ended = 0;
+    seams.endProgram = [&ended] { ++ended; };
+    MonitorUi ui(engine, seams);
+    ASSERT_TRUE(engine.Main(ui.startupSteps()));
+
+    QStringList buttons;
+    QString title;
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      title = box->windowTitle();
+      width = box->width();
+      for (QAbstractButton* b : box->buttons()) buttons << b->text().remove(u'&');
+      box->button(QMessageBox::No)->click();
+    });
+    ui.ConfirmQuit();
+    EXPECT_EQ(ended, 0);
+    buttons.sort();
+    EXPECT_EQ(buttons, french ? QStringList({"Non", "Oui"}) : QStringList({"No", "Yes"}));
+    EXPECT_EQ(title, french ? "Tavo - Confirmez" : "Tavo - Please confirm");
+    EXPECT_GE(width, tavo::titleBarWidth(title));
+  }
+  QLocale::setDefault(QLocale::c());
+}
+
+namespace {
+
+// Whether the figure's rectangle of the grabbed window holds a full-width
+// line of text-coloured pixels below its glyphs: the underline.
+bool underlineDrawn(const QImage& window, const QRect& label, const QColor& text) {
+  int left = label.right(), right = label.left();
+  auto isText = [&](int x, int y) {
+    const QColor c = window.pixelColor(x, y);
+    return std::abs(c.red() - text.red()) + std::abs(c.green() - text.green()) + std::abs(c.blue() - text.blue()) < 90;
+  };
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x)
+      if (isText(x, y)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  if (right - left < 10) return false;
+  for (int y = label.top(); y <= label.bottom(); ++y) {
+    int run = 0;
+    for (int x = left; x <= right; ++x) run += isText(x, y) ? 1 : 0;
+    if (run >= (right - left + 1) * 9 / 10) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// The direction the mini graph shows is underlined from the start and after
+// every change of fonts (skins, the built-in skin again, the other direction).
+TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
+  const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
+  QDir().mkpath(dir.filePath("skins"));
+  for (const char* skin : {"ardoise", "menthe"}) {
+    ASSERT_TRUE(QFile::copy(source + skin + ".xs0", dir.filePath(QString("skins/%1.xsd").arg(skin))));
+    ASSERT_TRUE(QFile::copy(source + skin + ".bm0", dir.filePath(QString("skins/%1.bmp").arg(skin))));
+  }
+  start();
+  tick();
+  tick(2048, 1024);
+  frmNet& net = ui->net();
+  auto check = [&](bool download) {
+    EXPECT_EQ(net.lblDL->font().underline(), download);
+    EXPECT_EQ(net.lblUL->font().underline(), !download);
+    const QImage shot = net.grab().toImage();
+    EXPECT_EQ(underlineDrawn(shot, net.lblDL->geometry(), net.skinColor()), download);
+    EXPECT_EQ(underlineDrawn(shot, net.lblUL->geometry(), net.skinColor()), !download);
+  };
+  {
+    SCOPED_TRACE("start, built-in skin");
+    check(true);
+  }
+  const QString skins = dir.filePath("skins");
+  for (const bool download : {true, false}) {
+    (download ? ui->settingsDialog().optDL : ui->settingsDialog().optUL)->setChecked(true);
+    for (const QString& descriptor : {skins + "/ardoise.xsd", skins + "/menthe.xsd", QString()}) {
+      SCOPED_TRACE(descriptor.toStdString() + (download ? " download" : " upload"));
+      if (descriptor.isEmpty()) ui->defaultSkin();
+      else ui->changeSkin(descriptor);
+      check(download);
+    }
+  }
 }
