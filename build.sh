@@ -9,7 +9,8 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           xvfb xdotool desktop-file-utils
-          openbox trayer x11-xserver-utils libxcb1-dev)
+          openbox trayer x11-xserver-utils libxcb1-dev
+          util-linux)
 
 install_missing() {
   local missing=()

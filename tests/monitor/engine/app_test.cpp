@@ -1,47 +1,15 @@
 // The real Tavo program in a program folder of its own: a second start
 // while it runs ends at once and leaves every file as it was.
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include "tests/common/foldersnapshot.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every file and folder under root with its size, time and content hash.
-QStringList snapshot(const QString& root) {
-  QStringList out;
-  QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    const QString p = it.next();
-    const QFileInfo fi(p);
-    QString line = QDir(root).relativeFilePath(p) + QLatin1Char(' ') + QString::number(fi.size()) + QLatin1Char(' ') +
-                   QString::number(fi.lastModified().toMSecsSinceEpoch());
-    if (fi.isFile()) {
-      QFile f(p);
-      if (f.open(QIODevice::ReadOnly))
-        line += QLatin1Char(' ') + QString::fromLatin1(QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex());
-    }
-    out << line;
-  }
-  out.sort();
-  return out;
-}
-
-bool waitUntil(const std::function<bool()>& done, int ms) {
-  QDeadlineTimer deadline(ms);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(20);
-  }
-  return true;
-}
+using tavo::testing::folderSnapshot;
+using tavo::testing::waitUntil;
 
 const QByteArray kSessionLine = "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n";
 
@@ -90,7 +58,7 @@ TEST_F(TavoProgram, SecondStartEndsAtOnceAndTouchesNothing) {
   startAndWait(first);
   ASSERT_TRUE(QFileInfo(dir.filePath("logs")).isDir());  // the settings were applied
   QThread::msleep(300);
-  const QStringList before = snapshot(dir.path());
+  const QStringList before = folderSnapshot(dir.path());
 
   QProcess second;
   second.setProgram(dir.filePath("Tavo"));
@@ -102,7 +70,7 @@ TEST_F(TavoProgram, SecondStartEndsAtOnceAndTouchesNothing) {
   EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(second.exitCode(), 0);
   EXPECT_EQ(first.state(), QProcess::Running);
-  EXPECT_EQ(snapshot(dir.path()), before);
+  EXPECT_EQ(folderSnapshot(dir.path()), before);
 
   // A run that is killed leaves its lock behind; the next start takes it over.
   first.kill();

@@ -2,9 +2,8 @@
 // a folder the monitor cannot write in ends it with a message; nothing of
 // the folder changes either way.
 #include "engine_fixture.h"
+#include "tests/common/foldersnapshot.h"
 #include "tests/common/inchild.h"
-
-#include <QDirIterator>
 
 namespace tavo::monitor::testing {
 namespace {
@@ -15,19 +14,7 @@ const QByteArray kSessionLine = "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;3
 
 class StartupTest : public EngineTest {
  protected:
-  // Every entry of the folder with its content.
-  QStringList snapshot() const {
-    QStringList out;
-    QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-      const QString p = it.next();
-      QFile f(p);
-      out << QDir(dir.path()).relativeFilePath(p) + '=' +
-                 (f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll().toHex()) : QStringLiteral("<dir>"));
-    }
-    out.sort();
-    return out;
-  }
+  QStringList snapshot() const { return tavo::testing::folderSnapshot(dir.path()); }
 };
 
 TEST_F(StartupTest, AnotherMonitorOfThisFolderEndsTheStartSilently) {

@@ -1,0 +1,261 @@
+// The real Tavo program against what an earlier run or the machine may
+// leave: a lock file of every kind that no live monitor holds (taken over,
+// the monitor starts), a live monitor (the start ends silently with 0), a
+// folder it cannot write in and a full disk (a message box, then a
+// non-zero status). Tavo runs as an unprivileged user where the tests run
+// as root, since root writes anywhere.
+#include "tests/common/foldersnapshot.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using tavo::testing::folderSnapshot;
+using tavo::testing::waitUntil;
+
+constexpr uid_t kNobody = 65534;
+const QByteArray kBaseLine = "01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n";
+const QByteArray kSessionLine = "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n";
+
+bool isRoot() { return ::geteuid() == 0; }
+
+// An X server of its own for the message box, on a display it picks itself.
+class PrivateX {
+ public:
+  PrivateX() {
+    if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty()) return;
+    const QString file = dir_.filePath("display");
+    server_.start("bash", {"-c", "exec Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>\"$0\"", file});
+    if (!server_.waitForStarted(5000)) return;
+    waitUntil(
+        [&] {
+          QFile f(file);
+          if (!f.open(QIODevice::ReadOnly)) return false;
+          const QByteArray n = f.readAll().trimmed();
+          if (!n.isEmpty()) display_ = ":" + QString::fromLatin1(n);
+          return !n.isEmpty();
+        },
+        10000);
+  }
+  ~PrivateX() {
+    if (server_.state() == QProcess::NotRunning) return;
+    server_.terminate();
+    if (!server_.waitForFinished(5000)) server_.kill();
+    server_.waitForFinished(5000);
+  }
+  QString display() const { return display_; }
+  // The windows with exactly this title.
+  QStringList windows(const QString& title) const {
+    QProcess p;
+    p.setProcessEnvironment(env());
+    p.start("xdotool", {"search", "--name", "^" + title + "$"});
+    p.waitForFinished(5000);
+    return QString::fromLatin1(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  }
+  void pressReturn(const QString& window) const {
+    QProcess p;
+    p.setProcessEnvironment(env());
+    p.start("xdotool", {"key", "--window", window, "Return"});
+    p.waitForFinished(5000);
+  }
+
+ private:
+  QProcessEnvironment env() const {
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert("DISPLAY", display_);
+    return e;
+  }
+  QTemporaryDir dir_;
+  QProcess server_;
+  QString display_;
+};
+
+class TavoFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root.isValid());
+    if (isRoot() && QStandardPaths::findExecutable("setpriv").isEmpty())
+      GTEST_SKIP() << "running as root without setpriv: Tavo cannot be started as an unprivileged user";
+    const QString suite = QString::fromLocal8Bit(qgetenv("TAVO_SUITE_DIR"));
+    ASSERT_TRUE(QFileInfo::exists(suite + "/Tavo")) << "no Tavo in " << suite.toStdString();
+    ::chmod(QFile::encodeName(root.path()).constData(), 0755);
+    for (const char* sub : {"prog", "home", "run"}) {
+      ASSERT_TRUE(QDir(root.path()).mkdir(sub));
+      own(root.filePath(sub));
+    }
+    ::chmod(QFile::encodeName(root.filePath("run")).constData(), 0700);
+    ASSERT_TRUE(QFile::copy(suite + "/Tavo", program()));
+    ::chmod(QFile::encodeName(program()).constData(), 0755);
+    writeFile("all_stats.csv", kBaseLine);
+    writeFile("session_stats.csv", kSessionLine);
+    if (isRoot()) {
+      QProcess probe;
+      probe.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", "--", "test", "-x", program()});
+      if (!probe.waitForFinished(10000) || probe.exitCode() != 0)
+        GTEST_SKIP() << "the unprivileged user cannot reach " << root.path().toStdString();
+    }
+  }
+  void TearDown() override {
+    for (QProcess* p : {&tavo, &first}) {
+      if (p->state() == QProcess::NotRunning) continue;
+      p->kill();
+      p->waitForFinished(5000);
+    }
+    ::chmod(QFile::encodeName(folder()).constData(), 0755);  // so that the folder can go
+  }
+
+  QString folder() const { return root.filePath("prog"); }
+  QString program() const { return folder() + "/Tavo"; }
+  QString file(const QString& name) const { return folder() + "/" + name; }
+  // What Tavo writes must belong to the user it runs as.
+  void own(const QString& path) const {
+    if (isRoot()) (void)!::chown(QFile::encodeName(path).constData(), kNobody, kNobody);
+  }
+  void writeFile(const QString& name, const QByteArray& bytes) {
+    QFile f(file(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    own(file(name));
+  }
+  QByteArray read(const QString& name) const {
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  // Starts Tavo as the unprivileged user, on the given display or offscreen;
+  // with a file-size limit of 0 bytes when diskFull.
+  void start(QProcess& p, const QString& display = {}, bool diskFull = false) {
+    QStringList command;
+    if (diskFull) command << "prlimit" << "--fsize=0:unlimited" << "--";
+    if (isRoot()) command << "setpriv" << "--reuid=65534" << "--regid=65534" << "--clear-groups" << "--";
+    command << program();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString home = root.filePath("home");
+    env.insert("HOME", home);
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+      env.insert(var, home + "/" + var);
+    env.insert("XDG_RUNTIME_DIR", root.filePath("run"));
+    env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    if (!display.isEmpty()) env.insert("DISPLAY", display);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder());
+    p.start(command.takeFirst(), command);
+    ASSERT_TRUE(p.waitForStarted(10000));
+  }
+  // Started and through its start-up: the waiting session line has moved.
+  void expectRunning(QProcess& p) {
+    EXPECT_TRUE(waitUntil([&] { return !QFile::exists(file("session_stats.csv")) || p.state() == QProcess::NotRunning; },
+                          30000));
+    EXPECT_EQ(p.state(), QProcess::Running) << "Tavo ended: " << p.readAllStandardError().toStdString();
+    EXPECT_EQ(read("all_stats.csv"), kBaseLine + kSessionLine);
+  }
+
+  QTemporaryDir root;
+  QProcess tavo, first;
+};
+
+// ---------------------------------------------------------------- locks
+
+struct LockCase {
+  const char* name;
+  QByteArray lock;     // Tavo.lock as left; null: none
+  QByteArray rmlock;   // Tavo.lock.rmlock as left; null: none
+};
+
+// A live process of another program: this test itself.
+QByteArray liveLock(const char* program) {
+  return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + program + '\n' +
+         QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+class LeftOverLock : public TavoFolder, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(LeftOverLock, IsTakenOverAndTavoRuns) {
+  const LockCase& c = GetParam();
+  if (!c.lock.isNull()) writeFile("Tavo.lock", c.lock);
+  if (!c.rmlock.isNull()) writeFile("Tavo.lock.rmlock", c.rmlock);
+  start(tavo);
+  expectRunning(tavo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tavo, LeftOverLock,
+                         ::testing::Values(LockCase{"Empty", "", QByteArray()},
+                                           LockCase{"Garbage", "\x01\xfe\r\nnot a lock\n", QByteArray()},
+                                           LockCase{"LiveProcessOfAnotherProgram", liveLock("bash"), QByteArray()},
+                                           LockCase{"LiveTavoOfAnotherFolder", liveLock("Tavo"), QByteArray()},
+                                           LockCase{"EmptyRemovalMark", QByteArray(), ""},
+                                           LockCase{"EmptyLockAndRemovalMark", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TavoFolder, LiveMonitorEndsTheSecondStartSilently) {
+  start(first);
+  expectRunning(first);
+  QThread::msleep(300);
+  const QStringList before = folderSnapshot(folder());
+  start(tavo);
+  ASSERT_TRUE(tavo.waitForFinished(20000)) << "the second Tavo kept running";
+  EXPECT_EQ(tavo.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(tavo.exitCode(), 0);
+  EXPECT_TRUE(tavo.readAllStandardError().isEmpty());
+  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_EQ(folderSnapshot(folder()), before);
+}
+
+// ------------------------------------------------------ unwritable folder
+
+struct UnwritableCase {
+  const char* name;
+  const char* lang;      // the Lang line of Tavo.ini
+  bool readOnly;         // the folder is r-x for the user Tavo runs as
+  bool diskFull;         // no file may grow
+  const char* expected;  // in the message
+};
+
+class UnwritableFolder : public TavoFolder, public ::testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(UnwritableFolder, ShowsTheMessageAndEndsWithAnError) {
+  const UnwritableCase& c = GetParam();
+  PrivateX x;
+  if (x.display().isEmpty()) GTEST_SKIP() << "no Xvfb and xdotool to show and close the message box";
+  if (c.diskFull && QStandardPaths::findExecutable("prlimit").isEmpty()) GTEST_SKIP() << "no prlimit";
+  writeFile("Tavo.ini", QByteArray("Lang=") + c.lang + "\r\n");
+  if (c.readOnly) {
+    // Root's, and not writable for anyone else.
+    if (isRoot()) (void)!::chown(QFile::encodeName(folder()).constData(), 0, 0);
+    ::chmod(QFile::encodeName(folder()).constData(), 0555);
+  }
+  const QStringList before = folderSnapshot(folder());
+  start(tavo, x.display(), c.diskFull);
+  QStringList boxes;
+  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
+                        30000));
+  ASSERT_FALSE(boxes.isEmpty()) << "Tavo ended without its message: " << tavo.readAllStandardError().toStdString();
+  EXPECT_EQ(tavo.state(), QProcess::Running) << "the box is modal: Tavo waits for it";
+  x.pressReturn(boxes.first());
+  ASSERT_TRUE(tavo.waitForFinished(20000)) << "the box's button did not end Tavo";
+  EXPECT_EQ(tavo.exitStatus(), QProcess::NormalExit);
+  EXPECT_NE(tavo.exitCode(), 0);
+  const QString err = QString::fromLocal8Bit(tavo.readAllStandardError());
+  EXPECT_TRUE(err.contains(folder())) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString::fromUtf8(c.expected))) << err.toStdString();
+  EXPECT_EQ(folderSnapshot(folder()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tavo, UnwritableFolder,
+    ::testing::Values(UnwritableCase{"ReadOnlyFolder", "EN", true, false, "Tavo cannot write in its folder"},
+                      UnwritableCase{"ReadOnlyFolderFrench", "FR", true, false, "Tavo ne peut pas \u00e9crire"},
+                      UnwritableCase{"DiskFull", "EN", false, true, "Tavo cannot write in its folder"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
