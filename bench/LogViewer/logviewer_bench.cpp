@@ -1,16 +1,27 @@
-// The log viewer on a log of one year (525,600 one-minute samples): reading
-// it, its whole-log figures, and the visible sequence (window figures and
-// graph redraw) at each zoom level.
+// The log viewer on a log of one year (525,600 one-minute samples) and of
+// ten years: reading it, its whole-log figures, the visible sequence
+// (window figures and graph redraw) at each zoom level, and the program
+// opening it from the click to the drawn graph in a fresh process, with
+// its time and memory. Each read is checked against a reference checksum.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
 
 #include "LogViewer/core/loggraph.h"
 #include "LogViewer/core/logfile.h"
 #include "LogViewer/core/viewermodel.h"
 #include "LogViewer/core/zoom.h"
+#include "LogViewer/ui/frmgraphe.h"
+#include "LogViewer/ui/frmmain.h"
+#include "LogViewer/ui/logviewer.h"
+#include "childrun.h"
 #include "common/regionaltext.h"
 
 using namespace tavo::logv;
@@ -19,61 +30,106 @@ namespace {
 
 constexpr int kYear = 525'600;
 
+struct SampleLog {
+  const char* name;
+  int samples;
+  std::uint64_t checksum;  // of the samples read and the whole-log figures
+};
+constexpr SampleLog kYearLog{"yearlog.csv", kYear, 8860079021796724410ull};
+constexpr SampleLog kTenYearLog{"tenyearlog.csv", 10 * kYear, 11839750509071663324ull};
+
 const QLocale& locale() {
   static const QLocale l(QLocale::French, QLocale::France);
   return l;
 }
 
-// logs/yearlog.csv written once, as the monitor writes it.
-const QTemporaryDir& folder() {
-  static QTemporaryDir dir;
-  static const bool written = [] {
-    QDir(dir.path()).mkdir(QStringLiteral("logs"));
-    QFile f(dir.filePath(QStringLiteral("logs/yearlog.csv")));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const tavo::RegionalFormat format(locale());
-    // UTC only to write quickly: the text is the wall-clock time either way.
-    QDateTime t(QDate(2026, 1, 1), QTime(0, 1), Qt::UTC);
-    QByteArray chunk;
-    for (int i = 0; i < kYear; ++i, t = t.addSecs(60)) {
-      const int dl = int((i * 7919LL) % 25000), ul = int((i * 104729LL) % 3000);
-      chunk += (format.dateTimeText(t) + QLatin1Char(';') + QString::number(dl) + QLatin1Char(';') +
-                QString::number(ul) + QStringLiteral("\r\n"))
-                   .toUtf8();
-      if (chunk.size() > (1 << 20)) {
-        f.write(chunk);
-        chunk.clear();
-      }
+// Minute after minute from 1 January 2026 00:01, as the monitor writes
+// them: the regional date-time text, download and upload rates.
+bool writeSampleLog(const QString& path, int count) {
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  const tavo::RegionalFormat format(locale());
+  // The date text once a day and the time texts of one day: the lines are
+  // the same as dateTimeText of every sample, written much faster.
+  QString times[1440];
+  for (int m = 1; m < 1440; ++m) times[m] = QLatin1Char(' ') + format.timeOfDay(QTime(0, 0).addSecs(60 * m));
+  const QDate first(2026, 1, 1);
+  QByteArray chunk;
+  QString dateText;
+  for (int i = 0; i < count; ++i) {
+    const int minute = i + 1;
+    if (i == 0 || minute % 1440 == 0) dateText = format.dateTimeText(QDateTime(first.addDays(minute / 1440), QTime(0, 0)));
+    const int dl = int((i * 7919LL) % 25000), ul = int((i * 104729LL) % 3000);
+    chunk += (dateText + times[minute % 1440] + QLatin1Char(';') + QString::number(dl) + QLatin1Char(';') +
+              QString::number(ul) + QStringLiteral("\r\n"))
+                 .toUtf8();
+    if (chunk.size() > (1 << 20)) {
+      f.write(chunk);
+      chunk.clear();
     }
-    f.write(chunk);
-    return true;
-  }();
-  (void)written;
-  return dir;
+  }
+  return f.write(chunk) == chunk.size();
 }
 
-QString yearLog() { return folder().filePath(QStringLiteral("logs/yearlog.csv")); }
+// logs/<name> written once per log.
+QString folder(const SampleLog& log) {
+  static QTemporaryDir dir;
+  QDir(dir.path()).mkdir(QStringLiteral("logs"));
+  const QString path = dir.filePath(QStringLiteral("logs/") + QLatin1String(log.name));
+  if (!QFile::exists(path)) writeSampleLog(path, log.samples);
+  return dir.path();
+}
+
+QString logPath(const SampleLog& log) { return QDir(folder(log)).filePath(QStringLiteral("logs/") + QLatin1String(log.name)); }
+
+std::uint64_t checksum(const LogSampleArray& samples, const RangeStats& whole, const StatsLabels& labels) {
+  tavo::measure::Checksum sum;
+  for (std::int32_t i = 1; i <= samples.count(); ++i) {
+    const LogSample& s = samples.at(i);
+    sum.add(static_cast<std::uint64_t>(s.date.toJulianDay() * 86400 + s.time.msecsSinceStartOfDay() / 1000));
+    sum.add(static_cast<std::uint64_t>(std::int64_t{s.download}));
+    sum.add(static_cast<std::uint64_t>(std::int64_t{s.upload}));
+  }
+  for (const std::int32_t v : {whole.first, whole.last, whole.count, whole.downloadMax, whole.uploadMax,
+                               whole.downloadVolume, whole.uploadVolume, whole.downloadMean, whole.uploadMean})
+    sum.add(static_cast<std::uint64_t>(std::int64_t{v}));
+  for (const QString* t : {&labels.dateMin, &labels.dateMax}) sum.addText(*t);
+  return sum.value();
+}
+
+std::uint64_t checksum(const LogViewerModel& m) {
+  return checksum(m.samples(), m.WholeLogStats, m.FillWholeLogLabels());
+}
+
+bool checkResult(benchmark::State& state, const SampleLog& log, std::uint64_t sum) {
+  state.SetLabel("checksum " + std::to_string(sum));
+  if (sum == log.checksum) return true;
+  state.SkipWithError(("the samples read differ from the reference: checksum " + std::to_string(sum)).c_str());
+  return false;
+}
 
 void BM_ReadYearLog(benchmark::State& state) {
   const tavo::RegionalFormat format(locale());
-  const QString path = yearLog();
+  const QString path = logPath(kYearLog);
   LogSampleArray samples;
   for (auto _ : state) {
     const ReadLogResult r = ReadLogFile(path, format, samples);
     benchmark::DoNotOptimize(r);
-    if (samples.count() != kYear) state.SkipWithError("the year log did not read whole");
   }
   state.SetItemsProcessed(state.iterations() * kYear);
   state.SetBytesProcessed(state.iterations() * QFile(path).size());
-  state.counters["held_MB"] = double(samples.capacity()) * sizeof(LogSample) / (1024.0 * 1024.0);
+  state.counters["samples_MB"] = tavo::measure::megabytes(double(samples.capacity()) * sizeof(LogSample));
+  RangeStats whole = WholeLogRange(samples.count());
+  ComputeRangeStats(whole, samples);
+  checkResult(state, kYearLog, checksum(samples, whole, statsLabels(whole, samples, format)));
 }
 BENCHMARK(BM_ReadYearLog)->Unit(benchmark::kMillisecond);
 
 LogViewerModel& openedModel() {
   static LogViewerModel model = [] {
-    LogViewerModel m(folder().path(), locale());
+    LogViewerModel m(folder(kYearLog), locale());
     m.InitLogViewer();
-    m.OpenLog(QStringLiteral("yearlog.csv"));
+    m.OpenLog(QLatin1String(kYearLog.name));
     m.ShowLogGraph();
     return m;
   }();
@@ -111,22 +167,86 @@ BENCHMARK(BM_VisibleSequence)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::
 
 // Opening the log from the list: reading and the first graph.
 void BM_OpenYearLog(benchmark::State& state) {
-  LogViewerModel m(folder().path(), locale());
+  LogViewerModel m(folder(kYearLog), locale());
   m.InitLogViewer();
   QImage image = makeGraphImage();
   for (auto _ : state) {
-    m.OpenLog(QStringLiteral("yearlog.csv"));
+    m.OpenLog(QLatin1String(kYearLog.name));
     m.ShowLogGraph();
     DrawLogGraph(image, {m.samples(), m.VisibleStats, m.zoom(), m.palette(), m.format()});
     benchmark::DoNotOptimize(image.constBits());
   }
+  checkResult(state, kYearLog, checksum(m));
 }
 BENCHMARK(BM_OpenYearLog)->Unit(benchmark::kMillisecond);
+
+// The program in a new process each time: the log chosen in the list,
+// from the click on cmdSelect to the graph window drawn on the screen,
+// with the memory the program holds then and at its peak.
+void openInProgram(benchmark::State& state, const SampleLog& log) {
+  const std::string dir = folder(log).toStdString();
+  for (auto _ : state) {
+    const tavo::measure::ChildRun run = tavo::measure::runChild({"open", dir, log.name});
+    if (!run.ok) {
+      state.SkipWithError(run.error.c_str());
+      break;
+    }
+    state.SetIterationTime(run.span);
+    state.counters["held_MB"] = run.heldMB;
+    state.counters["peak_MB"] = run.peakMB;
+    if (!checkResult(state, log, run.checksum)) break;
+  }
+}
+void BM_ClickToGraph_Year(benchmark::State& s) { openInProgram(s, kYearLog); }
+void BM_ClickToGraph_TenYears(benchmark::State& s) { openInProgram(s, kTenYearLog); }
+BENCHMARK(BM_ClickToGraph_Year)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ClickToGraph_TenYears)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+
+// ------------------------------------------------------------ child side
+
+bool exposed(QWidget* w) { return w->windowHandle() && w->windowHandle()->isExposed(); }
+
+void waitUntilExposed(QWidget* w) {
+  while (!exposed(w)) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QCoreApplication::processEvents();  // its first paint
+}
+
+// open <folder> <name>: the viewer started as the monitor starts it, the
+// log selected in the list, then the click and the graph window drawn.
+int childOpen(int argc, char** argv, const QString& programFolder, const QString& name) {
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  LogViewerSeams seams;
+  seams.message = [](QWidget*, const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
+  seams.quit = [] {};
+  LogViewerProgram program(programFolder, std::move(seams), locale());
+  if (!program.start({"TavoLogV", "FR"})) return 1;
+  frmMain& list = program.mainWindow();
+  const auto items = list.flLog->findItems(name, Qt::MatchExactly);
+  if (items.size() != 1) return 1;
+  list.flLog->setCurrentItem(items.first());
+  waitUntilExposed(&list);
+
+  const auto clicked = std::chrono::steady_clock::now();
+  list.cmdSelect->click();
+  waitUntilExposed(&program.graphWindow());
+  const double span = std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count();
+  tavo::measure::reportToParent(span, checksum(program.model()));
+  return 0;
+}
+
+int childMain(int argc, char** argv) {
+  const std::string work = argc > 2 ? argv[2] : "";
+  if (work == "open" && argc > 4)
+    return childOpen(argc, argv, QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]));
+  return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (tavo::measure::isChild(argc, argv)) return childMain(argc, argv);
   QGuiApplication app(argc, argv);  // fonts for the graph's texts
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -1,11 +1,20 @@
-// Load, order and fold a large all_stats.csv; draw the charts.
+// Load, order and fold a large all_stats.csv; start the analyser on it up
+// to the summary window; draw the charts. The load and the start-up also
+// run once in a fresh process each, for their time and peak memory, and
+// every run checks a checksum of its results against the reference.
+#include "childrun.h"
 #include "core/chart.h"
 #include "sample_sessions.h"
+#include "widgets/statsprogram.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
 
 using namespace tavo;
 using namespace tavo::stats;
@@ -14,41 +23,146 @@ namespace {
 
 constexpr int kSessions = 1000000;
 
+// What the sample files must load into, order and fold to: sessions,
+// order, rows and summaries as the analyser has always made them.
+constexpr std::uint64_t kReferenceChecksum[2] = {3865452913526217917ull, 1891546701822284893ull};  // in order, reversed
+
+// Session lines are read back under the regional settings they were
+// written with; a fixed locale keeps the files and the checksums the same
+// on every machine.
+const QLocale& locale() {
+  static const QLocale l(QLocale::French, QLocale::France);
+  return l;
+}
+
 const RegionalFormat& format() {
-  static const RegionalFormat f;
+  static const RegionalFormat f(locale());
   return f;
 }
 
-// One file per order, written once.
-QString sampleFile(bool reversed) {
-  static QTemporaryDir dir;
-  const QString path = dir.filePath(reversed ? "reversed.csv" : "ordered.csv");
-  if (!QFile::exists(path)) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bench::sampleSessionLines(format(), kSessions, reversed).join("\r\n").toLocal8Bit() + "\r\n");
+void addSummary(measure::Checksum& sum, const PeriodSummary& s) {
+  for (const QDateTime& d : {s.dateMax, s.dateMin}) {
+    sum.add(static_cast<std::uint64_t>(d.date().toJulianDay()));
+    sum.add(static_cast<std::uint64_t>(d.time().msecsSinceStartOfDay()));
   }
-  return path;
+  for (const std::int64_t v : {std::int64_t{s.count}, s.totalDuration, std::int64_t{s.maxDl}, std::int64_t{s.maxUl},
+                               std::int64_t{s.meanMaxDl}, std::int64_t{s.meanMaxUl}, s.totalDlVol, s.totalUlVol,
+                               s.maxDlVol, s.maxUlVol, std::int64_t{s.dlAvg}, std::int64_t{s.ulAvg},
+                               std::int64_t{s.maxDlAvg}, std::int64_t{s.maxUlAvg}})
+    sum.add(static_cast<std::uint64_t>(v));
+  for (const QString* t : {&s.maxDlLabel, &s.maxUlLabel, &s.maxDlVolLabel, &s.maxUlVolLabel, &s.maxDlAvgLabel,
+                           &s.maxUlAvgLabel})
+    sum.addText(*t);
+  for (const PeriodRow& r : s.rows) {
+    sum.addText(r.label);
+    for (const std::int64_t v : {r.duration, std::int64_t{r.dlMax}, std::int64_t{r.ulMax}, r.dlVol, r.ulVol,
+                                 std::int64_t{r.dlAvg}, std::int64_t{r.ulAvg}})
+      sum.add(static_cast<std::uint64_t>(v));
+  }
+}
+
+std::uint64_t checksum(const SessionStore& store, const PeriodSummary& days, const PeriodSummary& months) {
+  measure::Checksum sum;
+  for (const SessionRecord& r : store.sessionTable) {
+    for (const std::int64_t v : {r.start, r.end, std::int64_t{r.minutes}, std::int64_t{r.dlMax},
+                                 std::int64_t{r.ulMax}, std::int64_t{r.dlVol}, std::int64_t{r.ulVol}})
+      sum.add(static_cast<std::uint64_t>(v));
+  }
+  for (const std::int32_t i : store.sessionOrder) sum.add(static_cast<std::uint64_t>(i));
+  for (const std::int64_t v : {store.totalMinutes, std::int64_t{store.skippedLines}, store.oldestStart,
+                               store.newestStart})
+    sum.add(static_cast<std::uint64_t>(v));
+  addSummary(sum, days);
+  addSummary(sum, months);
+  return sum.value();
+}
+
+// The folder of one order, holding its all_stats.csv; both written once.
+QString sampleFolder(bool reversed) {
+  static QTemporaryDir dir;
+  static const bool written = [] {
+    // UTC only to step the clock quickly: the text is the wall-clock time either way.
+    QStringList lines =
+        bench::sampleSessionLines(format(), kSessions, false, QDateTime(QDate(1990, 1, 1), QTime(0, 10), Qt::UTC));
+    for (const char* name : {"ordered", "reversed"}) {
+      QDir(dir.path()).mkdir(QLatin1String(name));
+      QFile f(dir.filePath(QLatin1String(name) + QStringLiteral("/all_stats.csv")));
+      if (!f.open(QIODevice::WriteOnly)) return false;
+      f.write(lines.join("\r\n").toLocal8Bit() + "\r\n");
+      std::reverse(lines.begin(), lines.end());
+    }
+    return true;
+  }();
+  (void)written;
+  return dir.filePath(reversed ? "reversed" : "ordered");
+}
+
+QString sampleFile(bool reversed) { return QDir(sampleFolder(reversed)).filePath("all_stats.csv"); }
+
+bool checkResult(benchmark::State& state, bool reversed, std::uint64_t sum) {
+  state.SetLabel("checksum " + std::to_string(sum));
+  if (sum != kReferenceChecksum[reversed]) {
+    state.SkipWithError(("the results differ from the reference: checksum " + std::to_string(sum)).c_str());
+    return false;
+  }
+  return true;
+}
+
+void childCounters(benchmark::State& state, const measure::ChildRun& run, bool reversed) {
+  if (!run.ok) {
+    state.SkipWithError(run.error.c_str());
+    return;
+  }
+  state.counters["peak_MB"] = run.peakMB;
+  state.counters["held_MB"] = run.heldMB;
+  checkResult(state, reversed, run.checksum);
 }
 
 void loadSortFold(benchmark::State& state, bool reversed) {
   const QString path = sampleFile(reversed);
+  SessionStore store;
+  PeriodSummary days, months;
   for (auto _ : state) {
-    SessionStore store;
     LoadStatistics(path, format(), store);
     SortSessions(store);
-    PeriodSummary days = BuildDayRows(store, format());
-    PeriodSummary months = BuildMonthRows(store, format());
+    days = BuildDayRows(store, format());
+    months = BuildMonthRows(store, format());
     benchmark::DoNotOptimize(days.count + months.count);
-    if (store.sessionCount() != kSessions) state.SkipWithError("not every session loaded");
   }
   state.SetItemsProcessed(state.iterations() * kSessions);
+  if (store.sessionCount() != kSessions) {
+    state.SkipWithError("not every session loaded");
+    return;
+  }
+  if (!checkResult(state, reversed, checksum(store, days, months))) return;
+  // Peak memory of the same work alone in a fresh process.
+  childCounters(state, measure::runChild({"load", path.toStdString()}), reversed);
 }
 
 void BM_LoadSortFold_InOrder(benchmark::State& s) { loadSortFold(s, false); }
 void BM_LoadSortFold_Reversed(benchmark::State& s) { loadSortFold(s, true); }
 BENCHMARK(BM_LoadSortFold_InOrder)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadSortFold_Reversed)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The analyser started on the file up to its summary window on the screen,
+// each time in a new process: the time from the start of the process, and
+// its peak memory.
+void startToSummary(benchmark::State& state, bool reversed) {
+  const std::string folder = sampleFolder(reversed).toStdString();
+  for (auto _ : state) {
+    const measure::ChildRun run = measure::runChild({"startup", folder});
+    if (!run.ok) {
+      state.SkipWithError(run.error.c_str());
+      break;
+    }
+    state.SetIterationTime(run.untilReport);
+    childCounters(state, run, reversed);
+  }
+}
+void BM_StartToSummary_InOrder(benchmark::State& s) { startToSummary(s, false); }
+void BM_StartToSummary_Reversed(benchmark::State& s) { startToSummary(s, true); }
+BENCHMARK(BM_StartToSummary_InOrder)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_StartToSummary_Reversed)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
 // Ordering alone, on sessions already in memory.
 void sortOnly(benchmark::State& state, bool reversed) {
@@ -96,12 +210,60 @@ void BM_DrawMonthChart(benchmark::State& s) { drawChart(s, PeriodKind::Month); }
 BENCHMARK(BM_DrawDayChart)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DrawMonthChart)->Unit(benchmark::kMicrosecond);
 
+// ------------------------------------------------------------ child side
+
+double secondsSince(std::chrono::steady_clock::time_point t) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
+}
+
+// load <file>: the work of the load benchmark, once.
+int childLoad(const QString& path) {
+  const auto started = std::chrono::steady_clock::now();
+  SessionStore store;
+  if (LoadStatistics(path, format(), store) != LoadOutcome::Loaded) return 1;
+  SortSessions(store);
+  const PeriodSummary days = BuildDayRows(store, format());
+  const PeriodSummary months = BuildMonthRows(store, format());
+  measure::reportToParent(secondsSince(started), checksum(store, days, months));
+  return 0;
+}
+
+// startup <folder>: the analyser's start as its main() does it, until the
+// summary window is on the screen and painted.
+int childStartup(int argc, char** argv, const QString& folder) {
+  const auto started = std::chrono::steady_clock::now();
+  QApplication app(argc, argv);
+  app.setQuitOnLastWindowClosed(false);
+  StatSeams seams;
+  seams.message = [](const MessageText& m) { std::fprintf(stderr, "%s\n", qPrintable(m.text)); };
+  seams.endProgram = [] {};
+  StatProgram program(folder, locale(), std::move(seams));
+  if (!program.Main({"TavoStat", "EN"})) return 1;
+  QWidget* summary = program.frmMain();
+  while (!(summary->windowHandle() && summary->windowHandle()->isExposed()))
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QCoreApplication::processEvents();
+  const StatState& s = program.state();
+  measure::reportToParent(secondsSince(started), checksum(s.sessions, s.daySummary, s.monthSummary));
+  return 0;
+}
+
+int childMain(int argc, char** argv) {
+  const std::string work = argc > 2 ? argv[2] : "";
+  const QString arg = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+  if (work == "load") return childLoad(arg);
+  if (work == "startup") return childStartup(argc, argv, arg);
+  return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (measure::isChild(argc, argv)) return childMain(argc, argv);
   QGuiApplication app(argc, argv);  // fonts for the chart text
   benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
