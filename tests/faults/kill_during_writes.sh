@@ -73,7 +73,7 @@ one_folder() {  # index
         printf '02/01/2020 10:00:00;02/01/2020 11:00:00;%d;%d;%d;0\r\n' "$i" "$round" "$seq" > "$dir/session_stats.csv"
         note_waiting "$dir"
       fi
-      run_and_kill "$dir" 0 600
+      run_and_kill "$dir" 0 250
     done
     # The first once-a-minute write comes 60 s after the start-up.
     run_and_kill "$dir" 59300 1800
