@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "installer/core/installsequence.h"
@@ -262,6 +265,38 @@ TEST_F(Installation, ASecondInstallationReplacesFilesAndAddsALangLine) {
   ASSERT_TRUE(record);
   EXPECT_EQ(record->InstallFolder, state.InstallFolder);
   EXPECT_EQ(readAll(installed("uninstall.dat")).count("\r\n"), 5);
+}
+
+TEST_F(Installation, AFullDiskLeavesTheEarlierRecordWhole) {
+  // A folder name long enough that its record is larger than what the
+  // disk will take below.
+  state.InstallFolder = place.filePath(QString(120, 'a') + "/" + QString(120, 'b'));
+  ASSERT_TRUE(QDir().mkpath(state.InstallFolder));
+  ASSERT_EQ(run(), InstallOutcome::Completed);
+  const QByteArray record = readAll(installed("uninstall.dat"));
+  ASSERT_GT(record.size(), 300);
+
+  // Again in a child whose files may not grow past 200 bytes, as on a full
+  // disk; its shortcut folders differ, so a new record would show.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{200, 200};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    InstallHooks hooks;
+    hooks.createShortcuts = [](const InstallerState&, const ShortcutChoice&) {
+      return ShellFolders{"/other desk", "/other group", "/other start"};
+    };
+    _exit(RunInstall(state, texts(), choices, hooks) == InstallOutcome::Completed ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);  // nothing of steps 8 and 9 is reported
+  EXPECT_EQ(readAll(installed("uninstall.dat")), record);
+  EXPECT_EQ(QDir(state.InstallFolder).entryList({"*uninstall*"}, QDir::Files | QDir::Hidden | QDir::CaseSensitive),
+            QStringList({"uninstall.dat"}));
 }
 
 TEST_F(Installation, ALangLineFollowsACutShortSettingsFile) {
