@@ -389,11 +389,16 @@ void MonitorUi::mnuMinimizeTavo_Click() {
   // What the screen shows counts, not what was last asked: a desktop that
   // hid every window ("show desktop") leaves Qt believing the window
   // visible. Hidden, the window could only come back through the tray icon.
-  if (seams_.shownOnScreen(net_.get()) && trayShown()) {
+  // Just shown by us, the window may not be on screen yet (the window
+  // manager maps it a moment later): a quick second click hides it again.
+  const bool justShown = shownByUs_.isValid() && shownByUs_.elapsed() < kMapDelayMs;
+  if (net_->isVisible() && (justShown || seams_.shownOnScreen(net_.get())) && trayShown()) {
     net_->hide();
+    shownByUs_.invalidate();
     return;
   }
   desktop::raiseTopmost(net_.get());
+  shownByUs_.start();
 }
 
 void MonitorUi::mnuMinimizeAll_Click() { seams_.minimizeOtherWindows(); }

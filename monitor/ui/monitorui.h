@@ -9,6 +9,7 @@
 #include "monitor/ui/frmsettings.h"
 #include "monitor/ui/languagetexts.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -147,6 +148,9 @@ class MonitorUi : public QObject {
   // carry our own words and need none.
   std::unique_ptr<QTranslator> qtTexts_;
   bool trayBusy_ = false;
+  // When "Show/Hide" last showed the main window.
+  QElapsedTimer shownByUs_;
+  static constexpr int kMapDelayMs = 1500;
   bool syncing_ = false;
 };
 
