@@ -1,5 +1,6 @@
 // The monitor Tavo: one instance per program folder, measuring once a
 // second in its skinned window until the user quits from its menu.
+#include "common/messagebox.h"
 #include "common/platform/net/procnetdevsource.h"
 #include "monitor/engine/monitorengine.h"
 #include "monitor/ui/monitorwindows.h"
@@ -37,8 +38,9 @@ int main(int argc, char** argv) {
     if (engine.startRefusal() == Refusal::AnotherMonitor) return 0;  // silently, as a second start must
     const QString text = engine.startRefusalText();
     std::fprintf(stderr, "%s: %s\n", qPrintable(engine.errorTitle()), qPrintable(text.simplified()));
-    QMessageBox box(QMessageBox::Critical, engine.errorTitle(), text, QMessageBox::Ok);
-    box.exec();
+    tavo::makeMessageBox(QMessageBox::Critical, engine.errorTitle(), text, QMessageBox::Ok,
+                         engine.startRefusalIsFrench())
+        ->exec();
     return 1;
   }
   return app.exec();

@@ -146,14 +146,18 @@ bool MonitorEngine::Main(const StartupSteps& steps) {
   return true;
 }
 
-QString MonitorEngine::startRefusalText() const {
+bool MonitorEngine::startRefusalIsFrench() const {
   // The language of Tavo.ini when it can be read (French also when it has
   // no Lang line, as at a normal start), English otherwise.
   bool exists = false;
   bool french = true;
   for (const auto& [key, value] : readKeyValueFile(settingsPath(), &exists))
     if (key == QLatin1String("Lang")) french = value == QLatin1String("FR");
-  if (!exists) french = false;
+  return exists && french;
+}
+
+QString MonitorEngine::startRefusalText() const {
+  const bool french = startRefusalIsFrench();
   const QString folder = QDir::toNativeSeparators(folder_);
   QString text = french ? QStringLiteral(" Tavo ne peut pas \u00e9crire dans son dossier : \n\n %1 \n\n"
                                          " Le moniteur doit pouvoir \u00e9crire dans ce dossier pour y garder ses "

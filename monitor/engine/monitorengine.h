@@ -62,6 +62,7 @@ class MonitorEngine : public QObject {
   // The message of a FolderNotWritable refusal: names the folder, in the
   // language of Tavo.ini when it can be read, English otherwise.
   QString startRefusalText() const;
+  bool startRefusalIsFrench() const;
   // The title of the monitor's error boxes.
   static QString errorTitle();
   // The engine's part of the quit on Yes: SaveSettings, FlushSessionStats.

@@ -111,6 +111,7 @@ TEST_F(StartupTest, RefusalMessageInTheLanguageOfTheSettings) {
     const QString text = engine->startRefusalText();
     EXPECT_EQ(text.contains(QStringLiteral("Tavo ne peut pas \u00e9crire dans son dossier")), c.french) << text.toStdString();
     EXPECT_EQ(text.contains(QStringLiteral("Tavo cannot write in its folder")), !c.french) << text.toStdString();
+    EXPECT_EQ(engine->startRefusalIsFrench(), c.french);
     EXPECT_TRUE(text.startsWith(' ') && text.endsWith(' '));
   }
   EXPECT_EQ(MonitorEngine::errorTitle(), QStringLiteral("Tavo error"));
