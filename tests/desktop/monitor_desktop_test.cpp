@@ -122,11 +122,26 @@ class DesktopSuite : public ::testing::Test {
  protected:
   void SetUp() override { desktop().stopTray(); }
   void TearDown() override {
+    for (xcb_window_t w : others_) xcb_destroy_window(desktop().connection(), w);
+    xcb_flush(desktop().connection());
     monitor.stop();
     desktop().stopTray();
     desktop().showDesktop(false);
   }
   void withTray() { ASSERT_TRUE(desktop().startTray()) << "trayer did not start"; }
+  // The monitor at 40,60 with its icon in a running notification area.
+  void startWithTray() {
+    ASSERT_NO_FATAL_FAILURE(withTray());
+    ASSERT_NO_FATAL_FAILURE(monitor.start({"WindowPositionX=40", "WindowPositionY=60"}));
+    ASSERT_NO_FATAL_FAILURE(waitForTrayIcon());
+  }
+  // A window of another program, shown, and gone at the end of the test.
+  xcb_window_t otherWindow() {
+    const xcb_window_t w = desktop().createOtherWindow(QRect(300, 300, 200, 150), "another program");
+    others_.push_back(w);
+    EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(w); }));
+    return w;
+  }
   void waitForTrayIcon() {
     ASSERT_TRUE(XDesktop::waitFor([this] { return bool(monitor.trayIcon()); })) << "no tray icon";
     // The notification area embeds the icon and then sizes it.
@@ -141,6 +156,9 @@ class DesktopSuite : public ::testing::Test {
   QPoint onSkin() const { return monitor.place().topLeft() + QPoint(20, 65); }
 
   RealMonitor monitor;
+
+ private:
+  std::vector<xcb_window_t> others_;
 };
 
 bool isBlack(std::uint32_t rgb) { return (rgb & 0xF0F0F0) == 0; }
@@ -151,24 +169,19 @@ bool isBlack(std::uint32_t rgb) { return (rgb & 0xF0F0F0) == 0; }
 // windows, each with the standard iconify request.
 TEST_F(DesktopSuite, RightClickKeepsTheMeterAndMinimisesTheOtherWindows) {
   ASSERT_NO_FATAL_FAILURE(monitor.start({"WindowPositionX=40", "WindowPositionY=60"}));
-  const xcb_window_t other = desktop().createOtherWindow(QRect(300, 300, 200, 150), "another program");
-  ASSERT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(other); }));
+  const xcb_window_t other = otherWindow();
   const QRect before = monitor.place();
 
   desktop().click(onSkin(), 3);
   EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().iconic(other); })) << "the other window stayed";
   EXPECT_TRUE(monitor.shown());
   EXPECT_EQ(monitor.place(), before);
-  xcb_destroy_window(desktop().connection(), other);
-  xcb_flush(desktop().connection());
 }
 
 // After the desktop hid every window, and after "Minimize all" from the
 // tray menu, the tray brings the meter back (or keeps it).
 TEST_F(DesktopSuite, TheTrayShowsTheMeterAgainAfterTheDesktopHidIt) {
-  ASSERT_NO_FATAL_FAILURE(withTray());
-  ASSERT_NO_FATAL_FAILURE(monitor.start({"WindowPositionX=40", "WindowPositionY=60"}));
-  ASSERT_NO_FATAL_FAILURE(waitForTrayIcon());
+  ASSERT_NO_FATAL_FAILURE(startWithTray());
   const QRect before = monitor.place();
 
   desktop().showDesktop(true);
@@ -177,23 +190,18 @@ TEST_F(DesktopSuite, TheTrayShowsTheMeterAgainAfterTheDesktopHidIt) {
   EXPECT_TRUE(XDesktop::waitFor([&] { return monitor.shown(); })) << "the tray could not bring the meter back";
   EXPECT_EQ(monitor.place(), before);
 
-  const xcb_window_t other = desktop().createOtherWindow(QRect(300, 300, 200, 150), "another program");
-  ASSERT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(other); }));
+  const xcb_window_t other = otherWindow();
   clickTray(3);
   ASSERT_TRUE(XDesktop::waitFor([&] { return monitor.menuShown(); }));
   desktop().key({"Down", "Down", "Return"});  // "Minimiser tout"
   EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().iconic(other); }));
   EXPECT_TRUE(monitor.shown());
-  xcb_destroy_window(desktop().connection(), other);
-  xcb_flush(desktop().connection());
 }
 
 // Each left release, left double click and right double click toggles the
 // meter; a right click opens the menu and leaves the meter alone.
 TEST_F(DesktopSuite, TrayClicksShowAndHideTheMeter) {
-  ASSERT_NO_FATAL_FAILURE(withTray());
-  ASSERT_NO_FATAL_FAILURE(monitor.start({"WindowPositionX=40", "WindowPositionY=60"}));
-  ASSERT_NO_FATAL_FAILURE(waitForTrayIcon());
+  ASSERT_NO_FATAL_FAILURE(startWithTray());
   clickTray(1);
   ASSERT_TRUE(XDesktop::waitFor([&] { return !monitor.shown(); })) << "a left click did not hide the meter";
   clickTray(1);

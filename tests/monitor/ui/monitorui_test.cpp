@@ -81,6 +81,19 @@ class MonitorUiTest : public ::testing::Test {
     ui = std::make_unique<MonitorUi>(*engine, seams);
     ASSERT_TRUE(engine->Main(ui->startupSteps()));
   }
+  // Runs one event of the tray icon; checks whether it toggled the main
+  // window and whether it popped up the tray menu.
+  void expectTrayEvent(const std::function<void()>& event, bool toggles, bool popsUp) {
+    popups.clear();
+    const bool before = ui->net().isVisible();
+    event();
+    EXPECT_EQ(ui->net().isVisible(), toggles ? !before : before);
+    ASSERT_EQ(popups.size(), popsUp ? 1u : 0u);
+    if (popsUp) {
+      EXPECT_EQ(popups[0], ui->settingsDialog().mnuInTray);
+      EXPECT_EQ(popups[0]->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
+    }
+  }
   void tick(std::uint64_t rx = 0, std::uint64_t tx = 0) {
     src.add("eth0", rx, tx);
     clock.advanceSeconds(1);
@@ -206,15 +219,7 @@ TEST_F(MonitorUiTest, TrayActivationTogglesTheMainWindow) {
                        Case{QSystemTrayIcon::Context, false, true}, Case{QSystemTrayIcon::MiddleClick, false, false},
                        Case{QSystemTrayIcon::Unknown, false, false}}) {
     SCOPED_TRACE(int(c.reason));
-    popups.clear();
-    const bool before = net.isVisible();
-    ui->Picture1_Activated(c.reason);
-    EXPECT_EQ(net.isVisible(), c.toggles ? !before : before);
-    EXPECT_EQ(popups.size(), c.popsUp ? 1u : 0u);
-    if (c.popsUp) {
-      EXPECT_EQ(popups[0], ui->settingsDialog().mnuInTray);
-      EXPECT_EQ(popups[0]->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
-    }
+    expectTrayEvent([&] { ui->Picture1_Activated(c.reason); }, c.toggles, c.popsUp);
   }
   if (!net.isVisible()) ui->Picture1_Activated(QSystemTrayIcon::Trigger);
   EXPECT_TRUE(net.isVisible());
@@ -406,11 +411,7 @@ TEST_F(MonitorUiTest, TrayClicksActAsTheyCome) {
                         {TrayClick::Other, false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.click));
-    popups.clear();
-    const bool before = net.isVisible();
-    ui->Picture1_Click(c.click);
-    EXPECT_EQ(net.isVisible(), c.toggles ? !before : before);
-    EXPECT_EQ(popups.size(), c.popsUp ? 1u : 0u);
+    expectTrayEvent([&] { ui->Picture1_Click(c.click); }, c.toggles, c.popsUp);
   }
   // A double click on the icon is a release, a double click and a release.
   const bool before = net.isVisible();
