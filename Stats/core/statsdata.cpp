@@ -1,71 +1,124 @@
 #include "statsdata.h"
 
 #include "common/numbers.h"
-#include "common/textfile.h"
 
 #include <QStringView>
 #include <algorithm>
+#include <limits>
 
 namespace tavo::stats {
 
 namespace {
-constexpr std::int64_t kSecondsPerDay = 86400;
+
+// A line's fields as text or as bytes: one splitting rule for both.
+std::string_view slice(std::string_view line, qsizetype from, qsizetype n) {
+  return line.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(n));
+}
+QStringView slice(QStringView line, qsizetype from, qsizetype n) { return line.mid(from, n); }
+qsizetype findSemicolon(std::string_view line, qsizetype from) {
+  return findByte(line, ';', static_cast<std::size_t>(from));
+}
+qsizetype findSemicolon(QStringView line, qsizetype from) { return line.indexOf(QLatin1Char(';'), from); }
+
+// The seconds as whole minutes, halves to even, held in 32 bits: the same
+// as rounding seconds / 60.0, in integers (every wall time difference is far
+// below the 2^52 up to which the division is exact enough).
+std::int32_t roundedMinutes(std::int64_t seconds) {
+  std::int64_t q = seconds / 60;
+  std::int64_t r = seconds % 60;
+  if (r < 0) {
+    --q;
+    r += 60;
+  }
+  if (r > 30 || (r == 30 && q % 2 != 0)) ++q;
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(q, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-WallTime toWallTime(const QDate& date, const QTime& time) {
-  return date.toJulianDay() * kSecondsPerDay + time.msecsSinceStartOfDay() / 1000;
-}
-
-QDateTime fromWallTime(WallTime t) {
-  const std::int64_t day = t >= 0 ? t / kSecondsPerDay : (t - kSecondsPerDay + 1) / kSecondsPerDay;
-  const auto secs = static_cast<int>(t - day * kSecondsPerDay);
-  return QDateTime(QDate::fromJulianDay(day), QTime(0, 0).addSecs(secs));
-}
-
-std::optional<SessionRecord> parseSessionLine(const QString& line, const RegionalFormat& format) {
+template <class View, class ReadDate, class ReadNumber>
+std::optional<SessionRecord> parseFields(View line, ReadDate&& readDate, ReadNumber&& readNumber) {
   // Up to the sixth ";"-field; the rest of the line is not looked at.
-  QString fields[6];
+  View fields[6];
   qsizetype from = 0;
+  const auto size = static_cast<qsizetype>(line.size());
   for (int k = 0; k < 6; ++k) {
-    if (from > line.size()) return std::nullopt;
-    qsizetype to = line.indexOf(QLatin1Char(';'), from);
+    if (from > size) return std::nullopt;
+    qsizetype to = findSemicolon(line, from);
     if (to < 0) {
       if (k < 5) return std::nullopt;
-      to = line.size();
+      to = size;
     }
-    fields[k] = line.mid(from, to - from);
+    fields[k] = slice(line, from, to - from);
     from = to + 1;
   }
   // Read as the wall-clock date and time that were written: no time zone
   // look-up per field, and no daylight-saving shift of the durations.
-  const auto start = format.parseDateTimeParts(fields[0]);
+  const std::optional<WallTime> start = readDate(fields[0]);
   if (!start) return std::nullopt;
-  const auto end = format.parseDateTimeParts(fields[1]);
+  const std::optional<WallTime> end = readDate(fields[1]);
   if (!end) return std::nullopt;
-  std::optional<std::int32_t> numbers[4];
-  for (int k = 0; k < 4; ++k) {
-    numbers[k] = readInt32Checked(fields[2 + k]);
-    if (!numbers[k]) return std::nullopt;
-  }
+  std::int32_t numbers[4];
+  for (int k = 0; k < 4; ++k)
+    if (!readNumber(fields[2 + k], numbers[k])) return std::nullopt;
   SessionRecord r;
-  r.start = toWallTime(start->first, start->second);
-  r.end = toWallTime(end->first, end->second);
-  r.minutes = clampToInt32(roundHalfEven(static_cast<double>(r.end - r.start) / 60.0));
-  r.dlMax = *numbers[0];
-  r.ulMax = *numbers[1];
-  r.dlVol = *numbers[2];
-  r.ulVol = *numbers[3];
+  r.start = *start;
+  r.end = *end;
+  r.minutes = roundedMinutes(r.end - r.start);
+  r.dlMax = numbers[0];
+  r.ulMax = numbers[1];
+  r.dlVol = numbers[2];
+  r.ulVol = numbers[3];
   return r;
 }
 
-LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store) {
+// No session line is shorter than this (two date-times with at least six
+// digits each and five ";"): a bound on the sessions a file can hold, so
+// that a file of short garbage lines does not size the table by its lines.
+constexpr qint64 kShortestSessionLine = 16;
+
+}  // namespace
+
+std::optional<SessionRecord> parseSessionLine(const QString& line, const RegionalFormat& format) {
+  const auto date = [&format](QStringView field) -> std::optional<WallTime> {
+    const auto parts = format.parseDateTimeParts(field.toString());
+    if (!parts) return std::nullopt;
+    return toWallTime(parts->first, parts->second);
+  };
+  const auto number = [](QStringView field, std::int32_t& value) {
+    const auto n = readInt32Checked(field.toString());
+    if (n) value = *n;
+    return n.has_value();
+  };
+  return parseFields(QStringView(line), date, number);
+}
+
+std::optional<SessionRecord> parseSessionLine(std::string_view line, WallClockReader& dates) {
+  const auto date = [&dates](std::string_view field) { return dates.read(field); };
+  return parseFields(line, date, readInt32Ascii);
+}
+
+LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store,
+                           qint64 maxBytes) {
   store = SessionStore{};
-  const TextReadResult file = readTextLines(statsFilePath);
-  if (!file.ok) return LoadOutcome::NoFile;
-  store.sessionTable.reserve(static_cast<std::size_t>(file.lines.size()));
-  for (const QString& line : file.lines) {
-    if (line.isEmpty()) continue;
-    const auto record = parseSessionLine(line, format);
+  LineReader file(statsFilePath);
+  if (!file.open(maxBytes)) return LoadOutcome::NoFile;
+  const qint64 lines = file.countLines();
+  if (lines < 0) return LoadOutcome::NoFile;
+  // Sized once: no copies of a growing table, and no spare room to trim
+  // when every line is a session.
+  store.sessionTable.reserve(static_cast<std::size_t>(std::min(lines, file.size() / kShortestSessionLine + 1)));
+  WallClockReader dates(format);
+  LineReader::Line line;
+  while (file.next(line)) {
+    if (line.bytes.empty()) continue;
+    std::optional<SessionRecord> record;
+    if (line.ascii) {
+      record = parseSessionLine(line.bytes, dates);
+    } else {
+      const QString text = file.decoded();
+      if (text.isEmpty()) continue;  // a byte order mark alone
+      record = parseSessionLine(text, format);
+    }
     if (!record) {
       ++store.skippedLines;
       continue;
@@ -73,22 +126,58 @@ LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& f
     store.totalMinutes += record->minutes;
     store.sessionTable.push_back(*record);
   }
+  if (file.failed()) {
+    store = SessionStore{};
+    return LoadOutcome::NoFile;
+  }
   store.sessionTable.shrink_to_fit();
   return store.sessionTable.empty() ? LoadOutcome::NothingToLoad : LoadOutcome::Loaded;
 }
 
 void SortSessions(SessionStore& store) {
   const auto& table = store.sessionTable;
-  store.sessionOrder.resize(table.size());
-  for (std::size_t i = 0; i < table.size(); ++i) store.sessionOrder[i] = static_cast<std::int32_t>(i);
-  // The monitor writes in closing order, so the table is nearly always
-  // sorted already; otherwise a stable sort keeps equal starts in file order.
+  auto& order = store.sessionOrder;
+  const std::size_t n = table.size();
+  order.resize(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::int32_t>(i);
   const auto byStart = [&](std::int32_t a, std::int32_t b) { return table[a].start < table[b].start; };
-  if (!std::is_sorted(store.sessionOrder.begin(), store.sessionOrder.end(), byStart))
-    std::stable_sort(store.sessionOrder.begin(), store.sessionOrder.end(), byStart);
+  // The monitor writes in closing order, so the table is nearly always one
+  // ascending run, or a few (a file put together from pieces, a file
+  // turned round). Runs that fall strictly are turned round (no equal
+  // starts to keep in order), then neighbouring runs are merged stably, so
+  // equal starts keep file order; many runs go to a stable sort instead.
+  std::vector<std::size_t> bounds{0};
+  constexpr std::size_t kMostRuns = 64;
+  for (std::size_t i = 0; i < n && bounds.size() <= kMostRuns;) {
+    std::size_t j = i + 1;
+    if (j < n && byStart(order[j], order[i])) {
+      while (j < n && byStart(order[j], order[j - 1])) ++j;
+      std::reverse(order.begin() + static_cast<std::ptrdiff_t>(i), order.begin() + static_cast<std::ptrdiff_t>(j));
+    } else {
+      while (j < n && !byStart(order[j], order[j - 1])) ++j;
+    }
+    bounds.push_back(j);
+    i = j;
+  }
+  if (bounds.size() > kMostRuns) {
+    for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::int32_t>(i);
+    std::stable_sort(order.begin(), order.end(), byStart);
+  } else {
+    while (bounds.size() > 2) {
+      std::vector<std::size_t> merged{0};
+      std::size_t k = 0;
+      for (; k + 2 < bounds.size(); k += 2) {
+        const auto at = [&](std::size_t b) { return order.begin() + static_cast<std::ptrdiff_t>(bounds[b]); };
+        std::inplace_merge(at(k), at(k + 1), at(k + 2), byStart);
+        merged.push_back(bounds[k + 2]);
+      }
+      if (k + 1 < bounds.size()) merged.push_back(bounds.back());
+      bounds = std::move(merged);
+    }
+  }
   if (table.empty()) return;
-  store.oldestStart = table[store.sessionOrder.front()].start;
-  store.newestStart = table[store.sessionOrder.back()].start;
+  store.oldestStart = table[order.front()].start;
+  store.newestStart = table[order.back()].start;
 }
 
 std::int32_t averageRate(std::int64_t megabytes, std::int64_t minutes) {
@@ -137,15 +226,23 @@ PeriodSummary buildPeriodRows(PeriodKind kind, const SessionStore& store, const 
   s.totalDuration = store.totalMinutes;
   // Grouping by calendar day (or month) of the start, as the "ddmmyyyy"
   // ("mmyyyy") keys of two neighbouring sessions compare.
-  auto key = [kind](const SessionRecord& r) {
-    const QDate d = wallDate(r.start);
-    return kind == PeriodKind::Day ? d.toJulianDay() : static_cast<qint64>(d.year()) * 12 + d.month();
+  // The calendar is asked once a day of sessions, not once a session.
+  auto key = [kind](qint64 julianDay) {
+    if (kind == PeriodKind::Day) return julianDay;
+    const QDate d = QDate::fromJulianDay(julianDay);
+    return static_cast<qint64>(d.year()) * 12 + d.month();
   };
   qint64 previousKey = 0;
+  qint64 day = 0;
+  qint64 k = 0;
   bool first = true;
   for (const std::int32_t index : store.sessionOrder) {
     const SessionRecord& r = store.sessionTable[static_cast<std::size_t>(index)];
-    const qint64 k = key(r);
+    const qint64 sessionDay = wallJulianDay(r.start);
+    if (first || sessionDay != day) {
+      day = sessionDay;
+      k = key(day);
+    }
     if (first || k != previousKey) {
       PeriodRow row;
       row.label = periodLabel(kind, format, wallDate(r.start));

@@ -3,24 +3,25 @@
 // order, and their folding into day and month rows with the summary
 // figures of a list of rows.
 #include "calendar.h"
+#include "common/bulkread.h"
 #include "common/regionaltext.h"
 
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace tavo::stats {
 
-// A date-time as wall-clock seconds (Julian day × 86400 + seconds of the
-// day). Session lines carry no time zone: ordering and durations follow
-// the clock as it was written, also across a change of daylight saving.
-using WallTime = std::int64_t;
-
-WallTime toWallTime(const QDate& date, const QTime& time);
-QDateTime fromWallTime(WallTime t);
-inline QDate wallDate(WallTime t) { return QDate::fromJulianDay(t / 86400); }
+// Session times are wall-clock seconds (common/bulkread.h): session lines
+// carry no time zone, so ordering and durations follow the clock as it was
+// written, also across a change of daylight saving.
+using tavo::WallTime;
+using tavo::fromWallTime;
+using tavo::toWallTime;
+using tavo::wallDate;
 
 // One session line as held in memory; minutes = (end - start) rounded,
 // halves to even.
@@ -38,6 +39,9 @@ struct SessionRecord {
 // than six fields, a date-time the regional reading does not accept, a
 // number outside 32 bits). Fields after the sixth are ignored.
 std::optional<SessionRecord> parseSessionLine(const QString& line, const RegionalFormat& format);
+// The same for a line of plain ASCII bytes, its date-times read through
+// the reader's cache: the same results as the text form.
+std::optional<SessionRecord> parseSessionLine(std::string_view line, WallClockReader& dates);
 
 // The loaded sessions. The table keeps file order; sessionOrder holds the
 // indexes into it in start order.
@@ -58,10 +62,16 @@ enum class LoadOutcome {
   NothingToLoad,  // the file holds no readable line
 };
 
+// Larger files are refused (as missing) rather than read: a million
+// sessions take some 60 MB.
+inline constexpr qint64 kMaxStatsBytes = qint64(1) << 31;
+
 // Reads every line of the statistics file into store (which is emptied
 // first). Empty lines are passed over; unreadable ones are counted in
-// skippedLines and left out.
-LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store);
+// skippedLines and left out. The file is read as a stream of bytes, the
+// table sized once from its count of lines.
+LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store,
+                           qint64 maxBytes = kMaxStatsBytes);
 
 // Puts the sessions in ascending start order, equal starts in file order,
 // and sets oldestStart and newestStart. Needs at least one session.

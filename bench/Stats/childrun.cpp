@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -51,7 +50,7 @@ ChildRun runChild(const std::vector<std::string>& args) {
   for (std::string& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
 
-  const auto started = std::chrono::steady_clock::now();
+  const Clock::time_point started = Clock::now();
   pid_t pid = 0;
   const int spawned = posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -71,18 +70,19 @@ ChildRun runChild(const std::vector<std::string>& args) {
     report.append(buffer, static_cast<std::size_t>(n));
     if (report.find('\n') != std::string::npos) break;
   }
-  run.untilReport = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   close(out[0]);
 
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   double heldKb = 0, peakKb = 0;
+  long long doneNs = 0;
   std::istringstream fields(report);
-  if (!(fields >> run.span >> heldKb >> peakKb >> run.checksum)) {
+  if (!(fields >> run.span >> doneNs >> heldKb >> peakKb >> run.checksum)) {
     run.error = "the child gave no report";
     return run;
   }
+  run.untilDone = std::chrono::duration<double>(Clock::time_point(std::chrono::nanoseconds(doneNs)) - started).count();
   run.heldMB = heldKb / 1024.0;
   run.peakMB = peakKb / 1024.0;
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
@@ -93,10 +93,12 @@ ChildRun runChild(const std::vector<std::string>& args) {
   return run;
 }
 
-void reportToParent(double spanSeconds, std::uint64_t checksum) {
+void reportToParent(Clock::time_point workStarted, Clock::time_point workDone, std::uint64_t checksum) {
   // The child's own high-water mark: the kernel's figure for a child (wait4)
   // also counts the memory of the process that started it.
-  std::printf("%.6f %ld %ld %llu\n", spanSeconds, statusKb("VmRSS:"), statusKb("VmHWM:"),
+  const double span = std::chrono::duration<double>(workDone - workStarted).count();
+  const long long doneNs = std::chrono::duration_cast<std::chrono::nanoseconds>(workDone.time_since_epoch()).count();
+  std::printf("%.6f %lld %ld %ld %llu\n", span, doneNs, statusKb("VmRSS:"), statusKb("VmHWM:"),
               static_cast<unsigned long long>(checksum));
   std::fflush(stdout);
 }

@@ -5,6 +5,7 @@
 // (with its resident memory now and at its peak) and ends. The parent takes
 // the wall time until the report, so neither the parent's sample data nor
 // earlier iterations weigh on the figures.
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,8 +15,8 @@ namespace tavo::measure {
 struct ChildRun {
   bool ok = false;
   std::string error;          // why ok is false
-  double untilReport = 0;     // seconds from the start of the process to its report
-  double span = 0;            // seconds the child measured itself (0 when it did not)
+  double untilDone = 0;       // seconds from the start of the process to the end of its work
+  double span = 0;            // seconds of the work the child timed itself
   double heldMB = 0;          // the child's resident memory when it reported
   double peakMB = 0;          // the child's peak resident memory over its whole life
   std::uint64_t checksum = 0; // what the child computed from its results
@@ -28,9 +29,11 @@ bool isChild(int argc, char** argv);
 // Runs this program again as a child with args after "--child".
 ChildRun runChild(const std::vector<std::string>& args);
 
-// Child side: one report line with the span the child measured, its
-// resident memory now and at its peak, and a checksum of its results.
-void reportToParent(double spanSeconds, std::uint64_t checksum);
+// Child side: one report line with the work's start and end, the child's
+// resident memory now and at its peak, and a checksum of its results
+// (worked out after the end of the work, so it costs the figures nothing).
+using Clock = std::chrono::steady_clock;  // one clock for every process
+void reportToParent(Clock::time_point workStarted, Clock::time_point workDone, std::uint64_t checksum);
 
 // MB of a count of bytes, for counters.
 inline double megabytes(double bytes) { return bytes / (1024.0 * 1024.0); }

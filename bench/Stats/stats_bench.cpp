@@ -155,7 +155,7 @@ void startToSummary(benchmark::State& state, bool reversed) {
       state.SkipWithError(run.error.c_str());
       break;
     }
-    state.SetIterationTime(run.untilReport);
+    state.SetIterationTime(run.untilDone);
     childCounters(state, run, reversed);
   }
 }
@@ -212,26 +212,22 @@ BENCHMARK(BM_DrawMonthChart)->Unit(benchmark::kMicrosecond);
 
 // ------------------------------------------------------------ child side
 
-double secondsSince(std::chrono::steady_clock::time_point t) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-}
-
 // load <file>: the work of the load benchmark, once.
 int childLoad(const QString& path) {
-  const auto started = std::chrono::steady_clock::now();
+  const auto started = measure::Clock::now();
   SessionStore store;
   if (LoadStatistics(path, format(), store) != LoadOutcome::Loaded) return 1;
   SortSessions(store);
   const PeriodSummary days = BuildDayRows(store, format());
   const PeriodSummary months = BuildMonthRows(store, format());
-  measure::reportToParent(secondsSince(started), checksum(store, days, months));
+  measure::reportToParent(started, measure::Clock::now(), checksum(store, days, months));
   return 0;
 }
 
 // startup <folder>: the analyser's start as its main() does it, until the
 // summary window is on the screen and painted.
 int childStartup(int argc, char** argv, const QString& folder) {
-  const auto started = std::chrono::steady_clock::now();
+  const auto started = measure::Clock::now();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
   StatSeams seams;
@@ -244,7 +240,7 @@ int childStartup(int argc, char** argv, const QString& folder) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   QCoreApplication::processEvents();
   const StatState& s = program.state();
-  measure::reportToParent(secondsSince(started), checksum(s.sessions, s.daySummary, s.monthSummary));
+  measure::reportToParent(started, measure::Clock::now(), checksum(s.sessions, s.daySummary, s.monthSummary));
   return 0;
 }
 

@@ -1,9 +1,12 @@
 #include "core/statsdata.h"
+#include "common/textfile.h"
 #include "stats_fixtures.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <tuple>
 
 using namespace tavo;
 using namespace tavo::stats;
@@ -98,6 +101,79 @@ TEST_F(LoadStatisticsTest, LoadsEveryLineOfALongFileWithLoneCrEnds) {
   EXPECT_EQ(store_.totalMinutes, 10010);
 }
 
+TEST_F(LoadStatisticsTest, SameSessionsAsReadingTheTextLineByLine) {
+  // Bytes as they may stand in a file written over years, edited by hand or
+  // cut short: every session, skipped line and figure must be what the
+  // text of each line reads as.
+  QByteArray bytes = "\xEF\xBB\xBF" "08/12/2026 10:00:00;08/12/2026 10:30:00;2000;300;100;10\r\n";
+  for (int day = 20; day >= 1; --day) {  // days in reverse, several sessions a day, one past midnight
+    const QByteArray d = QByteArray::number(day).rightJustified(2, '0');
+    const QByteArray next = QByteArray::number(day + 1).rightJustified(2, '0');
+    bytes += d + "/11/2026 09:00:00;" + d + "/11/2026 09:45:10;1;2;3;4\r\n";
+    bytes += d + "/11/2026 23:50:00;" + next + "/11/2026 00:20:31;5;6;7;8\r\n";
+    bytes += d + "/11/2026 12:00:00;" + d + "/11/2026 12:00:30;9;10;11;12\r\n";
+  }
+  bytes += "29/03/2026 01:30:00;29/03/2026 03:30:00;1;1;1;1\r\n";  // across the spring change: the clock
+  bytes += "25/10/2026 02:30:00;25/10/2026 02:59:59;1;1;1;1\r\n";  // in the hour an autumn change repeats
+  bytes += "01/12/2026;01/12/2026 00:00:30;0;0;0;0\r\n";
+  bytes += "01/12/2026 10:00:00;01/12/2026 10:00:00;12.5;13.5;abc;7 MB;caf\xC3\xA9\r\n";
+  bytes += "01/12/2026 10:00:00;01/12/2026 10:00:00;12\xC3\xA9;1;1;1\r";  // lone CR
+  bytes += "01/12/2026 10:00:00\xC3\xA9;01/12/2026 10:00:00;1;1;1;1\n";
+  bytes += "\r\n\r\n   \r\nnot a session\r\n;;;;;\r\n01/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3\r\n";
+  bytes += "01/12/2026 10:00:00;01/12/2026 10:30:00;3000000000;2;3;4\r\n";
+  bytes += "1/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3;4\r\n";
+  bytes += "01/12/2026  10:00:00;01/12/2026 10:30:00;1;2;3;4\r\n";
+  bytes += "02/12/2026 10:00:00;02/12/2026 09:58:30;-1;+2;0001;-0\r\n";  // ends before it starts
+  bytes += "02/12/2026 10:00:00;02/12/2026 11:00:00;5;6;7;8";              // no line end
+  QFile f(path());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+  f.close();
+
+  std::vector<SessionRecord> expected;
+  int skipped = 0;
+  for (const QString& line : readTextLines(path()).lines) {
+    if (line.isEmpty()) continue;
+    if (const auto r = parseSessionLine(line, french())) expected.push_back(*r);
+    else ++skipped;
+  }
+  ASSERT_EQ(LoadStatistics(path(), french(), store_), LoadOutcome::Loaded);
+  ASSERT_EQ(store_.sessionCount(), static_cast<std::int32_t>(expected.size()));
+  std::int64_t minutes = 0;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const SessionRecord& a = store_.sessionTable[i];
+    const SessionRecord& e = expected[i];
+    EXPECT_EQ(std::tuple(a.start, a.end, a.minutes, a.dlMax, a.ulMax, a.dlVol, a.ulVol),
+              std::tuple(e.start, e.end, e.minutes, e.dlMax, e.ulMax, e.dlVol, e.ulVol))
+        << "session " << i;
+    minutes += e.minutes;
+  }
+  EXPECT_EQ(store_.skippedLines, skipped);
+  EXPECT_EQ(store_.totalMinutes, minutes);
+  EXPECT_EQ(store_.sessionTable.capacity(), store_.sessionTable.size());
+  // The spring session lasts the two hours its clock shows.
+  const auto spring = std::find_if(expected.begin(), expected.end(),
+                                   [](const SessionRecord& r) { return wallDate(r.start) == QDate(2026, 3, 29); });
+  ASSERT_NE(spring, expected.end());
+  EXPECT_EQ(spring->minutes, 120);
+}
+
+TEST_F(LoadStatisticsTest, MinutesRoundHalvesToEvenAlsoBackwards) {
+  struct Case {
+    const char* end;  // the session starts at 10:00:00
+    int minutes;
+  };
+  const Case cases[] = {{"10:00:29", 0}, {"10:00:30", 0}, {"10:00:31", 1}, {"10:01:30", 2},  {"10:02:30", 2},
+                        {"10:03:30", 4}, {"09:59:30", 0}, {"09:59:29", -1}, {"09:58:30", -2}, {"09:57:30", -2},
+                        {"09:56:30", -4}};
+  for (const Case& c : cases) {
+    ASSERT_EQ(load({QStringLiteral("01/12/2026 10:00:00;01/12/2026 %1;0;0;0;0").arg(QLatin1String(c.end))}),
+              LoadOutcome::Loaded)
+        << c.end;
+    EXPECT_EQ(store_.sessionTable[0].minutes, c.minutes) << c.end;
+  }
+}
+
 TEST(SortSessions, EqualStartsKeepFileOrder) {
   SessionStore st = storeOf(french(), {{at(2026, 12, 1, 10), 1, 1, 0, 0, 0},
                                        {at(2026, 12, 1, 9), 1, 2, 0, 0, 0},
@@ -146,6 +222,49 @@ TEST(SortSessions, SameOrderAsLinkedInsertionOnShuffledStartsWithTies) {
   }
   SortSessions(st);
   EXPECT_EQ(st.sessionOrder, insertionChain(st.sessionTable));
+}
+
+TEST(SortSessions, RunsOfAnyKindGiveTheLinkedInsertionOrder) {
+  // Starts (in minutes) in file order: one run, a file turned round, files
+  // put together from pieces, falls with equal starts, and more runs than
+  // are merged one by one.
+  std::vector<std::vector<int>> files = {
+      {},
+      {5},
+      {1, 2, 3, 4},
+      {4, 3, 2, 1},
+      {4, 4, 3, 3, 2, 2},
+      {3, 2, 2, 1},
+      {1, 2, 3, 1, 2, 3},
+      {5, 6, 7, 1, 2, 3, 4, 5},
+      {1, 2, 9, 8, 7, 3, 4},
+      {2, 2, 2, 1, 1, 1},
+      {1, 1, 1, 1},
+  };
+  std::vector<int> sawtooth, reversedDays;
+  for (int run = 0; run < 100; ++run)
+    for (int k = 0; k < 5; ++k) sawtooth.push_back(k * 10 + run % 7);
+  for (int day = 30; day > 0; --day)
+    for (int k = 0; k < 48; ++k) reversedDays.push_back(day * 1440 + k * 30);
+  files.push_back(sawtooth);
+  files.push_back(reversedDays);
+  for (const auto& starts : files) {
+    SessionStore st;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+      SessionRecord r;
+      r.start = 1000000 + 60LL * starts[i];
+      r.dlMax = static_cast<std::int32_t>(i);
+      st.sessionTable.push_back(r);
+    }
+    SortSessions(st);
+    if (starts.empty()) {
+      EXPECT_TRUE(st.sessionOrder.empty());
+      continue;
+    }
+    EXPECT_EQ(st.sessionOrder, insertionChain(st.sessionTable)) << ::testing::PrintToString(starts);
+    EXPECT_EQ(st.oldestStart, st.sessionTable[st.sessionOrder.front()].start);
+    EXPECT_EQ(st.newestStart, st.sessionTable[st.sessionOrder.back()].start);
+  }
 }
 
 TEST(BuildRows, WorkedExampleGivesTwoDaysAndOneMonth) {
