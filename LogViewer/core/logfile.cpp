@@ -7,13 +7,30 @@
 
 #include "common/numbers.h"
 #include "common/regionaltext.h"
-#include "common/textfile.h"
 
 namespace tavo::logv {
 
+LogSample LogSampleArray::at(std::int32_t index) const {
+  const Held& h = held(index);
+  const auto run = std::upper_bound(days_.begin(), days_.end(), index - 1,
+                                    [](std::int32_t i, const DayRun& r) { return i < r.first; });
+  return LogSample(std::prev(run)->julianDay * 86400 + h.second, h.download, h.upload);
+}
+
+std::size_t LogSampleArray::bytesHeld() const {
+  return samples_.capacity() * sizeof(Held) + days_.capacity() * sizeof(DayRun);
+}
+
 void LogSampleArray::ClearSamples() {
   samples_ = {};
+  days_ = {};
   capacity_ = 0;
+}
+
+void LogSampleArray::reserve(std::int32_t n) {
+  if (n <= capacity_) return;
+  samples_.reserve(static_cast<std::size_t>(n));
+  capacity_ = n;
 }
 
 void LogSampleArray::append(const LogSample& sample) {
@@ -26,10 +43,13 @@ void LogSampleArray::append(const LogSample& sample) {
     capacity_ = static_cast<std::int32_t>(std::min<std::int64_t>(rounded, std::numeric_limits<std::int32_t>::max()));
     samples_.reserve(static_cast<std::size_t>(capacity_));
   }
-  samples_.push_back(sample);
+  const qint64 day = wallJulianDay(sample.when);
+  if (days_.empty() || days_.back().julianDay != day) days_.push_back({count(), day});
+  samples_.push_back({static_cast<std::uint32_t>(sample.when - day * 86400), sample.download, sample.upload});
 }
 
 void LogSampleArray::trim() {
+  days_.shrink_to_fit();
   if (count() < capacity_) {
     samples_.shrink_to_fit();
     capacity_ = count();
@@ -66,11 +86,12 @@ void ComputeRangeStats(RangeStats& stats, const LogSampleArray& samples) {
   const std::int32_t first = std::max(stats.first, 1);
   const std::int32_t last = std::min(stats.last, samples.count());
   for (std::int32_t i = first; i <= last; ++i) {
-    const LogSample& s = samples.at(i);
-    if (s.download >= stats.downloadMax) stats.downloadMax = s.download;
-    if (s.upload >= stats.uploadMax) stats.uploadMax = s.upload;
-    downloadSum += s.download;
-    uploadSum += s.upload;
+    const std::int32_t download = samples.download(i);
+    const std::int32_t upload = samples.upload(i);
+    if (download >= stats.downloadMax) stats.downloadMax = download;
+    if (upload >= stats.uploadMax) stats.uploadMax = upload;
+    downloadSum += download;
+    uploadSum += upload;
   }
   stats.downloadVolume = volumeFromRateSum(downloadSum);
   stats.uploadVolume = volumeFromRateSum(uploadSum);
@@ -78,37 +99,83 @@ void ComputeRangeStats(RangeStats& stats, const LogSampleArray& samples) {
   stats.uploadMean = meanFromRateSum(uploadSum, stats.count);
 }
 
+namespace {
+
+// A line's fields as text or as bytes: one reading rule for both.
+std::string_view slice(std::string_view line, qsizetype from, qsizetype n) {
+  return line.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(n));
+}
+QStringView slice(QStringView line, qsizetype from, qsizetype n) { return line.mid(from, n); }
+qsizetype findSemicolon(std::string_view line, qsizetype from) {
+  return findByte(line, ';', static_cast<std::size_t>(from));
+}
+qsizetype findSemicolon(QStringView line, qsizetype from) { return line.indexOf(QLatin1Char(';'), from); }
+
+// Nothing when the line is not a sample: fewer than three fields, a first
+// field that is not a regional date-time, a rate beyond 32 bits.
+template <class View, class ReadDate, class ReadNumber>
+std::optional<LogSample> parseSample(View line, ReadDate&& readDate, ReadNumber&& readNumber) {
+  const qsizetype size = static_cast<qsizetype>(line.size());
+  const qsizetype a = findSemicolon(line, 0);
+  const qsizetype b = a < 0 ? -1 : findSemicolon(line, a + 1);
+  if (b < 0) return std::nullopt;
+  const qsizetype c = findSemicolon(line, b + 1);
+  const std::optional<WallTime> when = readDate(slice(line, 0, a));
+  std::int32_t download = 0, upload = 0;
+  const bool rates = readNumber(slice(line, a + 1, b - a - 1), download) &&
+                     readNumber(slice(line, b + 1, (c < 0 ? size : c) - b - 1), upload);
+  if (!when || !rates) return std::nullopt;
+  return LogSample(*when, download, upload);
+}
+
+// Every sample line holds a date-time with at least six digits, two ";"
+// and a line end: a bound on the samples of a file of short garbage lines.
+constexpr qint64 kShortestSampleLine = 10;
+
+}  // namespace
+
 ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
                           qint64 maxBytes) {
   samples.ClearSamples();
   ReadLogResult result;
   if (!QFileInfo::exists(path)) return result;
-  const TextReadResult file = readTextLines(path, maxBytes);
-  if (!file.ok) {
-    result.outcome = ReadOutcome::Unreadable;
+  result.outcome = ReadOutcome::Unreadable;
+  LineReader file(path);
+  if (!file.open(maxBytes)) return result;
+  const qint64 lines = file.countLines();
+  if (lines < 0) return result;
+  samples.reserve(static_cast<std::int32_t>(
+      std::min<qint64>({lines, file.size() / kShortestSampleLine + 1, std::numeric_limits<std::int32_t>::max()})));
+
+  WallClockReader dates(format);
+  const auto asciiDate = [&dates](std::string_view field) { return dates.read(field); };
+  const auto textDate = [&dates](QStringView field) { return dates.read(field.toString()); };
+  const auto textNumber = [](QStringView field, std::int32_t& value) {
+    const auto n = readInt32Checked(field.toString());
+    if (n) value = *n;
+    return n.has_value();
+  };
+  LineReader::Line line;
+  while (file.next(line)) {
+    if (line.bytes.empty()) continue;
+    std::optional<LogSample> sample;
+    if (line.ascii) {
+      sample = parseSample(line.bytes, asciiDate, readInt32Ascii);
+    } else {
+      const QString text = file.decoded();
+      if (text.isEmpty()) continue;  // a byte order mark alone
+      sample = parseSample(QStringView(text), textDate, textNumber);
+    }
+    if (sample) samples.append(*sample);
+    else ++result.skippedLines;
+  }
+  if (file.failed()) {
+    samples.ClearSamples();
+    result.skippedLines = 0;
     return result;
   }
-  result.outcome = ReadOutcome::Read;
-  for (const QString& line : file.lines) {
-    if (line.isEmpty()) continue;
-    const QStringView view(line);
-    const qsizetype a = view.indexOf(QLatin1Char(';'));
-    const qsizetype b = a < 0 ? -1 : view.indexOf(QLatin1Char(';'), a + 1);
-    if (b < 0) {
-      ++result.skippedLines;
-      continue;
-    }
-    const qsizetype c = view.indexOf(QLatin1Char(';'), b + 1);
-    const auto when = format.parseDateTimeParts(line.left(a));
-    const auto download = readInt32Checked(line.mid(a + 1, b - a - 1));
-    const auto upload = readInt32Checked(c < 0 ? line.mid(b + 1) : line.mid(b + 1, c - b - 1));
-    if (!when || !download || !upload) {
-      ++result.skippedLines;
-      continue;
-    }
-    samples.append({when->first, when->second, *download, *upload});
-  }
   samples.trim();
+  result.outcome = ReadOutcome::Read;
   return result;
 }
 

@@ -58,7 +58,7 @@ void DrawGraphAxes(QPainter& p, const LogGraphInput& in) {
 }
 
 void drawTick(QPainter& p, const LogGraphInput& in, const LogSample& s, int x) {
-  const auto tick = DrawTimeTick(in.zoom.ZoomLevel, s.time, x, in.format);
+  const auto tick = DrawTimeTick(in.zoom.ZoomLevel, s.time(), x, in.format);
   if (!tick) return;
   const QColor black(0, 0, 0);
   line(p, tick->x, kDownloadAxis, tick->x, kDownloadAxis + 3, black);
@@ -74,7 +74,7 @@ void DrawSampleBars(QPainter& p, const LogGraphInput& in) {
   int x = kLeft;
   const std::int32_t last = std::min(in.visible.last, in.samples.count());
   for (std::int32_t i = std::max(in.visible.first, 1); i <= last; ++i) {
-    const LogSample& s = in.samples.at(i);
+    const LogSample s = in.samples.at(i);
     drawTick(p, in, s, x);
     const int dh = scaled(s.download, dScale);
     if (dh > 0) box(p, x, kDownloadBase, x + in.zoom.BarWidth, kDownloadBase - dh, dColour);

@@ -8,8 +8,8 @@ namespace tavo::logv {
 namespace {
 QString dateText(const LogSampleArray& samples, std::int32_t index, const RegionalFormat& format) {
   if (!samples.contains(index)) return {};
-  const LogSample& s = samples.at(index);
-  return format.dayHourMinuteShort(QDateTime(s.date, s.time));
+  const LogSample s = samples.at(index);
+  return format.dayHourMinuteShort(fromWallTime(s.when));
 }
 }  // namespace
 

@@ -85,8 +85,8 @@ QString logPath(const SampleLog& log) { return QDir(folder(log)).filePath(QStrin
 std::uint64_t checksum(const LogSampleArray& samples, const RangeStats& whole, const StatsLabels& labels) {
   tavo::measure::Checksum sum;
   for (std::int32_t i = 1; i <= samples.count(); ++i) {
-    const LogSample& s = samples.at(i);
-    sum.add(static_cast<std::uint64_t>(s.date.toJulianDay() * 86400 + s.time.msecsSinceStartOfDay() / 1000));
+    const LogSample s = samples.at(i);
+    sum.add(static_cast<std::uint64_t>(s.when));
     sum.add(static_cast<std::uint64_t>(std::int64_t{s.download}));
     sum.add(static_cast<std::uint64_t>(std::int64_t{s.upload}));
   }
@@ -118,7 +118,7 @@ void BM_ReadYearLog(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kYear);
   state.SetBytesProcessed(state.iterations() * QFile(path).size());
-  state.counters["samples_MB"] = tavo::measure::megabytes(double(samples.capacity()) * sizeof(LogSample));
+  state.counters["samples_MB"] = tavo::measure::megabytes(double(samples.bytesHeld()));
   RangeStats whole = WholeLogRange(samples.count());
   ComputeRangeStats(whole, samples);
   checkResult(state, kYearLog, checksum(samples, whole, statsLabels(whole, samples, format)));
@@ -227,11 +227,10 @@ int childOpen(int argc, char** argv, const QString& programFolder, const QString
   list.flLog->setCurrentItem(items.first());
   waitUntilExposed(&list);
 
-  const auto clicked = std::chrono::steady_clock::now();
+  const auto clicked = tavo::measure::Clock::now();
   list.cmdSelect->click();
   waitUntilExposed(&program.graphWindow());
-  const double span = std::chrono::duration<double>(std::chrono::steady_clock::now() - clicked).count();
-  tavo::measure::reportToParent(span, checksum(program.model()));
+  tavo::measure::reportToParent(clicked, tavo::measure::Clock::now(), checksum(program.model()));
   return 0;
 }
 

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
+#include <tuple>
 
+#include "common/numbers.h"
 #include "common/regionaltext.h"
+#include "common/textfile.h"
 #include "logviewer_test_util.h"
 
 using namespace tavo::logv;
@@ -66,9 +70,9 @@ TEST_F(ReadLogFileTest, EachLineByItsFields) {
 TEST_F(ReadLogFileTest, KeepsTheWallClockTimeOfEachSample) {
   read({"09/12/2026 14:05:00;512;64", "09/12/2026;1;1"});
   ASSERT_EQ(samples.count(), 2);
-  EXPECT_EQ(samples.at(1).date, QDate(2026, 12, 9));
-  EXPECT_EQ(samples.at(1).time, QTime(14, 5, 0));
-  EXPECT_EQ(samples.at(2).time, QTime(0, 0, 0));
+  EXPECT_EQ(samples.at(1).date(), QDate(2026, 12, 9));
+  EXPECT_EQ(samples.at(1).time(), QTime(14, 5, 0));
+  EXPECT_EQ(samples.at(2).time(), QTime(0, 0, 0));
 }
 
 TEST_F(ReadLogFileTest, EmptyLinesAnywhereAreNotSamplesAndNotFaults) {
@@ -142,6 +146,85 @@ TEST_F(ReadLogFileTest, SomethingUnreadableOrTooLargeIsNotTakenForMissing) {
   EXPECT_EQ(samples.count(), 0);
 }
 
+// The reading of one line as text, field by field: what the viewer has
+// always made of a log, against which the byte reader is held.
+std::optional<LogSample> sampleOfText(const QString& line, const RegionalFormat& format) {
+  const qsizetype a = line.indexOf(QLatin1Char(';'));
+  const qsizetype b = a < 0 ? -1 : line.indexOf(QLatin1Char(';'), a + 1);
+  if (b < 0) return std::nullopt;
+  const qsizetype c = line.indexOf(QLatin1Char(';'), b + 1);
+  const auto when = format.parseDateTimeParts(line.left(a));
+  const auto download = tavo::readInt32Checked(line.mid(a + 1, b - a - 1));
+  const auto upload = tavo::readInt32Checked(c < 0 ? line.mid(b + 1) : line.mid(b + 1, c - b - 1));
+  if (!when || !download || !upload) return std::nullopt;
+  return LogSample(when->first, when->second, *download, *upload);
+}
+
+TEST_F(ReadLogFileTest, SameSamplesAsReadingTheTextLineByLine) {
+  QByteArray bytes = "\xEF\xBB\xBF" "31/12/2026 23:58:00;1;2\r\n";
+  for (int m = 0; m < 3000; ++m) {  // over two midnights, with the spring change's skipped hour
+    const QDateTime t = QDateTime(QDate(2026, 3, 28), QTime(23, 0), Qt::UTC).addSecs(60LL * m);
+    bytes += tavo::RegionalFormat(frenchLocale()).dateTimeText(t).toLatin1() + ';' + QByteArray::number(m % 977) + ';' +
+             QByteArray::number(m % 13) + (m % 500 == 7 ? "\r" : "\r\n");
+  }
+  bytes += "29/03/2026 02:30:00;5;6\r\n28/03/2026 23:00:00;7;8\r\n";  // and back to an earlier day
+  bytes += "09/12/2026 14:05:00;12.5;13.5;caf\xC3\xA9\r\n09/12/2026 14:05:00;12\xC3\xA9;x\r\n";
+  bytes += "09/12/2026 14:05:00\xC3\xA9;1;2\r\n\r\n \r\ngarbage\r\n09/12/2026 14:05:00;1\r\n;;\r\n";
+  bytes += "09/12/2026;5;6\r\n9/12/2026 14:05:00;1;2\r\n09/12/2026 14:05:00;3000000000;1\r\n";
+  bytes += "09/12/2026 14:05:00; 2048kb;-3\r\n09/12/2026 14:06:00;+7;-0\n09/12/2026 14:07:00;1;2";
+  const QString path = dir.filePath("mixed.csv");
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+  f.close();
+
+  std::vector<LogSample> expected;
+  int skipped = 0;
+  for (const QString& line : tavo::readTextLines(path).lines) {
+    if (line.isEmpty()) continue;
+    if (const auto s = sampleOfText(line, format)) expected.push_back(*s);
+    else ++skipped;
+  }
+  const ReadLogResult r = ReadLogFile(path, format, samples);
+  ASSERT_EQ(r.outcome, ReadOutcome::Read);
+  EXPECT_EQ(r.skippedLines, skipped);
+  ASSERT_EQ(samples.count(), static_cast<std::int32_t>(expected.size()));
+  EXPECT_EQ(samples.capacity(), samples.count());
+  for (std::int32_t i = 1; i <= samples.count(); ++i) {
+    const LogSample& e = expected[static_cast<std::size_t>(i - 1)];
+    const LogSample a = samples.at(i);
+    EXPECT_EQ(std::tuple(a.when, a.download, a.upload), std::tuple(e.when, e.download, e.upload)) << "sample " << i;
+  }
+}
+
+TEST(LogSampleArray, EachSampleKeepsItsDayAndTimeInTwelveBytes) {
+  // Days forward, over midnight, back to an earlier day and forward again.
+  const QDateTime times[] = {{QDate(2026, 12, 9), QTime(23, 58, 59)}, {QDate(2026, 12, 9), QTime(23, 59, 59)},
+                             {QDate(2026, 12, 10), QTime(0, 0, 0)},   {QDate(2026, 12, 10), QTime(0, 0, 59)},
+                             {QDate(2026, 12, 8), QTime(12, 0, 0)},   {QDate(2026, 12, 10), QTime(0, 1, 0)},
+                             {QDate(2027, 1, 1), QTime(0, 0, 1)},     {QDate(1, 1, 1), QTime(1, 2, 3)}};
+  LogSampleArray a;
+  int i = 0;
+  for (const QDateTime& t : times) {
+    ++i;
+    a.append({t.date(), t.time(), i, -i});
+  }
+  a.trim();
+  ASSERT_EQ(a.count(), 8);
+  for (i = 1; i <= a.count(); ++i) {
+    const QDateTime& t = times[i - 1];
+    EXPECT_EQ(a.at(i).date(), t.date()) << i;
+    EXPECT_EQ(a.at(i).time(), t.time()) << i;
+    EXPECT_EQ(a.download(i), i);
+    EXPECT_EQ(a.at(i).upload, -i);
+  }
+  // 12 bytes a sample and one entry a run of days.
+  LogSampleArray day;
+  for (int m = 0; m < 1440; ++m) day.append({QDate(2026, 12, 9), QTime(0, 0).addSecs(60 * m), m, m});
+  day.trim();
+  EXPECT_LE(day.bytesHeld(), 1440u * 12u + 64u);
+}
+
 // Lines as the monitor writes them, under any regional settings, read back.
 TEST(ReadLogFileRegional, ReadsWhatTheRegionalWriterWrites) {
   QTemporaryDir dir;
@@ -159,8 +242,8 @@ TEST(ReadLogFileRegional, ReadsWhatTheRegionalWriterWrites) {
     EXPECT_EQ(r.skippedLines, 0) << l.name().toStdString() << " " << lines.join("|").toStdString();
     ASSERT_EQ(samples.count(), 4) << l.name().toStdString();
     for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(samples.at(i + 1).date, times[i].date()) << l.name().toStdString();
-      EXPECT_EQ(samples.at(i + 1).time, times[i].time()) << l.name().toStdString();
+      EXPECT_EQ(samples.at(i + 1).date(), times[i].date()) << l.name().toStdString();
+      EXPECT_EQ(samples.at(i + 1).time(), times[i].time()) << l.name().toStdString();
     }
   }
 }
