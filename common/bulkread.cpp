@@ -179,10 +179,14 @@ QString LineReader::decoded() const {
 
 // ------------------------------------------------------------ numbers
 
-bool readInt32AsciiInGeneral(std::string_view field, std::int32_t& value) {
-  const auto n = readInt32Checked(QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size())));
+bool readInt32Text(QStringView field, std::int32_t& value) {
+  const auto n = readInt32Checked(field.toString());
   if (n) value = *n;
   return n.has_value();
+}
+
+bool readInt32AsciiInGeneral(std::string_view field, std::int32_t& value) {
+  return readInt32Text(QString::fromLatin1(field.data(), static_cast<qsizetype>(field.size())), value);
 }
 
 // ------------------------------------------------------------ WallClockReader

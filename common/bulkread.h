@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QString>
+#include <QStringView>
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -103,6 +104,20 @@ inline qsizetype findByte(std::string_view text, char c, std::size_t from) {
     if (text[i] == c) return static_cast<qsizetype>(i);
   return -1;
 }
+
+// The fields of a line, as bytes (plain ASCII) or as text (decoded): the
+// readers of the long files split both by one rule.
+inline std::string_view fieldOf(std::string_view line, qsizetype from, qsizetype length) {
+  return line.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(length));
+}
+inline QStringView fieldOf(QStringView line, qsizetype from, qsizetype length) { return line.mid(from, length); }
+inline qsizetype findSemicolon(std::string_view line, qsizetype from) {
+  return findByte(line, ';', static_cast<std::size_t>(from));
+}
+inline qsizetype findSemicolon(QStringView line, qsizetype from) { return line.indexOf(QLatin1Char(';'), from); }
+
+// readInt32Checked of a text field, in the form of readInt32Ascii below.
+bool readInt32Text(QStringView field, std::int32_t& value);
 
 // readInt32Checked of an ASCII field: its leading number rounded, halves
 // to even, into value; false when that does not fit in 32 bits.

@@ -101,16 +101,6 @@ void ComputeRangeStats(RangeStats& stats, const LogSampleArray& samples) {
 
 namespace {
 
-// A line's fields as text or as bytes: one reading rule for both.
-std::string_view slice(std::string_view line, qsizetype from, qsizetype n) {
-  return line.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(n));
-}
-QStringView slice(QStringView line, qsizetype from, qsizetype n) { return line.mid(from, n); }
-qsizetype findSemicolon(std::string_view line, qsizetype from) {
-  return findByte(line, ';', static_cast<std::size_t>(from));
-}
-qsizetype findSemicolon(QStringView line, qsizetype from) { return line.indexOf(QLatin1Char(';'), from); }
-
 // Nothing when the line is not a sample: fewer than three fields, a first
 // field that is not a regional date-time, a rate beyond 32 bits.
 template <class View, class ReadDate, class ReadNumber>
@@ -120,10 +110,10 @@ std::optional<LogSample> parseSample(View line, ReadDate&& readDate, ReadNumber&
   const qsizetype b = a < 0 ? -1 : findSemicolon(line, a + 1);
   if (b < 0) return std::nullopt;
   const qsizetype c = findSemicolon(line, b + 1);
-  const std::optional<WallTime> when = readDate(slice(line, 0, a));
+  const std::optional<WallTime> when = readDate(fieldOf(line, 0, a));
   std::int32_t download = 0, upload = 0;
-  const bool rates = readNumber(slice(line, a + 1, b - a - 1), download) &&
-                     readNumber(slice(line, b + 1, (c < 0 ? size : c) - b - 1), upload);
+  const bool rates = readNumber(fieldOf(line, a + 1, b - a - 1), download) &&
+                     readNumber(fieldOf(line, b + 1, (c < 0 ? size : c) - b - 1), upload);
   if (!when || !rates) return std::nullopt;
   return LogSample(*when, download, upload);
 }
@@ -150,11 +140,6 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
   WallClockReader dates(format);
   const auto asciiDate = [&dates](std::string_view field) { return dates.read(field); };
   const auto textDate = [&dates](QStringView field) { return dates.read(field.toString()); };
-  const auto textNumber = [](QStringView field, std::int32_t& value) {
-    const auto n = readInt32Checked(field.toString());
-    if (n) value = *n;
-    return n.has_value();
-  };
   LineReader::Line line;
   while (file.next(line)) {
     if (line.bytes.empty()) continue;
@@ -164,7 +149,7 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
     } else {
       const QString text = file.decoded();
       if (text.isEmpty()) continue;  // a byte order mark alone
-      sample = parseSample(QStringView(text), textDate, textNumber);
+      sample = parseSample(QStringView(text), textDate, readInt32Text);
     }
     if (sample) samples.append(*sample);
     else ++result.skippedLines;

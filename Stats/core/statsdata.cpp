@@ -10,16 +10,6 @@ namespace tavo::stats {
 
 namespace {
 
-// A line's fields as text or as bytes: one splitting rule for both.
-std::string_view slice(std::string_view line, qsizetype from, qsizetype n) {
-  return line.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(n));
-}
-QStringView slice(QStringView line, qsizetype from, qsizetype n) { return line.mid(from, n); }
-qsizetype findSemicolon(std::string_view line, qsizetype from) {
-  return findByte(line, ';', static_cast<std::size_t>(from));
-}
-qsizetype findSemicolon(QStringView line, qsizetype from) { return line.indexOf(QLatin1Char(';'), from); }
-
 // The seconds as whole minutes, halves to even, held in 32 bits: the same
 // as rounding seconds / 60.0, in integers (every wall time difference is far
 // below the 2^52 up to which the division is exact enough).
@@ -48,7 +38,7 @@ std::optional<SessionRecord> parseFields(View line, ReadDate&& readDate, ReadNum
       if (k < 5) return std::nullopt;
       to = size;
     }
-    fields[k] = slice(line, from, to - from);
+    fields[k] = fieldOf(line, from, to - from);
     from = to + 1;
   }
   // Read as the wall-clock date and time that were written: no time zone
@@ -84,12 +74,7 @@ std::optional<SessionRecord> parseSessionLine(const QString& line, const Regiona
     if (!parts) return std::nullopt;
     return toWallTime(parts->first, parts->second);
   };
-  const auto number = [](QStringView field, std::int32_t& value) {
-    const auto n = readInt32Checked(field.toString());
-    if (n) value = *n;
-    return n.has_value();
-  };
-  return parseFields(QStringView(line), date, number);
+  return parseFields(QStringView(line), date, readInt32Text);
 }
 
 std::optional<SessionRecord> parseSessionLine(std::string_view line, WallClockReader& dates) {
