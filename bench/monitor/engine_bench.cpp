@@ -1,5 +1,5 @@
 // The monitor runs all day: one tick must cost a few microseconds.
-#include "common/platform/net/fakeinterfacesource.h"
+#include "tests/support/fakeinterfacesource.h"
 #include "common/platform/net/procnetdevsource.h"
 #include "monitor/engine/monitorengine.h"
 

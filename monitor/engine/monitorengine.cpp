@@ -91,7 +91,7 @@ MonitorEngine::MonitorEngine(const EngineConfig& config, QObject* parent)
       source_(config.source),
       clock_(config.clock),
       regional_(QLocale()),
-      instance_(std::make_unique<tavo::net::SingleInstance>(folder_)) {
+      instance_(std::make_unique<tavo::platform::SingleInstance>(folder_)) {
   Q_ASSERT(source_ && clock_);
   tmrMainTimer.setInterval(1000);
   tmrMainTimer.setTimerType(Qt::CoarseTimer);
@@ -113,7 +113,7 @@ QString MonitorEngine::skinsFolder() const { return folder_ + QStringLiteral("/s
 // ---------------------------------------------------------------- start-up
 
 bool MonitorEngine::Main(const StartupSteps& steps) {
-  using Lock = tavo::net::SingleInstance::Outcome;
+  using Lock = tavo::platform::SingleInstance::Outcome;
   refusal_ = StartRefusal::None;
   refusalReason_.clear();
   const Lock lock = instance_->acquire();
@@ -304,11 +304,6 @@ void MonitorEngine::updateEntryCounters(const std::vector<tavo::net::InterfaceRo
         e.outOctets += dOut;
       }  // else another interface took this place: no step, it counts on from here
       if (e.description != row.name) e.description = row.name;
-      e.rawInOctets = row.rxBytes;
-      e.rawOutOctets = row.txBytes;
-      e.operStatus = row.operStatus;
-      e.adminStatus = row.adminStatus;
-      e.type = row.type;
       e.present = true;
     }
     PrevRow& s = scratch_[i];
@@ -326,8 +321,6 @@ void MonitorEngine::updateEntryCounters(const std::vector<tavo::net::InterfaceRo
     all.inOctets += sumIn;
     all.outOctets += sumOut;
   }
-  all.rawInOctets = rawSumIn;
-  all.rawOutOctets = rawSumOut;
   all.present = true;
   prevRows_.swap(scratch_);
 }

@@ -14,7 +14,7 @@
 #include "monitor/engine/monitorsettings.h"
 #include "monitor/engine/monitorstate.h"
 #include "common/platform/net/interfacesource.h"
-#include "common/platform/net/singleinstance.h"
+#include "common/platform/instance/singleinstance.h"
 #include "common/regionaltext.h"
 
 #include <QObject>
@@ -185,7 +185,7 @@ class MonitorEngine : public QObject {
   MonitorSettings settings_;
   RegionalFormat regional_;
   QTimer tmrMainTimer;
-  std::unique_ptr<tavo::net::SingleInstance> instance_;
+  std::unique_ptr<tavo::platform::SingleInstance> instance_;
   StartRefusal refusal_ = StartRefusal::None;
   QString refusalReason_;
   // Session lines that wait for all_stats.csv (see FlushSessionStats).

@@ -18,16 +18,11 @@ inline constexpr int GraphHeight = 50;      // pixels at full scale
 // running byte counts of the entry: they start at the kernel's reading
 // and then grow by the deltas between two readings of the same interface
 // (matched by name), so a restarted or renumbered interface never makes
-// them jump or step back. The kernel's last reading is kept beside them.
+// them jump or step back.
 struct InterfaceEntry {
   QString description;          // interface name (entry 0: "All interfaces" text)
   std::uint64_t inOctets = 0;   // received bytes, monotonic
   std::uint64_t outOctets = 0;  // sent bytes, monotonic
-  std::uint64_t rawInOctets = 0;   // the kernel's last reading (not for entry 0)
-  std::uint64_t rawOutOctets = 0;
-  std::uint32_t operStatus = 0;
-  std::uint32_t adminStatus = 0;
-  std::uint32_t type = 0;
   bool present = false;         // seen in the latest reading (entry 0: a reading succeeded once)
 };
 

@@ -3,7 +3,7 @@
 // the X server and openbox say of them.
 #include "xdesktop.h"
 
-#include "common/platform/net/fakeinterfacesource.h"
+#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
 

@@ -1,16 +1,21 @@
 #include "common/platform/desktop/desktop.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 #if TAVO_HAVE_XCB
 #include <xcb/xcb.h>
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -208,6 +213,25 @@ bool restoreFromWindowManager(QWidget*) { return false; }
 
 bool openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
+bool trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+QPoint pointerPosition() { return QCursor::pos(); }
+
+QRect screenGeometryUnder(QPoint point) {
+  if (QScreen* s = QGuiApplication::screenAt(point)) return s->geometry();
+  if (QScreen* s = QGuiApplication::primaryScreen()) return s->geometry();
+  return {};
+}
+
+void setOpacity(QWidget* window, int opacity) {
+  if (!window) return;
+  window->setWindowOpacity(std::clamp(opacity, 0, 255) / 255.0);
+}
+
+bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) {
+  return QProcess::startDetached(program, arguments, workingFolder);
+}
+
 bool openLocalFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void makeTopmostToolWindow(QWidget* window) {
@@ -226,6 +250,17 @@ void raiseTopmost(QWidget* window) {
     window->show();
   }
   window->raise();
+}
+
+DesktopQueries DesktopQueries::withRealDefaults() const {
+  DesktopQueries q = *this;
+  if (!q.trayAvailable) q.trayAvailable = [] { return desktop::trayAvailable(); };
+  if (!q.minimizeOtherWindows) q.minimizeOtherWindows = [] { return desktop::minimizeOtherWindows(); };
+  if (!q.shownOnScreen) q.shownOnScreen = [](const QWidget* w) { return desktop::isShownOnScreen(w); };
+  if (!q.pointerPosition) q.pointerPosition = [] { return desktop::pointerPosition(); };
+  if (!q.screenGeometryAt) q.screenGeometryAt = [](QPoint p) { return desktop::screenGeometryUnder(p); };
+  if (!q.openUrl) q.openUrl = [](const QUrl& url) { return desktop::openUrl(url); };
+  return q;
 }
 
 }  // namespace tavo::desktop

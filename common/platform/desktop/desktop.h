@@ -1,9 +1,14 @@
 #pragma once
-// What the monitor asks of the desktop: minimising the other programs'
-// windows, whether a window is really on screen, opening pages and files
-// with the user's own programs, and the flags of a small frameless window
-// that stays above the others without a taskbar entry.
+// What the suite asks of the desktop: minimising the other programs'
+// windows, whether a window is really on screen, the notification area,
+// the pointer and the screens, a window's opacity, opening pages and files
+// with the user's own programs, starting programs, and the flags of a
+// small frameless window that stays above the others without a taskbar
+// entry.
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 
@@ -31,9 +36,28 @@ int minimizeOtherWindows();
 // system to ask (offscreen), Qt's own visibility.
 bool isShownOnScreen(const QWidget* window);
 
+// Whether a notification area is there for a tray icon right now; one may
+// come (or go) while the program runs.
+bool trayAvailable();
+
+// The pointer's place, in screen pixels.
+QPoint pointerPosition();
+
+// The screen under a point: its geometry, else the primary screen's, else
+// an empty rectangle when there is no screen at all.
+QRect screenGeometryUnder(QPoint point);
+
+// A window's opacity, 0 invisible to 255 opaque; values outside are
+// clamped.
+void setOpacity(QWidget* window, int opacity);
+
+// Starts a program without waiting, in the given working folder; false
+// when it could not be started. The arguments go apart, so blanks in them
+// or in the program's path need no quoting.
+bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);
+
 // Opens a page or a local file with the desktop's handler; the result of
 // the desktop is passed back but callers are free to ignore it.
-using UrlOpener = std::function<bool(const QUrl&)>;
 bool openUrl(const QUrl& url);
 bool openLocalFile(const QString& path);
 
@@ -49,5 +73,21 @@ void makeTopmostToolWindow(QWidget* window);
 // Shows a window above the others at its current place, also when the
 // desktop had hidden or minimised it without the program knowing.
 void raiseTopmost(QWidget* window);
+
+// What the windows ask of the desktop while they run, as one set a test
+// replaces entry by entry: without a notification area, with a desktop
+// that hid a window, with the pointer and the screen where it wants them.
+struct DesktopQueries {
+  std::function<bool()> trayAvailable;
+  // -1 when the desktop cannot.
+  std::function<int()> minimizeOtherWindows;
+  std::function<bool(const QWidget*)> shownOnScreen;
+  std::function<QPoint()> pointerPosition;
+  std::function<QRect(QPoint)> screenGeometryAt;
+  std::function<bool(const QUrl&)> openUrl;
+
+  // These with every empty entry answered by the real desktop.
+  DesktopQueries withRealDefaults() const;
+};
 
 }  // namespace tavo::desktop

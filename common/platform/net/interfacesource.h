@@ -1,7 +1,7 @@
 #pragma once
 // Where the monitor gets the system's interface list with its byte
 // counters. The Linux source reads the kernel's 64-bit counters; tests use
-// FakeInterfaceSource.
+// the fake of tests/support.
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -12,9 +12,6 @@ struct InterfaceRow {
   QString name;               // the kernel's interface name, e.g. "lo", "eth0"
   std::uint64_t rxBytes = 0;  // bytes received (download)
   std::uint64_t txBytes = 0;  // bytes sent (upload)
-  std::uint32_t operStatus = 0;   // 1 up, 2 down, 0 unknown (kept, read by nothing)
-  std::uint32_t adminStatus = 0;  // 1 up, 2 down, 0 unknown
-  std::uint32_t type = 0;         // ARPHRD type from sysfs, 0 when unknown
 };
 
 enum class ReadStatus {

@@ -11,13 +11,6 @@ namespace tavo::net {
 
 namespace {
 
-// Reads a small sysfs attribute as a text; empty when missing.
-QByteArray readSmall(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.read(64).trimmed();
-}
-
 const char* skipBlanks(const char* p, const char* end) {
   while (p < end && (*p == ' ' || *p == '\t')) ++p;
   return p;
@@ -38,8 +31,7 @@ bool readField(const char*& p, const char* end, std::uint64_t& value) {
 
 }  // namespace
 
-ProcNetDevSource::ProcNetDevSource(QString procPath, QString sysClassNet)
-    : procPath_(std::move(procPath)), sysClassNet_(std::move(sysClassNet)) {
+ProcNetDevSource::ProcNetDevSource(QString procPath) : procPath_(std::move(procPath)) {
   buffer_.resize(16384);
 }
 
@@ -77,21 +69,6 @@ void ProcNetDevSource::parse(const char* data, std::size_t size, std::vector<Int
   }
 }
 
-ProcNetDevSource::Meta ProcNetDevSource::metaFor(const QString& name) {
-  auto it = meta_.constFind(name);
-  if (it != meta_.constEnd()) return *it;
-  Meta m;
-  const QString base = sysClassNet_ + QLatin1Char('/') + name + QLatin1Char('/');
-  const QByteArray oper = readSmall(base + QStringLiteral("operstate"));
-  m.oper = oper == "up" ? 1 : oper == "down" || oper == "lowerlayerdown" ? 2 : 0;
-  const QByteArray flags = readSmall(base + QStringLiteral("flags"));
-  if (!flags.isEmpty()) m.admin = (flags.toUInt(nullptr, 16) & 0x1) ? 1 : 2;
-  m.type = readSmall(base + QStringLiteral("type")).toUInt();
-  if (meta_.size() > 1024) meta_.clear();  // names come and go (tunnels, containers)
-  meta_.insert(name, m);
-  return m;
-}
-
 ReadStatus ProcNetDevSource::read(std::vector<InterfaceRow>& rows) {
   if (fd_ < 0) {
     fd_ = ::open(QFile::encodeName(procPath_).constData(), O_RDONLY | O_CLOEXEC);
@@ -119,12 +96,6 @@ ReadStatus ProcNetDevSource::read(std::vector<InterfaceRow>& rows) {
   }
   parse(buffer_.constData(), used, rows);
   if (rows.empty() && used == 0) return ReadStatus::Failed;
-  for (auto& r : rows) {
-    const Meta m = metaFor(r.name);
-    r.operStatus = m.oper;
-    r.adminStatus = m.admin;
-    r.type = m.type;
-  }
   return ReadStatus::Ok;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // An engine over a fake interface table and a hand-moved clock, in a
 // temporary program folder.
-#include "common/platform/net/fakeinterfacesource.h"
+#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/engine/monitorengine.h"
 

@@ -1,4 +1,4 @@
-#include "common/platform/net/fakeinterfacesource.h"
+#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
 

@@ -171,14 +171,6 @@ TEST_F(BubbleTest, FrenchAndEnglishTexts) {
   }
 }
 
-TEST(BubbleScreens, ScreenUnderThePointerIsFound) {
-  const QRect g = screenGeometryUnder(QPoint(5, 5));
-  ASSERT_TRUE(QGuiApplication::primaryScreen());
-  EXPECT_EQ(g, QGuiApplication::screenAt(QPoint(5, 5))->geometry());
-  // Off every screen: the primary screen's geometry.
-  EXPECT_EQ(screenGeometryUnder(QPoint(-100000, -100000)), QGuiApplication::primaryScreen()->geometry());
-}
-
 TEST_F(BubbleTest, HoverAreaIsTheMainWindowsGraphLabel) {
   QWidget main;
   main.setGeometry(200, 300, 136, 131);

@@ -1,4 +1,4 @@
-#include "common/platform/net/singleinstance.h"
+#include "common/platform/instance/singleinstance.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace tavo::net {
+namespace tavo::platform {
 
 SingleInstance::SingleInstance(const QString& folder, const QString& name)
     : path_(QDir(folder).filePath(name)) {}
@@ -75,4 +75,4 @@ SingleInstance::Outcome SingleInstance::acquire() {
   return failed(EAGAIN);
 }
 
-}  // namespace tavo::net
+}  // namespace tavo::platform

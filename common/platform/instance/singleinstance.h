@@ -7,7 +7,7 @@
 // keeps another start out.
 #include <QString>
 
-namespace tavo::net {
+namespace tavo::platform {
 
 class SingleInstance {
  public:
@@ -43,4 +43,4 @@ class SingleInstance {
   bool created_ = false;
 };
 
-}  // namespace tavo::net
+}  // namespace tavo::platform

@@ -1,5 +1,6 @@
 #pragma once
-// An interface table that tests set by hand.
+// An interface table that tests set by hand: rows added, changed and
+// removed between two readings, a reading that fails.
 #include "common/platform/net/interfacesource.h"
 
 namespace tavo::net {
