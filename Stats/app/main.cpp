@@ -1,6 +1,6 @@
 // TavoStat: the statistics analyser. Started by the monitor with "FR" or
 // "EN"; reads all_stats.csv beside itself.
-#include "widgets/statsprogram.h"
+#include "Stats/ui/statsprogram.h"
 
 #include <QApplication>
 
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   // The summary window's closing or hiding ends the program, not the
   // last window closed.
   app.setQuitOnLastWindowClosed(false);
-  tavo::stats::StatProgram program(QCoreApplication::applicationDirPath());
+  tavo::stats::StatsProgram program(QCoreApplication::applicationDirPath());
   if (!program.Main(QCoreApplication::arguments())) return 0;
   return app.exec();
 }

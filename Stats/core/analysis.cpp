@@ -1,4 +1,4 @@
-#include "analysis.h"
+#include "Stats/core/analysis.h"
 
 namespace tavo::stats {
 
@@ -77,65 +77,49 @@ QStringList FillRawDataList(const PeriodSummary& selection) {
 
 namespace {
 
-// The labels that the summary window and the graph panels name alike;
-// suffix is "_j" for days and "_m" for months.
-void appendPeriodFigures(LabelTexts& out, const PeriodSummary& s, const QString& suffix) {
-  out.emplace_back(QStringLiteral("lblDmax_moy") + suffix, num(s.meanMaxDl));
-  out.emplace_back(QStringLiteral("lblDmoy_max_date") + suffix, s.maxDlAvgLabel);
-  out.emplace_back(QStringLiteral("lblDmoy_max") + suffix, num(s.maxDlAvg));
-  out.emplace_back(QStringLiteral("lblDtot_max_date") + suffix, s.maxDlVolLabel);
-  out.emplace_back(QStringLiteral("lblDtot_max") + suffix, num(s.maxDlVol));
-  out.emplace_back(QStringLiteral("lblDtot_moy") + suffix, num(floorQuotient(s.totalDlVol, s.count)));
-  out.emplace_back(QStringLiteral("lblUmax_moy") + suffix, num(s.meanMaxUl));
-  out.emplace_back(QStringLiteral("lblUmoy_max_date") + suffix, s.maxUlAvgLabel);
-  out.emplace_back(QStringLiteral("lblUmoy_max") + suffix, num(s.maxUlAvg));
-  out.emplace_back(QStringLiteral("lblUtot_max_date") + suffix, s.maxUlVolLabel);
-  out.emplace_back(QStringLiteral("lblUtot_max") + suffix, num(s.maxUlVol));
-  out.emplace_back(QStringLiteral("lblUtot_moy") + suffix, num(floorQuotient(s.totalUlVol, s.count)));
+PeriodFigures<QString> periodFigures(const PeriodSummary& s) {
+  return {num(s.meanMaxDl), s.maxDlAvgLabel, num(s.maxDlAvg), s.maxDlVolLabel, num(s.maxDlVol),
+          num(floorQuotient(s.totalDlVol, s.count)),
+          num(s.meanMaxUl), s.maxUlAvgLabel, num(s.maxUlAvg), s.maxUlVolLabel, num(s.maxUlVol),
+          num(floorQuotient(s.totalUlVol, s.count))};
 }
 
-void appendMainFigures(LabelTexts& out, const PeriodSummary& s) {
-  out.emplace_back(QStringLiteral("lblDmax"), num(s.maxDl));
-  out.emplace_back(QStringLiteral("lblDateDmax"), s.maxDlLabel);
-  out.emplace_back(QStringLiteral("lblUmax"), num(s.maxUl));
-  out.emplace_back(QStringLiteral("lblDateUmax"), s.maxUlLabel);
-  out.emplace_back(QStringLiteral("lblDtot"), num(s.totalDlVol));
-  out.emplace_back(QStringLiteral("lblUTot"), num(s.totalUlVol));
-  out.emplace_back(QStringLiteral("lblDmoy"), num(s.dlAvg));
-  out.emplace_back(QStringLiteral("lblUmoy"), num(s.ulAvg));
+MainFigures<QString> mainFigures(const PeriodSummary& s) {
+  return {num(s.maxDl),      s.maxDlLabel,      num(s.maxUl), s.maxUlLabel,
+          num(s.totalDlVol), num(s.totalUlVol), num(s.dlAvg), num(s.ulAvg)};
 }
+
+QString meanDuration(const PeriodSummary& s) { return FormatDuration(floorQuotient(s.totalDuration, s.count)); }
 
 }  // namespace
 
-LabelTexts summaryLabelTexts(const SessionStore& store, const PeriodSummary& days, const PeriodSummary& months,
-                             const RegionalFormat& format) {
-  LabelTexts out;
-  out.emplace_back(QStringLiteral("lblNSes"), num(store.sessionCount()));
-  out.emplace_back(QStringLiteral("lblDateMax"), format.dayLabel(wallDate(store.newestStart)));
-  out.emplace_back(QStringLiteral("lblDateMin"), format.dayLabel(wallDate(store.oldestStart)));
-  out.emplace_back(QStringLiteral("lblDur"), FormatDuration(store.totalMinutes));
-  appendMainFigures(out, days);
-  out.emplace_back(QStringLiteral("lblNJour"), num(days.count));
-  out.emplace_back(QStringLiteral("lblDurJour"), FormatDuration(floorQuotient(days.totalDuration, days.count)));
-  appendPeriodFigures(out, days, QStringLiteral("_j"));
-  out.emplace_back(QStringLiteral("lblNMois"), num(months.count));
-  out.emplace_back(QStringLiteral("lblDurMois"), FormatDuration(floorQuotient(months.totalDuration, months.count)));
-  appendPeriodFigures(out, months, QStringLiteral("_m"));
-  return out;
+SummaryTexts summaryTexts(const SessionStore& store, const PeriodSummary& days, const PeriodSummary& months,
+                          const RegionalFormat& format) {
+  SummaryTexts t;
+  t.lblNSes = num(store.sessionCount());
+  t.lblDateMax = format.dayLabel(wallDate(store.newestStart));
+  t.lblDateMin = format.dayLabel(wallDate(store.oldestStart));
+  t.lblDur = FormatDuration(store.totalMinutes);
+  t.main = mainFigures(days);
+  t.lblNJour = num(days.count);
+  t.lblDurJour = meanDuration(days);
+  t.days = periodFigures(days);
+  t.lblNMois = num(months.count);
+  t.lblDurMois = meanDuration(months);
+  t.months = periodFigures(months);
+  return t;
 }
 
-LabelTexts panelLabelTexts(PeriodKind kind, const PeriodSummary& s, const RegionalFormat& format) {
-  const bool day = kind == PeriodKind::Day;
-  LabelTexts out;
-  out.emplace_back(QStringLiteral("lblDateMin"), format.dayLabel(s.dateMin.date()));
-  out.emplace_back(QStringLiteral("lblDateMax"), format.dayLabel(s.dateMax.date()));
-  out.emplace_back(day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), num(s.count));
-  out.emplace_back(QStringLiteral("lblDur"), FormatDuration(s.totalDuration));
-  out.emplace_back(day ? QStringLiteral("lblDurJour") : QStringLiteral("lblDurMois"),
-                   FormatDuration(floorQuotient(s.totalDuration, s.count)));
-  appendMainFigures(out, s);
-  appendPeriodFigures(out, s, day ? QStringLiteral("_j") : QStringLiteral("_m"));
-  return out;
+PanelTexts panelTexts(const PeriodSummary& s, const RegionalFormat& format) {
+  PanelTexts t;
+  t.lblDateMin = format.dayLabel(s.dateMin.date());
+  t.lblDateMax = format.dayLabel(s.dateMax.date());
+  t.count = num(s.count);
+  t.lblDur = FormatDuration(s.totalDuration);
+  t.meanDuration = meanDuration(s);
+  t.main = mainFigures(s);
+  t.period = periodFigures(s);
+  return t;
 }
 
 QString errorTitle(bool isFrench) { return isFrench ? QStringLiteral("Tavo - Erreur") : QStringLiteral("Tavo - Error"); }

@@ -1,4 +1,4 @@
-#include "calendar.h"
+#include "Stats/core/calendar.h"
 
 #include "common/numbers.h"
 

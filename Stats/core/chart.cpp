@@ -1,4 +1,4 @@
-#include "chart.h"
+#include "Stats/core/chart.h"
 
 #include "common/numbers.h"
 
@@ -104,7 +104,7 @@ Quantity quantity(ChartSeries series, const ChartInputs& in) {
     case ChartSeries::Volumes:
       return {100.0, [](const PeriodRow& r) { return r.dlVol; }, [](const PeriodRow& r) { return r.ulVol; },
               s.maxDlVol, s.maxUlVol, floorQuotient(s.totalDlVol, s.count), floorQuotient(s.totalUlVol, s.count),
-              in.volumeUnit, 60, 300, 50, 298};
+              in.VolumeUnit, 60, 300, 50, 298};
     case ChartSeries::MaxRates:
       return {100.0, [](const PeriodRow& r) { return std::int64_t{r.dlMax}; },
               [](const PeriodRow& r) { return std::int64_t{r.ulMax}; }, s.maxDl, s.maxUl, s.meanMaxDl, s.meanMaxUl,

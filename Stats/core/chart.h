@@ -2,7 +2,7 @@
 // The analyser's charts: a persistent 762 x 322 image drawn with QPainter.
 // The per-day and the per-month chart are one drawing parameterised by a
 // geometry record; the named procedures are one-line calls of it.
-#include "analysis.h"
+#include "Stats/core/analysis.h"
 #include "common/chartpalette.h"
 
 #include <QColor>
@@ -66,7 +66,7 @@ struct ChartInputs {
   AnalysisWindow window;
   const RegionalFormat& format;
   const ChartPalette& palette;
-  QString volumeUnit;  // " MO" or " MB"
+  QString VolumeUnit;  // " MO" or " MB"
 };
 
 enum class ChartSeries { Volumes, MaxRates, MeanRates };

@@ -1,4 +1,4 @@
-#include "statsdata.h"
+#include "Stats/core/statsdata.h"
 
 #include "common/numbers.h"
 

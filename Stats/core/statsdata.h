@@ -2,7 +2,7 @@
 // The analyser's data: the sessions read from all_stats.csv, their start
 // order, and their folding into day and month rows with the summary
 // figures of a list of rows.
-#include "calendar.h"
+#include "Stats/core/calendar.h"
 #include "common/bulkread.h"
 #include "common/regionaltext.h"
 

@@ -3,9 +3,9 @@
 // run once in a fresh process each, for their time and peak memory, and
 // every run checks a checksum of its results against the reference.
 #include "childrun.h"
-#include "core/chart.h"
+#include "Stats/core/chart.h"
 #include "sample_sessions.h"
-#include "widgets/statsprogram.h"
+#include "Stats/ui/statsprogram.h"
 
 #include <QApplication>
 #include <QDir>
@@ -230,17 +230,20 @@ int childStartup(int argc, char** argv, const QString& folder) {
   const auto started = measure::Clock::now();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
-  StatSeams seams;
-  seams.message = [](const MessageText& m) { std::fprintf(stderr, "%s\n", qPrintable(m.text)); };
-  seams.endProgram = [] {};
-  StatProgram program(folder, locale(), std::move(seams));
+  tavo::DesktopSeams seams;
+  seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString& text, QMessageBox::StandardButtons) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return QMessageBox::Ok;
+  };
+  seams.quit = [] {};
+  StatsProgram program(folder, locale(), seams);
   if (!program.Main({"TavoStat", "EN"})) return 1;
-  QWidget* summary = program.frmMain();
+  QWidget* summary = program.mainWindow();
   while (!(summary->windowHandle() && summary->windowHandle()->isExposed()))
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   QCoreApplication::processEvents();
-  const StatState& s = program.state();
-  measure::reportToParent(started, measure::Clock::now(), checksum(s.sessions, s.daySummary, s.monthSummary));
+  const StatsState& s = program.state();
+  measure::reportToParent(started, measure::Clock::now(), checksum(s.sessions, s.DaySummary, s.MonthSummary));
   return 0;
 }
 

@@ -1,4 +1,4 @@
-#include "core/analysis.h"
+#include "Stats/core/analysis.h"
 #include "stats_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +11,6 @@ namespace {
 const RegionalFormat& english() {
   static const RegionalFormat f(QLocale(QLocale::English, QLocale::UnitedKingdom));
   return f;
-}
-QString value(const LabelTexts& texts, const QString& name) {
-  for (const auto& [n, v] : texts)
-    if (n == name) return v;
-  ADD_FAILURE() << "no label " << name.toStdString();
-  return {};
 }
 }  // namespace
 
@@ -84,7 +78,7 @@ TEST(SelectRows, TakesTheDaysOnBothSidesOfAMonthBoundary) {
   EXPECT_EQ(sel.maxDlLabel, "01/02/26");  // equal maxima: the later day
   EXPECT_EQ(sel.totalDuration, 200);
   EXPECT_EQ(sel.dateMin.date(), QDate(2026, 1, 1));
-  EXPECT_EQ(value(panelLabelTexts(PeriodKind::Day, sel, english()), "lblNJour"), "2");
+  EXPECT_EQ(panelTexts(sel, english()).count, "2");
 }
 
 TEST(SelectRows, MonthWindowTakesItsYearsOnly) {
@@ -102,12 +96,12 @@ TEST(PanelTexts, MeanDurationRoundsDown) {
                                  row("03/03/26", 70, 1, 1, 0, 0)});
   sel.dateMin = at(2026, 3, 1);
   sel.dateMax = at(2026, 4, 30);
-  const LabelTexts t = panelLabelTexts(PeriodKind::Day, sel, english());
-  EXPECT_EQ(value(t, "lblDurJour"), "1 h 06");
-  EXPECT_EQ(value(t, "lblDur"), "3 h 20");
-  EXPECT_EQ(value(t, "lblDtot_moy_j"), "6");
-  EXPECT_EQ(value(t, "lblDateMin"), "01/03/26");
-  EXPECT_EQ(value(t, "lblDateMax"), "30/04/26");
+  const PanelTexts t = panelTexts(sel, english());
+  EXPECT_EQ(t.meanDuration, "1 h 06");
+  EXPECT_EQ(t.lblDur, "3 h 20");
+  EXPECT_EQ(t.period.lblDtot_moy, "6");
+  EXPECT_EQ(t.lblDateMin, "01/03/26");
+  EXPECT_EQ(t.lblDateMax, "30/04/26");
 }
 
 TEST(RawData, LineOfTheWorkedExample) {
@@ -124,25 +118,25 @@ TEST(SummaryTexts, SingleSessionExample) {
   const SessionStore st = storeOf(english(), {{at(2026, 12, 8, 10), 95, 2000, 400, 300, 30}});
   const PeriodSummary days = BuildDayRows(st, english());
   const PeriodSummary months = BuildMonthRows(st, english());
-  const LabelTexts t = summaryLabelTexts(st, days, months, english());
-  EXPECT_EQ(value(t, "lblNSes"), "1");
-  EXPECT_EQ(value(t, "lblDateMin"), "08/12/26");
-  EXPECT_EQ(value(t, "lblDateMax"), "08/12/26");
-  for (const char* name : {"lblDur", "lblDurJour", "lblDurMois"}) EXPECT_EQ(value(t, name), "1 h 35") << name;
-  EXPECT_EQ(value(t, "lblNJour"), "1");
-  EXPECT_EQ(value(t, "lblNMois"), "1");
-  EXPECT_EQ(value(t, "lblDateDmax"), "08/12/26");
-  EXPECT_EQ(value(t, "lblDtot_max_date_j"), "08/12/26");
-  EXPECT_EQ(value(t, "lblDtot_max_date_m"), "Dec-26");
-  EXPECT_EQ(value(t, "lblUmoy_max_date_m"), "Dec-26");
+  const SummaryTexts t = summaryTexts(st, days, months, english());
+  EXPECT_EQ(t.lblNSes, "1");
+  EXPECT_EQ(t.lblDateMin, "08/12/26");
+  EXPECT_EQ(t.lblDateMax, "08/12/26");
+  for (const QString* d : {&t.lblDur, &t.lblDurJour, &t.lblDurMois}) EXPECT_EQ(*d, "1 h 35");
+  EXPECT_EQ(t.lblNJour, "1");
+  EXPECT_EQ(t.lblNMois, "1");
+  EXPECT_EQ(t.main.lblDateDmax, "08/12/26");
+  EXPECT_EQ(t.days.lblDtot_max_date, "08/12/26");
+  EXPECT_EQ(t.months.lblDtot_max_date, "Dec-26");
+  EXPECT_EQ(t.months.lblUmoy_max_date, "Dec-26");
 }
 
 TEST(SummaryTexts, MeanVolumePerDayRoundsDown) {
   const SessionStore st = storeOf(english(), {{at(2026, 12, 8, 10), 10, 1, 1, 100, 0},
                                               {at(2026, 12, 9, 10), 10, 1, 1, 100, 0},
                                               {at(2026, 12, 10, 10), 10, 1, 1, 101, 0}});
-  const LabelTexts t = summaryLabelTexts(st, BuildDayRows(st, english()), BuildMonthRows(st, english()), english());
-  EXPECT_EQ(value(t, "lblDtot"), "301");
-  EXPECT_EQ(value(t, "lblDtot_moy_j"), "100");
-  EXPECT_EQ(value(t, "lblDtot_moy_m"), "301");
+  const SummaryTexts t = summaryTexts(st, BuildDayRows(st, english()), BuildMonthRows(st, english()), english());
+  EXPECT_EQ(t.main.lblDtot, "301");
+  EXPECT_EQ(t.days.lblDtot_moy, "100");
+  EXPECT_EQ(t.months.lblDtot_moy, "301");
 }

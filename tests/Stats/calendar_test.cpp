@@ -1,4 +1,4 @@
-#include "core/calendar.h"
+#include "Stats/core/calendar.h"
 
 #include <gtest/gtest.h>
 

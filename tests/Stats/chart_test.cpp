@@ -1,4 +1,4 @@
-#include "core/chart.h"
+#include "Stats/core/chart.h"
 #include "stats_fixtures.h"
 
 #include <QColor>

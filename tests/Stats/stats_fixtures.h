@@ -1,7 +1,7 @@
 #pragma once
 // Small builders for the analyser's tests: session lines written the way
 // the monitor writes them, and rows and summaries made by hand.
-#include "core/statsdata.h"
+#include "Stats/core/statsdata.h"
 #include "common/regionaltext.h"
 
 #include <QDateTime>

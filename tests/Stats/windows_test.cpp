@@ -1,4 +1,4 @@
-#include "widgets/statsprogram.h"
+#include "Stats/ui/statsprogram.h"
 #include "stats_fixtures.h"
 
 #include <QClipboard>
@@ -29,12 +29,16 @@ class WindowsTest : public ::testing::Test {
     for (const auto& s : sessions) lines << sessionLine(f, s);
     writeFile(dir_.filePath("all_stats.csv"), lines + extra);
   }
-  StatProgram& start(const QString& language = "FR") {
-    StatSeams seams;
-    seams.message = [this](const MessageText& m) { messages_.push_back(m); };
-    seams.endProgram = [this] { ++ended_; };
+  StatsProgram& start(const QString& language = "FR") {
+    DesktopSeams seams;
+    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
+                       QMessageBox::StandardButtons) {
+      messages_.push_back({title, text});
+      return QMessageBox::Ok;
+    };
+    seams.quit = [this] { ++ended_; };
     seams.printer = printer_;
-    program_ = std::make_unique<StatProgram>(dir_.path(), testLocale(), seams);
+    program_ = std::make_unique<StatsProgram>(dir_.path(), testLocale(), seams);
     started_ = program_->Main(language.isNull() ? QStringList{"TavoStat"} : QStringList{"TavoStat", language});
     return *program_;
   }
@@ -47,12 +51,12 @@ class WindowsTest : public ::testing::Test {
     return captionOf(w);
   }
   QPushButton* button(QWidget* window, const char* name) { return window->findChild<QPushButton*>(name); }
-  FrmGraphe* days() { return program_->graph(PeriodKind::Day); }
-  FrmGraphe* months() { return program_->graph(PeriodKind::Month); }
-  FrmSelect* dayPicker() { return program_->picker(PeriodKind::Day); }
+  frmGraphe* days() { return program_->graphWindow(PeriodKind::Day); }
+  frmGraphe* months() { return program_->graphWindow(PeriodKind::Month); }
+  frmSelect* dayPicker() { return program_->picker(PeriodKind::Day); }
 
   QTemporaryDir dir_;
-  std::unique_ptr<StatProgram> program_;
+  std::unique_ptr<StatsProgram> program_;
   std::vector<MessageText> messages_;
   int ended_ = 0;
   bool started_ = false;
@@ -65,7 +69,7 @@ TEST_F(WindowsTest, LanguageArgumentAndMissingFile) {
   start(QString());  // no argument: ends at once, says nothing
   EXPECT_FALSE(started_);
   EXPECT_TRUE(messages_.empty());
-  EXPECT_FALSE(program_->frmMain()->isVisible());
+  EXPECT_FALSE(program_->mainWindow()->isVisible());
 
   const struct { const char* arg; const char* title; const char* text; } cases[] = {
       {"FR", "Tavo - Erreur", "     Aucunes statistiques enregistrées.     "},
@@ -80,7 +84,7 @@ TEST_F(WindowsTest, LanguageArgumentAndMissingFile) {
     ASSERT_EQ(messages_.size(), 1u) << c.arg;
     EXPECT_EQ(messages_[0].title, QString::fromUtf8(c.title));
     EXPECT_EQ(messages_[0].text, QString::fromUtf8(c.text));
-    EXPECT_FALSE(program_->frmMain()->isVisible());
+    EXPECT_FALSE(program_->mainWindow()->isVisible());
   }
   writeSessions({}, {"", ""});
   messages_.clear();
@@ -92,7 +96,7 @@ TEST_F(WindowsTest, LanguageArgumentAndMissingFile) {
 
 TEST_F(WindowsTest, SummaryOfASingleSession) {
   writeSessions({{at(2026, 12, 8, 10), 95, 2000, 400, 300, 30}});
-  FrmMain* m = start("FR").frmMain();
+  frmMain* m = start("FR").mainWindow();
   ASSERT_TRUE(started_);
   EXPECT_TRUE(messages_.empty());
   EXPECT_TRUE(m->isVisible());
@@ -108,7 +112,7 @@ TEST_F(WindowsTest, SummaryOfASingleSession) {
   for (const char* n : {"lblDtot_max_date_m", "lblUtot_max_date_m", "lblDmoy_max_date_m"})
     EXPECT_EQ(text(m, n), "Dec-26") << n;
   EXPECT_EQ(text(m, "lblDmax"), "2000");
-  EXPECT_EQ(text(m, "lblDmoy"), QString::number(averageRate(300, 95)));
+  EXPECT_EQ(text(m, "lblDmoy"), "431");  // 300 MB over 95 minutes
   // Download figures green, upload dark red, on the light yellow.
   auto* dl = m->findChild<QLabel*>("lblDmax");
   auto* ul = m->findChild<QLabel*>("lblUmax");
@@ -124,13 +128,13 @@ TEST_F(WindowsTest, UnreadableLinesAreToldOnceAfterLoading) {
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].title, "Tavo - Error");
   EXPECT_TRUE(messages_[0].text.contains("2 unreadable line(s)"));
-  EXPECT_EQ(text(program_->frmMain(), "lblNSes"), "1");
+  EXPECT_EQ(text(program_->mainWindow(), "lblNSes"), "1");
 }
 
 TEST_F(WindowsTest, TwoMonthsRunAtOnceAndTheViewsRedraw) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}, {at(2026, 4, 20, 10), 30, 1000, 800, 100, 60}});
   start("FR");
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   ASSERT_TRUE(days()->isVisible());
   EXPECT_FALSE(dayPicker()->isVisible());
   EXPECT_TRUE(days()->optTout()->isChecked());
@@ -166,8 +170,8 @@ TEST_F(WindowsTest, RawDataListAndItsWindow) {
                  {at(2026, 12, 8, 14), 90, 1500, 400, 200, 20},
                  {at(2026, 12, 9, 9), 60, 100, 50, 5, 1}});
   start("FR");
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
-  FrmRawData* raw = program_->frmRawData();
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
+  frmRawData* raw = program_->rawDataWindow();
   EXPECT_FALSE(raw->isVisible());
   QTest::mouseClick(days()->cmdRawData(), Qt::LeftButton);
   ASSERT_TRUE(raw->isVisible());
@@ -187,7 +191,7 @@ TEST_F(WindowsTest, RawDataListAndItsWindow) {
   EXPECT_FALSE(days()->isVisible());
   EXPECT_FALSE(raw->isVisible());
   EXPECT_EQ(ended_, 0);
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   EXPECT_TRUE(days()->isVisible());
 }
 
@@ -195,7 +199,7 @@ TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
   writeSessions({{at(2025, 11, 5, 10), 60, 2000, 400, 300, 30}, {at(2026, 1, 10, 10), 60, 1000, 800, 100, 60},
                  {at(2026, 2, 3, 10), 60, 1000, 800, 100, 60}});
   start("EN");
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   ASSERT_TRUE(dayPicker()->isVisible());
   EXPECT_TRUE(dayPicker()->isModal());
   EXPECT_FALSE(days()->isVisible());
@@ -212,7 +216,7 @@ TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
   EXPECT_EQ(text(days(), "lblNJour"), "1");
 
   // While the day graph is shown, the month analysis does nothing.
-  QTest::mouseClick(button(program_->frmMain(), "cmdMois"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdMois"), Qt::LeftButton);
   EXPECT_FALSE(months()->isVisible());
 
   // Another period, then Cancel: only the summary stays; the next entry starts at 0.
@@ -223,14 +227,14 @@ TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
   QTest::mouseClick(dayPicker()->cmdClose(), Qt::LeftButton);
   EXPECT_FALSE(dayPicker()->isVisible());
   EXPECT_FALSE(days()->isVisible());
-  EXPECT_TRUE(program_->frmMain()->isVisible());
+  EXPECT_TRUE(program_->mainWindow()->isVisible());
   EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(WindowsTest, AWindowWithoutSessionsSaysSo) {
   writeSessions({{at(2026, 1, 5, 10), 60, 1, 1, 1, 1}, {at(2026, 4, 5, 10), 60, 1, 1, 1, 1}});
   start("FR");
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   dayPicker()->scrSelect()->setValue(1);  // February and March
   QTest::mouseClick(dayPicker()->cmdOK(), Qt::LeftButton);
   ASSERT_EQ(messages_.size(), 1u);
@@ -242,7 +246,7 @@ TEST_F(WindowsTest, AWindowWithoutSessionsSaysSo) {
 TEST_F(WindowsTest, MonthAnalysisOfOneYear) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}, {at(2026, 11, 2, 10), 60, 2000, 400, 300, 30}});
   start("EN");
-  QTest::mouseClick(button(program_->frmMain(), "cmdMois"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdMois"), Qt::LeftButton);
   ASSERT_TRUE(months()->isVisible());
   EXPECT_EQ(text(months(), "lblDateMin"), "01/01/26");
   EXPECT_EQ(text(months(), "lblDateMax"), "31/12/27");
@@ -250,20 +254,20 @@ TEST_F(WindowsTest, MonthAnalysisOfOneYear) {
   EXPECT_EQ(text(months(), "lblDtot_max_date_m"), "Nov-26");
   EXPECT_EQ(text(months(), "Label31"), "in");
   // With the month graph shown, the day analysis does nothing.
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   EXPECT_FALSE(days()->isVisible());
 }
 
 TEST_F(WindowsTest, ClosingTheSummaryClosesEverythingAndEnds) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
   start("FR");
-  QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   QTest::mouseClick(days()->cmdRawData(), Qt::LeftButton);
-  ASSERT_TRUE(program_->frmRawData()->isVisible());
-  program_->frmMain()->close();
+  ASSERT_TRUE(program_->rawDataWindow()->isVisible());
+  program_->mainWindow()->close();
   EXPECT_FALSE(days()->isVisible());
-  EXPECT_FALSE(program_->frmRawData()->isVisible());
-  EXPECT_FALSE(program_->frmMain()->isVisible());
+  EXPECT_FALSE(program_->rawDataWindow()->isVisible());
+  EXPECT_FALSE(program_->mainWindow()->isVisible());
   EXPECT_EQ(ended_, 1);
 }
 
@@ -286,11 +290,11 @@ TEST_F(WindowsTest, EnglishTextsLeaveNoFrenchCaptionOrTooltip) {
       " Valider la période choisie ", "période =", "Sélectionnez la période d'analyse - période de 2 mois (61 jours)",
       "Sélectionnez la période d'analyse - période de 2 ans (24 mois)", "Tavo - Statistiques - Données brutes",
       "Déb. moy UL", "Déb. moy DL", "Déb. max DL", "Déb. max UL", "Durée"};
-  StatProgram& p = start("EN");
+  StatsProgram& p = start("EN");
   ASSERT_TRUE(started_);
-  EXPECT_EQ(p.state().volumeUnit, " MB");
-  QList<QWidget*> windows = {p.frmMain(), p.picker(PeriodKind::Day), p.picker(PeriodKind::Month),
-                             days(), months(), p.frmRawData()};
+  EXPECT_EQ(p.state().VolumeUnit, " MB");
+  QList<QWidget*> windows = {p.mainWindow(), p.picker(PeriodKind::Day), p.picker(PeriodKind::Month),
+                             days(), months(), p.rawDataWindow()};
   int checked = 0;
   for (QWidget* w : windows) {
     QList<QWidget*> all = w->findChildren<QWidget*>();
@@ -304,24 +308,24 @@ TEST_F(WindowsTest, EnglishTextsLeaveNoFrenchCaptionOrTooltip) {
     }
   }
   EXPECT_GT(checked, 100);
-  EXPECT_EQ(p.frmMain()->windowTitle(), "Tavo - Statistics - Summary");
+  EXPECT_EQ(p.mainWindow()->windowTitle(), "Tavo - Statistics - Summary");
   EXPECT_EQ(days()->windowTitle(), QString::fromUtf8("Tavo – Statistics – Per day"));
   EXPECT_EQ(months()->windowTitle(), QString::fromUtf8("Tavo - Statistics – Per month"));
-  EXPECT_EQ(text(p.frmMain(), "Label6"), QString::fromUtf8("Date max.\u00A0: "));
-  EXPECT_EQ(text(p.frmMain(), "Label31"), "the");
-  EXPECT_EQ(text(p.frmMain(), "Label11"), "in");
-  EXPECT_EQ(button(p.frmMain(), "cmdJour")->toolTip(), " Detailed analysis on a selected period of time");
-  EXPECT_EQ(text(p.frmRawData(), "Label3"), "Av. rate DL");
+  EXPECT_EQ(text(p.mainWindow(), "Label6"), QString::fromUtf8("Date max.\u00A0: "));
+  EXPECT_EQ(text(p.mainWindow(), "Label31"), "the");
+  EXPECT_EQ(text(p.mainWindow(), "Label11"), "in");
+  EXPECT_EQ(button(p.mainWindow(), "cmdJour")->toolTip(), " Detailed analysis on a selected period of time");
+  EXPECT_EQ(text(p.rawDataWindow(), "Label3"), "Av. rate DL");
   EXPECT_EQ(text(days(), "Frame1"), "Focus");
 }
 
 TEST_F(WindowsTest, FrenchDesignTexts) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
-  StatProgram& p = start("FR");
-  EXPECT_EQ(p.state().volumeUnit, " MO");
+  StatsProgram& p = start("FR");
+  EXPECT_EQ(p.state().VolumeUnit, " MO");
   EXPECT_EQ(text(days(), "optMoy"), QString::fromUtf8("Débits moyens"));
   EXPECT_EQ(days()->cmdAutre()->toolTip(), QString::fromUtf8(" Sélectionner une autre période "));
-  EXPECT_EQ(text(p.frmMain(), "Label34"), "le :");
+  EXPECT_EQ(text(p.mainWindow(), "Label34"), "le :");
   EXPECT_EQ(text(months(), "Label34"), "en :");
 }
 
@@ -334,7 +338,7 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     printer.setOutputFileName(pdf);
     printer_ = &printer;
     start("FR");
-    QTest::mouseClick(button(program_->frmMain(), "cmdJour"), Qt::LeftButton);
+    QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
     ASSERT_TRUE(days()->isVisible());
     QGuiApplication::clipboard()->setText("kept");
     if (useIcon) QTest::mouseClick(days()->picPrint(), Qt::LeftButton);

@@ -1,11 +1,13 @@
 #pragma once
-#include "common/clickablepicture.h"
 // The analyser's windows. They only show what the program hands them and
 // pass their commands on; the figures come from the core library. The
-// per-day and per-month pickers and graph windows are one class each,
-// made for a PeriodKind.
-#include "core/chart.h"
-#include "statsstate.h"
+// per-day and per-month pickers (frmJourSelect, frmMoisSelect) and graph
+// windows (frmJourGraphe, frmMoisGraphe) are one class each, made for a
+// PeriodKind.
+#include "Stats/core/analysis.h"
+#include "Stats/core/chart.h"
+#include "Stats/core/statsstate.h"
+#include "common/clickablepicture.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -26,18 +28,30 @@ void setCaption(QWidget* w, const QString& text);
 // The caption or text of one of those.
 QString captionOf(const QWidget* w);
 
+// Lays the window's fixed captions out anew for their texts: each is as
+// wide as its text, in its design place when it fits there, otherwise
+// moved or widened towards the free room, never over the labels beside it
+// on its line. Captions that fit keep their design geometry.
+void fitCaptions(QWidget* window);
+
 // The chart's picture box: shows the persistent image of its surface.
 class ChartBox : public QWidget {
  public:
   explicit ChartBox(QWidget* parent);
   ChartSurface& surface() { return surface_; }
-  void refresh() { update(); }
+  // Called after each drawing of the surface.
+  void refresh() {
+    ++redrawCount_;
+    update();
+  }
+  int redrawCount() const { return redrawCount_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
   ChartSurface surface_;
+  int redrawCount_ = 0;
 };
 
 // Windows that hide instead of closing when the user closes them, until
@@ -58,11 +72,11 @@ class HidingWindow : public QWidget {
 };
 
 // The summary window frmMain.
-class FrmMain : public QWidget {
+class frmMain : public QWidget {
   Q_OBJECT
  public:
-  FrmMain();
-  void setLabelTexts(const LabelTexts& texts);
+  frmMain();
+  void setFigures(const SummaryTexts& texts);
  signals:
   void cmdJour_Click();
   void cmdMois_Click();
@@ -72,13 +86,16 @@ class FrmMain : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+
+ private:
+  SummaryFigures<QLabel*> figures_{};
 };
 
 // The period pickers frmJourSelect and frmMoisSelect.
-class FrmSelect : public QWidget {
+class frmSelect : public QWidget {
   Q_OBJECT
  public:
-  explicit FrmSelect(PeriodKind kind);
+  explicit frmSelect(PeriodKind kind);
   PeriodKind kind() const { return kind_; }
   QScrollBar* scrSelect() const { return scr_; }
   QLabel* lblPeriod() const { return period_; }
@@ -97,10 +114,10 @@ class FrmSelect : public QWidget {
 };
 
 // The graph windows frmJourGraphe and frmMoisGraphe.
-class FrmGraphe : public HidingWindow {
+class frmGraphe : public HidingWindow {
   Q_OBJECT
  public:
-  FrmGraphe(PeriodKind kind, const StatState& state);
+  frmGraphe(PeriodKind kind, const StatsState& state);
   PeriodKind kind() const { return kind_; }
   ChartBox* picGr() const { return chart_; }
   QRadioButton* optTout() const { return optTout_; }
@@ -118,7 +135,7 @@ class FrmGraphe : public HidingWindow {
   void drawChartView(ChartView view);
   // DrawDayChart / DrawMonthChart: the "all" view, marked as chosen.
   void drawChart();
-  void setLabelTexts(const LabelTexts& texts);
+  void setFigures(const PanelTexts& texts);
  signals:
   void cmdRawData_Click();
   void cmdPrint_Click();
@@ -126,7 +143,7 @@ class FrmGraphe : public HidingWindow {
 
  private:
   PeriodKind kind_;
-  const StatState& state_;
+  const StatsState& state_;
   ChartBox* chart_;
   QRadioButton* optTout_;
   QRadioButton* optTot_;
@@ -138,13 +155,14 @@ class FrmGraphe : public HidingWindow {
   tavo::ClickablePicture* picRaw_;
   tavo::ClickablePicture* picPrint_;
   tavo::ClickablePicture* picAutre_;
+  PanelFigures<QLabel*> figures_{};
 };
 
 // The raw-data window frmRawData.
-class FrmRawData : public HidingWindow {
+class frmRawData : public HidingWindow {
   Q_OBJECT
  public:
-  FrmRawData();
+  frmRawData();
   QListWidget* lstData() const { return list_; }
   void setLines(const QStringList& lines);
 

@@ -1,0 +1,167 @@
+#include "Stats/ui/statsprogram.h"
+
+#include "Stats/core/englishtexts.h"
+#include "common/language.h"
+#include "common/printgraph.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace tavo::stats {
+
+StatsProgram::StatsProgram(const QString& programFolder, const QLocale& locale, const DesktopSeams& seams)
+    : state_(locale),
+      seams_(seams.withDesktopDefaults([this] { return state_.IsFrench; }, programFolder)),
+      programFolder_(programFolder) {
+  main_ = std::make_unique<frmMain>();
+  jourSelect_ = std::make_unique<frmSelect>(PeriodKind::Day);
+  moisSelect_ = std::make_unique<frmSelect>(PeriodKind::Month);
+  jourGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Day, state_);
+  moisGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Month, state_);
+  rawData_ = std::make_unique<frmRawData>();
+
+  connect(main_.get(), &frmMain::cmdJour_Click, this, [this] { StartDayAnalysis(); });
+  connect(main_.get(), &frmMain::cmdMois_Click, this, [this] { StartMonthAnalysis(); });
+  connect(main_.get(), &frmMain::closing, this, [this] { unloadAndEnd(); });
+  connect(main_.get(), &frmMain::hidden, this, [this] { unloadAndEnd(); });
+  for (PeriodKind kind : {PeriodKind::Day, PeriodKind::Month}) {
+    frmSelect* p = picker(kind);
+    connect(p, &frmSelect::scrSelect_Change, this, [this, kind](int v) { pickerScrolled(kind, v); });
+    connect(p, &frmSelect::cmdOK_Click, this, [this, kind] { runAnalysis(kind); });
+    frmGraphe* g = graphWindow(kind);
+    connect(g, &frmGraphe::cmdRawData_Click, this, [this] { rawData_->show(); rawData_->raise(); });
+    connect(g, &frmGraphe::cmdAutre_Click, this, [this, kind] { otherPeriod(kind); });
+    connect(g, &frmGraphe::cmdPrint_Click, this, [this, kind] { print(kind); });
+    connect(g, &frmGraphe::closedByUser, this, [this] { rawData_->hide(); });
+  }
+}
+
+StatsProgram::~StatsProgram() {
+  ending_ = true;
+  for (HidingWindow* w : {static_cast<HidingWindow*>(rawData_.get()), static_cast<HidingWindow*>(jourGraphe_.get()),
+                          static_cast<HidingWindow*>(moisGraphe_.get())})
+    w->setProgramEnding(true);
+}
+
+void StatsProgram::InitStatistics() {
+  state_.VolumeUnit = QStringLiteral(" MO");
+  state_.StatsFilePath = QDir(programFolder_).filePath(QStringLiteral("all_stats.csv"));
+  state_.palette = makeChartPalette();
+}
+
+bool StatsProgram::Main(const QStringList& arguments) {
+  InitStatistics();
+  const std::optional<bool> french = ReadLanguageArgument(arguments);
+  if (!french) return false;
+  state_.IsFrench = *french;
+  if (!state_.IsFrench) ApplyEnglishTexts();
+  if (!loadAndFold()) return false;
+  ShowSummary();
+  return true;
+}
+
+bool StatsProgram::loadAndFold() {
+  const LoadOutcome outcome = LoadStatistics(state_.StatsFilePath, state_.format, state_.sessions);
+  // Lines that could not be read are left out, but never silently.
+  if (state_.sessions.skippedLines > 0) showMessage(skippedLinesMessage(state_.IsFrench, state_.sessions.skippedLines));
+  if (outcome != LoadOutcome::Loaded) {
+    showMessage(noStatisticsMessage(state_.IsFrench));
+    return false;
+  }
+  SortSessions(state_.sessions);
+  state_.DaySummary = BuildDayRows(state_.sessions, state_.format);
+  state_.MonthSummary = BuildMonthRows(state_.sessions, state_.format);
+  return true;
+}
+
+void StatsProgram::ShowSummary() {
+  main_->setFigures(summaryTexts(state_.sessions, state_.DaySummary, state_.MonthSummary, state_.format));
+  main_->show();
+}
+
+void StatsProgram::startAnalysis(PeriodKind kind) {
+  if (jourGraphe_->isVisible() || moisGraphe_->isVisible()) return;
+  if (state_.sessions.sessionTable.empty()) return;
+  const PeriodSummary& days = state_.DaySummary;
+  state_.choice = chooseWindow(kind, days.dateMin.date(), days.dateMax.date());
+  state_.window = state_.choice.window;
+  if (!state_.choice.needsPicker) {
+    runAnalysis(kind);
+    return;
+  }
+  frmSelect* p = picker(kind);
+  {
+    // Setting the range must not run the scroll handler with stale values.
+    const QSignalBlocker block(p->scrSelect());
+    p->scrSelect()->setMinimum(0);
+    p->scrSelect()->setMaximum(state_.choice.lastWindowOffset);
+    p->scrSelect()->setValue(0);
+  }
+  p->lblPeriod()->setText(periodText(kind, state_.format, state_.window));
+  p->show();
+  p->raise();
+}
+
+void StatsProgram::pickerScrolled(PeriodKind kind, int value) {
+  state_.window = windowAtOffset(kind, state_.choice.firstDataDay, value);
+  picker(kind)->lblPeriod()->setText(periodText(kind, state_.format, state_.window));
+}
+
+void StatsProgram::runAnalysis(PeriodKind kind) {
+  ClearPeriodSummary(state_.SelectionSummary);
+  if (selectRows(kind, state_.rowsOf(kind), state_.window, state_.format, state_.SelectionSummary) == 0) {
+    showMessage(noSessionInPeriodMessage(state_.IsFrench));
+    return;
+  }
+  frmGraphe* g = graphWindow(kind);
+  g->drawChart();
+  rawData_->setLines(FillRawDataList(state_.SelectionSummary));
+  g->setFigures(panelTexts(state_.SelectionSummary, state_.format));
+  g->show();
+  g->raise();
+}
+
+void StatsProgram::otherPeriod(PeriodKind kind) {
+  graphWindow(kind)->hide();
+  rawData_->hide();
+  startAnalysis(kind);
+}
+
+void StatsProgram::print(PeriodKind kind) { PrintGraphWindow(graphWindow(kind), state_.IsFrench, seams_.printer); }
+
+void StatsProgram::showMessage(const MessageText& m) { seams_.message(nullptr, m.title, m.text); }
+
+void StatsProgram::unloadAndEnd() {
+  if (ending_) return;
+  ending_ = true;
+  // Form_QueryUnload of the summary: every other window goes, then the program.
+  for (HidingWindow* w : {static_cast<HidingWindow*>(rawData_.get()), static_cast<HidingWindow*>(jourGraphe_.get()),
+                          static_cast<HidingWindow*>(moisGraphe_.get())}) {
+    w->setProgramEnding(true);
+    w->close();
+  }
+  jourSelect_->close();
+  moisSelect_->close();
+  seams_.quit();
+}
+
+// ------------------------------------------------------------ English texts
+
+QStringList StatsProgram::ApplyEnglishTexts() {
+  const EnglishTexts english = englishTexts();
+  state_.VolumeUnit = english.VolumeUnit;
+  QStringList unknown;
+  const std::pair<QWidget*, const WindowTexts*> windows[] = {
+      {jourGraphe_.get(), &english.frmJourGraphe}, {jourSelect_.get(), &english.frmJourSelect},
+      {main_.get(), &english.frmMain},             {moisGraphe_.get(), &english.frmMoisGraphe},
+      {moisSelect_.get(), &english.frmMoisSelect}, {rawData_.get(), &english.frmRawData}};
+  for (const auto& [window, texts] : windows) {
+    for (const QString& name : applyWindowTexts(window, *texts)) unknown << window->objectName() + '/' + name;
+  }
+  // The captions of the English texts are laid out anew from their widths.
+  for (const auto& entry : windows) fitCaptions(entry.first);
+  return unknown;
+}
+
+}  // namespace tavo::stats

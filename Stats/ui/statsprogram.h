@@ -1,0 +1,71 @@
+#pragma once
+// The analyser program: its state, its windows, and the procedures that
+// start it, load the statistics, show the summary and run the analyses. It
+// is the one place that binds the windows' signals to the logic. Message
+// boxes, the end of the program and the printer go through the desktop
+// seams so that tests never block.
+#include "Stats/core/statsstate.h"
+#include "Stats/ui/statswindows.h"
+#include "common/seams.h"
+
+#include <QObject>
+#include <memory>
+
+namespace tavo::stats {
+
+class StatsProgram : public QObject {
+  Q_OBJECT
+ public:
+  // programFolder holds all_stats.csv; locale gives the regional formats;
+  // what seams leaves empty is the real desktop's.
+  StatsProgram(const QString& programFolder, const QLocale& locale = QLocale(), const DesktopSeams& seams = {});
+  ~StatsProgram() override;
+
+  // Starts the program with its command line (program name first). False
+  // when it ends at once: no language argument, or nothing to load.
+  bool Main(const QStringList& arguments);
+
+  void InitStatistics();
+  // The names of the English table that no window holds (none, when the
+  // table and the windows agree).
+  QStringList ApplyEnglishTexts();
+  // Loads, reports unreadable lines, orders and folds; false when there
+  // is nothing to show (the message has been given).
+  bool loadAndFold();
+  void ShowSummary();
+
+  void startAnalysis(PeriodKind kind);
+  void StartDayAnalysis() { startAnalysis(PeriodKind::Day); }
+  void StartMonthAnalysis() { startAnalysis(PeriodKind::Month); }
+  void runAnalysis(PeriodKind kind);
+  void RunDayAnalysis() { runAnalysis(PeriodKind::Day); }
+  void RunMonthAnalysis() { runAnalysis(PeriodKind::Month); }
+
+  const StatsState& state() const { return state_; }
+  frmMain* mainWindow() const { return main_.get(); }
+  frmSelect* picker(PeriodKind kind) const { return kind == PeriodKind::Day ? jourSelect_.get() : moisSelect_.get(); }
+  frmGraphe* graphWindow(PeriodKind kind) const {
+    return kind == PeriodKind::Day ? jourGraphe_.get() : moisGraphe_.get();
+  }
+  frmRawData* rawDataWindow() const { return rawData_.get(); }
+
+ private:
+  void showMessage(const MessageText& m);
+  void pickerScrolled(PeriodKind kind, int value);
+  void otherPeriod(PeriodKind kind);
+  void print(PeriodKind kind);
+  void unloadAndEnd();
+
+  StatsState state_;
+  DesktopSeams seams_;
+  QString programFolder_;
+  bool ending_ = false;
+  std::unique_ptr<frmMain> main_;
+  std::unique_ptr<frmSelect> jourSelect_;
+  std::unique_ptr<frmSelect> moisSelect_;
+  std::unique_ptr<frmGraphe> jourGraphe_;
+  std::unique_ptr<frmGraphe> moisGraphe_;
+  std::unique_ptr<frmRawData> rawData_;
+};
+
+}  // namespace tavo::stats
