@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include "LogViewer/core/loggraph.h"
 #include "LogViewer/ui/pictures.h"
 #include "common/printgraph.h"
@@ -56,36 +58,63 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm,
   return b;
 }
 
-struct FrameRows {
-  QLabel *dateMin, *dateMax, *max, *mean, *volume, *count, *download, *upload;
+// One statistics frame as designed: its title, the captions of its rows,
+// the two column headings and the nine value labels in the order of
+// StatsLabels, each with the window member that holds it.
+struct Named {
+  const char* name;
+  QLabel* frmGraphe::*member;
+};
+struct StatsFrameDesign {
+  const char* name;
+  const char* title;
+  QGroupBox* frmGraphe::*frame;
+  Named captions[6];  // dates min and max, maximum, mean, volume, sample count
+  Named headings[2];  // "Download", "Upload"
+  Named values[9];
 };
 
-// The rows of one statistics frame: headings, two dates, three figure rows
-// with a download and an upload value, and the sample count.
-QGridLayout* frameGrid(QGroupBox* frame, const FrameRows& rows, QLabel* const values[9]) {
+// Builds a frame and lays out its rows: headings, two dates, three figure
+// rows with a download and an upload value, and the sample count.
+QGridLayout* buildStatsFrame(frmGraphe& w, const StatsFrameDesign& d, std::array<QLabel*, 9>& values) {
+  static const QString captionTexts[6] = {QStringLiteral("Date inférieure :"),
+                                          QStringLiteral("Date supérieure :"),
+                                          QStringLiteral("Débit maximum constaté (kbit/s)"),
+                                          QStringLiteral("Débit moyen (kbit/s)"),
+                                          QStringLiteral("Volume total transféré (MO)"),
+                                          QStringLiteral("Nombre d'échantillons :")};
+  auto* frame = new QGroupBox(QString::fromUtf8(d.title), &w);
+  frame->setObjectName(QString::fromLatin1(d.name));
+  w.*d.frame = frame;
   auto* g = new QGridLayout(frame);
   g->setVerticalSpacing(2);
-  g->addWidget(rows.download, 0, 1, Qt::AlignRight);
-  g->addWidget(rows.upload, 0, 2, Qt::AlignRight);
-  g->addWidget(rows.dateMin, 1, 0);
-  g->addWidget(values[0], 1, 1, 1, 2);
-  g->addWidget(rows.dateMax, 2, 0);
-  g->addWidget(values[1], 2, 1, 1, 2);
-  g->addWidget(rows.max, 3, 0);
-  g->addWidget(values[2], 3, 1);
-  g->addWidget(values[3], 3, 2);
-  g->addWidget(rows.mean, 4, 0);
-  g->addWidget(values[4], 4, 1);
-  g->addWidget(values[5], 4, 2);
-  g->addWidget(rows.volume, 5, 0);
-  g->addWidget(values[6], 5, 1);
-  g->addWidget(values[7], 5, 2);
-  g->addWidget(rows.count, 6, 0);
-  g->addWidget(values[8], 6, 1, 1, 2);
+  for (int i = 0; i < 2; ++i) {
+    QLabel* h = label(frame, d.headings[i].name, i == 0 ? QStringLiteral("Download") : QStringLiteral("Upload"));
+    w.*d.headings[i].member = h;
+    g->addWidget(h, 0, i + 1, Qt::AlignRight);
+  }
+  for (int i = 0; i < 9; ++i) values[i] = w.*d.values[i].member = value(frame, d.values[i].name);
+  // Room for the longest date, so that a date set later is never cut.
+  const int dateWidth = values[0]->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00 -- 00:00")) + 8;
+  // Row by row: the caption and its values (one spanning both columns, or download and upload).
+  const int firstValue[6] = {0, 1, 2, 4, 6, 8};
+  for (int row = 0; row < 6; ++row) {
+    QLabel* c = label(frame, d.captions[row].name, captionTexts[row]);
+    w.*d.captions[row].member = c;
+    g->addWidget(c, row + 1, 0);
+    QLabel* first = values[firstValue[row]];
+    if (row == 0 || row == 1 || row == 5) {
+      g->addWidget(first, row + 1, 1, 1, 2);
+      if (row < 2) first->setMinimumWidth(dateWidth);
+    } else {
+      g->addWidget(first, row + 1, 1);
+      g->addWidget(values[firstValue[row] + 1], row + 1, 2);
+    }
+  }
   return g;
 }
 
-void setLabels(const StatsLabels& l, QLabel* const values[9]) {
+void setLabels(const StatsLabels& l, const std::array<QLabel*, 9>& values) {
   values[0]->setText(l.dateMin);
   values[1]->setText(l.dateMax);
   values[2]->setText(l.downloadMax);
@@ -109,61 +138,25 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   Label6 = label(picGr, "Label6", QStringLiteral("Upload (kbit/s)"));
   Label6->move(4, kGraphHeight - 20);
 
-  const QString dateMin = QStringLiteral("Date inférieure :");
-  const QString dateMax = QStringLiteral("Date supérieure :");
-  const QString maxRate = QStringLiteral("Débit maximum constaté (kbit/s)");
-  const QString meanRate = QStringLiteral("Débit moyen (kbit/s)");
-  const QString volume = QStringLiteral("Volume total transféré (MO)");
-  const QString count = QStringLiteral("Nombre d'échantillons :");
-
-  Frame1 = new QGroupBox(QStringLiteral("Totalité du log"), this);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
-  Label2 = label(Frame1, "Label2", dateMin);
-  Label3 = label(Frame1, "Label3", dateMax);
-  Label18 = label(Frame1, "Label18", maxRate);
-  Label12 = label(Frame1, "Label12", meanRate);
-  Label16 = label(Frame1, "Label16", volume);
-  Label4 = label(Frame1, "Label4", count);
-  Label43 = label(Frame1, "Label43", QStringLiteral("Download"));
-  Label42 = label(Frame1, "Label42", QStringLiteral("Upload"));
-  lblDateMin = value(Frame1, "lblDateMin");
-  lblDateMax = value(Frame1, "lblDateMax");
-  lblDmax = value(Frame1, "lblDmax");
-  lblUmax = value(Frame1, "lblUmax");
-  lblDmoy = value(Frame1, "lblDmoy");
-  lblUmoy = value(Frame1, "lblUmoy");
-  lblDtot = value(Frame1, "lblDtot");
-  lblUTot = value(Frame1, "lblUTot");
-  lblNEchant = value(Frame1, "lblNEchant");
-  QLabel* const whole[9] = {lblDateMin, lblDateMax, lblDmax, lblUmax, lblDmoy, lblUmoy, lblDtot, lblUTot, lblNEchant};
-  frameGrid(Frame1, {Label2, Label3, Label18, Label12, Label16, Label4, Label43, Label42}, whole);
-  // Room for the longest date, so that a date set later is never cut.
-  const int dateWidth = lblDateMin->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00 -- 00:00")) + 8;
-  for (QLabel* l : {lblDateMin, lblDateMax}) l->setMinimumWidth(dateWidth);
-
-  Frame2 = new QGroupBox(QStringLiteral("Partie visible sur le graphique"), this);
-  Frame2->setObjectName(QStringLiteral("Frame2"));
-  Label7 = label(Frame2, "Label7", dateMin);
-  Label5 = label(Frame2, "Label5", dateMax);
-  Label14 = label(Frame2, "Label14", maxRate);
-  Label22 = label(Frame2, "Label22", meanRate);
-  Label23 = label(Frame2, "Label23", volume);
-  Label25 = label(Frame2, "Label25", count);
-  Label8 = label(Frame2, "Label8", QStringLiteral("Download"));
-  Label9 = label(Frame2, "Label9", QStringLiteral("Upload"));
-  lblDateMin_s = value(Frame2, "lblDateMin_s");
-  lblDateMax_s = value(Frame2, "lblDateMax_s");
-  lblDmax_s = value(Frame2, "lblDmax_s");
-  lblUmax_s = value(Frame2, "lblUmax_s");
-  lblDmoy_s = value(Frame2, "lblDmoy_s");
-  lblUmoy_s = value(Frame2, "lblUmoy_s");
-  lblDtot_s = value(Frame2, "lblDtot_s");
-  lblUtot_s = value(Frame2, "lblUtot_s");
-  lblNEchant_s = value(Frame2, "lblNEchant_s");
-  QLabel* const visible[9] = {lblDateMin_s, lblDateMax_s, lblDmax_s, lblUmax_s, lblDmoy_s,
-                              lblUmoy_s,    lblDtot_s,    lblUtot_s, lblNEchant_s};
-  QGridLayout* grid2 = frameGrid(Frame2, {Label7, Label5, Label14, Label22, Label23, Label25, Label8, Label9}, visible);
-  for (QLabel* l : {lblDateMin_s, lblDateMax_s}) l->setMinimumWidth(dateWidth);
+  using W = frmGraphe;
+  const StatsFrameDesign whole = {
+      "Frame1", "Totalité du log", &W::Frame1,
+      {{"Label2", &W::Label2}, {"Label3", &W::Label3}, {"Label18", &W::Label18}, {"Label12", &W::Label12},
+       {"Label16", &W::Label16}, {"Label4", &W::Label4}},
+      {{"Label43", &W::Label43}, {"Label42", &W::Label42}},
+      {{"lblDateMin", &W::lblDateMin}, {"lblDateMax", &W::lblDateMax}, {"lblDmax", &W::lblDmax},
+       {"lblUmax", &W::lblUmax}, {"lblDmoy", &W::lblDmoy}, {"lblUmoy", &W::lblUmoy}, {"lblDtot", &W::lblDtot},
+       {"lblUTot", &W::lblUTot}, {"lblNEchant", &W::lblNEchant}}};
+  const StatsFrameDesign visible = {
+      "Frame2", "Partie visible sur le graphique", &W::Frame2,
+      {{"Label7", &W::Label7}, {"Label5", &W::Label5}, {"Label14", &W::Label14}, {"Label22", &W::Label22},
+       {"Label23", &W::Label23}, {"Label25", &W::Label25}},
+      {{"Label8", &W::Label8}, {"Label9", &W::Label9}},
+      {{"lblDateMin_s", &W::lblDateMin_s}, {"lblDateMax_s", &W::lblDateMax_s}, {"lblDmax_s", &W::lblDmax_s},
+       {"lblUmax_s", &W::lblUmax_s}, {"lblDmoy_s", &W::lblDmoy_s}, {"lblUmoy_s", &W::lblUmoy_s},
+       {"lblDtot_s", &W::lblDtot_s}, {"lblUtot_s", &W::lblUtot_s}, {"lblNEchant_s", &W::lblNEchant_s}}};
+  buildStatsFrame(*this, whole, wholeValues_);
+  QGridLayout* grid2 = buildStatsFrame(*this, visible, visibleValues_);
   scrVisible = new QScrollBar(Qt::Horizontal, Frame2);
   scrVisible->setObjectName(QStringLiteral("scrVisible"));
   scrVisible->setTracking(false);  // the graph follows when the thumb is released
@@ -256,16 +249,9 @@ void frmGraphe::visibleSequence() {
   DrawLogGraph();
 }
 
-void frmGraphe::FillWholeLogLabels() {
-  QLabel* const values[9] = {lblDateMin, lblDateMax, lblDmax, lblUmax, lblDmoy, lblUmoy, lblDtot, lblUTot, lblNEchant};
-  setLabels(model_.FillWholeLogLabels(), values);
-}
+void frmGraphe::FillWholeLogLabels() { setLabels(model_.FillWholeLogLabels(), wholeValues_); }
 
-void frmGraphe::FillVisibleLabels() {
-  QLabel* const values[9] = {lblDateMin_s, lblDateMax_s, lblDmax_s, lblUmax_s, lblDmoy_s,
-                             lblUmoy_s,    lblDtot_s,    lblUtot_s, lblNEchant_s};
-  setLabels(model_.FillVisibleLabels(), values);
-}
+void frmGraphe::FillVisibleLabels() { setLabels(model_.FillVisibleLabels(), visibleValues_); }
 
 void frmGraphe::DrawLogGraph() {
   const QPalette& pal = picGr->palette();
@@ -275,22 +261,6 @@ void frmGraphe::DrawLogGraph() {
 }
 
 void frmGraphe::cmdPrint_Click() { PrintGraphWindow(this, model_.isFrench, printer_); }
-
-void frmGraphe::ApplyEnglishTexts() {
-  picMoins->setToolTip(QStringLiteral(" Zoom out... enlarge the X axis "));
-  picPlus->setToolTip(QStringLiteral(" Zoom in... reduce the X axis "));
-  Frame1->setTitle(QStringLiteral("Complete log"));
-  Frame2->setTitle(QStringLiteral("Visible part on the graph"));
-  for (QLabel* l : {Label2, Label7}) l->setText(QStringLiteral("Date min. :"));
-  for (QLabel* l : {Label3, Label5}) l->setText(QStringLiteral("Date max. :"));
-  for (QLabel* l : {Label18, Label14}) l->setText(QStringLiteral("Maximum rate (kbit/s)"));
-  for (QLabel* l : {Label12, Label22}) l->setText(QStringLiteral("Average rate (kbit/s)"));
-  for (QLabel* l : {Label16, Label23}) l->setText(QStringLiteral("Total volume transferred (MB)"));
-  for (QLabel* l : {Label4, Label25}) l->setText(QStringLiteral("Number of records :"));
-  cmdPrint->setText(QStringLiteral("Print"));
-  cmdPrint->setToolTip(QStringLiteral(" Print this page "));
-  picPrint->setToolTip(QStringLiteral(" Print this page "));
-}
 
 void frmGraphe::unload() {
   unloading_ = true;

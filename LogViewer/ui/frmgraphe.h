@@ -3,6 +3,7 @@
 // buttons, the scroll bar and the figures of the whole log and of the
 // visible part.
 #include <QImage>
+#include <array>
 #include <QWidget>
 
 #include "LogViewer/core/viewermodel.h"
@@ -39,7 +40,6 @@ class frmGraphe : public QWidget {
   void ShowLogGraph();
   void ZoomIn();
   void ZoomOut();
-  void ApplyEnglishTexts();
   // After this the window unloads when closed instead of hiding.
   void unload();
 
@@ -78,6 +78,9 @@ class frmGraphe : public QWidget {
   void DrawLogGraph();
 
   LogViewerModel& model_;
+  // The value labels of the two frames, in the order of StatsLabels.
+  std::array<QLabel*, 9> wholeValues_{};
+  std::array<QLabel*, 9> visibleValues_{};
   QPrinter* printer_ = nullptr;
   bool unloading_ = false;
 };

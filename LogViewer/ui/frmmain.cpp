@@ -53,12 +53,6 @@ QString frmMain::selectedLogName() const {
   return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void frmMain::ApplyEnglishTexts() {
-  frameSkins->setTitle(QStringLiteral("Available logs"));
-  cmdSelect->setText(QStringLiteral("Analyze >>"));
-  cmdSelect->setToolTip(QStringLiteral(" Analyze selected log "));
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
   emit queryUnload();

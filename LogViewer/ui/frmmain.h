@@ -17,7 +17,6 @@ class frmMain : public QWidget {
   void setLogNames(const QStringList& names);
   // The selected entry's text, or empty when none is selected.
   QString selectedLogName() const;
-  void ApplyEnglishTexts();
 
   QGroupBox* frameSkins;
   QListWidget* flLog;

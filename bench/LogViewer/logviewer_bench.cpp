@@ -20,7 +20,7 @@
 #include "LogViewer/core/zoom.h"
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
-#include "LogViewer/ui/logviewer.h"
+#include "LogViewer/ui/logviewerprogram.h"
 #include "childrun.h"
 #include "common/regionaltext.h"
 
@@ -216,10 +216,13 @@ void waitUntilExposed(QWidget* w) {
 int childOpen(int argc, char** argv, const QString& programFolder, const QString& name) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  LogViewerSeams seams;
-  seams.message = [](QWidget*, const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
+  tavo::DesktopSeams seams;
+  seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString& text, QMessageBox::StandardButtons) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return QMessageBox::Ok;
+  };
   seams.quit = [] {};
-  LogViewerProgram program(programFolder, std::move(seams), locale());
+  LogViewerProgram program(programFolder, seams, locale());
   if (!program.start({"TavoLogV", "FR"})) return 1;
   frmMain& list = program.mainWindow();
   const auto items = list.flLog->findItems(name, Qt::MatchExactly);

@@ -16,7 +16,7 @@
 
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
-#include "LogViewer/ui/logviewer.h"
+#include "LogViewer/ui/logviewerprogram.h"
 #include "logviewer_test_util.h"
 
 using namespace tavo::logv;
@@ -38,7 +38,11 @@ class WindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(QDir(dir.path()).mkdir("logs"));
-    seams.message = [this](QWidget*, const QString& title, const QString& text) { messages.push_back({title, text}); };
+    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
+                       QMessageBox::StandardButtons) {
+      messages.push_back({title, text});
+      return QMessageBox::Ok;
+    };
     seams.quit = [this] { ++quits; };
   }
   void writeSamples(const QString& name, int n, int (*dl)(int) = [](int i) { return i % 100; }) {
@@ -62,7 +66,7 @@ class WindowsTest : public ::testing::Test {
 
   QTemporaryDir dir;
   tavo::RegionalFormat format{frenchLocale()};
-  LogViewerSeams seams;
+  tavo::DesktopSeams seams;
   std::vector<std::pair<QString, QString>> messages;
   int quits = 0;
 };
@@ -122,6 +126,8 @@ TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
     EXPECT_EQ(g.Label1->text(), "Download  (kbit/s)");
     g.picPlus->click();
     EXPECT_EQ(g.lblScale->text(), "5 hours");
+    // Every control the English tables name is on its window.
+    EXPECT_EQ(p->ApplyEnglishLogTexts(), QStringList());
   }
 }
 

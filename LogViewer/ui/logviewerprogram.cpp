@@ -1,7 +1,8 @@
-#include "LogViewer/ui/logviewer.h"
+#include "LogViewer/ui/logviewerprogram.h"
 
 #include <QDir>
 
+#include "LogViewer/core/englishtexts.h"
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "common/language.h"
@@ -14,8 +15,9 @@ QString noLogsFolderText(bool isFrench, const QString& folder) {
                   : QStringLiteral("     I could not create the logs folder %1.     ").arg(path);
 }
 
-LogViewerProgram::LogViewerProgram(const QString& programFolder, LogViewerSeams seams, const QLocale& locale)
-    : model_(programFolder, locale), seams_(std::move(seams)) {
+LogViewerProgram::LogViewerProgram(const QString& programFolder, const DesktopSeams& seams, const QLocale& locale)
+    : model_(programFolder, locale),
+      seams_(seams.withDesktopDefaults([this] { return model_.isFrench; }, programFolder)) {
   graph_ = std::make_unique<frmGraphe>(model_);
   graph_->setPrinter(seams_.printer);
   main_ = std::make_unique<frmMain>();
@@ -44,10 +46,13 @@ bool LogViewerProgram::start(const QStringList& arguments) {
   return true;
 }
 
-void LogViewerProgram::ApplyEnglishLogTexts() {
+QStringList LogViewerProgram::ApplyEnglishLogTexts() {
+  const EnglishLogTexts english = englishLogTexts();
   model_.ApplyEnglishUnitWord();
-  main_->ApplyEnglishTexts();
-  graph_->ApplyEnglishTexts();
+  QStringList unknown;
+  for (const QString& name : applyWindowTexts(main_.get(), english.frmMain)) unknown << "frmMain/" + name;
+  for (const QString& name : applyWindowTexts(graph_.get(), english.frmGraphe)) unknown << "frmGraphe/" + name;
+  return unknown;
 }
 
 void LogViewerProgram::OpenSelectedLog() {
@@ -81,7 +86,7 @@ void LogViewerProgram::endProgram() {
   ended_ = true;
   graph_->unload();
   main_->hide();
-  if (seams_.quit) seams_.quit();
+  seams_.quit();
 }
 
 }  // namespace tavo::logv

@@ -1,12 +1,13 @@
 #pragma once
-// The log viewer program: its state, its two windows and their handlers.
+// The log viewer program: its state, its two windows and their handlers;
+// the one place that binds the windows' signals to the logic.
 #include <QLocale>
 #include <QObject>
 #include <QStringList>
 #include <memory>
 
 #include "LogViewer/core/viewermodel.h"
-#include "LogViewer/ui/seams.h"
+#include "common/seams.h"
 
 namespace tavo::logv {
 
@@ -16,8 +17,9 @@ class frmGraphe;
 class LogViewerProgram : public QObject {
   Q_OBJECT
  public:
-  // programFolder holds the logs folder (the program's own folder in use).
-  LogViewerProgram(const QString& programFolder, LogViewerSeams seams, const QLocale& locale = QLocale());
+  // programFolder holds the logs folder (the program's own folder in use);
+  // what seams leaves empty is the real desktop's.
+  LogViewerProgram(const QString& programFolder, const DesktopSeams& seams = {}, const QLocale& locale = QLocale());
   ~LogViewerProgram() override;
 
   // The start procedure up to the first window. False when the program
@@ -27,18 +29,21 @@ class LogViewerProgram : public QObject {
   // Click of cmdSelect.
   void OpenSelectedLog();
 
+  // The names of the English tables that no window holds (none, when the
+  // tables and the windows agree).
+  QStringList ApplyEnglishLogTexts();
+
   bool ended() const { return ended_; }
   LogViewerModel& model() { return model_; }
   frmMain& mainWindow() { return *main_; }
   frmGraphe& graphWindow() { return *graph_; }
 
  private:
-  void ApplyEnglishLogTexts();
   void mainQueryUnload();
   void endProgram();
 
   LogViewerModel model_;
-  LogViewerSeams seams_;
+  DesktopSeams seams_;
   std::unique_ptr<frmGraphe> graph_;
   std::unique_ptr<frmMain> main_;
   bool ended_ = false;
