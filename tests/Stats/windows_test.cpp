@@ -317,6 +317,8 @@ TEST_F(WindowsTest, EnglishTextsLeaveNoFrenchCaptionOrTooltip) {
   EXPECT_EQ(button(p.mainWindow(), "cmdJour")->toolTip(), " Detailed analysis on a selected period of time");
   EXPECT_EQ(text(p.rawDataWindow(), "Label3"), "Av. rate DL");
   EXPECT_EQ(text(days(), "Frame1"), "Focus");
+  // Every control the English tables name is on its window.
+  EXPECT_EQ(p.ApplyEnglishTexts(), QStringList());
 }
 
 TEST_F(WindowsTest, FrenchDesignTexts) {
