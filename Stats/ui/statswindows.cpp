@@ -28,11 +28,12 @@ constexpr int kCaptionGap = 2;  // pixels kept free between a caption and its ne
 enum class Figure { General, Download, Upload };
 
 QFont windowFont(bool bold) {
-  // The layouts were made for a narrow sans serif; Arial's metrics come
-  // closest where that font is missing.
+  // The layouts were made for a narrow sans serif; Arial's metrics (and
+  // those of the fonts made to match them) come closest where that font is
+  // missing.
   QFont f;
   f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                 QStringLiteral("Liberation Sans")});
+                 QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans")});
   f.setStyleHint(QFont::SansSerif);
   f.setPointSizeF(8.25);
   f.setBold(bold);

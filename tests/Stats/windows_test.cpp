@@ -1,6 +1,7 @@
 #include "Stats/ui/statsprogram.h"
 #include "stats_fixtures.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -354,4 +355,69 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_TRUE(bytes.contains("/Subtype /Image"));
   }
+}
+
+TEST_F(WindowsTest, EveryCaptionShowsWholeWithoutCoveringItsNeighboursInBothLanguages) {
+  writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
+  for (const char* language : {"FR", "EN"}) {
+    StatsProgram& p = start(language);
+    ASSERT_TRUE(started_);
+    for (QWidget* w : {static_cast<QWidget*>(p.mainWindow()), static_cast<QWidget*>(p.picker(PeriodKind::Day)),
+                       static_cast<QWidget*>(p.picker(PeriodKind::Month)), static_cast<QWidget*>(days()),
+                       static_cast<QWidget*>(months()), static_cast<QWidget*>(p.rawDataWindow())}) {
+      const std::string where = std::string(language) + " " + w->objectName().toStdString() + "/";
+      const QList<QLabel*> labels = w->findChildren<QLabel*>();
+      for (QLabel* l : labels) {
+        if (l->text().isEmpty()) continue;
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+            << where << l->objectName().toStdString() << ": " << l->text().toStdString();
+        for (QLabel* other : labels) {
+          if (other == l || other->parentWidget() != l->parentWidget() || other->text().isEmpty()) continue;
+          EXPECT_FALSE(l->geometry().intersects(other->geometry()))
+              << where << l->objectName().toStdString() << " covers " << other->objectName().toStdString();
+        }
+      }
+      for (QRadioButton* o : w->findChildren<QRadioButton*>())
+        EXPECT_LE(o->sizeHint().width(), o->width()) << where << o->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(WindowsTest, AViewChosenByKeyboardOrAccessibilityRedrawsTheChartOnce) {
+  writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}, {at(2026, 4, 20, 10), 30, 1000, 800, 100, 60}});
+  start("FR");
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
+  ASSERT_TRUE(days()->isVisible());
+  ChartBox* chart = days()->picGr();
+  const QImage all = chart->surface().image();
+  int draws = chart->redrawCount();
+
+  // Space on the focused option.
+  days()->activateWindow();
+  days()->optTot()->setFocus();
+  QTest::keyClick(days()->optTot(), Qt::Key_Space);
+  EXPECT_TRUE(days()->optTot()->isChecked());
+  EXPECT_EQ(chart->redrawCount(), ++draws);
+  const QImage volumes = chart->surface().image();
+  EXPECT_NE(volumes, all);
+
+  // The toggle and press actions of the accessibility interface.
+  for (QRadioButton* o : {days()->optMax(), days()->optMoy()}) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    const QStringList actions = a->actionInterface()->actionNames();
+    ASSERT_FALSE(actions.isEmpty());
+    a->actionInterface()->doAction(actions.first());
+    EXPECT_TRUE(o->isChecked()) << o->objectName().toStdString();
+    EXPECT_EQ(chart->redrawCount(), ++draws) << o->objectName().toStdString();
+    EXPECT_NE(chart->surface().image(), volumes);
+  }
+
+  // A click draws once too, and the chosen view is what a click draws.
+  QTest::mouseClick(days()->optTout(), Qt::LeftButton);
+  EXPECT_EQ(chart->redrawCount(), ++draws);
+  EXPECT_EQ(chart->surface().image(), all);
+  const QImage shown = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, all.convertToFormat(QImage::Format_RGB32));
 }
