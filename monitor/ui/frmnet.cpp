@@ -1,5 +1,7 @@
 #include "monitor/ui/frmnet.h"
 
+#include "common/platform/desktop/desktop.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,10 +11,7 @@
 
 namespace tavo::monitor {
 
-void SetWindowAlpha(QWidget* window, int opacity) {
-  if (!window) return;
-  window->setWindowOpacity(std::clamp(opacity, 0, 255) / 255.0);
-}
+void SetWindowAlpha(QWidget* window, int opacity) { tavo::desktop::setOpacity(window, opacity); }
 
 // Paints the frame and the bars of the mini graph over the skin picture;
 // the mouse goes through it to what lies below.
@@ -44,7 +43,7 @@ class frmNet::GraphLayer : public QWidget {
 
 frmNet::frmNet(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmNet"));
-  setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  tavo::desktop::makeTopmostToolWindow(this);
   setWindowTitle(QStringLiteral("Tavo"));
   setMouseTracking(true);
 
@@ -223,22 +222,12 @@ void frmNet::applyUnderline() {
 
 void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
   if (button & Qt::RightButton) {
-    if (hooks_.minimizeAllMode && hooks_.minimizeAllMode()) {
-      if (hooks_.minimizeOthers) hooks_.minimizeOthers();
-      return;
-    }
-    // Hidden, the window comes back only through the tray icon: without a
-    // notification area it must stay, so only the others are put away.
-    if (hooks_.trayAvailable && hooks_.trayAvailable()) {
-      hide();
-    } else if (hooks_.minimizeOthers) {
-      hooks_.minimizeOthers();
-    }
+    emit skinRightPressed();
     return;
   }
   dragArmed_ = true;
   manualDrag_ = false;
-  dragStartGlobal_ = QCursor::pos();  // the press event gives the exact point
+  dragStartGlobal_ = tavo::desktop::pointerPosition();  // the press event gives the exact point
   dragStartPos_ = pos();
 }
 
@@ -267,7 +256,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       if (!skinPart) break;
       dragArmed_ = manualDrag_ = false;
-      if (hooks_.drawHoursGraph) hooks_.drawHoursGraph();
+      emit hoursGraphRequested();
       return true;
     case QEvent::MouseMove: {
       auto* e = static_cast<QMouseEvent*>(event);
@@ -277,18 +266,15 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
         if (manualDrag_) move(dragStartPos_ + (global - dragStartGlobal_));
         return true;
       }
-      if (watched == lblGraphe) {
-        if (!(hooks_.bubbleShown && hooks_.bubbleShown()) && hooks_.armBubble) hooks_.armBubble();
-      } else if (hooks_.hideBubble) {
-        hooks_.hideBubble();
-      }
+      if (watched == lblGraphe) emit graphHovered();
+      else emit pointerLeftGraph();
       return true;
     }
     case QEvent::MouseButtonRelease: {
       dragArmed_ = manualDrag_ = false;
       auto* e = static_cast<QMouseEvent*>(event);
       if (watched == lblMore && e->button() == Qt::LeftButton && lblMore->rect().contains(e->position().toPoint())) {
-        if (hooks_.showSettings) hooks_.showSettings();
+        emit settingsRequested();
         return true;
       }
       break;
@@ -300,7 +286,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmNet::mouseMoveEvent(QMouseEvent* event) {
-  if (hooks_.hideBubble) hooks_.hideBubble();
+  emit pointerLeftGraph();
   QWidget::mouseMoveEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the skinned, frameless, always-on-top window with the
 // two rate figures, the "set" label and the 60-bar mini graph. Everything
-// is done with the mouse; what the clicks lead to outside this window is
-// reached through Hooks, so the window knows nothing of the engine.
+// is done with the mouse; what the clicks lead to outside this window it
+// only signals, so the window knows nothing of the engine.
 #include "monitor/ui/skinlayout.h"
 
 #include <QImage>
@@ -11,7 +11,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace tavo::monitor {
@@ -22,17 +21,6 @@ void SetWindowAlpha(QWidget* window, int opacity);
 class frmNet : public QWidget {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<bool()> minimizeAllMode;     // optMinAll on
-    std::function<bool()> trayAvailable;       // a notification area exists
-    std::function<void()> minimizeOthers;      // "minimise all but Tavo"
-    std::function<void()> showSettings;        // "set" clicked
-    std::function<void()> drawHoursGraph;      // double click
-    std::function<bool()> bubbleShown;
-    std::function<void()> armBubble;  // pointer over the mini graph: start the hover timer
-    std::function<void()> hideBubble;
-  };
-
   // One bar of the mini graph: a vertical line at column x from its base
   // y1 up to y2 (y2 < y1); its height y1 - y2 in pixels need not be whole.
   struct Bar {
@@ -43,8 +31,6 @@ class frmNet : public QWidget {
   };
 
   explicit frmNet(QWidget* parent = nullptr);
-
-  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
 
   // Loaders: each acts only for its kind of SkinDescriptorFile value.
   void LoadDefaultSkin(const QString& skinDescriptorFile);
@@ -86,6 +72,15 @@ class frmNet : public QWidget {
   static constexpr int kSetLabelWidth = 30;
   static constexpr int kSetLabelHeight = 14;
 
+ signals:
+  // A right press on the skin: what it does depends on the option and on
+  // the notification area, which the window does not know.
+  void skinRightPressed();
+  void settingsRequested();     // "set" clicked
+  void hoursGraphRequested();   // double click
+  void graphHovered();          // the pointer over the mini graph
+  void pointerLeftGraph();      // the pointer elsewhere on the window
+
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,7 +95,6 @@ class frmNet : public QWidget {
   // again whenever the window comes to another screen.
   void reapplyShape();
 
-  Hooks hooks_;
   SkinLayout layout_;
   QImage picSkin_;
   QImage picDefaultSkin_;

@@ -294,10 +294,8 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   txtDLLimit->installEventFilter(this);
   connect(cmdUpdateGRaph, &QPushButton::clicked, this, &frmSettings::cmdUpdateGRaph_Click);
   connect(chkLogging, &QCheckBox::stateChanged, this, &frmSettings::chkLogging_Click);
-  connect(cmdLogFile, &QPushButton::clicked, this, [this] {
-    // The twin of the detailed graph window's button: a new log file.
-    if (chkLogging->isChecked() && hooks_.StartNewLogFile) setLogFileText(hooks_.StartNewLogFile(true));
-  });
+  // The twin of the detailed graph window's button: a new log file.
+  connect(cmdLogFile, &QPushButton::clicked, this, &frmSettings::newLogFileRequested);
   connect(cmdInterface, &QPushButton::clicked, this, &frmSettings::cmdInterface_Click);
   connect(cmdReset, &QPushButton::clicked, this, &frmSettings::cmdReset_Click);
   connect(cmdChangeSkin, &QPushButton::clicked, this, &frmSettings::cmdChangeSkin_Click);
@@ -341,6 +339,16 @@ void frmSettings::setOption(QRadioButton* option, bool on) {
   if (group) group->setExclusive(false);
   option->setChecked(false);
   if (group) group->setExclusive(exclusive);
+}
+
+int frmSettings::checkBoxValue(const QCheckBox* box) {
+  const Qt::CheckState state = box->checkState();
+  return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+void frmSettings::setCheckBoxValue(QCheckBox* box, int value) {
+  if (value == 2) box->setTristate(true);
+  box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
 void frmSettings::setSkinsFolder(const QString& folder) {
@@ -435,7 +443,7 @@ void frmSettings::takeGraphSettings() {
   if (cmbGraphDelay->currentIndex() < 0) cmbGraphDelay->setCurrentIndex(0);
   const int refresh = cmbGraphDelay->currentIndex();
   const int period = cmbGraphDelay->currentData().toInt();
-  if (hooks_.takeGraphSettings) hooks_.takeGraphSettings(dlLimit, refresh, period);
+  emit graphSettingsTaken(dlLimit, refresh, period);
 }
 
 void frmSettings::cmdUpdateGRaph_Click() { takeGraphSettings(); }
@@ -444,27 +452,27 @@ void frmSettings::setLogFileText(const QString& text) { lblLogFile->setText(text
 
 void frmSettings::chkLogging_Click() {
   const bool on = chkLogging->checkState() == Qt::Checked;
-  setLogFileText(hooks_.StartNewLogFile ? hooks_.StartNewLogFile(on) : (on ? QString() : QStringLiteral("----")));
+  emit loggingToggled(on);
   cmdLogFile->setEnabled(on);
-  if (hooks_.showBigLogFrame) hooks_.showBigLogFrame(on);
+  emit logFrameShown(on);
 }
 
 void frmSettings::cmdInterface_Click() {
-  if (hooks_.openInterfaceChooser) hooks_.openInterfaceChooser();
+  emit interfaceChooserRequested();
 }
 
 void frmSettings::cmdReset_Click() {
-  if (hooks_.resetCounters) hooks_.resetCounters();
+  emit resetRequested();
 }
 
 void frmSettings::cmdChangeSkin_Click() {
   QListWidgetItem* item = filelistSkins->currentItem();
   if (!item || !item->isSelected()) return;
-  if (hooks_.changeSkin) hooks_.changeSkin(skinsFolder_ + u'/' + item->text());
+  emit skinChosen(skinsFolder_ + u'/' + item->text());
 }
 
 void frmSettings::cmdDefaultSkin_Click() {
-  if (hooks_.defaultSkin) hooks_.defaultSkin();
+  emit defaultSkinRequested();
 }
 
 QUrl frmSettings::skinsPageUrl() const {
@@ -476,33 +484,33 @@ QString frmSettings::helpFilePath() const {
 }
 
 void frmSettings::lblFindSkins_Click() {
-  if (hooks_.openUrl) hooks_.openUrl(skinsPageUrl());
+  emit openRequested(skinsPageUrl());
 }
 
 void frmSettings::cmdHelp_Click() {
-  if (hooks_.openUrl) hooks_.openUrl(QUrl::fromLocalFile(helpFilePath()));
+  emit openRequested(QUrl::fromLocalFile(helpFilePath()));
 }
 
 void frmSettings::cmdQuit_Click() {
-  if (hooks_.confirmQuit) hooks_.confirmQuit();
+  emit quitRequested();
 }
 
 void frmSettings::optDL_Click() {
-  if (hooks_.underlineDirection) hooks_.underlineDirection(true);
+  emit graphDirectionChosen(true);
 }
 
 void frmSettings::optUL_Click() {
-  if (hooks_.underlineDirection) hooks_.underlineDirection(false);
+  emit graphDirectionChosen(false);
 }
 
 void frmSettings::scrTransp_Change(int value) {
-  if (hooks_.setTransparency) hooks_.setTransparency(value);
+  emit transparencyChanged(value);
 }
 
 bool frmSettings::Form_QueryUnload(bool byCloseBox) {
   if (!byCloseBox) return false;
   takeGraphSettings();
-  if (hooks_.SaveSettings) hooks_.SaveSettings();
+  emit saveRequested();
   hide();
   return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog. Its controls hold most of the monitor's settings and
 // its handlers apply a change at once; what a change does beyond the dialog
-// goes through Hooks. It also carries the tray icon's picture Picture1 and
+// it signals. It also carries the tray icon's picture Picture1 and
 // the tray menu mnuInTray, which are never shown on the dialog itself.
 #include "monitor/ui/languagetexts.h"
 
@@ -23,7 +23,6 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <functional>
 
 namespace tavo::monitor {
 
@@ -38,27 +37,8 @@ QString clampDLLimitText(const QString& text);
 class frmSettings : public QWidget {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<void()> SaveSettings;
-    // DLLimit, GraphRefresh and GraphRefreshPeriod taken into use; the mini
-    // graph is to be redrawn at the next tick.
-    std::function<void(std::int16_t dlLimit, int graphRefresh, int graphRefreshPeriod)> takeGraphSettings;
-    // Starts (on) or stops (off) the rate log; gives the log file name to show.
-    std::function<QString(bool on)> StartNewLogFile;
-    std::function<void(bool visible)> showBigLogFrame;  // the detailed graph window's log frame
-    std::function<void()> resetCounters;
-    std::function<void(int opacity)> setTransparency;
-    std::function<void(const QString& descriptorPath)> changeSkin;
-    std::function<void()> defaultSkin;
-    std::function<void()> openInterfaceChooser;
-    std::function<void()> confirmQuit;
-    std::function<void(bool download)> underlineDirection;
-    std::function<bool(const QUrl&)> openUrl;
-  };
-
   explicit frmSettings(QWidget* parent = nullptr);
 
-  void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
   void setProgramFolder(const QString& folder) { programFolder_ = folder; }
   void setWebHost(const QString& host) { webHost_ = host; }
   void setSkinsFolder(const QString& folder);
@@ -72,6 +52,10 @@ class frmSettings : public QWidget {
   // Sets an option button; on switches the others of its group off, off
   // switches no other on (so a group may end with none on).
   static void setOption(QRadioButton* option, bool on);
+  // A settings box's value: 0 off, 1 on, 2 the third state, which a box
+  // shows only once a value 2 was put on it.
+  static int checkBoxValue(const QCheckBox* box);
+  static void setCheckBoxValue(QCheckBox* box, int value);
 
   // The page in front: 0 or 1.
   int currentPage() const { return pages->currentIndex(); }
@@ -101,6 +85,9 @@ class frmSettings : public QWidget {
   // The skins page and the help file for the current language.
   QUrl skinsPageUrl() const;
   QString helpFilePath() const;
+
+  // The name of the rate log now written (already shortened), or "----".
+  void setLogFileText(const QString& text);
 
   QTabBar* tabOptions = nullptr;
   QStackedWidget* pages = nullptr;
@@ -158,15 +145,31 @@ class frmSettings : public QWidget {
   QAction* mnuLogViewer = nullptr;
   QAction* mnuQuit = nullptr;
 
+ signals:
+  void saveRequested();
+  // DLLimit, GraphRefresh and GraphRefreshPeriod taken into use; the mini
+  // graph is to be redrawn at the next tick.
+  void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh, int graphRefreshPeriod);
+  // The log box ticked (on) or unticked: the rate log starts or stops.
+  void loggingToggled(bool on);
+  void newLogFileRequested();              // cmdLogFile
+  void logFrameShown(bool visible);        // the detailed graph window's log frame
+  void resetRequested();
+  void transparencyChanged(int opacity);
+  void skinChosen(const QString& descriptorPath);
+  void defaultSkinRequested();
+  void interfaceChooserRequested();
+  void quitRequested();
+  void graphDirectionChosen(bool download);
+  void openRequested(const QUrl& url);     // a page or the help file
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void takeGraphSettings();
-  void setLogFileText(const QString& text);
 
-  Hooks hooks_;
   QString programFolder_;
   QString webHost_;
   QString skinsFolder_;

@@ -1,24 +1,11 @@
 #include "monitor/ui/monitorui.h"
 
-#include "common/messagebox.h"
-#include "common/platform/desktop/desktop.h"
-
 #include <QApplication>
-#include <QCursor>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QScreen>
 
 namespace tavo::monitor {
-
-MessageBoxSeam realMessageBox(std::function<bool()> isFrench) {
-  return [isFrench = std::move(isFrench)](QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                          const QString& text, QMessageBox::StandardButtons buttons) {
-    return tavo::askMessageBox(parent, icon, title, text, buttons, isFrench());
-  };
-}
 
 TrayAction trayActionFor(TrayClick click) {
   switch (click) {
@@ -33,59 +20,16 @@ TrayAction trayActionFor(TrayClick click) {
   }
 }
 
-MonitorUi::MonitorUi(MonitorEngine& engine, Seams seams)
-    : engine_(engine), seams_(std::move(seams)), net_(std::make_unique<frmNet>()),
+MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desktop::DesktopQueries desktop)
+    : engine_(engine),
+      seams_(seams.withDesktopDefaults([this] { return engine_.IsFrench; }, engine.programFolder())),
+      desktop_(desktop.withRealDefaults()),
+      net_(std::make_unique<frmNet>()),
       settings_(std::make_unique<frmSettings>()) {
-  if (!seams_.messageBox) seams_.messageBox = realMessageBox([this] { return engine_.IsFrench; });
-  if (!seams_.showNotice) {
-    seams_.showNotice = [this](const QString& title, const QString& text) {
-      tavo::showNoticeBox(nullptr, QMessageBox::Critical, title, text, engine_.IsFrench);
-    };
-  }
-  if (!seams_.startProgram) {
-    const QString folder = engine_.programFolder();
-    seams_.startProgram = [folder](const QString& program, const QStringList& args) {
-      return QProcess::startDetached(program, args, folder);
-    };
-  }
-  if (!seams_.trayAvailable) seams_.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
-  if (!seams_.minimizeOtherWindows) seams_.minimizeOtherWindows = [] { return desktop::minimizeOtherWindows(); };
-  if (!seams_.shownOnScreen) seams_.shownOnScreen = [](const QWidget* w) { return desktop::isShownOnScreen(w); };
-  if (!seams_.openUrl) seams_.openUrl = [](const QUrl& url) { return desktop::openUrl(url); };
-  if (!seams_.popupMenu) seams_.popupMenu = [](QMenu* menu, const QPoint& at) { menu->popup(at); };
-  if (!seams_.endProgram) seams_.endProgram = [] { QCoreApplication::exit(0); };
-
   settings_->setProgramFolder(engine_.programFolder());
   settings_->setWebHost(QStringLiteral(TAVO_WEB_HOST));
   // The engine makes the folder at start-up; the list is refreshed at each showing.
   settings_->setSkinsFolder(engine_.skinsFolder());
-
-  net_->setHooks({
-      [this] { return engine_.settings().optMinAll(); },
-      [this] { return trayShown(); },
-      [this] { seams_.minimizeOtherWindows(); },
-      [this] { mnuSettings_Click(); },
-      [this] { mnuBig_Click(); },
-      [this] { return engine_.BubbleShown; },
-      [this] {
-        if (secondary_.armBubble) secondary_.armBubble();
-      },
-      [this] {
-        if (secondary_.HideBubble) secondary_.HideBubble();
-      },
-  });
-
-  bindSettings();
-  bindEngine();
-
-  frmSettings& s = *settings_;
-  connect(s.mnuMinimizeTavo, &QAction::triggered, this, &MonitorUi::mnuMinimizeTavo_Click);
-  connect(s.mnuMinimizeAll, &QAction::triggered, this, &MonitorUi::mnuMinimizeAll_Click);
-  connect(s.mnuSettings, &QAction::triggered, this, &MonitorUi::mnuSettings_Click);
-  connect(s.mnuBig, &QAction::triggered, this, &MonitorUi::mnuBig_Click);
-  connect(s.mnuStats, &QAction::triggered, this, &MonitorUi::mnuStats_Click);
-  connect(s.mnuLogViewer, &QAction::triggered, this, &MonitorUi::mnuLogViewer_Click);
-  connect(s.mnuQuit, &QAction::triggered, this, &MonitorUi::ConfirmQuit);
 
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
@@ -100,123 +44,6 @@ MonitorUi::~MonitorUi() {
   qApp->removeEventFilter(this);
   RemoveTrayIcon();
   if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
-}
-
-QRadioButton* MonitorUi::optionButton(Option o) const {
-  frmSettings& s = *settings_;
-  switch (o) {
-    case Option::Inbits: return s.optInbits;
-    case Option::InBytes: return s.optInBytes;
-    case Option::Cumul: return s.optCumul;
-    case Option::Mean: return s.optMean;
-    case Option::DL: return s.optDL;
-    case Option::UL: return s.optUL;
-    case Option::MinAll: return s.optMinAll;
-    case Option::MinTavo: return s.optMinTavo;
-  }
-  return nullptr;
-}
-
-void MonitorUi::bindSettings() {
-  MonitorSettings& m = engine_.settings();
-  frmSettings& s = *settings_;
-
-  // Controls follow the settings object (the loader sets it) ...
-  for (int i = 0; i < kOptionCount; ++i) {
-    const Option o = Option(i);
-    frmSettings::setOption(optionButton(o), m.option(o));
-    connect(optionButton(o), &QRadioButton::toggled, this, [this, o](bool on) {
-      engine_.settings().setOption(o, on);
-    });
-  }
-  connect(&m, &MonitorSettings::optionChanged, this, [this](Option o, bool on) {
-    frmSettings::setOption(optionButton(o), on);
-    if (on && (o == Option::DL || o == Option::UL)) net_->underlineDirection(o == Option::DL);
-  });
-  auto checkState = [](int value) {
-    return value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
-  };
-  auto checkValue = [](Qt::CheckState state) { return state == Qt::Checked ? 1 : state == Qt::PartiallyChecked ? 2 : 0; };
-  auto setBox = [checkState](QCheckBox* box, int value) {
-    if (value == 2) box->setTristate(true);
-    box->setCheckState(checkState(value));
-  };
-  setBox(s.chkUpdate, m.chkUpdate());
-  connect(&m, &MonitorSettings::chkUpdateChanged, this, [setBox, this](int v) { setBox(settings_->chkUpdate, v); });
-  connect(s.chkUpdate, &QCheckBox::stateChanged, this, [this, checkValue](int state) {
-    engine_.settings().setChkUpdate(checkValue(Qt::CheckState(state)));
-  });
-  connect(&m, &MonitorSettings::chkLoggingClicked, this,
-          [setBox, this](int v) { setBox(settings_->chkLogging, v); });
-  s.scrTransp->setValue(m.scrTransp());
-  connect(&m, &MonitorSettings::scrTranspChanged, this, [this](int v) {
-    settings_->scrTransp->setValue(v);
-    SetWindowAlpha(net_.get(), v);
-  });
-  connect(&m, &MonitorSettings::dlLimitChanged, this,
-          [this](int v) { settings_->txtDLLimit->setText(QString::number(v)); });
-  connect(&m, &MonitorSettings::graphRefreshChanged, this, [this](int v) {
-    if (v == 0 || v == 1) settings_->cmbGraphDelay->setCurrentIndex(v);
-  });
-  connect(&m, &MonitorSettings::windowPositionChanged, this,
-          [this](const QPointF& p) { net_->move(p.toPoint()); });
-  engine_.currentWindowPosition = [this] { return QPointF(net_->pos()); };
-
-  // ... and the dialog's handlers act on the engine.
-  frmSettings::Hooks hooks;
-  hooks.SaveSettings = [this] { engine_.SaveSettings(); };
-  hooks.takeGraphSettings = [this](std::int16_t dlLimit, int refresh, int) {
-    engine_.ApplyGraphSettings(dlLimit, refresh);
-  };
-  hooks.StartNewLogFile = [this, checkValue](bool) {
-    engine_.settings().setChkLogging(checkValue(settings_->chkLogging->checkState()));
-    return ShortenPath(engine_.LogFilePath);
-  };
-  hooks.showBigLogFrame = [this](bool visible) {
-    if (secondary_.showLogFrame) secondary_.showLogFrame(visible);
-  };
-  hooks.resetCounters = [this] { engine_.ResetCounters(); };
-  hooks.setTransparency = [this](int v) {
-    engine_.settings().setScrTransp(v);
-    SetWindowAlpha(net_.get(), v);
-  };
-  hooks.changeSkin = [this](const QString& path) { changeSkin(path); };
-  hooks.defaultSkin = [this] { defaultSkin(); };
-  hooks.openInterfaceChooser = [this] {
-    if (secondary_.openInterfaceChooser) secondary_.openInterfaceChooser();
-  };
-  hooks.confirmQuit = [this] { ConfirmQuit(); };
-  hooks.underlineDirection = [this](bool download) { net_->underlineDirection(download); };
-  hooks.openUrl = [this](const QUrl& url) { return seams_.openUrl(url); };
-  s.setHooks(std::move(hooks));
-
-  // The cmdLogFile twin in the detailed graph window starts a new file too.
-  disconnect(s.cmdLogFile, &QPushButton::clicked, nullptr, nullptr);
-  connect(s.cmdLogFile, &QPushButton::clicked, this, [this] {
-    if (engine_.settings().chkLogging() == 1) engine_.StartNewLogFile(true);
-  });
-}
-
-void MonitorUi::bindEngine() {
-  connect(&engine_, &MonitorEngine::rateTextsChanged, this, [this](const QString& ul, const QString& dl) {
-    net_->lblUL->setText(ul);
-    net_->lblDL->setText(dl);
-  });
-  connect(&engine_, &MonitorEngine::miniGraphUpdated, this, [this](const MiniGraphBars& bars) {
-    for (int i = 0; i < frmNet::kBars && i < int(bars.size()); ++i) net_->setBarHeight(i, bars[i]);
-  });
-  connect(&engine_, &MonitorEngine::logFilePathChanged, this, [this](const QString& text) {
-    settings_->lblLogFile->setText(text);
-    if (secondary_.setLogFileText) secondary_.setLogFileText(text);
-  });
-  connect(&engine_, &MonitorEngine::loggingStateChanged, this, [this](bool on) {
-    settings_->cmdLogFile->setEnabled(on);
-    if (secondary_.showLogFrame) secondary_.showLogFrame(on);
-  });
-  connect(&engine_, &MonitorEngine::selectedInterfaceChanged, this, [this](int index) {
-    if (index >= 0 && index < kTableEntries)
-      settings_->lblInterface->setText(ShortenText(engine_.Interfaces.entries[index].description));
-  });
 }
 
 StartupSteps MonitorUi::startupSteps() {
@@ -237,7 +64,7 @@ StartupSteps MonitorUi::startupSteps() {
 void MonitorUi::applyTexts(const MonitorTexts& texts) {
   texts_ = texts;
   settings_->applyTexts(texts, engine_.IsFrench);
-  if (secondary_.applyTexts) secondary_.applyTexts(engine_.IsFrench);
+  emit languageApplied(engine_.IsFrench);
   const int selected = engine_.Interfaces.SelectedInterface;
   if (selected >= 0 && selected < kTableEntries)
     settings_->lblInterface->setText(ShortenText(engine_.Interfaces.entries[selected].description));
@@ -262,13 +89,13 @@ void MonitorUi::LaunchUpdater() {
   if (engine_.settings().chkUpdate() != 1) return;
   const QString program = engine_.programFolder() + QStringLiteral("/Update");
   if (!seams_.startProgram(program, {QStringLiteral("Tavo"), versionText(), languageCode()}))
-    seams_.showNotice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
+    seams_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
 void MonitorUi::startSuiteProgram(const QString& name) {
   const QString program = engine_.programFolder() + u'/' + name;
   if (!seams_.startProgram(program, {languageCode()}))
-    seams_.showNotice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
+    seams_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
 }
 
 // ---------------------------------------------------------------- skins
@@ -307,12 +134,12 @@ void MonitorUi::defaultSkin() {
 
 // ----------------------------------------------------------------- tray
 
-bool MonitorUi::trayShown() const { return tray_ && tray_->isVisible() && seams_.trayAvailable(); }
+bool MonitorUi::trayShown() const { return tray_ && tray_->isVisible() && desktop_.trayAvailable(); }
 
 void MonitorUi::AddTrayIcon() {
   // A notification area that starts later is watched for.
   trayWatch_.start();
-  if (seams_.trayAvailable()) createTrayIcon();
+  if (desktop_.trayAvailable()) createTrayIcon();
 }
 
 void MonitorUi::createTrayIcon() {
@@ -325,7 +152,7 @@ void MonitorUi::createTrayIcon() {
 }
 
 void MonitorUi::keepMainWindowReachable() {
-  if (!tray_ && seams_.trayAvailable()) createTrayIcon();
+  if (!tray_ && desktop_.trayAvailable()) createTrayIcon();
   if (!net_->isVisible() && !trayShown()) desktop::raiseTopmost(net_.get());
 }
 
@@ -354,7 +181,7 @@ void MonitorUi::Picture1_Click(TrayClick click) {
       break;
     case TrayAction::PopUpMenu:
       settings_->mnuInTray->setDefaultAction(settings_->mnuMinimizeTavo);
-      seams_.popupMenu(settings_->mnuInTray, QCursor::pos());
+      settings_->mnuInTray->popup(desktop_.pointerPosition());
       break;
     case TrayAction::None:
       break;
@@ -392,7 +219,7 @@ void MonitorUi::mnuMinimizeTavo_Click() {
   // Just shown by us, the window may not be on screen yet (the window
   // manager maps it a moment later): a quick second click hides it again.
   const bool justShown = shownByUs_.isValid() && shownByUs_.elapsed() < kMapDelayMs;
-  if (net_->isVisible() && (justShown || seams_.shownOnScreen(net_.get())) && trayShown()) {
+  if (net_->isVisible() && (justShown || desktop_.shownOnScreen(net_.get())) && trayShown()) {
     net_->hide();
     shownByUs_.invalidate();
     return;
@@ -401,7 +228,31 @@ void MonitorUi::mnuMinimizeTavo_Click() {
   shownByUs_.start();
 }
 
-void MonitorUi::mnuMinimizeAll_Click() { seams_.minimizeOtherWindows(); }
+void MonitorUi::mnuMinimizeAll_Click() { desktop_.minimizeOtherWindows(); }
+
+void MonitorUi::skinRightPress() {
+  if (engine_.settings().optMinAll()) {
+    desktop_.minimizeOtherWindows();
+    return;
+  }
+  // Hidden, the window comes back only through the tray icon: without a
+  // notification area it must stay, so only the others are put away.
+  if (trayShown()) net_->hide();
+  else desktop_.minimizeOtherWindows();
+}
+
+void MonitorUi::takeLoggingBox() {
+  // The box's own state counts: a third state stays a third state.
+  engine_.settings().setChkLogging(frmSettings::checkBoxValue(settings_->chkLogging));
+  settings_->setLogFileText(ShortenPath(engine_.LogFilePath));
+}
+
+void MonitorUi::setTransparency(int opacity) {
+  engine_.settings().setScrTransp(opacity);
+  SetWindowAlpha(net_.get(), opacity);
+}
+
+void MonitorUi::open(const QUrl& url) { desktop_.openUrl(url); }
 
 void MonitorUi::mnuSettings_Click() {
   settings_->refreshSkinList();
@@ -410,9 +261,7 @@ void MonitorUi::mnuSettings_Click() {
   settings_->activateWindow();
 }
 
-void MonitorUi::mnuBig_Click() {
-  if (secondary_.DrawHoursGraph) secondary_.DrawHoursGraph();
-}
+void MonitorUi::mnuBig_Click() { emit hoursGraphRequested(); }
 
 void MonitorUi::mnuStats_Click() { startSuiteProgram(QStringLiteral("TavoStat")); }
 void MonitorUi::mnuLogViewer_Click() { startSuiteProgram(QStringLiteral("TavoLogV")); }
@@ -420,13 +269,13 @@ void MonitorUi::mnuLogViewer_Click() { startSuiteProgram(QStringLiteral("TavoLog
 // ----------------------------------------------------------------- quit
 
 void MonitorUi::ConfirmQuit() {
-  const auto answer = seams_.messageBox(settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
+  const auto answer = seams_.ask(settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
                                         texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   engine_.QuitSave();
   RemoveTrayIcon();
   settings_->setEnding(true);
-  seams_.endProgram();
+  seams_.quit();
 }
 
 }  // namespace tavo::monitor

@@ -1,9 +1,12 @@
 #pragma once
-// The monitor's windows around the engine: the skinned main window, the
-// settings dialog bound to the engine's settings, the tray icon and its
-// menu, the quit, the starting of the other programs and the language
-// texts. One object, owned by the program; the secondary windows (detailed
-// graph, bubble, interface chooser) are reached through SecondaryWindows.
+// The procedures of the monitor's main windows around the engine: the
+// skinned main window and the settings dialog it owns, the tray icon and
+// its menu, the quit, the starting of the other programs and the language
+// texts. One object, owned by MonitorWindows, which connects the windows'
+// signals to it; what concerns the secondary windows (detailed graph,
+// bubble, interface chooser) it signals.
+#include "common/platform/desktop/desktop.h"
+#include "common/seams.h"
 #include "monitor/engine/monitorengine.h"
 #include "monitor/ui/frmnet.h"
 #include "monitor/ui/frmsettings.h"
@@ -17,18 +20,9 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <functional>
 #include <memory>
 
 namespace tavo::monitor {
-
-// Message boxes go through this, so tests answer them without blocking.
-using MessageBoxSeam = std::function<QMessageBox::StandardButton(
-    QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-    QMessageBox::StandardButtons buttons)>;
-// The real box, with its buttons in the language that isFrench tells at
-// the moment the box is shown.
-MessageBoxSeam realMessageBox(std::function<bool()> isFrench);
 
 // What one click on the tray icon is, as the notification area reports it.
 enum class TrayClick { LeftPress, LeftRelease, LeftDoubleClick, RightPress, RightRelease, RightDoubleClick, Other };
@@ -38,46 +32,12 @@ enum class TrayAction { None, ToggleMainWindow, PopUpMenu };
 // opens the menu; nothing else acts.
 TrayAction trayActionFor(TrayClick click);
 
-// A notice that asks nothing: shown without blocking, so the tick (and a
-// start-up in progress) goes on while it is up.
-using NoticeSeam = std::function<void(const QString& title, const QString& text)>;
-
-// Starts a program without waiting; false when it could not be started.
-using ProgramStarter = std::function<bool(const QString& program, const QStringList& arguments)>;
-
-// What the monitor's windows need of the three secondary windows; each
-// entry may stay empty while a window is missing.
-struct SecondaryWindows {
-  std::function<void()> DrawHoursGraph;           // detailed graph on its 10-hour view
-  std::function<void()> openInterfaceChooser;     // modal
-  std::function<void(bool visible)> showLogFrame; // detailed graph's log frame
-  std::function<void(const QString&)> setLogFileText;
-  std::function<void()> armBubble;
-  std::function<void()> HideBubble;
-  std::function<void(bool isFrench)> applyTexts;  // their own language setters
-};
-
 class MonitorUi : public QObject {
   Q_OBJECT
  public:
-  struct Seams {
-    MessageBoxSeam messageBox;
-    NoticeSeam showNotice;
-    ProgramStarter startProgram;
-    std::function<bool()> trayAvailable;
-    // Minimises the other programs' windows; -1 when the desktop cannot.
-    std::function<int()> minimizeOtherWindows;
-    // Whether a window is really on screen (the desktop may hide it).
-    std::function<bool(const QWidget*)> shownOnScreen;
-    std::function<bool(const QUrl&)> openUrl;
-    std::function<void(QMenu*, const QPoint&)> popupMenu;
-    std::function<void()> endProgram;
-  };
-  // Seams left empty take the real desktop's.
-  explicit MonitorUi(MonitorEngine& engine, Seams seams = {});
+  // Seams and queries left empty take the real desktop's.
+  explicit MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams = {}, tavo::desktop::DesktopQueries desktop = {});
   ~MonitorUi() override;
-
-  void setSecondaryWindows(SecondaryWindows windows) { secondary_ = std::move(windows); }
 
   // The window steps of the engine's start-up.
   StartupSteps startupSteps();
@@ -109,6 +69,16 @@ class MonitorUi : public QObject {
   void mnuBig_Click();
   void mnuStats_Click();
   void mnuLogViewer_Click();
+  // A right press on the skin: with optMinAll the other windows are
+  // minimised; else the main window hides, but only while the tray icon
+  // can bring it back.
+  void skinRightPress();
+  // The settings dialog's log box: the rate log starts or stops, and the
+  // dialog shows the file now written.
+  void takeLoggingBox();
+  void setTransparency(int opacity);
+  // Opens a page or a file with the desktop's handler.
+  void open(const QUrl& url);
 
   // Starts TavoStat or TavoLogV from the program folder with the language.
   void startSuiteProgram(const QString& name);
@@ -123,21 +93,23 @@ class MonitorUi : public QObject {
   bool trayShown() const;
   const QString& QuitPrompt() const { return texts_.QuitPrompt; }
   const QString& QuitTitle() const { return texts_.QuitTitle; }
+  const tavo::desktop::DesktopQueries& desktop() const { return desktop_; }
+
+ signals:
+  void hoursGraphRequested();        // the tray's mnuBig
+  void languageApplied(bool isFrench);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createTrayIcon();
-  void bindSettings();
-  void bindEngine();
   void applyTexts(const MonitorTexts& texts);
-  QRadioButton* optionButton(Option o) const;
   QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
 
   MonitorEngine& engine_;
-  Seams seams_;
-  SecondaryWindows secondary_;
+  tavo::DesktopSeams seams_;
+  tavo::desktop::DesktopQueries desktop_;
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
   QPointer<QSystemTrayIcon> tray_;
@@ -151,7 +123,6 @@ class MonitorUi : public QObject {
   // When "Show/Hide" last showed the main window.
   QElapsedTimer shownByUs_;
   static constexpr int kMapDelayMs = 1500;
-  bool syncing_ = false;
 };
 
 }  // namespace tavo::monitor

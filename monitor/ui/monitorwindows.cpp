@@ -2,29 +2,33 @@
 
 namespace tavo::monitor {
 
-MonitorWindows::MonitorWindows(MonitorEngine& engine, MonitorUi::Seams seams)
-    : engine_(engine), ui_(std::make_unique<MonitorUi>(engine, std::move(seams))),
-      bulle_(std::make_unique<tavo::views::BulleGraphe>(engine)) {
+namespace {
+
+QRadioButton* optionButton(const frmSettings& s, Option o) {
+  switch (o) {
+    case Option::Inbits: return s.optInbits;
+    case Option::InBytes: return s.optInBytes;
+    case Option::Cumul: return s.optCumul;
+    case Option::Mean: return s.optMean;
+    case Option::DL: return s.optDL;
+    case Option::UL: return s.optUL;
+    case Option::MinAll: return s.optMinAll;
+    case Option::MinTavo: return s.optMinTavo;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desktop::DesktopQueries desktop)
+    : engine_(engine), ui_(std::make_unique<MonitorUi>(engine, std::move(seams), std::move(desktop))) {
+  bindMainWindow();
+  bindSettingsDialog();
+  bindEngine();
+  bindTrayMenu();
+  bulle_ = std::make_unique<tavo::views::BulleGraphe>(engine, ui_->desktop());
   bulle_->setHoverWidget(ui_->net().lblGraphe);
-  openChooser = [this] { chooser().OpenChooser(); };
-
-  SecondaryWindows w;
-  w.DrawHoursGraph = [this] { bulle_->DrawHoursGraph(); };
-  w.openInterfaceChooser = [this] {
-    if (openChooser) openChooser();
-  };
-  // The bubble module follows the engine's log signals for its window itself.
-  w.armBubble = [this] { bulle_->lblGraphe_MouseMove(); };
-  w.HideBubble = [this] { bulle_->HideBubble(); };
-  w.applyTexts = [this](bool french) {
-    bulle_->applyTexts(french);
-    chooser().applyTexts(french);
-  };
-  ui_->setSecondaryWindows(std::move(w));
-
-  MonitorUi* ui = ui_.get();
-  QObject::connect(&bulle_->big(), &tavo::views::frmBig::statsRequested, ui, &MonitorUi::mnuStats_Click);
-  QObject::connect(&bulle_->big(), &tavo::views::frmBig::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
+  bindSecondaryWindows();
 }
 
 MonitorWindows::~MonitorWindows() {
@@ -36,6 +40,117 @@ MonitorWindows::~MonitorWindows() {
 tavo::views::frmInterfaces& MonitorWindows::chooser() {
   if (!chooser_) chooser_ = std::make_unique<tavo::views::frmInterfaces>(engine_, &ui_->settingsDialog());
   return *chooser_;
+}
+
+void MonitorWindows::bindMainWindow() {
+  MonitorUi* ui = ui_.get();
+  frmNet* net = &ui->net();
+  QObject::connect(net, &frmNet::skinRightPressed, ui, &MonitorUi::skinRightPress);
+  QObject::connect(net, &frmNet::settingsRequested, ui, &MonitorUi::mnuSettings_Click);
+  QObject::connect(net, &frmNet::hoursGraphRequested, ui, &MonitorUi::mnuBig_Click);
+  // The bubble is made after the main window; it is reached when the pointer moves.
+  QObject::connect(net, &frmNet::graphHovered, ui, [this] { bulle_->lblGraphe_MouseMove(); });
+  QObject::connect(net, &frmNet::pointerLeftGraph, ui, [this] { bulle_->HideBubble(); });
+}
+
+void MonitorWindows::bindSettingsDialog() {
+  MonitorUi* ui = ui_.get();
+  MonitorSettings& m = engine_.settings();
+  frmSettings* s = &ui->settingsDialog();
+  frmNet* net = &ui->net();
+
+  // Controls follow the settings object (the loader sets it) ...
+  for (int i = 0; i < kOptionCount; ++i) {
+    const Option o = Option(i);
+    frmSettings::setOption(optionButton(*s, o), m.option(o));
+    QObject::connect(optionButton(*s, o), &QRadioButton::toggled, ui, [&m, o](bool on) { m.setOption(o, on); });
+  }
+  QObject::connect(&m, &MonitorSettings::optionChanged, ui, [s, net](Option o, bool on) {
+    frmSettings::setOption(optionButton(*s, o), on);
+    if (on && (o == Option::DL || o == Option::UL)) net->underlineDirection(o == Option::DL);
+  });
+  frmSettings::setCheckBoxValue(s->chkUpdate, m.chkUpdate());
+  QObject::connect(&m, &MonitorSettings::chkUpdateChanged, ui,
+                   [s](int v) { frmSettings::setCheckBoxValue(s->chkUpdate, v); });
+  QObject::connect(s->chkUpdate, &QCheckBox::stateChanged, ui,
+                   [s, &m] { m.setChkUpdate(frmSettings::checkBoxValue(s->chkUpdate)); });
+  QObject::connect(&m, &MonitorSettings::chkLoggingClicked, ui,
+                   [s](int v) { frmSettings::setCheckBoxValue(s->chkLogging, v); });
+  s->scrTransp->setValue(m.scrTransp());
+  QObject::connect(&m, &MonitorSettings::scrTranspChanged, ui, [s, net](int v) {
+    s->scrTransp->setValue(v);
+    SetWindowAlpha(net, v);
+  });
+  QObject::connect(&m, &MonitorSettings::dlLimitChanged, ui, [s](int v) { s->txtDLLimit->setText(QString::number(v)); });
+  QObject::connect(&m, &MonitorSettings::graphRefreshChanged, ui, [s](int v) {
+    if (v == 0 || v == 1) s->cmbGraphDelay->setCurrentIndex(v);
+  });
+  QObject::connect(&m, &MonitorSettings::windowPositionChanged, ui, [net](const QPointF& p) { net->move(p.toPoint()); });
+  engine_.currentWindowPosition = [net] { return QPointF(net->pos()); };
+
+  // ... and the dialog's handlers act on the engine and the main window.
+  QObject::connect(s, &frmSettings::saveRequested, ui, [this] { engine_.SaveSettings(); });
+  QObject::connect(s, &frmSettings::graphSettingsTaken, ui,
+                   [this](std::int16_t dlLimit, int refresh, int) { engine_.ApplyGraphSettings(dlLimit, refresh); });
+  QObject::connect(s, &frmSettings::loggingToggled, ui, &MonitorUi::takeLoggingBox);
+  // The detailed graph's log frame follows whether the engine really logs
+  // (a folder it cannot write keeps it off), not the box: logFrameShown
+  // stays unconnected.
+  // The twin of the detailed graph window's button: a new file while logging.
+  QObject::connect(s, &frmSettings::newLogFileRequested, ui, [this] {
+    if (engine_.settings().chkLogging() == 1) engine_.StartNewLogFile(true);
+  });
+  QObject::connect(s, &frmSettings::resetRequested, ui, [this] { engine_.ResetCounters(); });
+  QObject::connect(s, &frmSettings::transparencyChanged, ui, &MonitorUi::setTransparency);
+  QObject::connect(s, &frmSettings::skinChosen, ui, &MonitorUi::changeSkin);
+  QObject::connect(s, &frmSettings::defaultSkinRequested, ui, &MonitorUi::defaultSkin);
+  QObject::connect(s, &frmSettings::interfaceChooserRequested, ui, [this] { chooser().OpenChooser(); });
+  QObject::connect(s, &frmSettings::quitRequested, ui, &MonitorUi::ConfirmQuit);
+  QObject::connect(s, &frmSettings::graphDirectionChosen, net, &frmNet::underlineDirection);
+  QObject::connect(s, &frmSettings::openRequested, ui, &MonitorUi::open);
+}
+
+void MonitorWindows::bindTrayMenu() {
+  MonitorUi* ui = ui_.get();
+  const frmSettings& s = ui->settingsDialog();
+  QObject::connect(s.mnuMinimizeTavo, &QAction::triggered, ui, &MonitorUi::mnuMinimizeTavo_Click);
+  QObject::connect(s.mnuMinimizeAll, &QAction::triggered, ui, &MonitorUi::mnuMinimizeAll_Click);
+  QObject::connect(s.mnuSettings, &QAction::triggered, ui, &MonitorUi::mnuSettings_Click);
+  QObject::connect(s.mnuBig, &QAction::triggered, ui, &MonitorUi::mnuBig_Click);
+  QObject::connect(s.mnuStats, &QAction::triggered, ui, &MonitorUi::mnuStats_Click);
+  QObject::connect(s.mnuLogViewer, &QAction::triggered, ui, &MonitorUi::mnuLogViewer_Click);
+  QObject::connect(s.mnuQuit, &QAction::triggered, ui, &MonitorUi::ConfirmQuit);
+}
+
+void MonitorWindows::bindEngine() {
+  MonitorUi* ui = ui_.get();
+  frmNet* net = &ui->net();
+  frmSettings* s = &ui->settingsDialog();
+  QObject::connect(&engine_, &MonitorEngine::rateTextsChanged, ui, [net](const QString& ul, const QString& dl) {
+    net->lblUL->setText(ul);
+    net->lblDL->setText(dl);
+  });
+  QObject::connect(&engine_, &MonitorEngine::miniGraphUpdated, ui, [net](const MiniGraphBars& bars) {
+    for (int i = 0; i < frmNet::kBars && i < int(bars.size()); ++i) net->setBarHeight(i, bars[i]);
+  });
+  QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, s, &frmSettings::setLogFileText);
+  QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, s->cmdLogFile, &QWidget::setEnabled);
+  QObject::connect(&engine_, &MonitorEngine::selectedInterfaceChanged, ui, [this, s](int index) {
+    if (index >= 0 && index < kTableEntries)
+      s->lblInterface->setText(ShortenText(engine_.Interfaces.entries[index].description));
+  });
+}
+
+void MonitorWindows::bindSecondaryWindows() {
+  MonitorUi* ui = ui_.get();
+  tavo::views::BulleGraphe* bulle = bulle_.get();
+  QObject::connect(ui, &MonitorUi::hoursGraphRequested, bulle, &tavo::views::BulleGraphe::DrawHoursGraph);
+  QObject::connect(ui, &MonitorUi::languageApplied, bulle, [this](bool french) {
+    bulle_->applyTexts(french);
+    chooser().applyTexts(french);
+  });
+  QObject::connect(&bulle->big(), &tavo::views::frmBig::statsRequested, ui, &MonitorUi::mnuStats_Click);
+  QObject::connect(&bulle->big(), &tavo::views::frmBig::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
 }
 
 }  // namespace tavo::monitor

@@ -1,8 +1,11 @@
 #pragma once
 // Every window of the monitor, wired together: the main window, the
-// settings dialog, the tray (MonitorUi) and the secondary windows of the
-// bubble, the detailed graph and the interface chooser. The program makes
-// one after its engine and drops it before the engine.
+// settings dialog and the tray (MonitorUi), and the secondary windows of
+// the bubble, the detailed graph and the interface chooser. This is the one
+// place where the windows' signals meet the engine and the procedures. The
+// program makes one after its engine and drops it before the engine.
+#include "common/platform/desktop/desktop.h"
+#include "common/seams.h"
 #include "monitor/ui/monitorui.h"
 #include "monitor/views/bullegraphe.h"
 #include "monitor/views/frminterfaces.h"
@@ -13,19 +16,25 @@ namespace tavo::monitor {
 
 class MonitorWindows {
  public:
-  explicit MonitorWindows(MonitorEngine& engine, MonitorUi::Seams seams = {});
+  // Seams and queries left empty take the real desktop's.
+  explicit MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams = {},
+                          tavo::desktop::DesktopQueries desktop = {});
   ~MonitorWindows();
+  MonitorWindows(const MonitorWindows&) = delete;
+  MonitorWindows& operator=(const MonitorWindows&) = delete;
 
   MonitorUi& ui() { return *ui_; }
   tavo::views::BulleGraphe& bulle() { return *bulle_; }
   // Created on first use, then kept.
   tavo::views::frmInterfaces& chooser();
 
-  // The settings dialog's cmdInterface: shows the chooser modal. Tests
-  // replace it so nothing blocks.
-  std::function<void()> openChooser;
-
  private:
+  void bindMainWindow();
+  void bindSettingsDialog();
+  void bindTrayMenu();
+  void bindEngine();
+  void bindSecondaryWindows();
+
   MonitorEngine& engine_;
   std::unique_ptr<MonitorUi> ui_;
   std::unique_ptr<tavo::views::BulleGraphe> bulle_;

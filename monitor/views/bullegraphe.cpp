@@ -1,11 +1,8 @@
 #include "monitor/views/bullegraphe.h"
 
-#include <QCursor>
-#include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "monitor/engine/monitorengine.h"
+
+#include <QEvent>
 
 namespace tavo::views {
 
@@ -39,17 +36,12 @@ DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bo
   return in;
 }
 
-QRect screenGeometryUnder(QPoint point) {
-  if (QScreen* s = QGuiApplication::screenAt(point)) return s->geometry();
-  if (QScreen* s = QGuiApplication::primaryScreen()) return s->geometry();
-  return {};
-}
-
-BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, QObject* parent)
-    : QObject(parent), engine_(engine), frmBulle_(std::make_unique<frmBulle>()), frmBig_(std::make_unique<frmBig>()) {
-  cursorPos = [] { return QCursor::pos(); };
-  screenGeometryAt = [](QPoint p) { return screenGeometryUnder(p); };
-  hoverArea = [this] { return widgetArea(); };
+BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::DesktopQueries desktop, QObject* parent)
+    : QObject(parent),
+      engine_(engine),
+      desktop_(desktop.withRealDefaults()),
+      frmBulle_(std::make_unique<frmBulle>()),
+      frmBig_(std::make_unique<frmBig>()) {
 
   connect(frmBulle_->tmrShow, &QTimer::timeout, this, &BulleGraphe::tmrShow_Timer);
   connect(frmBulle_.get(), &frmBulle::backgroundMouseMoved, this, &BulleGraphe::HideBubble);
@@ -94,13 +86,13 @@ void BulleGraphe::HideBubble() {
 }
 
 void BulleGraphe::TrackBubble() {
-  const QPoint p = cursorPos();
-  const std::optional<HoverArea> area = hoverArea ? hoverArea() : std::nullopt;
+  const QPoint p = desktop_.pointerPosition();
+  const std::optional<HoverArea> area = widgetArea();
   if (!area || !area->contains(p)) {
     HideBubble();
     return;
   }
-  frmBulle_->move(bubblePosition(p, screenGeometryAt(p)));
+  frmBulle_->move(bubblePosition(p, desktop_.screenGeometryAt(p)));
   ShowBubble();
 }
 

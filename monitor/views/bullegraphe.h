@@ -8,19 +8,18 @@
 // lblGraphe_MouseMove(), its other mouse moves call HideBubble(), its double
 // clicks and the tray's mnuBig call DrawHoursGraph(); frmBig's
 // statsRequested()/logViewerRequested() start the other programs.
-#include <QObject>
-#include <QPoint>
-#include <QPointer>
-#include <QRect>
-#include <functional>
-#include <memory>
-#include <optional>
-
+#include "common/platform/desktop/desktop.h"
 #include "monitor/views/bubbleplacement.h"
 #include "monitor/views/countertexts.h"
 #include "monitor/views/detailgraph.h"
 #include "monitor/views/frmbig.h"
 #include "monitor/views/frmbulle.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <optional>
 
 namespace tavo::monitor {
 class MonitorEngine;
@@ -33,14 +32,13 @@ CounterFigures counterFigures(const tavo::monitor::MonitorCounters& counters);
 // The per-minute rings (hour view) or the per-second rings (minute view).
 DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bool hourView);
 
-// The screen under a point: its geometry, else the primary screen's, else
-// an empty rectangle when there is no screen at all.
-QRect screenGeometryUnder(QPoint point);
-
 class BulleGraphe : public QObject {
   Q_OBJECT
  public:
-  explicit BulleGraphe(tavo::monitor::MonitorEngine& engine, QObject* parent = nullptr);
+  // The pointer and the screen under it come from desktop (empty entries:
+  // the real desktop's).
+  explicit BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::DesktopQueries desktop = {},
+                       QObject* parent = nullptr);
   ~BulleGraphe() override;
 
   frmBulle& bubble() { return *frmBulle_; }
@@ -49,12 +47,6 @@ class BulleGraphe : public QObject {
   // The mini graph's hover area: the main window's lblGraphe. While it is
   // unset or hidden the pointer never counts as over the graph.
   void setHoverWidget(QWidget* lblGraphe);
-
-  // Seams: the pointer, the screen under it and the hover area, in screen
-  // pixels. Defaults: QCursor::pos(), screenGeometryUnder, the hover widget.
-  std::function<QPoint()> cursorPos;
-  std::function<QRect(QPoint)> screenGeometryAt;
-  std::function<std::optional<HoverArea>()> hoverArea;
 
   // Bubble.
   void ShowBubble();
@@ -82,6 +74,7 @@ class BulleGraphe : public QObject {
   std::optional<HoverArea> widgetArea() const;
 
   tavo::monitor::MonitorEngine& engine_;
+  tavo::desktop::DesktopQueries desktop_;
   std::unique_ptr<frmBulle> frmBulle_;
   std::unique_ptr<frmBig> frmBig_;
   QPointer<QWidget> hoverWidget_;

@@ -31,9 +31,9 @@ class WindowsOnTheDesktop : public ::testing::Test {
     ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {"WindowPositionX=300", "WindowPositionY=200"}));
     src.set("eth0", 1000, 1000);
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    MonitorUi::Seams seams;
-    seams.trayAvailable = [] { return false; };
-    windows = std::make_unique<MonitorWindows>(*engine, seams);
+    tavo::desktop::DesktopQueries noTray;
+    noTray.trayAvailable = [] { return false; };
+    windows = std::make_unique<MonitorWindows>(*engine, tavo::DesktopSeams{}, noTray);
     ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
     ASSERT_TRUE(XDesktop::waitFor([this] { return xid() && desktop().viewable(xid()); }));
   }

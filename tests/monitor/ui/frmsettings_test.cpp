@@ -27,28 +27,24 @@ class FrmSettingsTest : public ::testing::Test {
   frmSettings dlg;
   Calls calls;
   void SetUp() override {
-    frmSettings::Hooks h;
-    h.SaveSettings = [this] { ++calls.saves; };
-    h.takeGraphSettings = [this](std::int16_t dl, int refresh, int period) {
+    QObject::connect(&dlg, &frmSettings::saveRequested, [this] { ++calls.saves; });
+    QObject::connect(&dlg, &frmSettings::graphSettingsTaken, [this](std::int16_t dl, int refresh, int period) {
       calls.graph.emplace_back(dl, refresh, period);
-    };
-    h.StartNewLogFile = [this](bool on) {
+    });
+    // As the program answers the log box: the file now written, or none.
+    QObject::connect(&dlg, &frmSettings::loggingToggled, [this](bool on) {
       calls.logs.push_back(on);
-      return on ? QStringLiteral("101226-9-5.csv") : QStringLiteral("----");
-    };
-    h.showBigLogFrame = [this](bool v) { calls.logFrame.push_back(v); };
-    h.resetCounters = [this] { ++calls.resets; };
-    h.setTransparency = [this](int v) { calls.opacity.push_back(v); };
-    h.changeSkin = [this](const QString& p) { calls.skins.push_back(p); };
-    h.defaultSkin = [this] { ++calls.defaults; };
-    h.openInterfaceChooser = [this] { ++calls.chooser; };
-    h.confirmQuit = [this] { ++calls.quits; };
-    h.underlineDirection = [this](bool dl) { calls.underline.push_back(dl); };
-    h.openUrl = [this](const QUrl& u) {
-      calls.urls.push_back(u);
-      return true;
-    };
-    dlg.setHooks(h);
+      dlg.setLogFileText(on ? QStringLiteral("101226-9-5.csv") : QStringLiteral("----"));
+    });
+    QObject::connect(&dlg, &frmSettings::logFrameShown, [this](bool v) { calls.logFrame.push_back(v); });
+    QObject::connect(&dlg, &frmSettings::resetRequested, [this] { ++calls.resets; });
+    QObject::connect(&dlg, &frmSettings::transparencyChanged, [this](int v) { calls.opacity.push_back(v); });
+    QObject::connect(&dlg, &frmSettings::skinChosen, [this](const QString& p) { calls.skins.push_back(p); });
+    QObject::connect(&dlg, &frmSettings::defaultSkinRequested, [this] { ++calls.defaults; });
+    QObject::connect(&dlg, &frmSettings::interfaceChooserRequested, [this] { ++calls.chooser; });
+    QObject::connect(&dlg, &frmSettings::quitRequested, [this] { ++calls.quits; });
+    QObject::connect(&dlg, &frmSettings::graphDirectionChosen, [this](bool dl) { calls.underline.push_back(dl); });
+    QObject::connect(&dlg, &frmSettings::openRequested, [this](const QUrl& u) { calls.urls.push_back(u); });
   }
   void showAndFocusLimit() {
     dlg.show();

@@ -1,6 +1,6 @@
-#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
-#include "monitor/ui/monitorui.h"
+#include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakeinterfacesource.h"
 
 #include <QGroupBox>
 #include <QLocale>
@@ -17,20 +17,26 @@ struct Started {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
-  std::unique_ptr<MonitorUi> ui;
+  std::unique_ptr<MonitorWindows> windows;
   explicit Started(const char* langLine) {
     src.set("eth0", 10, 10);
     if (langLine) tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {QString::fromLatin1(langLine)});
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    MonitorUi::Seams seams;
-    seams.trayAvailable = [] { return false; };
-    seams.messageBox = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
+    tavo::DesktopSeams seams;
+    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
       return QMessageBox::No;
     };
-    ui = std::make_unique<MonitorUi>(*engine, seams);
-    engine->Main(ui->startupSteps());
+    tavo::desktop::DesktopQueries desktop;
+    desktop.trayAvailable = [] { return false; };
+    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
+    engine->Main(windows->ui().startupSteps());
   }
-  frmSettings& s() { return ui->settingsDialog(); }
+  ~Started() {
+    windows.reset();
+    engine.reset();
+  }
+  frmSettings& s() { return windows->ui().settingsDialog(); }
+  MonitorUi& ui() { return windows->ui(); }
 };
 
 QString textOf(frmSettings& s, const ControlText& t) {
@@ -61,8 +67,8 @@ TEST(MonitorLanguage, LangValueChoosesTheTexts) {
     SCOPED_TRACE(c.line ? c.line : "(no Lang)");
     Started m(c.line);
     EXPECT_EQ(m.s().windowTitle(), c.french ? "Tavo - Configuration" : "Tavo - Settings");
-    EXPECT_EQ(m.ui->QuitPrompt(), c.french ? "       Quitter Tavo ?      " : "       Quit Tavo ?      ");
-    EXPECT_EQ(m.ui->QuitTitle(), c.french ? "Tavo - Confirmez" : "Tavo - Please confirm");
+    EXPECT_EQ(m.ui().QuitPrompt(), c.french ? "       Quitter Tavo ?      " : "       Quit Tavo ?      ");
+    EXPECT_EQ(m.ui().QuitTitle(), c.french ? "Tavo - Confirmez" : "Tavo - Please confirm");
   }
 }
 
@@ -105,7 +111,7 @@ TEST(MonitorLanguage, TrickyTexts) {
     EXPECT_EQ(m->s().frameSkins->title(), "Skins");
     EXPECT_EQ(m->s().frameNet->title(), "Internet");
     EXPECT_EQ(m->s().cmbGraphDelay->itemText(1), "60 minutes");
-    EXPECT_EQ(m->ui->net().lblMore->text(), "set");
+    EXPECT_EQ(m->ui().net().lblMore->text(), "set");
   }
   // The tab captions: English sets its own, French keeps those of the load.
   EXPECT_EQ(en.s().tabOptions->tabText(0), " Skins and Behaviour ");

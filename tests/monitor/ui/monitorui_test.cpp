@@ -1,7 +1,7 @@
-#include "tests/support/fakeinterfacesource.h"
-#include "common/textfile.h"
 #include "common/messagebox.h"
-#include "monitor/ui/monitorui.h"
+#include "common/textfile.h"
+#include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakeinterfacesource.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +29,8 @@ class MonitorUiTest : public ::testing::Test {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
-  std::unique_ptr<MonitorUi> ui;
+  std::unique_ptr<MonitorWindows> windows;
+  MonitorUi* ui = nullptr;
 
   bool tray = true;
   QMessageBox::StandardButton answer = QMessageBox::No;
@@ -41,7 +42,6 @@ class MonitorUiTest : public ::testing::Test {
   int ended = 0, minimizedOthers = 0;
   // What the desktop says of the main window; unset: what Qt knows.
   std::optional<bool> desktopShows;
-  std::vector<QMenu*> popups;
 
   void SetUp() override {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -49,7 +49,7 @@ class MonitorUiTest : public ::testing::Test {
     src.set("eth0", 5000, 7000);
   }
   void TearDown() override {
-    ui.reset();
+    windows.reset();
     engine.reset();
     QLocale::setDefault(QLocale::c());
   }
@@ -57,41 +57,43 @@ class MonitorUiTest : public ::testing::Test {
 
   void start() {
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    MonitorUi::Seams seams;
-    seams.messageBox = [this](QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
-                              QMessageBox::StandardButtons buttons) {
+    tavo::DesktopSeams seams;
+    seams.ask = [this](QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
+                       QMessageBox::StandardButtons buttons) {
       boxes.push_back({icon, title, text, buttons});
       return answer;
     };
-    seams.showNotice = [this](const QString& title, const QString& text) { notices.emplace_back(title, text); };
+    seams.notice = [this](const QString& title, const QString& text) { notices.emplace_back(title, text); };
     if (!realStarter)
       seams.startProgram = [this](const QString& program, const QStringList& args) {
         started.emplace_back(program, args);
         return startWorks;
       };
-    seams.trayAvailable = [this] { return tray; };
-    seams.minimizeOtherWindows = [this] {
+    seams.quit = [this] { ++ended; };
+    tavo::desktop::DesktopQueries desktop;
+    desktop.trayAvailable = [this] { return tray; };
+    desktop.minimizeOtherWindows = [this] {
       ++minimizedOthers;
       return 0;
     };
-    seams.shownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
-    seams.openUrl = [](const QUrl&) { return true; };
-    seams.popupMenu = [this](QMenu* menu, const QPoint&) { popups.push_back(menu); };
-    seams.endProgram = [this] { ++ended; };
-    ui = std::make_unique<MonitorUi>(*engine, seams);
+    desktop.shownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
+    desktop.openUrl = [](const QUrl&) { return true; };
+    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
+    ui = &windows->ui();
     ASSERT_TRUE(engine->Main(ui->startupSteps()));
   }
   // Runs one event of the tray icon; checks whether it toggled the main
   // window and whether it popped up the tray menu.
   void expectTrayEvent(const std::function<void()>& event, bool toggles, bool popsUp) {
-    popups.clear();
+    QMenu* menu = ui->settingsDialog().mnuInTray;
+    ASSERT_FALSE(menu->isVisible());
     const bool before = ui->net().isVisible();
     event();
     EXPECT_EQ(ui->net().isVisible(), toggles ? !before : before);
-    ASSERT_EQ(popups.size(), popsUp ? 1u : 0u);
+    ASSERT_EQ(menu->isVisible(), popsUp);
     if (popsUp) {
-      EXPECT_EQ(popups[0], ui->settingsDialog().mnuInTray);
-      EXPECT_EQ(popups[0]->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
+      EXPECT_EQ(menu->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
+      menu->hide();
     }
   }
   void tick(std::uint64_t rx = 0, std::uint64_t tx = 0) {
@@ -368,10 +370,12 @@ TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
   ManualClock clock;
   MonitorEngine engine(EngineConfig{folder, &src, &clock, false});
   int notices = 0;
-  MonitorUi::Seams seams;
-  seams.trayAvailable = [] { return false; };
-  seams.showNotice = [&notices](const QString&, const QString&) { ++notices; };
-  MonitorUi ui(engine, seams);
+  tavo::DesktopSeams seams;
+  seams.notice = [&notices](const QString&, const QString&) { ++notices; };
+  tavo::desktop::DesktopQueries desktop;
+  desktop.trayAvailable = [] { return false; };
+  MonitorWindows windows(engine, seams, desktop);
+  MonitorUi& ui = windows.ui();
   ASSERT_TRUE(engine.Main(ui.startupSteps()));
   ui.mnuLogViewer_Click();
   auto argsOf = [&](const char* name) {
@@ -448,6 +452,29 @@ TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   EXPECT_TRUE(ui->net().isVisible());
 }
 
+// The right press on the skin follows the option, and never hides the
+// window that only the tray icon could bring back.
+TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
+  start();
+  frmNet& net = ui->net();
+  struct Case {
+    bool minimizeAll, tray;
+    bool visibleAfter;
+    int showDesktop;
+  };
+  for (const Case c : {Case{true, true, true, 1}, Case{false, true, false, 0}, Case{false, false, true, 1},
+                       Case{true, false, true, 1}}) {
+    SCOPED_TRACE(::testing::Message() << c.minimizeAll << c.tray);
+    (c.minimizeAll ? ui->settingsDialog().optMinAll : ui->settingsDialog().optMinTavo)->setChecked(true);
+    tray = c.tray;
+    minimizedOthers = 0;
+    net.show();
+    QTest::mouseClick(net.lblDL, Qt::RightButton);
+    EXPECT_EQ(net.isVisible(), c.visibleAfter);
+    EXPECT_EQ(minimizedOthers, c.showDesktop);
+  }
+}
+
 // A notification area that appears after the start gets the icon.
 TEST_F(MonitorUiTest, TheTrayIconComesWithALateNotificationArea) {
   tray = false;
@@ -475,11 +502,13 @@ TEST(MonitorUiQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
     src.set("eth0", 1, 1);
     ManualClock clock;
     MonitorEngine engine(EngineConfig{dir.path(), &src, &clock, false});
-    MonitorUi::Seams seams;
-    seams.trayAvailable = [] { return false; };
+    tavo::DesktopSeams seams;
     int ended = 0;
-    seams.endProgram = [&ended] { ++ended; };
-    MonitorUi ui(engine, seams);
+    seams.quit = [&ended] { ++ended; };
+    tavo::desktop::DesktopQueries desktop;
+    desktop.trayAvailable = [] { return false; };
+    MonitorWindows windows(engine, seams, desktop);
+    MonitorUi& ui = windows.ui();
     ASSERT_TRUE(engine.Main(ui.startupSteps()));
 
     QStringList buttons;

@@ -1,10 +1,12 @@
-#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakeinterfacesource.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tavo::monitor;
@@ -19,6 +21,7 @@ class MonitorWindowsTest : public ::testing::Test {
   std::unique_ptr<MonitorEngine> engine;
   std::unique_ptr<MonitorWindows> windows;
   std::vector<std::pair<QString, QStringList>> started;
+  std::function<QPoint()> pointer;
 
   void SetUp() override {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -35,18 +38,20 @@ class MonitorWindowsTest : public ::testing::Test {
       ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), ini));
     }
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    MonitorUi::Seams seams;
-    seams.trayAvailable = [] { return true; };
-    seams.messageBox = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
+    tavo::DesktopSeams seams;
+    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
       return QMessageBox::No;
     };
     seams.startProgram = [this](const QString& p, const QStringList& a) {
       started.emplace_back(p, a);
       return true;
     };
-    seams.minimizeOtherWindows = [] { return 0; };
-    seams.endProgram = [] {};
-    windows = std::make_unique<MonitorWindows>(*engine, seams);
+    seams.quit = [] {};
+    tavo::desktop::DesktopQueries desktop;
+    desktop.trayAvailable = [] { return true; };
+    desktop.minimizeOtherWindows = [] { return 0; };
+    desktop.pointerPosition = [this] { return pointer ? pointer() : QPoint(); };
+    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
     ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
   }
   tavo::views::frmBig& big() { return windows->bulle().big(); }
@@ -95,12 +100,14 @@ TEST_F(MonitorWindowsTest, FrenchSecondaryTexts) {
 TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) {
   start();
   int opened = 0;
-  windows->openChooser = [this, &opened] {
+  // The chooser is modal: it is answered once it is up.
+  QTimer::singleShot(0, [this, &opened] {
+    tavo::views::frmInterfaces& chooser = windows->chooser();
+    if (QApplication::activeModalWidget() != &chooser) return;
     ++opened;
-    windows->chooser().fillList(engine->Interfaces);
-    windows->chooser().cmdInterfaces->setCurrentIndex(2);
-    windows->chooser().cmdChange_Click();
-  };
+    chooser.cmdInterfaces->setCurrentIndex(2);
+    chooser.cmdChange_Click();
+  });
   QTest::mouseClick(windows->ui().settingsDialog().cmdInterface, Qt::LeftButton);
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
@@ -111,9 +118,13 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
 TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   start();
   QLabel* graph = windows->ui().net().lblGraphe;
-  windows->bulle().cursorPos = [graph] { return graph->mapToGlobal(graph->rect().center()); };
+  pointer = [graph] { return graph->mapToGlobal(graph->rect().center()); };
   windows->bulle().tmrShow_Timer();
   ASSERT_TRUE(engine->BubbleShown);
+  // Shown: further moves over the graph arm no new hover.
+  QTest::mouseMove(graph, QPoint(6, 6));
+  EXPECT_FALSE(windows->bulle().bubble().tmrShow->isActive());
+  EXPECT_TRUE(engine->BubbleShown);
   QTest::mouseMove(windows->ui().net().lblUL, QPoint(2, 2));
   EXPECT_FALSE(engine->BubbleShown);
   QTest::mouseMove(windows->ui().net().lblGraphe, QPoint(5, 5));

@@ -23,10 +23,21 @@ class BubbleTest : public ViewsTest {
   void SetUp() override {
     ViewsTest::SetUp();
     start();
-    bg = std::make_unique<BulleGraphe>(*engine);
-    bg->cursorPos = [this] { return pointer; };
-    bg->screenGeometryAt = [this](QPoint) { return screen; };
-    bg->hoverArea = [this]() -> std::optional<HoverArea> { return graph; };
+    tavo::desktop::DesktopQueries desktop;
+    desktop.pointerPosition = [this] { return pointer; };
+    desktop.screenGeometryAt = [this](QPoint) { return screen; };
+    bg = std::make_unique<BulleGraphe>(*engine, desktop);
+    bg->setHoverWidget(&hover);
+    setGraph(HoverArea::fromTopLeftAndSize({100, 100}, QSize(60, 50)));
+  }
+  // The mini graph's label stands where the area is; no area: hidden.
+  void setGraph(std::optional<HoverArea> area) {
+    if (!area) {
+      hover.hide();
+      return;
+    }
+    hover.setGeometry(area->left, area->top, area->right - area->left, area->bottom - area->top);
+    hover.show();
   }
   void TearDown() override {
     bg.reset();
@@ -37,7 +48,7 @@ class BubbleTest : public ViewsTest {
   std::unique_ptr<BulleGraphe> bg;
   QPoint pointer{150, 120};
   QRect screen{0, 0, 1920, 1080};
-  std::optional<HoverArea> graph = HoverArea::fromTopLeftAndSize({100, 100}, QSize(60, 50));
+  QWidget hover{nullptr, Qt::FramelessWindowHint};
 };
 
 TEST_F(BubbleTest, HoverDelayShowsTheBubbleNearThePointer) {
@@ -58,7 +69,7 @@ TEST_F(BubbleTest, HoverDelayShowsTheBubbleNearThePointer) {
 }
 
 TEST_F(BubbleTest, PlacedTowardsTheScreenCentreInEachQuarter) {
-  graph = HoverArea{0, 0, 1920, 1080};
+  setGraph(HoverArea{0, 0, 1920, 1080});
   struct Case { QPoint p, corner; };
   for (auto [p, corner] : {Case{{100, 100}, {106, 105}}, Case{{1800, 1000}, {1546, 915}},
                            Case{{1800, 100}, {1546, 105}}, Case{{100, 1000}, {106, 915}}}) {
@@ -69,7 +80,7 @@ TEST_F(BubbleTest, PlacedTowardsTheScreenCentreInEachQuarter) {
   }
   // On a second screen to the right the centre is that screen's.
   screen = QRect(1920, 0, 1280, 1024);
-  graph = HoverArea{1920, 0, 3200, 1024};
+  setGraph(HoverArea{1920, 0, 3200, 1024});
   pointer = {3000, 900};
   bg->TrackBubble();
   EXPECT_EQ(bubble().pos(), QPoint(2746, 815));
@@ -83,7 +94,7 @@ TEST_F(BubbleTest, PointerAlreadyGoneWhenTheDelayEndsShowsNothing) {
   EXPECT_FALSE(bg->BubbleShown());
   // No hover area (main window hidden): never shown either.
   pointer = {150, 120};
-  graph.reset();
+  setGraph(std::nullopt);
   bg->tmrShow_Timer();
   EXPECT_FALSE(bubble().isVisible());
 }
@@ -176,9 +187,10 @@ TEST_F(BubbleTest, HoverAreaIsTheMainWindowsGraphLabel) {
   main.setGeometry(200, 300, 136, 131);
   auto* lblGraphe = new QWidget(&main);
   lblGraphe->setGeometry(38, 60, 60, 50);
-  BulleGraphe real(*engine);
-  real.cursorPos = [this] { return pointer; };
-  real.screenGeometryAt = [this](QPoint) { return screen; };
+  tavo::desktop::DesktopQueries desktop;
+  desktop.pointerPosition = [this] { return pointer; };
+  desktop.screenGeometryAt = [this](QPoint) { return screen; };
+  BulleGraphe real(*engine, desktop);
   real.setHoverWidget(lblGraphe);
   // Not shown: the pointer never counts as over it.
   const QPoint origin = lblGraphe->mapToGlobal(QPoint(0, 0));
