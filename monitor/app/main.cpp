@@ -25,13 +25,14 @@ int main(int argc, char** argv) {
   tavo::monitor::MonitorEngine engine({folder, &source, &clock, /*runTimer=*/true});
   tavo::monitor::MonitorWindows windows(engine);
 
-  engine.showError = [&windows](const QString& text, const QString& title) {
+  QObject::connect(&engine, &tavo::monitor::MonitorEngine::errorRaised, &engine, [&windows](const QString& text,
+                                                                                         const QString& title) {
     // Not modal: the tick goes on while the box is up.
     auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, &windows.ui().net());
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
-  };
+  });
 
   if (!engine.Main(windows.ui().startupSteps())) {
     using Refusal = tavo::monitor::MonitorEngine::StartRefusal;

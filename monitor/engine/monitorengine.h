@@ -1,8 +1,10 @@
 #pragma once
-// The monitor's measuring engine: start-up order, the one-second tick,
-// counters, rates, histories, the mini graph's bar heights, settings file,
-// session statistics and rate logs. It owns no widget: the windows connect
-// to its signals and call its procedures.
+// The monitor's measuring engine. It owns one unit per concern along the
+// road of a byte (counters and rates, rate histories, session files, rate
+// log, settings file, label texts) and is the only place that orders their
+// steps: start-up (Main), the one-second tick and the quit. It owns no
+// widget: the windows connect to its signals, read its state through the
+// const views below and change it only through its operations.
 //
 // Construction (program and tests alike):
 //   tavo::net::FakeInterfaceSource source;      // or ProcNetDevSource
@@ -11,17 +13,21 @@
 //   engine.Main({});                            // or step by step
 //   engine.frmNet_tmrMainTimer_Timer();         // one tick
 #include "monitor/engine/clock.h"
+#include "monitor/engine/displaytexts.h"
 #include "monitor/engine/monitorsettings.h"
-#include "monitor/engine/monitorstate.h"
+#include "monitor/engine/ratehistories.h"
+#include "monitor/engine/ratelog.h"
+#include "monitor/engine/sessionfiles.h"
+#include "monitor/engine/settingsfile.h"
+#include "monitor/engine/startupguard.h"
+#include "monitor/engine/trafficcounters.h"
 #include "common/platform/net/interfacesource.h"
-#include "common/platform/instance/singleinstance.h"
 #include "common/regionaltext.h"
 
 #include <QObject>
+#include <QPointF>
 #include <QTimer>
 #include <functional>
-#include <memory>
-#include <vector>
 
 namespace tavo::monitor {
 
@@ -45,114 +51,108 @@ struct StartupSteps {
 
 class MonitorEngine : public QObject {
   Q_OBJECT
+
+  // The units come first: the const views below are bound to their state.
+  EngineConfig config_;
+  QString folder_;
+  const Clock& clock_;
+  RegionalFormat regional_;
+  StartupGuard guard_;
+  TrafficCounters counters_;
+  RateHistories histories_;
+  SessionFiles sessions_;
+  RateLog rateLog_;
+  SettingsFile settingsFile_;
+  RateLabels labels_;
+  // What the tick itself keeps between ticks.
+  struct TickState {
+    std::int16_t TickCounter = 0;     // 1..600 during a tick, 0 after the 600th
+    bool GraphRefreshPending = false;  // the mini graph is redrawn at the end of this tick
+    bool BubbleShown = false;          // the bubble follows the pointer at each tick
+    bool BigGraphVisible = false;      // the detailed graph's figures follow each tick
+  } tick_;
+  QTimer tmrMainTimer;
+
  public:
   explicit MonitorEngine(const EngineConfig& config, QObject* parent = nullptr);
   ~MonitorEngine() override;
 
-  // ---- start-up and quit ----------------------------------------------
+  // ---- start-up, the tick and the quit ----------------------------------
   // Runs start-up in order. Returns false, having done nothing else, when
   // the monitor must not run: startRefusal() then says why.
   bool Main(const StartupSteps& steps);
-  enum class StartRefusal {
-    None,               // started (or not asked yet)
-    AnotherMonitor,     // a monitor runs from this folder: end silently
-    FolderNotWritable,  // the lock cannot be taken or the folder cannot be written
-  };
-  StartRefusal startRefusal() const { return refusal_; }
-  // The message of a FolderNotWritable refusal: names the folder, in the
-  // language of Tavo.ini when it can be read, English otherwise.
-  QString startRefusalText() const;
-  bool startRefusalIsFrench() const;
+  using StartRefusal = StartupGuard::Refusal;
+  StartRefusal startRefusal() const { return guard_.refusal(); }
+  QString startRefusalText() const { return guard_.refusalText(settingsPath()); }
+  bool startRefusalIsFrench() const { return StartupGuard::refusalIsFrench(settingsPath()); }
   // The title of the monitor's error boxes.
   static QString errorTitle();
+  void frmNet_tmrMainTimer_Timer();
   // The engine's part of the quit on Yes: SaveSettings, FlushSessionStats.
   void QuitSave();
 
-  // ---- the tick and its procedures --------------------------------------
-  void frmNet_tmrMainTimer_Timer();
-  void ReadInterfaceTable();
-  void SampleCounters();
+  // ---- what the windows ask of it -----------------------------------------
+  // Restarts all measuring: empty histories, fresh counters, a new session.
   void ResetMonitoring();
-  void ClearHistories();
-  void ComputeRates();
-  void ResetCounters();       // also the dialog's cmdReset and frmBig's cmdRAZ
-  void ResetDailyStats();
-  // labels: the upload rings' time labels, nullptr for the download rings.
-  void RingWrite(RateRing& ring, std::uint64_t reading, int divisor,
-                 std::array<QTime, kRingSlots>* labels, QTime timeOfDay);
-  void UpdateMiniGraph(bool download);
-  void WriteSessionStats();
-  // Closes the current session: its line (and any line still waiting
-  // before it) moves from session_stats.csv into all_stats.csv. False when
-  // a line could not be moved: it then waits in session_stats.csv, which no
-  // once-a-minute write overwrites, and each once-a-minute write tries the
-  // move again.
-  bool FlushSessionStats();
-  // True while session_stats.csv holds lines that all_stats.csv lacks.
-  bool sessionLineWaiting() const { return sessionLineWaiting_; }
+  void ResetCounters();  // the dialog's cmdReset and frmBig's cmdRAZ
   void StartNewLogFile(bool on);
-  void EnsureLogsFolder();
-  void AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate);
-
-  // ---- settings ---------------------------------------------------------
-  void InitDefaults();
-  void LoadSettings();
   bool SaveSettings();   // false when Tavo.ini could not be replaced
   // The dialog's cmdUpdateGRaph (and its close box): takes the limit and
   // the delay list's index (0 "1 minute", 1 "60 minutes") into use.
   void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
   // The interface chooser's change: save, new log, flush, reset.
   void ChangeInterface(int index);
-  // Sets the unit words and entry 0's description for IsFrench.
-  void ApplyEngineTexts();
+  void setBubbleShown(bool shown) { tick_.BubbleShown = shown; }
+  void setBigGraphVisible(bool visible) { tick_.BigGraphVisible = visible; }
+  // Asked at each save for the main window's current place.
+  void setWindowPositionQuery(std::function<QPointF()> query) { settingsFile_.setWindowPositionQuery(std::move(query)); }
+  // The settings dialog's controls; their setters announce every change.
+  MonitorSettings& settings() { return settingsFile_.settings(); }
+  const MonitorSettings& settings() const { return settingsFile_.settings(); }
 
-  // ---- state (one object per module, owned here) --------------------------
-  MonitorSettings& settings() { return settings_; }
-  const MonitorSettings& settings() const { return settings_; }
-  MonitorCounters Counters;
-  InterfaceTable Interfaces;
-  RateHistory History;
-  HistoryTimeLabels TimeLabels;
-  MiniGraphBars MiniGraph{};
-  std::int16_t TickCounter = 0;
-  bool GraphRefreshPending = false;
-  std::int16_t GraphRefreshPeriod = 1;
-  bool IsFrench = true;
-  QString LogFilePath = QStringLiteral("----");
-  QString RateUnitText = QStringLiteral(" kO/s");
-  QString VolumeUnitText = QStringLiteral(" MO");
-  bool BubbleShown = false;       // set by the bubble
-  bool BigGraphVisible = false;   // set by frmBig on show/hide
-  QString ulText, dlText;         // the last texts of lblUL and lblDL
+  // ---- read-only views of the units' state ---------------------------------
+  const MonitorCounters& Counters;
+  const InterfaceTable& Interfaces;
+  const RateHistory& History;
+  const HistoryTimeLabels& TimeLabels;
+  const MiniGraphBars& MiniGraph;
+  const std::int16_t& TickCounter;
+  const bool& GraphRefreshPending;
+  const std::int16_t& GraphRefreshPeriod;
+  const bool& IsFrench;
+  const QString& LogFilePath;
+  const QString& RateUnitText;
+  const QString& VolumeUnitText;
+  const bool& BubbleShown;
+  const bool& BigGraphVisible;
+  // The last texts of lblUL and lblDL.
+  const QString& ulText() const { return labels_.ulText(); }
+  const QString& dlText() const { return labels_.dlText(); }
+  bool sessionLineWaiting() const { return sessions_.sessionLineWaiting(); }
 
   // ---- paths ---------------------------------------------------------------
   QString programFolder() const { return folder_; }
-  QString settingsPath() const;
-  QString SessionStatsPath() const;
-  QString AllStatsPath() const;
-  QString logsFolder() const;
-  QString skinsFolder() const;
+  QString settingsPath() const { return settingsFile_.settingsPath(); }
+  QString SessionStatsPath() const { return sessions_.SessionStatsPath(); }
+  QString AllStatsPath() const { return sessions_.AllStatsPath(); }
+  QString logsFolder() const { return rateLog_.logsFolder(); }
+  QString skinsFolder() const { return settingsFile_.skinsFolder(); }
 
   const RegionalFormat& regional() const { return regional_; }
-  QDateTime now() const { return clock_->now(); }
-
-  // Seam for the one error box ("    Your system does not support IP
-  // Helper DLL    ", "Tavo error"). Called once while the condition
-  // lasts; it must not block (show a non-modal box).
-  std::function<void(const QString& text, const QString& title)> showError;
-
-  // The window position SaveSettings writes; when set, asked at save time
-  // (the main window's current place), else settings().windowPosition().
-  std::function<QPointF()> currentWindowPosition;
+  QDateTime now() const { return clock_.now(); }
 
  signals:
-  // Tick step 5: the new captions of lblUL and lblDL.
+  // The one error box of the tick ("    Your system does not support IP
+  // Helper DLL    ", "Tavo error"), raised once while the condition
+  // lasts; the box must not block.
+  void errorRaised(const QString& text, const QString& title);
+  // The new captions of lblUL and lblDL.
   void rateTextsChanged(const QString& ulText, const QString& dlText);
-  // Tick step 6, only while BubbleShown.
+  // Each tick while BubbleShown.
   void trackBubble();
-  // Tick step 7, only while BigGraphVisible.
+  // Each tick while BigGraphVisible.
   void refreshHistoryCounters();
-  // Tick step 12: new bar heights (also after ResetMonitoring's redraw).
+  // New bar heights (also after ResetMonitoring's redraw).
   void miniGraphUpdated(const tavo::monitor::MiniGraphBars& bars);
   // LogFilePath changed: both lblLogFile labels show ShortenPath(path).
   void logFilePathChanged(const QString& shortenedPath);
@@ -164,51 +164,11 @@ class MonitorEngine : public QObject {
   void languageChanged(bool isFrench);
 
  private:
-  void onChkLoggingClicked(int value);
-  void updateEntryCounters(const std::vector<tavo::net::InterfaceRow>& rows);
-  QString sessionLine() const;
-  QTime timeOfDay(qint64 utcMsecs);
+  friend class testing::EngineTest;  // the units' own operations, for their tests
+
+  void applyEngineTexts();
   void showRateTexts();
-  struct SessionFile {
-    bool readable = false;
-    QStringList records;  // its whole SessionRecord lines, in file order
-  };
-  SessionFile readSessionFile() const;
-  // Moves the whole lines of session_stats.csv into all_stats.csv in one
-  // append and deletes the file; sets sessionLineWaiting_.
-  bool moveSessionLines();
-
-  EngineConfig config_;
-  QString folder_;
-  tavo::net::InterfaceCounterSource* source_;
-  const Clock* clock_;
-  MonitorSettings settings_;
-  RegionalFormat regional_;
-  QTimer tmrMainTimer;
-  std::unique_ptr<tavo::platform::SingleInstance> instance_;
-  StartRefusal refusal_ = StartRefusal::None;
-  QString refusalReason_;
-  // Session lines that wait for all_stats.csv (see FlushSessionStats).
-  bool sessionLineWaiting_ = false;
-  // The current session's latest line while it waits behind them.
-  QString heldLine_;
-
-  // Reading state: the previous reading of every row, by name.
-  struct PrevRow { QString name; std::uint64_t rx = 0, tx = 0; };
-  std::vector<tavo::net::InterfaceRow> rows_;
-  std::vector<PrevRow> prevRows_;
-  std::vector<PrevRow> scratch_;
-  bool haveReading_ = false;
-  bool notSupportedShown_ = false;
-  int sampledEntry_ = -1;
-  qint64 countStartMs_ = 0;
-  // The local offset from UTC, looked up once a minute.
-  qint64 offsetMs_ = 0, offsetFrom_ = 1, offsetUntil_ = 0;
+  void redrawMiniGraph();
 };
-
-// The byte distance between two readings of one kernel counter: a counter
-// lower than before is a restart (0), unless it is a plausible wrap of a
-// 32-bit counter.
-std::uint64_t counterDelta(std::uint64_t previous, std::uint64_t current);
 
 }  // namespace tavo::monitor

@@ -86,7 +86,7 @@ void MonitorWindows::bindSettingsDialog() {
     if (v == 0 || v == 1) s->cmbGraphDelay->setCurrentIndex(v);
   });
   QObject::connect(&m, &MonitorSettings::windowPositionChanged, ui, [net](const QPointF& p) { net->move(p.toPoint()); });
-  engine_.currentWindowPosition = [net] { return QPointF(net->pos()); };
+  engine_.setWindowPositionQuery([net] { return QPointF(net->pos()); });
 
   // ... and the dialog's handlers act on the engine and the main window.
   QObject::connect(s, &frmSettings::saveRequested, ui, [this] { engine_.SaveSettings(); });

@@ -80,7 +80,7 @@ void BulleGraphe::ShowBubble() {
 }
 
 void BulleGraphe::HideBubble() {
-  engine_.BubbleShown = false;
+  engine_.setBubbleShown(false);
   frmBulle_->tmrShow->stop();
   frmBulle_->hide();
 }
@@ -103,7 +103,7 @@ void BulleGraphe::lblGraphe_MouseMove() {
 
 void BulleGraphe::tmrShow_Timer() {
   frmBulle_->tmrShow->stop();
-  engine_.BubbleShown = true;
+  engine_.setBubbleShown(true);
   TrackBubble();
 }
 
@@ -136,8 +136,8 @@ void BulleGraphe::SetEnglishTexts() {
 
 bool BulleGraphe::eventFilter(QObject* watched, QEvent* event) {
   if (watched == frmBig_.get()) {
-    if (event->type() == QEvent::Show) engine_.BigGraphVisible = true;
-    if (event->type() == QEvent::Hide) engine_.BigGraphVisible = false;
+    if (event->type() == QEvent::Show) engine_.setBigGraphVisible(true);
+    if (event->type() == QEvent::Hide) engine_.setBigGraphVisible(false);
   }
   return QObject::eventFilter(watched, event);
 }

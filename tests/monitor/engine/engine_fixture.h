@@ -45,6 +45,16 @@ class EngineTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) tick(rx, tx);
   }
 
+  // The engine's units, to run one step of theirs on their own.
+  TrafficCounters& counters() { return engine->counters_; }
+  RateHistories& histories() { return engine->histories_; }
+  SessionFiles& sessions() { return engine->sessions_; }
+  RateLog& rateLog() { return engine->rateLog_; }
+  SettingsFile& settingsFile() { return engine->settingsFile_; }
+  // Rings and labels set by hand, for pictures no run of ticks reaches quickly.
+  RateHistory& history() { return histories().history_; }
+  HistoryTimeLabels& timeLabels() { return histories().labels_; }
+
   QString path(const QString& name) const { return dir.filePath(name); }
   bool exists(const QString& name) const { return QFile::exists(path(name)); }
   QStringList lines(const QString& name) const { return readTextLines(path(name)).lines; }

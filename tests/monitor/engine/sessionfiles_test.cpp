@@ -1,4 +1,5 @@
-// session_stats.csv, all_stats.csv and the rate logs.
+// session_stats.csv and all_stats.csv: the minute writes, the day change,
+// the moves and the lines that wait.
 #include "engine_fixture.h"
 #include "tests/common/inchild.h"
 
@@ -98,7 +99,7 @@ TEST_F(SessionTest, IncompleteSessionFileIsDroppedWithoutAppending) {
     writeFile(kAll, "01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n");
     writeFile(kSession, content);
     make();
-    EXPECT_TRUE(engine->FlushSessionStats());
+    EXPECT_TRUE(sessions().FlushSessionStats());
     EXPECT_FALSE(exists(kSession)) << content.left(60).constData();
     EXPECT_EQ(bytes(kAll), QByteArray("01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n"));
   }
@@ -127,7 +128,7 @@ TEST_F(SessionTest, LeftOverWholeLinesAreMoved) {
     writeFile(kAll, base);
     writeFile(kSession, c.content);
     make();
-    EXPECT_TRUE(engine->FlushSessionStats());
+    EXPECT_TRUE(sessions().FlushSessionStats());
     EXPECT_FALSE(exists(kSession));
     EXPECT_EQ(lines(kAll), QStringList{QString::fromLatin1(base.trimmed())} + c.moved);
     EXPECT_TRUE(bytes(kAll).endsWith("\r\n"));
@@ -135,7 +136,7 @@ TEST_F(SessionTest, LeftOverWholeLinesAreMoved) {
     // the delete): nothing is counted twice.
     writeFile(kSession, c.content);
     make();
-    EXPECT_TRUE(engine->FlushSessionStats());
+    EXPECT_TRUE(sessions().FlushSessionStats());
     EXPECT_EQ(lines(kAll).size(), 1 + c.moved.size());
   }
 }
@@ -154,7 +155,7 @@ TEST_F(SessionTest, AppendStartsANewLineAfterACutShortEnd) {
   writeFile(kAll, "01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n01/12/2026 12:00");
   writeFile(kSession, "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n");
   make();
-  EXPECT_TRUE(engine->FlushSessionStats());
+  EXPECT_TRUE(sessions().FlushSessionStats());
   EXPECT_EQ(bytes(kAll), QByteArray("01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n01/12/2026 12:00\r\n"
                                     "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n"));
 }
@@ -163,7 +164,7 @@ TEST_F(SessionTest, UnwritableAllStatsKeepsTheSessionLine) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(kAll));  // all_stats.csv cannot be opened as a file
   writeFile(kSession, "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n");
   make();
-  EXPECT_FALSE(engine->FlushSessionStats());
+  EXPECT_FALSE(sessions().FlushSessionStats());
   EXPECT_EQ(lines(kSession).size(), 1);
 }
 
@@ -207,79 +208,6 @@ TEST_F(SessionTest, InterfaceChangeClosesTheSession) {
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
 }
 
-// ---------------------------------------------------------------- rate logs
-
-class LogTest : public SessionTest {};
-
-TEST_F(LogTest, NamedByTheStartAndContinuedWithinTheSameMinute) {
-  start();
-  clock.set(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 30)));
-  engine->settings().setChkLogging(1);
-  EXPECT_EQ(engine->LogFilePath, dir.path() + "/logs/081226-14-5.csv");
-  clock.set(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 50)));
-  engine->settings().setChkLogging(0);
-  EXPECT_EQ(engine->LogFilePath, QStringLiteral("----"));
-  engine->settings().setChkLogging(1);
-  EXPECT_EQ(engine->LogFilePath, dir.path() + "/logs/081226-14-5.csv");
-  clock.set(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0)));
-  engine->StartNewLogFile(true);
-  EXPECT_EQ(engine->LogFilePath, dir.path() + "/logs/081226-9-0.csv");
-}
-
-TEST_F(LogTest, LoggingFromStartUpOpensWithZeroRates) {
-  writeIni({QStringLiteral("Interface=2"), QStringLiteral("DetailedLog=1")});
-  ASSERT_FALSE(QFileInfo::exists(path("logs")));
-  start();
-  EXPECT_TRUE(QFileInfo(path("logs")).isDir());
-  const QString log = engine->LogFilePath;
-  ticks(60, 128000, 0);
-  ticks(60, 128000, 0);
-  const QStringList l = readTextLines(log).lines;
-  ASSERT_EQ(l.size(), 2);
-  EXPECT_TRUE(l[0].endsWith(";0;0"));
-  EXPECT_EQ(l[1], engine->regional().dateTimeText(clock.now()) + ";1000;0");
-}
-
-TEST_F(LogTest, LogStartedMidRunOpensWithTheMinuteJustEnded) {
-  writeIni({QStringLiteral("Interface=2")});
-  start();
-  ticks(100, 0, 64000);
-  engine->settings().setChkLogging(1);
-  ticks(20, 0, 64000);
-  const QStringList l = readTextLines(engine->LogFilePath).lines;
-  ASSERT_EQ(l.size(), 1);
-  EXPECT_TRUE(l[0].endsWith(";0;500"));
-}
-
-TEST_F(LogTest, DeletedLogsFolderLosesLinesQuietlyUntilLoggingRestarts) {
-  start();
-  engine->settings().setChkLogging(1);
-  ASSERT_TRUE(QDir(path("logs")).removeRecursively());
-  ticks(120);
-  EXPECT_FALSE(QFileInfo::exists(path("logs")));
-  engine->StartNewLogFile(true);  // a new name does not bring the folder back
-  ticks(60);
-  EXPECT_FALSE(QFileInfo::exists(path("logs")));
-  engine->settings().setChkLogging(0);
-  engine->settings().setChkLogging(1);
-  ticks(60);
-  EXPECT_EQ(readTextLines(engine->LogFilePath).lines.size(), 1);
-}
-
-TEST_F(LogTest, GreyedBoxDoesNotLog) {
-  writeIni({QStringLiteral("DetailedLog=2")});
-  start();
-  EXPECT_EQ(engine->LogFilePath, QStringLiteral("----"));
-  ticks(60);
-  EXPECT_FALSE(QFileInfo::exists(path("logs")));
-}
-
-}  // namespace
-}  // namespace tavo::monitor::testing
-
-namespace tavo::monitor::testing {
-namespace {
-
 // A run of 26 hours over midnight with a steady load and the rate log on.
 TEST_F(SessionTest, DayAndAHalfOfSteadyTraffic) {
   clock.set(QDateTime(QDate(2026, 12, 8), QTime(12, 0, 30)));
@@ -299,13 +227,7 @@ TEST_F(SessionTest, DayAndAHalfOfSteadyTraffic) {
   EXPECT_FALSE(exists(kSession));
 }
 
-}  // namespace
-}  // namespace tavo::monitor::testing
-
 // ------------------------------------- a waiting line is never overwritten
-
-namespace tavo::monitor::testing {
-namespace {
 
 // A moment in which all_stats.csv cannot take a line, and its end.
 struct AllStatsBlocker {
@@ -458,27 +380,6 @@ TEST_P(WaitingLineTest, SessionsClosedWhileALineWaitsQueueBehindIt) {
 INSTANTIATE_TEST_SUITE_P(SessionFiles, WaitingLineTest, ::testing::ValuesIn(kBlockers),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The rate log on a disk that fills up: the minute that does not fit is
-// missing, no part of it stays, and the next minute stands whole.
-TEST_F(LogTest, FullDiskLeavesNoPartOfALogLine) {
-  writeIni({QStringLiteral("Interface=2"), QStringLiteral("DetailedLog=1")});
-  tavo::testing::inChild([&] {
-    start();
-    const QString log = engine->LogFilePath;
-    ticks(60, 128000, 0);
-    const QString name = QDir(dir.path()).relativeFilePath(log);
-    const QByteArray first = bytes(name);
-    ASSERT_FALSE(first.isEmpty());
-    tavo::testing::fileSizeLimit(rlim_t(first.size() + 5));
-    ticks(60, 128000, 0);
-    tavo::testing::fileSizeLimit(RLIM_INFINITY);
-    EXPECT_EQ(bytes(name), first);
-    ticks(60, 128000, 0);
-    const QStringList l = readTextLines(log).lines;
-    ASSERT_EQ(l.size(), 2);
-    EXPECT_EQ(l[1], dt(clock.now()) + ";1000;0");
-  });
-}
 
 }  // namespace
 }  // namespace tavo::monitor::testing

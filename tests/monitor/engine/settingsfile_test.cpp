@@ -12,9 +12,9 @@ class SettingsTest : public EngineTest {
   MonitorEngine& load(const QStringList& ini) {
     writeIni(ini);
     make();
-    engine->ReadInterfaceTable();
-    engine->InitDefaults();
-    engine->LoadSettings();
+    counters().ReadInterfaceTable();
+    settingsFile().InitDefaults();
+    settingsFile().LoadSettings();
     return *engine;
   }
   QStringList ini() const { return lines(QStringLiteral("Tavo.ini")); }
@@ -22,9 +22,9 @@ class SettingsTest : public EngineTest {
 
 TEST_F(SettingsTest, DefaultsWithoutAFile) {
   make();
-  engine->ReadInterfaceTable();
-  engine->InitDefaults();
-  engine->LoadSettings();
+  counters().ReadInterfaceTable();
+  settingsFile().InitDefaults();
+  settingsFile().LoadSettings();
   const MonitorSettings& s = engine->settings();
   EXPECT_TRUE(engine->IsFrench);
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 0);
@@ -147,9 +147,9 @@ TEST_F(SettingsTest, LoaderAnnouncesWhatTheWindowsApply) {
   QSignalSpy transp(&engine->settings(), &MonitorSettings::scrTranspChanged);
   QSignalSpy direction(&engine->settings(), &MonitorSettings::optionChanged);
   writeIni({"Transparency=200", "ShowUL=True"});
-  engine->ReadInterfaceTable();
-  engine->InitDefaults();
-  engine->LoadSettings();
+  counters().ReadInterfaceTable();
+  settingsFile().InitDefaults();
+  settingsFile().LoadSettings();
   ASSERT_GE(transp.count(), 1);
   EXPECT_EQ(transp.last().at(0).toInt(), 200);
   ASSERT_GE(direction.count(), 1);
@@ -202,7 +202,7 @@ TEST_F(SettingsTest, SaveAndLoadRoundTripInBothLocales) {
 
 TEST_F(SettingsTest, SaveAsksTheWindowWhereItIs) {
   auto& e = load({});
-  e.currentWindowPosition = [] { return QPointF(640, 480); };
+  e.setWindowPositionQuery([] { return QPointF(640, 480); });
   ASSERT_TRUE(e.SaveSettings());
   EXPECT_TRUE(ini().contains(QStringLiteral("WindowPositionX=640")));
   EXPECT_TRUE(ini().contains(QStringLiteral("WindowPositionY=480")));
@@ -210,24 +210,10 @@ TEST_F(SettingsTest, SaveAsksTheWindowWhereItIs) {
 
 TEST_F(SettingsTest, SaveReportsAFileItCannotReplace) {
   auto& e = make();
-  e.InitDefaults();
+  settingsFile().InitDefaults();
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Tavo.ini")));
   EXPECT_FALSE(e.SaveSettings());
   EXPECT_TRUE(QFileInfo(path("Tavo.ini")).isDir());
-}
-
-TEST(MonitorSettingsGroups, SwitchingOffSwitchesNothingOn) {
-  MonitorSettings s;
-  QSignalSpy spy(&s, &MonitorSettings::optionChanged);
-  s.setOption(Option::Cumul, true);
-  EXPECT_TRUE(s.optCumul());
-  EXPECT_FALSE(s.optInBytes());
-  EXPECT_TRUE(s.optDL());  // other groups untouched
-  s.setOption(Option::Cumul, false);
-  EXPECT_FALSE(s.optInbits() || s.optInBytes() || s.optCumul() || s.optMean());
-  EXPECT_EQ(spy.count(), 3);  // InBytes off, Cumul on, Cumul off
-  s.setOption(Option::MinTavo, true);
-  EXPECT_FALSE(s.optMinAll());
 }
 
 }  // namespace
