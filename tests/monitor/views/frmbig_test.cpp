@@ -73,7 +73,7 @@ TEST_F(DetailGraphWindowTest, EmptyHistoriesOpenOnTheHourView) {
 }
 
 TEST_F(DetailGraphWindowTest, ScalesAndBarHeightsOfTheHourView) {
-  auto& h = engine->History;
+  auto& h = history();
   h.dlPerMinute.writeIndex = 10;
   h.dlPerMinute.values[9] = 100;   // column 598: the maximum, scale 200, bar 50
   h.dlPerMinute.values[11] = 40;   // column 0: bar 20
@@ -144,13 +144,13 @@ TEST_F(DetailGraphWindowTest, MinuteViewTwoMinutesAfterStart) {
 }
 
 TEST_F(DetailGraphWindowTest, UploadTooltipTakesTheDownloadColumnsTime) {
-  auto& h = engine->History;
+  auto& h = history();
   h.dlPerSecond.writeIndex = 20;
   h.ulPerSecond.writeIndex = 19;  // one counter stood still once: the upload ring lags
   h.dlPerSecond.values[20] = 300;
   h.ulPerSecond.values[19] = 12;
-  engine->TimeLabels.perSecond[20] = QTime(9, 10, 11);
-  engine->TimeLabels.perSecond[19] = QTime(9, 10, 10);
+  timeLabels().perSecond[20] = QTime(9, 10, 11);
+  timeLabels().perSecond[19] = QTime(9, 10, 10);
   bg->DrawMinutesGraph();
   moveOver(big().Label4, {599, 10});
   EXPECT_EQ(big().Label4->toolTip(), "12 kbit/s -- 09:10:11");
