@@ -33,17 +33,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, cons
   return l;
 }
 
-QLabel* makeValue(QWidget* parent, const char* name, const QRect& geometry, const QColor& text) {
-  QLabel* l = makeLabel(parent, name, geometry);
-  QFont f = l->font();
-  f.setBold(true);
-  f.setPointSizeF(8.25);
-  l->setFont(f);
-  l->setAlignment(Qt::AlignCenter);
-  colour(l, text, &kValueGround);
-  return l;
-}
-
 QLabel* makeScale(QWidget* parent, const char* name, const QRect& geometry, const QString& text, bool courier) {
   QLabel* l = makeLabel(parent, name, geometry, text);
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -144,9 +133,9 @@ frmBig::frmBig(QWidget* parent) : QWidget(parent, Qt::Window) {
   cmdRAZ = makeButton(Frame2, "cmdRAZ", QRect(306, 18, 115, 26));
   Label10 = makeLabel(Frame2, "Label10", QRect(10, 22, 140, 16));
   Label11 = makeLabel(Frame2, "Label11", QRect(10, 44, 140, 16));
-  const QColor startColour(0, 0, 192), green(0, 128, 0), red(192, 0, 0);
-  lblStart = makeValue(Frame2, "lblStart", QRect(155, 23, 140, 14), startColour);
-  lblDuring = makeValue(Frame2, "lblDuring", QRect(155, 45, 140, 14), startColour);
+  const QColor startColour(0, 0, 192), green(0, 128, 0);
+  lblStart = makeFigureLabel(Frame2, "lblStart", QRect(155, 23, 140, 14), startColour, kValueGround);
+  lblDuring = makeFigureLabel(Frame2, "lblDuring", QRect(155, 45, 140, 14), startColour, kValueGround);
   Label7 = makeLabel(Frame2, "Label7", QRect(222, 70, 67, 16), QStringLiteral("Download"));
   Label8 = makeLabel(Frame2, "Label8", QRect(300, 70, 67, 16), QStringLiteral("Upload"));
   Label7->setAlignment(Qt::AlignCenter);
@@ -155,14 +144,7 @@ frmBig::frmBig(QWidget* parent) : QWidget(parent, Qt::Window) {
   Label6 = makeLabel(Frame2, "Label6", QRect(10, 112, 205, 16));
   Label5 = makeLabel(Frame2, "Label5", QRect(10, 134, 205, 16));
   Label12 = makeLabel(Frame2, "Label12", QRect(10, 156, 205, 16));
-  lblDinst = makeValue(Frame2, "lblDinst", QRect(222, 91, 67, 14), green);
-  lblUinst = makeValue(Frame2, "lblUinst", QRect(300, 91, 67, 14), red);
-  lblDtot = makeValue(Frame2, "lblDtot", QRect(222, 113, 67, 14), green);
-  lblUtot = makeValue(Frame2, "lblUtot", QRect(300, 113, 67, 14), red);
-  lblDmoy = makeValue(Frame2, "lblDmoy", QRect(222, 135, 67, 14), green);
-  lblUmoy = makeValue(Frame2, "lblUmoy", QRect(300, 135, 67, 14), red);
-  lblDmax = makeValue(Frame2, "lblDmax", QRect(222, 157, 67, 14), green);
-  lblUmax = makeValue(Frame2, "lblUmax", QRect(300, 157, 67, 14), red);
+  makeFigureLabels(Frame2, FigureColumns{222, 300, {91, 113, 135, 157}, {91, 113, 135, 157}}, kValueGround);
 
   frameLog = new QGroupBox(this);
   frameLog->setObjectName(QStringLiteral("frameLog"));
@@ -282,14 +264,7 @@ void frmBig::setGraph(const DetailGraphColumns& columns) {
 void frmBig::setCounters(const CounterTexts& t) {
   lblStart->setText(t.start);
   lblDuring->setText(t.during);
-  lblDinst->setText(t.dInst);
-  lblDmoy->setText(t.dMoy);
-  lblDtot->setText(t.dTot);
-  lblUinst->setText(t.uInst);
-  lblUmoy->setText(t.uMoy);
-  lblUtot->setText(t.uTot);
-  lblUmax->setText(t.uMax);
-  lblDmax->setText(t.dMax);
+  setFigures(t);
 }
 
 void frmBig::setLogFileText(const QString& text) { lblLogFile->setText(text); }

@@ -1,18 +1,20 @@
 #pragma once
-#include "common/clickablepicture.h"
 // frmBig: the detailed graph window. It shows what it is given (the drawn
 // columns, the counter texts, the log file name) and reports its buttons
 // as signals; the drawing procedures live in BulleGraphe.
+#include "common/clickablepicture.h"
+#include "monitor/views/countertexts.h"
+#include "monitor/views/detailgraph.h"
+#include "monitor/views/figurelabels.h"
+
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
-#include <array>
 
-#include "monitor/views/countertexts.h"
-#include "monitor/views/detailgraph.h"
+#include <array>
 
 namespace tavo::views {
 
@@ -27,7 +29,7 @@ class GraphTipArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-class frmBig : public QWidget {
+class frmBig : public QWidget, public FigureLabels {
   Q_OBJECT
  public:
   explicit frmBig(QWidget* parent = nullptr);
@@ -80,14 +82,6 @@ class frmBig : public QWidget {
   QLabel* Label6;
   QLabel* Label5;
   QLabel* Label12;
-  QLabel* lblDinst;
-  QLabel* lblUinst;
-  QLabel* lblDtot;
-  QLabel* lblUtot;
-  QLabel* lblDmoy;
-  QLabel* lblUmoy;
-  QLabel* lblDmax;
-  QLabel* lblUmax;
   QGroupBox* frameLog;
   QLabel* label13;
   QLabel* lblLogFile;

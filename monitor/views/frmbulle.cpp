@@ -46,21 +46,6 @@ QLabel* makeTitle(QWidget* parent, const char* name, int y, int width = 131) {
   return l;
 }
 
-QLabel* makeValue(QWidget* parent, const char* name, int x, int y, const QColor& colour) {
-  QLabel* l = makeLabel(parent, name, QRect(x, y, 67, 14));
-  QFont f = l->font();
-  f.setBold(true);
-  f.setPointSizeF(8.25);
-  l->setFont(f);
-  l->setAutoFillBackground(true);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::Window, kValueGround);
-  pal.setColor(QPalette::WindowText, colour);
-  l->setPalette(pal);
-  l->setAlignment(Qt::AlignCenter);
-  return l;
-}
-
 }  // namespace
 
 frmBulle::frmBulle(QWidget* parent)
@@ -77,21 +62,16 @@ frmBulle::frmBulle(QWidget* parent)
   setFixedSize(287, 127);
   setMouseTracking(true);
 
-  const QColor green(0, 128, 0), red(192, 0, 0);
   Label3 = makeLabel(this, "Label3", QRect(147, 4, 60, 14), QStringLiteral("Download"));
   Label2 = makeLabel(this, "Label2", QRect(222, 4, 60, 14), QStringLiteral("Upload"));
   Label1 = makeTitle(this, "Label1", 19);
-  lblDinst = makeValue(this, "lblDinst", 138, 20, green);
-  lblUinst = makeValue(this, "lblUinst", 208, 20, red);
   Label4 = makeTitle(this, "Label4", 39);
-  lblDtot = makeValue(this, "lblDtot", 138, 41, green);
-  lblUtot = makeValue(this, "lblUtot", 208, 40, red);
   Label5 = makeTitle(this, "Label5", 59);
-  lblDmoy = makeValue(this, "lblDmoy", 138, 60, green);
-  lblUmoy = makeValue(this, "lblUmoy", 208, 60, red);
   Label6 = makeTitle(this, "Label6", 79);
-  lblDmax = makeValue(this, "lblDmax", 138, 80, green);
-  lblUmax = makeValue(this, "lblUmax", 208, 80, red);
+  makeFigureLabels(this, FigureColumns{138, 208, {20, 41, 60, 80}, {20, 40, 60, 80}}, kValueGround);
+  // Moves over the figures must not count as moves over the background.
+  for (QLabel* l : {lblDinst, lblUinst, lblDtot, lblUtot, lblDmoy, lblUmoy, lblDmax, lblUmax})
+    l->setAttribute(Qt::WA_NoMousePropagation);
   Label7 = makeLabel(this, "Label7", QRect(23, 108, 239, 17));
   Label7->setAlignment(Qt::AlignCenter);
   {
@@ -133,17 +113,6 @@ void frmBulle::fitTitles() {
     f.setPointSizeF(size);
     l->setFont(f);
   }
-}
-
-void frmBulle::setFigures(const CounterTexts& t) {
-  lblDinst->setText(t.dInst);
-  lblDmoy->setText(t.dMoy);
-  lblDtot->setText(t.dTot);
-  lblUinst->setText(t.uInst);
-  lblUmoy->setText(t.uMoy);
-  lblUtot->setText(t.uTot);
-  lblUmax->setText(t.uMax);
-  lblDmax->setText(t.dMax);
 }
 
 void frmBulle::mouseMoveEvent(QMouseEvent* event) {

@@ -2,15 +2,16 @@
 // frmBulle: the hover bubble beside the mini graph. A thin window: it only
 // shows the texts it is given; when and where it appears is decided by
 // BulleGraphe.
+#include "monitor/views/countertexts.h"
+#include "monitor/views/figurelabels.h"
+
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
-#include "monitor/views/countertexts.h"
-
 namespace tavo::views {
 
-class frmBulle : public QWidget {
+class frmBulle : public QWidget, public FigureLabels {
   Q_OBJECT
  public:
   explicit frmBulle(QWidget* parent = nullptr);
@@ -18,10 +19,6 @@ class frmBulle : public QWidget {
   void SetFrenchTexts();
   void SetEnglishTexts();
   void applyTexts(bool french) { french ? SetFrenchTexts() : SetEnglishTexts(); }
-
-  // Writes the eight figures in the order lblDinst, lblDmoy, lblDtot,
-  // lblUinst, lblUmoy, lblUtot, lblUmax, lblDmax.
-  void setFigures(const CounterTexts& texts);
 
   // Title labels and column heads.
   QLabel* Label1;  // instant
@@ -31,14 +28,6 @@ class frmBulle : public QWidget {
   QLabel* Label5;  // mean
   QLabel* Label6;  // maximum
   QLabel* Label7;  // hint
-  QLabel* lblDinst;
-  QLabel* lblUinst;
-  QLabel* lblDtot;
-  QLabel* lblUtot;
-  QLabel* lblDmoy;
-  QLabel* lblUmoy;
-  QLabel* lblDmax;
-  QLabel* lblUmax;
   // The hover delay.
   QTimer* tmrShow;
 
