@@ -33,6 +33,10 @@ namespace tavo::monitor {
 
 inline constexpr char kVersionText[] = "3.05";
 
+namespace testing {
+class EngineTest;
+}
+
 struct EngineConfig {
   QString programFolder;                         // where Tavo.ini, the csv files, logs/, skins/ live
   tavo::net::InterfaceCounterSource* source = nullptr;  // not owned
