@@ -1,11 +1,12 @@
 #pragma once
 // The figures that the bubble and the detailed graph window show, and
 // their texts.
+#include "common/regionaltext.h"
+
 #include <QDateTime>
 #include <QString>
-#include <cstdint>
 
-#include "common/regionaltext.h"
+#include <cstdint>
 
 namespace tavo::views {
 

@@ -1,6 +1,7 @@
 // The one-monitor-per-folder lock against live holders and what earlier
 // runs left behind.
 #include "common/platform/instance/singleinstance.h"
+#include "tests/support/textfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,11 +22,7 @@
 namespace tavo::platform {
 namespace {
 
-void writeText(const QString& path, const QByteArray& text) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(text);
-}
+using tavo::testing::writeText;
 
 TEST(SingleInstanceLock, OneHolderPerFolder) {
   QTemporaryDir dir;

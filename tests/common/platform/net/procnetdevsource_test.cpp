@@ -1,6 +1,7 @@
 // The Linux interface table reader: /proc/net/dev's text, kept open and
 // read again at each reading.
 #include "common/platform/net/procnetdevsource.h"
+#include "tests/support/textfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,11 +10,7 @@
 namespace tavo::net {
 namespace {
 
-void writeText(const QString& path, const QByteArray& text) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(text);
-}
+using tavo::testing::writeText;
 
 const char kSample[] =
     "Inter-|   Receive                                                |  Transmit\n"

@@ -1,0 +1,16 @@
+#pragma once
+// Files that tests lay down by hand: a whole text replaced at once.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace tavo::testing {
+
+inline void writeText(const QString& path, const QByteArray& text) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(text);
+}
+
+}  // namespace tavo::testing
