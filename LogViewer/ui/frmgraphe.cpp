@@ -15,7 +15,7 @@
 #include <array>
 
 #include "LogViewer/core/loggraph.h"
-#include "LogViewer/ui/pictures.h"
+#include "common/pictures.h"
 #include "common/printgraph.h"
 
 namespace tavo::logv {
@@ -48,7 +48,8 @@ QLabel* value(QWidget* parent, const char* name) {
   return l;
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pm, const QString& tip) {
+QToolButton* pictureButton(QWidget* parent, const char* name, tavo::PictureKind kind, const QString& tip) {
+  const QPixmap pm = tavo::iconPicture(kind, kButtonPictureSide);
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setIcon(QIcon(pm));
@@ -165,9 +166,9 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   scrVisible->setRange(1, 1);
   grid2->addWidget(scrVisible, 7, 0, 1, 3);
 
-  picPlus = pictureButton(this, "picPlus", zoomPicture(true),
+  picPlus = pictureButton(this, "picPlus", tavo::PictureKind::ZoomIn,
                           QStringLiteral(" Zoom in... réduire la taille de la plage visible sur le graphique "));
-  picMoins = pictureButton(this, "picMoins", zoomPicture(false),
+  picMoins = pictureButton(this, "picMoins", tavo::PictureKind::ZoomOut,
                            QStringLiteral(" Zoom out... augmenter la taille de la plage visible sur le graphique "));
   lblScale = label(this, "lblScale", QStringLiteral("10 heures"));
   lblScale->setAlignment(Qt::AlignCenter);
@@ -175,7 +176,7 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   cmdPrint = new QPushButton(QStringLiteral("Imprimer"), this);
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
   cmdPrint->setToolTip(QStringLiteral(" Imprimer cette page "));
-  picPrint = pictureButton(this, "picPrint", printerPicture(), QStringLiteral(" Imprimer cette page "));
+  picPrint = pictureButton(this, "picPrint", tavo::PictureKind::Printer, QStringLiteral(" Imprimer cette page "));
 
   auto* zoomRow = new QHBoxLayout;
   zoomRow->addWidget(picPlus);

@@ -17,6 +17,9 @@ class QPrinter;
 
 namespace tavo::logv {
 
+// The side of the zoom and print pictures (picPlus, picMoins, picPrint).
+inline constexpr int kButtonPictureSide = 24;
+
 // A picture box that keeps its image between redraws.
 class GraphPicture : public QWidget {
  public:

@@ -21,32 +21,4 @@ QPixmap listDecoration() {
   return pm;
 }
 
-QPixmap zoomPicture(bool zoomIn) {
-  QPixmap pm(24, 24);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 2));
-  p.drawEllipse(QRectF(3, 3, 13, 13));
-  p.drawLine(QPointF(14, 14), QPointF(21, 21));
-  p.setPen(QPen(Qt::black, 1.5));
-  p.drawLine(QPointF(6.5, 9.5), QPointF(12.5, 9.5));
-  if (zoomIn) p.drawLine(QPointF(9.5, 6.5), QPointF(9.5, 12.5));
-  return pm;
-}
-
-QPixmap printerPicture() {
-  QPixmap pm(24, 24);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setPen(Qt::black);
-  p.setBrush(Qt::white);
-  p.drawRect(7, 2, 10, 7);
-  p.setBrush(QColor(160, 160, 160));
-  p.drawRect(2, 9, 20, 8);
-  p.setBrush(Qt::white);
-  p.drawRect(7, 14, 10, 8);
-  return pm;
-}
-
 }  // namespace tavo::logv

@@ -1,11 +1,10 @@
 #pragma once
-// The small pictures of the viewer's windows, drawn rather than shipped.
+// The list window's decoration, drawn rather than shipped; the button
+// pictures are the suite's shared ones (common/pictures.h).
 #include <QPixmap>
 
 namespace tavo::logv {
 
-QPixmap listDecoration();          // Picture3: a little bar chart
-QPixmap zoomPicture(bool zoomIn);  // picPlus / picMoins: a magnifier with + or -
-QPixmap printerPicture();          // picPrint
+QPixmap listDecoration();  // Picture3: a little bar chart
 
 }  // namespace tavo::logv

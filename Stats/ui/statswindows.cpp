@@ -9,9 +9,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
 
 #include <algorithm>
+
+#include "common/pictures.h"
 
 namespace tavo::stats {
 
@@ -413,17 +414,17 @@ frmGraphe::frmGraphe(PeriodKind kind, const StatsState& state) : kind_(kind), st
                   7200, 780, 2130, 450);
   autre_ = button(this, QStringLiteral("cmdAutre"), QStringLiteral("Autre période"),
                   QStringLiteral(" Sélectionner une autre période "), 9450, 780, 2130, 450);
-  const auto icon = [this](const char* name, QPushButton* over, QStyle::StandardPixmap pixmap) {
+  const auto icon = [this](const char* name, QPushButton* over, tavo::PictureKind kind) {
     auto* p = new tavo::ClickablePicture(this);
     p->setObjectName(name);
-    p->setPixmap(style()->standardIcon(pixmap).pixmap(16, 16));
-    p->setGeometry(over->x() + twips(120), over->y() + twips(120), 16, 16);
+    p->setPixmap(tavo::iconPicture(kind, kButtonPictureSide));
+    p->setGeometry(over->x() + twips(120), over->y() + twips(120), kButtonPictureSide, kButtonPictureSide);
     p->raise();
     return p;
   };
-  picRaw_ = icon("picRawData", raw_, QStyle::SP_FileDialogDetailedView);
-  picPrint_ = icon("picPrint", print_, QStyle::SP_DialogSaveButton);
-  picAutre_ = icon("picAutre", autre_, QStyle::SP_BrowserReload);
+  picRaw_ = icon("picRawData", raw_, tavo::PictureKind::Details);
+  picPrint_ = icon("picPrint", print_, tavo::PictureKind::Save);
+  picAutre_ = icon("picAutre", autre_, tavo::PictureKind::Reload);
   connect(raw_, &QPushButton::clicked, this, &frmGraphe::cmdRawData_Click);
   connect(picRaw_, &tavo::ClickablePicture::clicked, this, &frmGraphe::cmdRawData_Click);
   connect(print_, &QPushButton::clicked, this, &frmGraphe::cmdPrint_Click);

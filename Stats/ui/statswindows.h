@@ -23,6 +23,9 @@ namespace tavo::stats {
 // Twips of the window layouts to pixels.
 constexpr int twips(int t) { return (t + 7) / 15; }
 
+// The side of the icons laid over the graph windows' buttons.
+inline constexpr int kButtonPictureSide = 16;
+
 // Sets the caption or text of a label, button, group box or window.
 void setCaption(QWidget* w, const QString& text);
 // The caption or text of one of those.

@@ -17,6 +17,7 @@
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
+#include "common/pictures.h"
 #include "logviewer_test_util.h"
 
 using namespace tavo::logv;
@@ -174,6 +175,19 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
   const QImage shown = g.picGr->grab().toImage();
   EXPECT_EQ(shown.pixelColor(110 + 599, 39), QColor(58, 163, 21));
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowsTest, PictureButtonsShowTheSuitesSharedPictures) {
+  auto p = startProgram();
+  const frmGraphe& g = p->graphWindow();
+  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {{g.picPlus, tavo::PictureKind::ZoomIn},
+                                                                 {g.picMoins, tavo::PictureKind::ZoomOut},
+                                                                 {g.picPrint, tavo::PictureKind::Printer}};
+  for (const auto& [button, kind] : buttons) {
+    const QImage expected = tavo::iconPicture(kind, kButtonPictureSide).toImage();
+    EXPECT_EQ(button->iconSize(), expected.size()) << button->objectName().toStdString();
+    EXPECT_EQ(button->icon().pixmap(button->iconSize()).toImage(), expected) << button->objectName().toStdString();
+  }
 }
 
 TEST_F(WindowsTest, ZoomButtonsChangeTheWindowFromTheSameFirstSample) {

@@ -1,4 +1,5 @@
 #include "Stats/ui/statsprogram.h"
+#include "common/pictures.h"
 #include "stats_fixtures.h"
 
 #include <QAccessible>
@@ -194,6 +195,22 @@ TEST_F(WindowsTest, RawDataListAndItsWindow) {
   EXPECT_EQ(ended_, 0);
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   EXPECT_TRUE(days()->isVisible());
+}
+
+TEST_F(WindowsTest, GraphWindowsShowTheSuitesSharedIconsOverTheirButtons) {
+  writeSessions({{at(2026, 12, 8, 10), 30, 2000, 300, 100, 10}});
+  start("FR");
+  for (frmGraphe* g : {days(), months()}) {
+    ASSERT_NE(g, nullptr);
+    const std::pair<ClickablePicture*, PictureKind> icons[] = {{g->picRawData(), PictureKind::Details},
+                                                               {g->picPrint(), PictureKind::Save},
+                                                               {g->picAutre(), PictureKind::Reload}};
+    for (const auto& [picture, kind] : icons) {
+      const QImage expected = iconPicture(kind, kButtonPictureSide).toImage();
+      EXPECT_EQ(picture->pixmap().toImage(), expected) << picture->objectName().toStdString();
+      EXPECT_EQ(picture->size(), expected.size()) << picture->objectName().toStdString();
+    }
+  }
 }
 
 TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
