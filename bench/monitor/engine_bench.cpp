@@ -1,7 +1,7 @@
 // The monitor runs all day: one tick must cost a few microseconds.
 #include "tests/support/fakeinterfacesource.h"
 #include "common/platform/net/procnetdevsource.h"
-#include "monitor/engine/monitorengine.h"
+#include "monitor/core/monitorengine.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // second in its skinned window until the user quits from its menu.
 #include "common/messagebox.h"
 #include "common/platform/net/procnetdevsource.h"
-#include "monitor/engine/monitorengine.h"
+#include "monitor/core/monitorengine.h"
 #include "monitor/ui/monitorwindows.h"
 
 #include <QApplication>

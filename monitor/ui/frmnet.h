@@ -3,7 +3,7 @@
 // two rate figures, the "set" label and the 60-bar mini graph. Everything
 // is done with the mouse; what the clicks lead to outside this window it
 // only signals, so the window knows nothing of the engine.
-#include "monitor/ui/skinlayout.h"
+#include "monitor/core/skinlayout.h"
 
 #include <QImage>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // its handlers apply a change at once; what a change does beyond the dialog
 // it signals. It also carries the tray icon's picture Picture1 and
 // the tray menu mnuInTray, which are never shown on the dialog itself.
-#include "monitor/ui/languagetexts.h"
+#include "monitor/core/languagetexts.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -7,10 +7,10 @@
 // bubble, interface chooser) it signals.
 #include "common/platform/desktop/desktop.h"
 #include "common/seams.h"
-#include "monitor/engine/monitorengine.h"
+#include "monitor/core/monitorengine.h"
 #include "monitor/ui/frmnet.h"
 #include "monitor/ui/frmsettings.h"
-#include "monitor/ui/languagetexts.h"
+#include "monitor/core/languagetexts.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>

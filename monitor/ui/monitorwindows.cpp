@@ -26,7 +26,7 @@ MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams, 
   bindSettingsDialog();
   bindEngine();
   bindTrayMenu();
-  bulle_ = std::make_unique<tavo::views::BulleGraphe>(engine, ui_->desktop());
+  bulle_ = std::make_unique<tavo::monitor::BulleGraphe>(engine, ui_->desktop());
   bulle_->setHoverWidget(ui_->net().lblGraphe);
   bindSecondaryWindows();
 }
@@ -37,8 +37,8 @@ MonitorWindows::~MonitorWindows() {
   ui_.reset();
 }
 
-tavo::views::frmInterfaces& MonitorWindows::chooser() {
-  if (!chooser_) chooser_ = std::make_unique<tavo::views::frmInterfaces>(engine_, &ui_->settingsDialog());
+tavo::monitor::frmInterfaces& MonitorWindows::chooser() {
+  if (!chooser_) chooser_ = std::make_unique<tavo::monitor::frmInterfaces>(engine_, &ui_->settingsDialog());
   return *chooser_;
 }
 
@@ -143,14 +143,14 @@ void MonitorWindows::bindEngine() {
 
 void MonitorWindows::bindSecondaryWindows() {
   MonitorUi* ui = ui_.get();
-  tavo::views::BulleGraphe* bulle = bulle_.get();
-  QObject::connect(ui, &MonitorUi::hoursGraphRequested, bulle, &tavo::views::BulleGraphe::DrawHoursGraph);
+  tavo::monitor::BulleGraphe* bulle = bulle_.get();
+  QObject::connect(ui, &MonitorUi::hoursGraphRequested, bulle, &tavo::monitor::BulleGraphe::DrawHoursGraph);
   QObject::connect(ui, &MonitorUi::languageApplied, bulle, [this](bool french) {
     bulle_->applyTexts(french);
     chooser().applyTexts(french);
   });
-  QObject::connect(&bulle->big(), &tavo::views::frmBig::statsRequested, ui, &MonitorUi::mnuStats_Click);
-  QObject::connect(&bulle->big(), &tavo::views::frmBig::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
+  QObject::connect(&bulle->big(), &tavo::monitor::frmBig::statsRequested, ui, &MonitorUi::mnuStats_Click);
+  QObject::connect(&bulle->big(), &tavo::monitor::frmBig::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
 }
 
 }  // namespace tavo::monitor

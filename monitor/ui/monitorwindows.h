@@ -7,8 +7,8 @@
 #include "common/platform/desktop/desktop.h"
 #include "common/seams.h"
 #include "monitor/ui/monitorui.h"
-#include "monitor/views/bullegraphe.h"
-#include "monitor/views/frminterfaces.h"
+#include "monitor/ui/bullegraphe.h"
+#include "monitor/ui/frminterfaces.h"
 
 #include <memory>
 
@@ -24,9 +24,9 @@ class MonitorWindows {
   MonitorWindows& operator=(const MonitorWindows&) = delete;
 
   MonitorUi& ui() { return *ui_; }
-  tavo::views::BulleGraphe& bulle() { return *bulle_; }
+  tavo::monitor::BulleGraphe& bulle() { return *bulle_; }
   // Created on first use, then kept.
-  tavo::views::frmInterfaces& chooser();
+  tavo::monitor::frmInterfaces& chooser();
 
  private:
   void bindMainWindow();
@@ -37,8 +37,8 @@ class MonitorWindows {
 
   MonitorEngine& engine_;
   std::unique_ptr<MonitorUi> ui_;
-  std::unique_ptr<tavo::views::BulleGraphe> bulle_;
-  std::unique_ptr<tavo::views::frmInterfaces> chooser_;
+  std::unique_ptr<tavo::monitor::BulleGraphe> bulle_;
+  std::unique_ptr<tavo::monitor::frmInterfaces> chooser_;
 };
 
 }  // namespace tavo::monitor

@@ -54,7 +54,7 @@ class MonitorWindowsTest : public ::testing::Test {
     windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
     ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
   }
-  tavo::views::frmBig& big() { return windows->bulle().big(); }
+  tavo::monitor::frmBig& big() { return windows->bulle().big(); }
 };
 
 }  // namespace
@@ -102,7 +102,7 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
   int opened = 0;
   // The chooser is modal: it is answered once it is up.
   QTimer::singleShot(0, [this, &opened] {
-    tavo::views::frmInterfaces& chooser = windows->chooser();
+    tavo::monitor::frmInterfaces& chooser = windows->chooser();
     if (QApplication::activeModalWidget() != &chooser) return;
     ++opened;
     chooser.cmdInterfaces->setCurrentIndex(2);

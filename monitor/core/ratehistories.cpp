@@ -1,0 +1,97 @@
+#include "monitor/core/ratehistories.h"
+
+#include <QDateTime>
+#include <limits>
+
+namespace tavo::monitor {
+
+namespace {
+
+// Bytes between two readings that make 1 kbit/s in a slot: a per-second
+// slot holds the bytes of one second * 8 / 1024, a per-minute slot the
+// mean of 60 seconds, the bytes * 8 / (60 * 1024).
+constexpr int kPerSecondDivisor = 1024;
+constexpr int kPerMinuteDivisor = 60 * 1024;
+
+constexpr qint64 kMsPerMinute = 60000;
+constexpr qint64 kSecondsPerDay = 86400;
+
+// Exact floor(diff * 8 / divisor) without overflow, held in 32 bits.
+std::int32_t ringValue(std::uint64_t diff, int divisor) {
+  const std::uint64_t d = std::uint64_t(divisor);
+  const std::uint64_t v = (diff / d) * 8 + ((diff % d) * 8) / d;
+  return v > std::uint64_t(std::numeric_limits<std::int32_t>::max()) ? std::numeric_limits<std::int32_t>::max()
+                                                                     : std::int32_t(v);
+}
+
+void writeSlot(RateRing& ring, std::uint64_t reading, int divisor, std::array<QTime, kRingSlots>* labels,
+               QTime timeOfDay) {
+  if (ring.hasReading) {
+    ring.writeIndex = (ring.writeIndex + 1) % kRingSlots;
+    const std::uint64_t diff = reading >= ring.previousCounter ? reading - ring.previousCounter : 0;
+    ring.values[ring.writeIndex] = ringValue(diff, divisor);
+    if (labels) (*labels)[ring.writeIndex] = timeOfDay;
+  }
+  ring.previousCounter = reading;
+  ring.hasReading = true;
+}
+
+}  // namespace
+
+void RateHistories::ClearHistories() {
+  for (RateRing* r : {&history_.ulPerSecond, &history_.dlPerSecond, &history_.ulPerMinute, &history_.dlPerMinute}) {
+    r->values.fill(0);
+    r->writeIndex = 0;
+    r->previousCounter = 0;
+    r->hasReading = false;
+  }
+  labels_.perSecond.fill(QTime());
+  labels_.perMinute.fill(QTime());
+}
+
+void RateHistories::RingWrite(Ring ring, std::uint64_t reading, QTime timeOfDay) {
+  // Both directions share the upload ring's labels: one tick, one time.
+  switch (ring) {
+    case Ring::UlPerSecond:
+      return writeSlot(history_.ulPerSecond, reading, kPerSecondDivisor, &labels_.perSecond, timeOfDay);
+    case Ring::DlPerSecond:
+      return writeSlot(history_.dlPerSecond, reading, kPerSecondDivisor, nullptr, timeOfDay);
+    case Ring::UlPerMinute:
+      return writeSlot(history_.ulPerMinute, reading, kPerMinuteDivisor, &labels_.perMinute, timeOfDay);
+    case Ring::DlPerMinute:
+      return writeSlot(history_.dlPerMinute, reading, kPerMinuteDivisor, nullptr, timeOfDay);
+  }
+}
+
+QTime RateHistories::timeOfDay(qint64 utcMsecs) {
+  if (utcMsecs < offsetFrom_ || utcMsecs >= offsetUntil_) {
+    // Offsets change on whole minutes (daylight saving, zone changes); a
+    // look at the time-zone rules every tick would cost more than the tick.
+    offsetMs_ = qint64(QDateTime::fromMSecsSinceEpoch(utcMsecs).offsetFromUtc()) * 1000;
+    offsetFrom_ = utcMsecs - ((utcMsecs % kMsPerMinute) + kMsPerMinute) % kMsPerMinute;
+    offsetUntil_ = offsetFrom_ + kMsPerMinute;
+  }
+  const qint64 local = utcMsecs + offsetMs_;
+  const qint64 secOfDay = ((local / 1000) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+  return QTime(int(secOfDay / 3600), int(secOfDay / 60 % 60), int(secOfDay % 60));
+}
+
+const MiniGraphBars& RateHistories::UpdateMiniGraph(bool download, std::int16_t graphRefresh, std::int16_t dlLimit) {
+  const RateRing* ring = nullptr;
+  if (graphRefresh == kGraphPerSecond) ring = download ? &history_.dlPerSecond : &history_.ulPerSecond;
+  if (graphRefresh == kGraphPerMinute) ring = download ? &history_.dlPerMinute : &history_.ulPerMinute;
+  // A limit of 0 or below (a hand-edited Tavo.ini) draws every bar full.
+  const float limit = float(dlLimit);
+  for (int i = GraphWidth - 1; i >= 0; --i) {
+    const float v = ring ? float(ring->at(i)) : 0.0f;
+    miniGraph_[std::size_t(i)] = v >= limit ? float(GraphHeight) : v / limit * float(GraphHeight);
+  }
+  return miniGraph_;
+}
+
+const MiniGraphBars& RateHistories::clearMiniGraph() {
+  miniGraph_.fill(0.0f);
+  return miniGraph_;
+}
+
+}  // namespace tavo::monitor

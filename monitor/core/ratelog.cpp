@@ -1,0 +1,48 @@
+#include "monitor/core/ratelog.h"
+
+#include "monitor/core/displaytexts.h"
+#include "common/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tavo::monitor {
+
+namespace {
+const QString kLoggingOff = QStringLiteral("----");
+}
+
+RateLog::RateLog(const QString& folder, const Clock& clock, const RegionalFormat& regional, QObject* parent)
+    : QObject(parent), folder_(folder), clock_(clock), regional_(regional), logFilePath_(kLoggingOff) {}
+
+QString RateLog::logsFolder() const { return folder_ + QStringLiteral("/logs"); }
+
+void RateLog::StartNewLogFile(bool on) {
+  // Two starts within one minute give the same name: the second continues
+  // the first file.
+  logFilePath_ = on ? logsFolder() + QLatin1Char('/') + logBaseName(clock_.now()) + QStringLiteral(".csv")
+                    : kLoggingOff;
+  emit logFilePathChanged(ShortenPath(logFilePath_));
+}
+
+void RateLog::EnsureLogsFolder() {
+  if (!QFileInfo::exists(logsFolder())) QDir(folder_).mkdir(QStringLiteral("logs"));
+}
+
+void RateLog::AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate) {
+  if (logFilePath_ == kLoggingOff) return;
+  const QChar sep(QLatin1Char(';'));
+  appendLineDurably(logFilePath_, regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep +
+                                      QString::number(uploadRate));
+}
+
+void RateLog::applyChkLogging(int value) {
+  const bool on = value == 1;
+  // Only switching logging on makes the folder: a folder deleted while
+  // logging stays away until logging is switched off and on.
+  if (on) EnsureLogsFolder();
+  StartNewLogFile(on);
+  emit loggingStateChanged(on);
+}
+
+}  // namespace tavo::monitor

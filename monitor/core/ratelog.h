@@ -1,0 +1,44 @@
+#pragma once
+// The rate log: while detailed logging is on, one line a minute with the
+// minute's mean rates in a file of the logs folder named after the moment
+// logging started.
+#include "monitor/core/clock.h"
+#include "common/regionaltext.h"
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+namespace tavo::monitor {
+
+class RateLog : public QObject {
+  Q_OBJECT
+ public:
+  RateLog(const QString& folder, const Clock& clock, const RegionalFormat& regional, QObject* parent = nullptr);
+
+  // The current log's full path, or "----" while logging is off.
+  const QString& LogFilePath() const { return logFilePath_; }
+  QString logsFolder() const;
+
+  // On: a new file named by the current date and time (created by the
+  // first append); off: "----".
+  void StartNewLogFile(bool on);
+  void EnsureLogsFolder();
+  void AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate);
+  // chkLogging's click, by the user or by the loader: 1 makes the logs
+  // folder and starts a file; any other value (also a greyed box) stops.
+  void applyChkLogging(int value);
+
+ signals:
+  // Both lblLogFile labels show ShortenPath(path).
+  void logFilePathChanged(const QString& shortenedPath);
+  void loggingStateChanged(bool on);
+
+ private:
+  QString folder_;
+  const Clock& clock_;
+  const RegionalFormat& regional_;
+  QString logFilePath_;
+};
+
+}  // namespace tavo::monitor

@@ -1,0 +1,44 @@
+#pragma once
+// frmBulle: the hover bubble beside the mini graph. A thin window: it only
+// shows the texts it is given; when and where it appears is decided by
+// BulleGraphe.
+#include "monitor/core/countertexts.h"
+#include "monitor/ui/figurelabels.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace tavo::monitor {
+
+class frmBulle : public QWidget, public FigureLabels {
+  Q_OBJECT
+ public:
+  explicit frmBulle(QWidget* parent = nullptr);
+
+  void SetFrenchTexts();
+  void SetEnglishTexts();
+  void applyTexts(bool french) { french ? SetFrenchTexts() : SetEnglishTexts(); }
+
+  // Title labels and column heads.
+  QLabel* Label1;  // instant
+  QLabel* Label2;  // "Upload"
+  QLabel* Label3;  // "Download"
+  QLabel* Label4;  // total
+  QLabel* Label5;  // mean
+  QLabel* Label6;  // maximum
+  QLabel* Label7;  // hint
+  // The hover delay.
+  QTimer* tmrShow;
+
+ signals:
+  // A pointer move over the bubble's background (not over its labels).
+  void backgroundMouseMoved();
+
+ protected:
+  void fitTitles();
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace tavo::monitor

@@ -1,0 +1,87 @@
+#include "monitor/ui/frminterfaces.h"
+
+#include "monitor/core/monitorengine.h"
+#include "monitor/core/fixedpalette.h"
+#include "monitor/core/interfacechoice.h"
+
+namespace tavo::monitor {
+
+frmInterfaces::frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      engine_(engine) {
+  setObjectName(QStringLiteral("frmInterfaces"));
+  setWindowTitle(QStringLiteral("Tavo - Interfaces"));
+  setModal(true);
+  setFixedSize(430, 170);
+
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(12, 10, 406, 36);
+  Label1->setWordWrap(true);
+  {
+    QPalette pal = Label1->palette();
+    // The warning's red, kept readable on the theme's ground, dark or light.
+    pal.setColor(QPalette::WindowText, readableOn(pal.color(QPalette::Window), QColor(192, 0, 0)));
+    Label1->setPalette(pal);
+  }
+  Label2 = new QLabel(this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->setGeometry(12, 56, 406, 18);
+  cmdInterfaces = new QComboBox(this);
+  cmdInterfaces->setObjectName(QStringLiteral("cmdInterfaces"));
+  cmdInterfaces->setGeometry(12, 78, 406, 26);
+  cmdChange = new QPushButton(this);
+  cmdChange->setObjectName(QStringLiteral("cmdChange"));
+  cmdChange->setGeometry(80, 124, 120, 30);
+  cmdChange->setDefault(true);
+  cmdCancel = new QPushButton(this);
+  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  cmdCancel->setGeometry(230, 124, 120, 30);
+
+  connect(cmdChange, &QPushButton::clicked, this, &frmInterfaces::cmdChange_Click);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmInterfaces::cmdCancel_Click);
+  SetFrenchTexts();
+}
+
+void frmInterfaces::SetFrenchTexts() {
+  Label1->setText(QStringLiteral(
+      "Attention : changer d'interface entraine la remise à zéro des compteurs et des données statistiques"));
+  Label2->setText(QStringLiteral("Sélectionnez l'interface à surveiller"));
+  cmdCancel->setText(QStringLiteral("Abandonner"));
+  cmdChange->setText(QStringLiteral("Valider"));
+  cmdCancel->setToolTip(QStringLiteral(" Ne pas changer d'interface "));
+  cmdChange->setToolTip(QStringLiteral(" Changer d'interface "));
+}
+
+void frmInterfaces::SetEnglishTexts() {
+  Label1->setText(QStringLiteral("Caution : change interface will cause reset of counters and graphs"));
+  Label2->setText(QStringLiteral("Select the interface to monitor"));
+  cmdCancel->setText(QStringLiteral("Cancel"));
+  cmdChange->setText(QStringLiteral("Validate"));
+  cmdCancel->setToolTip(QStringLiteral(" Don't change interface "));
+  cmdChange->setToolTip(QStringLiteral(" Change interface "));
+}
+
+void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {
+  QStringList descriptions;
+  for (const auto& e : table.entries) descriptions << e.description;
+  cmdInterfaces->clear();
+  cmdInterfaces->addItems(chooserItems(descriptions, table.InterfaceCount));
+  // An entry beyond the list (a table that shrank) selects nothing.
+  cmdInterfaces->setCurrentIndex(table.SelectedInterface < cmdInterfaces->count() ? table.SelectedInterface : -1);
+}
+
+int frmInterfaces::OpenChooser() {
+  fillList(engine_.Interfaces);
+  return exec();
+}
+
+void frmInterfaces::cmdChange_Click() {
+  if (const auto k = interfaceToWatch(cmdInterfaces->currentIndex(), engine_.Interfaces.SelectedInterface))
+    engine_.ChangeInterface(*k);
+  accept();
+}
+
+void frmInterfaces::cmdCancel_Click() { reject(); }
+
+}  // namespace tavo::monitor
