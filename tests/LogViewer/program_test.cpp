@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "tests/common/privatedesktop.h"
+
 namespace {
 
 class TavoLogV : public ::testing::Test {
@@ -31,13 +33,21 @@ TEST_F(TavoLogV, WithoutArgumentEndsAtOnceAndCreatesTheLogsFolder) {
 }
 
 TEST_F(TavoLogV, WithALanguageStaysOnItsListUntilClosed) {
+  tavo::testing::XDesktop desktop;
+  const bool onDesktop = tavo::testing::startPrivateDesktop(desktop);
+  ASSERT_FALSE(HasFailure());
   QProcess p;
+  if (onDesktop) p.setProcessEnvironment(desktop.environment());
   p.start(program(), {"EN"});
   ASSERT_TRUE(p.waitForStarted(10000));
+  if (onDesktop) {
+    EXPECT_TRUE(tavo::testing::windowShown(desktop, p.processId(), QStringLiteral("Tavo - Log Viewer")));
+  }
   EXPECT_FALSE(p.waitForFinished(1500));
   EXPECT_EQ(p.state(), QProcess::Running);
   p.kill();
   p.waitForFinished(10000);
+  if (!onDesktop) GTEST_SKIP() << tavo::testing::kNoPrivateDesktop;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The built TavoStat, started the way the monitor starts it, from a folder
 // of its own beside an all_stats.csv.
 #include "stats_fixtures.h"
+#include "tests/common/privatedesktop.h"
 
 #include <QFile>
 #include <QProcess>
@@ -35,16 +36,26 @@ TEST_F(ProgramTest, WithoutArgumentEndsAtOnceEvenWithoutStatistics) {
 }
 
 TEST_F(ProgramTest, WithALanguageItKeepsShowingTheSummary) {
+  tavo::testing::XDesktop desktop;
+  const bool onDesktop = tavo::testing::startPrivateDesktop(desktop);
+  ASSERT_FALSE(HasFailure());
   const RegionalFormat f;  // the regional settings the monitor writes with
   writeFile(dir_.filePath("all_stats.csv"), {sessionLine(f, {at(2026, 12, 8, 10), 95, 2000, 400, 300, 30}),
                                              sessionLine(f, {at(2026, 12, 9, 10), 60, 1000, 300, 100, 20})});
-  for (const char* language : {"FR", "EN"}) {
+  const std::pair<const char*, QString> summaries[] = {{"FR", QString::fromUtf8("Tavo - Statistiques - Résumé")},
+                                                       {"EN", QStringLiteral("Tavo - Statistics - Summary")}};
+  for (const auto& [language, title] : summaries) {
     QProcess p;
+    if (onDesktop) p.setProcessEnvironment(desktop.environment());
     p.start(program_, {language});
     ASSERT_TRUE(p.waitForStarted(10000));
+    if (onDesktop) {
+      EXPECT_TRUE(tavo::testing::windowShown(desktop, p.processId(), title)) << language;
+    }
     // Still running: the summary window is up and nothing asked a question.
     EXPECT_FALSE(p.waitForFinished(1500)) << language;
     p.kill();
     p.waitForFinished(5000);
   }
+  if (!onDesktop) GTEST_SKIP() << tavo::testing::kNoPrivateDesktop;
 }
