@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
 #include <QtGlobal>
@@ -34,9 +35,14 @@ bool applyOne(QWidget* window, const ControlText& t) {
       w->setToolTip(t.text);
       return true;
     case TextProperty::TabCaption: {
-      auto* tabs = qobject_cast<QTabWidget*>(w);
-      if (!tabs || t.index < 0 || t.index >= tabs->count()) return false;
-      tabs->setTabText(t.index, t.text);
+      if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+        if (t.index < 0 || t.index >= tabs->count()) return false;
+        tabs->setTabText(t.index, t.text);
+        return true;
+      }
+      auto* bar = qobject_cast<QTabBar*>(w);
+      if (!bar || t.index < 0 || t.index >= bar->count()) return false;
+      bar->setTabText(t.index, t.text);
       return true;
     }
     case TextProperty::Caption:

@@ -3,22 +3,17 @@
 // the language procedures put them on the controls named here. The three
 // secondary windows (detailed graph, bubble, interface chooser) carry their
 // own texts and are given the language by their own setters.
+#include "common/languagetexts.h"
+
 #include <QString>
-#include <vector>
 
 namespace tavo::monitor {
 
-enum class TextProperty { Caption, Tooltip, MenuCaption, TabCaption };
-
-struct ControlText {
-  QString control;  // object name of the control or menu entry
-  TextProperty property;
-  QString text;
-  int index = 0;  // the tab for TabCaption
-};
+using tavo::ControlText;
+using tavo::TextProperty;
 
 struct MonitorTexts {
-  std::vector<ControlText> settings;  // frmSettings, in the order they are set
+  WindowTexts settings;  // frmSettings, in the order they are set
   QString QuitPrompt;
   QString QuitTitle;
   QString RateUnitText;

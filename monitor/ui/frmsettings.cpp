@@ -1,5 +1,6 @@
 #include "monitor/ui/frmsettings.h"
 
+#include "common/languagetexts.h"
 #include "common/numbers.h"
 
 #include <QCloseEvent>
@@ -371,29 +372,7 @@ void frmSettings::refreshSkinList() {
 
 void frmSettings::applyTexts(const MonitorTexts& texts, bool isFrench) {
   isFrench_ = isFrench;
-  for (const ControlText& t : texts.settings) {
-    if (t.property == TextProperty::TabCaption) {
-      if (t.index >= 0 && t.index < tabOptions->count()) tabOptions->setTabText(t.index, t.text);
-      continue;
-    }
-    if (t.property == TextProperty::MenuCaption) {
-      if (auto* a = mnuInTray->findChild<QAction*>(t.control)) a->setText(t.text);
-      continue;
-    }
-    QWidget* w = t.control == objectName() ? this : findChild<QWidget*>(t.control);
-    if (!w) continue;
-    if (t.property == TextProperty::Tooltip) {
-      w->setToolTip(t.text);
-    } else if (w == this) {
-      setWindowTitle(t.text);
-    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-      box->setTitle(t.text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      button->setText(t.text);
-    } else if (auto* label = qobject_cast<QLabel*>(w)) {
-      label->setText(t.text);
-    }
-  }
+  applyWindowTexts(this, texts.settings);
 }
 
 bool frmSettings::eventFilter(QObject* watched, QEvent* event) {

@@ -1,3 +1,4 @@
+#include "common/languagetexts.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
 #include "tests/support/fakeinterfacesource.h"
@@ -89,6 +90,8 @@ TEST(MonitorLanguage, EveryTextReachesItsControl) {
         EXPECT_EQ(textOf(m.s(), t), t.text) << t.control.toStdString();
       }
     }
+    // Every name of the table is a control of the dialog that takes its text.
+    EXPECT_EQ(tavo::applyWindowTexts(&m.s(), texts.settings), QStringList{});
   }
 }
 
