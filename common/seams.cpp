@@ -1,9 +1,9 @@
 #include "common/seams.h"
 
 #include "common/messagebox.h"
+#include "common/platform/desktop/desktop.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 
 namespace tavo {
 
@@ -27,7 +27,7 @@ DesktopSeams DesktopSeams::withDesktopDefaults(std::function<bool()> isFrench, c
   }
   if (!s.startProgram) {
     s.startProgram = [workingFolder](const QString& program, const QStringList& arguments) {
-      return QProcess::startDetached(program, arguments, workingFolder);
+      return desktop::startProgram(program, arguments, workingFolder);
     };
   }
   if (!s.quit) s.quit = [] { QCoreApplication::exit(0); };
