@@ -11,7 +11,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "Chooser/frmchooser.h"
+#include "Chooser/ui/frmchooser.h"
 
 namespace tavo::chooser {
 namespace {

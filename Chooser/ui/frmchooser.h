@@ -3,7 +3,7 @@
 // build and the chooser ends.
 #include <QWidget>
 
-#include "Chooser/chooser.h"
+#include "Chooser/core/chooser.h"
 
 class QGroupBox;
 class QLabel;

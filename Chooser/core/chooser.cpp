@@ -1,4 +1,4 @@
-#include "Chooser/chooser.h"
+#include "Chooser/core/chooser.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "Chooser/frmchooser.h"
+#include "Chooser/ui/frmchooser.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // installer build from its own folder, keeping the current folder.
 #include <QApplication>
 
-#include "Chooser/frmchooser.h"
+#include "Chooser/ui/frmchooser.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
