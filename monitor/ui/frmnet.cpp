@@ -13,8 +13,13 @@ namespace tavo::monitor {
 
 void SetWindowAlpha(QWidget* window, int opacity) { tavo::desktop::setOpacity(window, opacity); }
 
+int frmNet::drawnRows(const Bar& bar) { return int(std::lround(std::clamp(bar.height(), 0.0, double(kMaxBarRows)))); }
+
 // Paints the frame and the bars of the mini graph over the skin picture;
-// the mouse goes through it to what lies below.
+// the mouse goes through it to what lies below. It covers the frame only:
+// a bar that moves then repaints that small rectangle of the skin, not the
+// whole window with its labels, and Qt never finds a fill large enough to
+// share out among its painting threads.
 class frmNet::GraphLayer : public QWidget {
  public:
   explicit GraphLayer(frmNet* owner) : QWidget(owner), owner_(owner) {
@@ -26,11 +31,13 @@ class frmNet::GraphLayer : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
+    // The frame and the bars are placed in the window's coordinates.
+    p.translate(-pos());
     p.setPen(owner_->color_);
     const QRect& r = owner_->shape1_;
     if (r.width() > 0 && r.height() > 0) p.drawRect(r.adjusted(0, 0, -1, -1));
     for (const Bar& bar : owner_->bars_) {
-      const int rows = int(std::lround(std::clamp(bar.height(), 0.0, double(kGraphHeight) * 4)));
+      const int rows = drawnRows(bar);
       if (rows <= 0) continue;
       // The bar covers the rows just above its base.
       p.drawLine(bar.x, bar.y1 - rows, bar.x, bar.y1 - 1);
@@ -129,7 +136,6 @@ void frmNet::ApplySkin() {
   setFixedSize(picSkin_.size());
   region_ = RegionFromBitmap(picSkin_);
   if (region_) setMask(*region_);
-  graphLayer_->setGeometry(rect());
 
   const QString fallback = QApplication::font().family();
   auto place = [&](QLabel* label, int left, int top, const QString& font, std::int16_t size) {
@@ -145,6 +151,8 @@ void frmNet::ApplySkin() {
   // 8. frame and hover area one pixel outside the bars on every side
   shape1_ = QRect(layout_.GraphX - 1, layout_.GraphY - 1, kGraphWidth + 2, kGraphHeight + 2);
   lblGraphe->setGeometry(shape1_);
+  // The layer reaches as high as the tallest bar it can draw.
+  graphLayer_->setGeometry(shape1_.united(QRect(shape1_.left(), shape1_.bottom() - kMaxBarRows, shape1_.width(), 1)));
   // 9. bars keep their heights and move with the graph
   for (int i = 0; i < kBars; ++i) {
     const double height = bars_[i].height();
@@ -197,8 +205,14 @@ bool frmNet::event(QEvent* e) {
 
 void frmNet::setBarHeight(int i, double height) {
   if (i < 0 || i >= kBars) return;
-  bars_[i].y2 = bars_[i].y1 - std::max(0.0, height);
-  graphLayer_->update();
+  Bar& bar = bars_[i];
+  const int rowsBefore = drawnRows(bar);
+  bar.y2 = bar.y1 - std::max(0.0, height);
+  const int rows = std::max(rowsBefore, drawnRows(bar));
+  // Only the column the bar covered or covers now is repainted, and none
+  // when the bar looks as it did.
+  if (drawnRows(bar) != rowsBefore)
+    graphLayer_->update(QRect(bar.x, bar.y1 - rows, 1, rows).translated(-graphLayer_->pos()));
 }
 
 void frmNet::clearBars() {

@@ -29,6 +29,10 @@ class frmNet : public QWidget {
     double y2 = 0;
     double height() const { return y1 - y2; }
   };
+  // The whole rows a bar covers on screen; a height out of all measure
+  // draws no higher than four times the graph.
+  static constexpr int kMaxBarRows = kGraphHeight * 4;
+  static int drawnRows(const Bar& bar);
 
   explicit frmNet(QWidget* parent = nullptr);
 
