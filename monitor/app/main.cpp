@@ -15,7 +15,14 @@ int main(int argc, char** argv) {
   // A file-size limit (ulimit -f) then makes a write fail, which the
   // writers handle, instead of ending the monitor in the middle of a line.
   std::signal(SIGXFSZ, SIG_IGN);
+  // Under X the window is too small to gain from shared-memory images, and
+  // each shared-memory flush waits for the server's word that it is done:
+  // a wake-up more every time a figure changes. Qt reads the choice once,
+  // when it connects; the programs the monitor starts do not inherit it.
+  const bool shmChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+  if (!shmChosen) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
+  if (!shmChosen) qunsetenv("QT_XCB_NO_MITSHM");
   // Every window is only hidden while the monitor runs; the quit ends it.
   QApplication::setQuitOnLastWindowClosed(false);
   const QString folder = QCoreApplication::applicationDirPath();
