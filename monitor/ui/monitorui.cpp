@@ -1,5 +1,6 @@
 #include "monitor/ui/monitorui.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QMouseEvent>
@@ -34,8 +35,11 @@ MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desk
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
 
-  trayWatch_.setInterval(1000);
-  connect(&trayWatch_, &QTimer::timeout, this, &MonitorUi::keepMainWindowReachable);
+  // The tray is watched when the program wakes anyway, for the engine's
+  // tick or for an event: a timer of its own would wake it once more each
+  // second.
+  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+    connect(dispatcher, &QAbstractEventDispatcher::awake, this, &MonitorUi::watchTrayWhenDue);
   // The XEmbed tray icon's own clicks, each press, release and double click.
   qApp->installEventFilter(this);
 }
@@ -138,7 +142,8 @@ bool MonitorUi::trayShown() const { return tray_ && tray_->isVisible() && deskto
 
 void MonitorUi::AddTrayIcon() {
   // A notification area that starts later is watched for.
-  trayWatch_.start();
+  trayWatched_ = true;
+  trayWatchDue_.setRemainingTime(kTrayWatchMs);
   if (desktop_.trayAvailable()) createTrayIcon();
 }
 
@@ -156,8 +161,14 @@ void MonitorUi::keepMainWindowReachable() {
   if (!net_->isVisible() && !trayShown()) desktop::raiseTopmost(net_.get());
 }
 
+void MonitorUi::watchTrayWhenDue() {
+  if (!trayWatched_ || !trayWatchDue_.hasExpired()) return;
+  trayWatchDue_.setRemainingTime(kTrayWatchMs);
+  keepMainWindowReachable();
+}
+
 void MonitorUi::RemoveTrayIcon() {
-  trayWatch_.stop();
+  trayWatched_ = false;
   if (!tray_) return;
   tray_->hide();
   delete tray_;

@@ -12,6 +12,7 @@
 #include "monitor/ui/frmsettings.h"
 #include "monitor/core/languagetexts.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
@@ -53,7 +54,7 @@ class MonitorUi : public QObject {
   void AddTrayIcon();
   void RemoveTrayIcon();
   void ConfirmQuit();
-  // Run every second: shows the tray icon as soon as a notification area
+  // Run about every second: shows the tray icon as soon as a notification area
   // appears (one that starts after the monitor), and brings the main window
   // back when it is hidden and the notification area has gone away.
   void keepMainWindowReachable();
@@ -104,6 +105,7 @@ class MonitorUi : public QObject {
 
  private:
   void createTrayIcon();
+  void watchTrayWhenDue();
   void applyTexts(const MonitorTexts& texts);
   QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
 
@@ -113,7 +115,11 @@ class MonitorUi : public QObject {
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
   QPointer<QSystemTrayIcon> tray_;
-  QTimer trayWatch_;
+  // Between two watches of the tray; a little under the tick's second so
+  // that every tick's wake-up finds it due.
+  bool trayWatched_ = false;
+  QDeadlineTimer trayWatchDue_;
+  static constexpr int kTrayWatchMs = 900;
   MonitorTexts texts_;
   // Qt's own words elsewhere (a text box's context menu) in the monitor's
   // language, where the desktop has Qt's translations; the message boxes
