@@ -40,29 +40,49 @@ BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::De
     : QObject(parent),
       engine_(engine),
       desktop_(desktop.withRealDefaults()),
-      frmBulle_(std::make_unique<frmBulle>()),
-      frmBig_(std::make_unique<frmBig>()) {
-
-  connect(frmBulle_->tmrShow, &QTimer::timeout, this, &BulleGraphe::tmrShow_Timer);
-  connect(frmBulle_.get(), &frmBulle::backgroundMouseMoved, this, &BulleGraphe::HideBubble);
-
-  connect(frmBig_.get(), &frmBig::hourViewRequested, this, &BulleGraphe::DrawHoursGraph);
-  connect(frmBig_.get(), &frmBig::minuteViewRequested, this, &BulleGraphe::DrawMinutesGraph);
-  connect(frmBig_.get(), &frmBig::resetCountersRequested, this, [this] { engine_.ResetCounters(); });
-  connect(frmBig_.get(), &frmBig::newLogFileRequested, this, [this] { engine_.StartNewLogFile(true); });
-  frmBig_->installEventFilter(this);
-
+      // Made before the settings are loaded: the frame starts as logging is.
+      logging_(engine_.settings().chkLogging() == 1) {
   connect(&engine_, &tavo::monitor::MonitorEngine::trackBubble, this, &BulleGraphe::TrackBubble);
   connect(&engine_, &tavo::monitor::MonitorEngine::refreshHistoryCounters, this,
           &BulleGraphe::RefreshHistoryCounters);
-  connect(&engine_, &tavo::monitor::MonitorEngine::logFilePathChanged, frmBig_.get(), &frmBig::setLogFileText);
-  connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, frmBig_->frameLog, &QWidget::setVisible);
-  frmBig_->setLogFileText(tavo::monitor::ShortenPath(engine_.LogFilePath));
-  // Made after the settings were loaded, the frame starts as logging is.
-  frmBig_->frameLog->setVisible(engine_.settings().chkLogging() == 1);
+  // Kept for a detailed graph that is not made yet.
+  connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, this, [this](bool on) { logging_ = on; });
 }
 
-BulleGraphe::~BulleGraphe() { frmBig_->removeEventFilter(this); }
+BulleGraphe::~BulleGraphe() {
+  if (frmBig_) frmBig_->removeEventFilter(this);
+}
+
+// Both windows are made when first needed: most runs never show them, and
+// each costs memory and start-up time.
+frmBulle& BulleGraphe::bubble() {
+  if (!frmBulle_) {
+    frmBulle_ = std::make_unique<frmBulle>();
+    if (french_) applyBubbleTexts(*french_);
+    connect(frmBulle_->tmrShow, &QTimer::timeout, this, &BulleGraphe::tmrShow_Timer);
+    connect(frmBulle_.get(), &frmBulle::backgroundMouseMoved, this, &BulleGraphe::HideBubble);
+  }
+  return *frmBulle_;
+}
+
+frmBig& BulleGraphe::big() {
+  if (!frmBig_) {
+    frmBig_ = std::make_unique<frmBig>();
+    if (french_) applyBigTexts(*french_);
+    connect(frmBig_.get(), &frmBig::hourViewRequested, this, &BulleGraphe::DrawHoursGraph);
+    connect(frmBig_.get(), &frmBig::minuteViewRequested, this, &BulleGraphe::DrawMinutesGraph);
+    connect(frmBig_.get(), &frmBig::resetCountersRequested, this, [this] { engine_.ResetCounters(); });
+    connect(frmBig_.get(), &frmBig::newLogFileRequested, this, [this] { engine_.StartNewLogFile(true); });
+    connect(frmBig_.get(), &frmBig::statsRequested, this, &BulleGraphe::statsRequested);
+    connect(frmBig_.get(), &frmBig::logViewerRequested, this, &BulleGraphe::logViewerRequested);
+    frmBig_->installEventFilter(this);
+    connect(&engine_, &tavo::monitor::MonitorEngine::logFilePathChanged, frmBig_.get(), &frmBig::setLogFileText);
+    connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, frmBig_->frameLog, &QWidget::setVisible);
+    frmBig_->setLogFileText(tavo::monitor::ShortenPath(engine_.LogFilePath));
+    frmBig_->frameLog->setVisible(logging_);
+  }
+  return *frmBig_;
+}
 
 void BulleGraphe::setHoverWidget(QWidget* lblGraphe) { hoverWidget_ = lblGraphe; }
 
@@ -74,13 +94,14 @@ std::optional<HoverArea> BulleGraphe::widgetArea() const {
 bool BulleGraphe::BubbleShown() const { return engine_.BubbleShown; }
 
 void BulleGraphe::ShowBubble() {
-  frmBulle_->setFigures(makeCounterTexts(counterFigures(engine_.Counters), engine_.regional()));
-  frmBulle_->show();
-  frmBulle_->raise();
+  bubble().setFigures(makeCounterTexts(counterFigures(engine_.Counters), engine_.regional()));
+  bubble().show();
+  bubble().raise();
 }
 
 void BulleGraphe::HideBubble() {
   engine_.setBubbleShown(false);
+  if (!frmBulle_) return;
   frmBulle_->tmrShow->stop();
   frmBulle_->hide();
 }
@@ -92,17 +113,17 @@ void BulleGraphe::TrackBubble() {
     HideBubble();
     return;
   }
-  frmBulle_->move(bubblePosition(p, desktop_.screenGeometryAt(p)));
+  bubble().move(bubblePosition(p, desktop_.screenGeometryAt(p)));
   ShowBubble();
 }
 
 void BulleGraphe::lblGraphe_MouseMove() {
   // Further moves while the delay runs do not restart it.
-  if (!engine_.BubbleShown && !frmBulle_->tmrShow->isActive()) frmBulle_->tmrShow->start();
+  if (!engine_.BubbleShown && !bubble().tmrShow->isActive()) bubble().tmrShow->start();
 }
 
 void BulleGraphe::tmrShow_Timer() {
-  frmBulle_->tmrShow->stop();
+  bubble().tmrShow->stop();
   engine_.setBubbleShown(true);
   TrackBubble();
 }
@@ -111,31 +132,37 @@ void BulleGraphe::DrawHoursGraph() { drawView(true); }
 void BulleGraphe::DrawMinutesGraph() { drawView(false); }
 
 void BulleGraphe::drawView(bool hourView) {
-  frmBig_->clearGraph();
-  frmBig_->markView(hourView);
+  frmBig& window = big();
+  window.clearGraph();
+  window.markView(hourView);
   RefreshHistoryCounters();
-  frmBig_->setGraph(computeDetailGraph(detailGraphInput(engine_, hourView)));
-  frmBig_->show();
-  frmBig_->raise();
-  frmBig_->activateWindow();
+  window.setGraph(computeDetailGraph(detailGraphInput(engine_, hourView)));
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 void BulleGraphe::RefreshHistoryCounters() {
+  if (!frmBig_) return;  // made and filled when first opened
   frmBig_->setCounters(makeCounterTexts(counterFigures(engine_.Counters), engine_.regional()));
 }
 
-void BulleGraphe::SetFrenchTexts() {
-  frmBig_->SetFrenchTexts();
-  frmBulle_->SetFrenchTexts();
+void BulleGraphe::SetFrenchTexts() { applyTexts(true); }
+void BulleGraphe::SetEnglishTexts() { applyTexts(false); }
+
+void BulleGraphe::applyTexts(bool french) {
+  french_ = french;
+  if (frmBig_) applyBigTexts(french);
+  if (frmBulle_) applyBubbleTexts(french);
 }
 
-void BulleGraphe::SetEnglishTexts() {
-  frmBig_->SetEnglishTexts();
-  frmBulle_->SetEnglishTexts();
+void BulleGraphe::applyBigTexts(bool french) { french ? frmBig_->SetFrenchTexts() : frmBig_->SetEnglishTexts(); }
+void BulleGraphe::applyBubbleTexts(bool french) {
+  french ? frmBulle_->SetFrenchTexts() : frmBulle_->SetEnglishTexts();
 }
 
 bool BulleGraphe::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == frmBig_.get()) {
+  if (frmBig_ && watched == frmBig_.get()) {
     if (event->type() == QEvent::Show) engine_.setBigGraphVisible(true);
     if (event->type() == QEvent::Hide) engine_.setBigGraphVisible(false);
   }

@@ -6,8 +6,8 @@
 //
 // Wiring left to the program: the main window's lblGraphe mouse moves call
 // lblGraphe_MouseMove(), its other mouse moves call HideBubble(), its double
-// clicks and the tray's mnuBig call DrawHoursGraph(); frmBig's
-// statsRequested()/logViewerRequested() start the other programs.
+// clicks and the tray's mnuBig call DrawHoursGraph(); statsRequested()/
+// logViewerRequested() (frmBig's buttons) start the other programs.
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/bubbleplacement.h"
 #include "monitor/core/countertexts.h"
@@ -41,8 +41,9 @@ class BulleGraphe : public QObject {
                        QObject* parent = nullptr);
   ~BulleGraphe() override;
 
-  frmBulle& bubble() { return *frmBulle_; }
-  frmBig& big() { return *frmBig_; }
+  // Each window is made on first use.
+  frmBulle& bubble();
+  frmBig& big();
 
   // The mini graph's hover area: the main window's lblGraphe. While it is
   // unset or hidden the pointer never counts as over the graph.
@@ -64,7 +65,12 @@ class BulleGraphe : public QObject {
   // Both windows' language texts.
   void SetFrenchTexts();
   void SetEnglishTexts();
-  void applyTexts(bool french) { french ? SetFrenchTexts() : SetEnglishTexts(); }
+  void applyTexts(bool french);
+
+ signals:
+  // frmBig's buttons that start the other programs.
+  void statsRequested();
+  void logViewerRequested();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,12 +78,18 @@ class BulleGraphe : public QObject {
  private:
   void drawView(bool hourView);
   std::optional<HoverArea> widgetArea() const;
+  void applyBigTexts(bool french);
+  void applyBubbleTexts(bool french);
 
   tavo::monitor::MonitorEngine& engine_;
   tavo::desktop::DesktopQueries desktop_;
   std::unique_ptr<frmBulle> frmBulle_;
   std::unique_ptr<frmBig> frmBig_;
   QPointer<QWidget> hoverWidget_;
+  // What a window made later must show: the language last applied (none
+  // yet: the design texts) and whether the engine logs.
+  std::optional<bool> french_;
+  bool logging_ = false;
 };
 
 }  // namespace tavo::monitor

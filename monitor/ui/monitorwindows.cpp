@@ -149,8 +149,8 @@ void MonitorWindows::bindSecondaryWindows() {
     bulle_->applyTexts(french);
     chooser().applyTexts(french);
   });
-  QObject::connect(&bulle->big(), &tavo::monitor::frmBig::statsRequested, ui, &MonitorUi::mnuStats_Click);
-  QObject::connect(&bulle->big(), &tavo::monitor::frmBig::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
+  QObject::connect(bulle, &tavo::monitor::BulleGraphe::statsRequested, ui, &MonitorUi::mnuStats_Click);
+  QObject::connect(bulle, &tavo::monitor::BulleGraphe::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);
 }
 
 }  // namespace tavo::monitor
