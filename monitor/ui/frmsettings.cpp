@@ -2,6 +2,7 @@
 
 #include "common/languagetexts.h"
 #include "common/numbers.h"
+#include "common/pictures.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -48,38 +49,6 @@ QPixmap makeTrayPicture(int side) {
   const double heights[] = {0.2, 0.45, 0.3, 0.55};
   for (int i = 0; i < 4; ++i)
     p.drawRect(QRectF(side * 0.22 + i * w * 1.5, base - heights[i] * side, w, heights[i] * side));
-  return pix;
-}
-
-QPixmap makeHelpPicture(int side) {
-  QPixmap pix(side, side);
-  pix.fill(Qt::transparent);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(40, 90, 170));
-  p.drawEllipse(QRectF(0, 0, side, side));
-  p.setPen(Qt::white);
-  QFont f = p.font();
-  f.setBold(true);
-  f.setPixelSize(side * 3 / 4);
-  p.setFont(f);
-  p.drawText(QRect(0, 0, side, side), Qt::AlignCenter, QStringLiteral("?"));
-  return pix;
-}
-
-QPixmap makeQuitPicture(int side) {
-  QPixmap pix(side, side);
-  pix.fill(Qt::transparent);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(190, 30, 30));
-  p.drawEllipse(QRectF(0, 0, side, side));
-  p.setPen(QPen(Qt::white, side / 8.0));
-  const double m = side * 0.3;
-  p.drawLine(QPointF(m, m), QPointF(side - m, side - m));
-  p.drawLine(QPointF(side - m, m), QPointF(m, side - m));
   return pix;
 }
 
@@ -231,11 +200,11 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   (new QVBoxLayout(frameNet))->addWidget(lblFindSkins);
   cmdHelp = named(new QPushButton, "cmdHelp");
   Picture10 = named(new QLabel, "Picture10");
-  Picture10->setPixmap(makeHelpPicture());
+  Picture10->setPixmap(tavo::iconPicture(tavo::PictureKind::Help, kActionPictureSide, QColor(40, 90, 170)));
   Picture10->setCursor(Qt::PointingHandCursor);
   cmdQuit = named(new QPushButton, "cmdQuit");
   picQuit = named(new QLabel, "picQuit");
-  picQuit->setPixmap(makeQuitPicture());
+  picQuit->setPixmap(tavo::iconPicture(tavo::PictureKind::Quit, kActionPictureSide, QColor(190, 30, 30)));
   picQuit->setCursor(Qt::PointingHandCursor);
   Picture1 = named(new QLabel(this), "Picture1");
   Picture1->setPixmap(makeTrayPicture());

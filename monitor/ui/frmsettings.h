@@ -173,6 +173,8 @@ class frmSettings : public QWidget {
   QString programFolder_;
   QString webHost_;
   QString skinsFolder_;
+  // The side of the help and quit pictures.
+  static constexpr int kActionPictureSide = 20;
   bool isFrench_ = true;
   bool ending_ = false;
   QButtonGroup* groupDisplay_ = nullptr;
@@ -180,9 +182,7 @@ class frmSettings : public QWidget {
   QButtonGroup* groupRightClick_ = nullptr;
 };
 
-// Small pictures drawn at start: the tray icon, help and quit.
+// The tray icon's picture, the monitor's own emblem.
 QPixmap makeTrayPicture(int side = 32);
-QPixmap makeHelpPicture(int side = 20);
-QPixmap makeQuitPicture(int side = 20);
 
 }  // namespace tavo::monitor

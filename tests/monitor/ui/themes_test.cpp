@@ -109,6 +109,8 @@ TEST(ReadableColours, AColourIsMadeReadableOnItsGround) {
     SCOPED_TRACE(c.ground.name().toStdString());
     const QColor got = readableOn(c.ground, c.preferred);
     EXPECT_GE(contrastRatio(c.ground, got), 4.5);
-    if (contrastRatio(c.ground, c.preferred) >= 4.5) EXPECT_EQ(got, c.preferred);
+    if (contrastRatio(c.ground, c.preferred) >= 4.5) {
+      EXPECT_EQ(got, c.preferred);
+    }
   }
 }
