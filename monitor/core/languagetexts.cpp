@@ -1,5 +1,7 @@
 #include "monitor/core/languagetexts.h"
 
+#include <span>
+
 namespace tavo::monitor {
 namespace {
 
@@ -66,15 +68,68 @@ const Row kSettingsRows[] = {
      "At launch, check for a new version on Internet"},
 };
 
+const Row kBigRows[] = {
+    {"frmBig", P::Caption, "Tavo - Historique", "Tavo - Detailed Graph"},
+    {"Frame1", P::Caption, "Dimension de l'historique", "Graphic X dimension"},
+    {"Frame2", P::Caption, "Compteurs", "Counters"},
+    {"cmdRAZ", P::Caption, "Remettre à zéro", "Reset"},
+    {"optHour", P::Caption, "les 10 dernières heures", "10 last hours"},
+    {"optMin", P::Caption, "les 10 dernières minutes", "10 last minutes"},
+    {"Label10", P::Caption, "Données depuis :", "Statistics since :"},
+    {"Label11", P::Caption, "C'est à dire depuis :", "That is for :"},
+    {"Label9", P::Caption, "Débit instantané (kbit/s) :", "Instant rates (kbit/s) :"},
+    {"Label6", P::Caption, "Total transféré (MOctets) :", "Data transferred (MBytes) :"},
+    {"Label5", P::Caption, "Débit moyen (kbit/s) :", "Average rates (kbit/s) :"},
+    {"Label12", P::Caption, "Débit maximum (kbit/s) :", "Maximum rates (kbit/s) :"},
+    {"cmdRAZ", P::Tooltip, " Remettre les compteurs à zéro ", " Reset counters "},
+    {"frameLog", P::Caption, "Log détaillé des débits", "Detailed log of instant rates"},
+    {"cmdChangeLog", P::Caption, "Changer", "Change"},
+    {"cmdChangeLog", P::Tooltip, " Fermer le fichier log courant et en ouvrir un nouveau ",
+     " Close the current log file and open a new one "},
+    {"label13", P::Caption, "Actuellement :", "Currently :"},
+    {"cmdStats", P::Caption, "Statistiques >>", "Statistics >>"},
+    {"cmdStats", P::Tooltip, " Ouvrir la fenêtre d'analyse statistique ", " Open the statistics analysis window "},
+    {"cmdLogViewer", P::Tooltip, " Ouvrir le Log Viewer ", " Open the Log Viewer window "},
+};
+
+const Row kBubbleRows[] = {
+    {"Label1", P::Caption, "Débit instantané (kbit/s) :", "Instant rates (kbit/s) :"},
+    {"Label4", P::Caption, "Total transféré (MOctets) :", "Data transferred (MBytes) :"},
+    {"Label5", P::Caption, "Débit moyen (kbit/s) :", "Average rates (kbit/s) :"},
+    {"Label6", P::Caption, "Débit maximum (kbit/s) :", "Maximum rates (kbit/s) :"},
+    {"Label7", P::Caption, "Double clic sur Tavo pour afficher l'historique", "Double click on Tavo for detailed graph"},
+};
+
+const Row kInterfacesRows[] = {
+    {"Label1", P::Caption,
+     "Attention : changer d'interface entraine la remise à zéro des compteurs et des données statistiques",
+     "Caution : change interface will cause reset of counters and graphs"},
+    {"Label2", P::Caption, "Sélectionnez l'interface à surveiller", "Select the interface to monitor"},
+    {"cmdCancel", P::Caption, "Abandonner", "Cancel"},
+    {"cmdChange", P::Caption, "Valider", "Validate"},
+    {"cmdCancel", P::Tooltip, " Ne pas changer d'interface ", " Don't change interface "},
+    {"cmdChange", P::Tooltip, " Changer d'interface ", " Change interface "},
+};
+
+WindowTexts textsOf(std::span<const Row> rows, bool isFrench) {
+  WindowTexts texts;
+  for (const Row& row : rows) {
+    const char* text = isFrench ? row.french : row.english;
+    if (!text) continue;
+    texts.push_back({QString::fromLatin1(row.control), row.property, QString::fromUtf8(text), row.index});
+  }
+  return texts;
+}
+
 }  // namespace
+
+WindowTexts bigGraphTexts(bool isFrench) { return textsOf(kBigRows, isFrench); }
+WindowTexts bubbleTexts(bool isFrench) { return textsOf(kBubbleRows, isFrench); }
+WindowTexts interfaceChooserTexts(bool isFrench) { return textsOf(kInterfacesRows, isFrench); }
 
 MonitorTexts monitorTexts(bool isFrench) {
   MonitorTexts t;
-  for (const Row& row : kSettingsRows) {
-    const char* text = isFrench ? row.french : row.english;
-    if (!text) continue;
-    t.settings.push_back({QString::fromLatin1(row.control), row.property, QString::fromUtf8(text), row.index});
-  }
+  t.settings = textsOf(kSettingsRows, isFrench);
   if (isFrench) {
     t.QuitPrompt = QStringLiteral("       Quitter Tavo ?      ");
     t.QuitTitle = QStringLiteral("Tavo - Confirmez");

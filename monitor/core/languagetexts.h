@@ -1,8 +1,6 @@
 #pragma once
 // The texts of the monitor's own windows in French and in English, as data:
-// the language procedures put them on the controls named here. The three
-// secondary windows (detailed graph, bubble, interface chooser) carry their
-// own texts and are given the language by their own setters.
+// the language procedures put them on the controls named here.
 #include "common/languagetexts.h"
 
 #include <QString>
@@ -22,6 +20,12 @@ struct MonitorTexts {
 };
 
 MonitorTexts monitorTexts(bool isFrench);
+
+// The texts of the detailed graph (frmBig), the bubble (frmBulle) and the
+// interface chooser (frmInterfaces).
+WindowTexts bigGraphTexts(bool isFrench);
+WindowTexts bubbleTexts(bool isFrench);
+WindowTexts interfaceChooserTexts(bool isFrench);
 
 // The tab captions that the settings dialog gets when it is created; the
 // French texts leave them as they are.

@@ -1,7 +1,9 @@
 #include "monitor/ui/frmbig.h"
 
+#include "common/languagetexts.h"
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
+#include "monitor/core/languagetexts.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -195,49 +197,11 @@ frmBig::frmBig(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void frmBig::SetFrenchTexts() {
-  setWindowTitle(QStringLiteral("Tavo - Historique"));
-  Frame1->setTitle(QStringLiteral("Dimension de l'historique"));
-  Frame2->setTitle(QStringLiteral("Compteurs"));
-  cmdRAZ->setText(QStringLiteral("Remettre à zéro"));
-  optHour->setText(QStringLiteral("les 10 dernières heures"));
-  optMin->setText(QStringLiteral("les 10 dernières minutes"));
-  Label10->setText(QStringLiteral("Données depuis :"));
-  Label11->setText(QStringLiteral("C'est à dire depuis :"));
-  Label9->setText(QStringLiteral("Débit instantané (kbit/s) :"));
-  Label6->setText(QStringLiteral("Total transféré (MOctets) :"));
-  Label5->setText(QStringLiteral("Débit moyen (kbit/s) :"));
-  Label12->setText(QStringLiteral("Débit maximum (kbit/s) :"));
-  cmdRAZ->setToolTip(QStringLiteral(" Remettre les compteurs à zéro "));
-  frameLog->setTitle(QStringLiteral("Log détaillé des débits"));
-  cmdChangeLog->setText(QStringLiteral("Changer"));
-  cmdChangeLog->setToolTip(QStringLiteral(" Fermer le fichier log courant et en ouvrir un nouveau "));
-  label13->setText(QStringLiteral("Actuellement :"));
-  cmdStats->setText(QStringLiteral("Statistiques >>"));
-  cmdStats->setToolTip(QStringLiteral(" Ouvrir la fenêtre d'analyse statistique "));
-  cmdLogViewer->setToolTip(QStringLiteral(" Ouvrir le Log Viewer "));
+  tavo::applyWindowTexts(this, bigGraphTexts(true));
 }
 
 void frmBig::SetEnglishTexts() {
-  setWindowTitle(QStringLiteral("Tavo - Detailed Graph"));
-  Frame1->setTitle(QStringLiteral("Graphic X dimension"));
-  Frame2->setTitle(QStringLiteral("Counters"));
-  cmdRAZ->setText(QStringLiteral("Reset"));
-  optHour->setText(QStringLiteral("10 last hours"));
-  optMin->setText(QStringLiteral("10 last minutes"));
-  Label10->setText(QStringLiteral("Statistics since :"));
-  Label11->setText(QStringLiteral("That is for :"));
-  Label9->setText(QStringLiteral("Instant rates (kbit/s) :"));
-  Label6->setText(QStringLiteral("Data transferred (MBytes) :"));
-  Label5->setText(QStringLiteral("Average rates (kbit/s) :"));
-  Label12->setText(QStringLiteral("Maximum rates (kbit/s) :"));
-  cmdRAZ->setToolTip(QStringLiteral(" Reset counters "));
-  frameLog->setTitle(QStringLiteral("Detailed log of instant rates"));
-  cmdChangeLog->setText(QStringLiteral("Change"));
-  cmdChangeLog->setToolTip(QStringLiteral(" Close the current log file and open a new one "));
-  label13->setText(QStringLiteral("Currently :"));
-  cmdStats->setText(QStringLiteral("Statistics >>"));
-  cmdStats->setToolTip(QStringLiteral(" Open the statistics analysis window "));
-  cmdLogViewer->setToolTip(QStringLiteral(" Open the Log Viewer window "));
+  tavo::applyWindowTexts(this, bigGraphTexts(false));
 }
 
 void frmBig::clearGraph() {

@@ -1,6 +1,8 @@
 #include "monitor/ui/frmbulle.h"
 
+#include "common/languagetexts.h"
 #include "monitor/core/fixedpalette.h"
+#include "monitor/core/languagetexts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,20 +91,12 @@ frmBulle::frmBulle(QWidget* parent)
 }
 
 void frmBulle::SetFrenchTexts() {
-  Label1->setText(QStringLiteral("Débit instantané (kbit/s) :"));
-  Label4->setText(QStringLiteral("Total transféré (MOctets) :"));
-  Label5->setText(QStringLiteral("Débit moyen (kbit/s) :"));
-  Label6->setText(QStringLiteral("Débit maximum (kbit/s) :"));
-  Label7->setText(QStringLiteral("Double clic sur Tavo pour afficher l'historique"));
+  tavo::applyWindowTexts(this, bubbleTexts(true));
   fitTitles();
 }
 
 void frmBulle::SetEnglishTexts() {
-  Label1->setText(QStringLiteral("Instant rates (kbit/s) :"));
-  Label4->setText(QStringLiteral("Data transferred (MBytes) :"));
-  Label5->setText(QStringLiteral("Average rates (kbit/s) :"));
-  Label6->setText(QStringLiteral("Maximum rates (kbit/s) :"));
-  Label7->setText(QStringLiteral("Double click on Tavo for detailed graph"));
+  tavo::applyWindowTexts(this, bubbleTexts(false));
   fitTitles();
 }
 

@@ -1,8 +1,10 @@
 #include "monitor/ui/frminterfaces.h"
 
-#include "monitor/core/monitorengine.h"
+#include "common/languagetexts.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/interfacechoice.h"
+#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitorengine.h"
 
 namespace tavo::monitor {
 
@@ -44,22 +46,11 @@ frmInterfaces::frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* pare
 }
 
 void frmInterfaces::SetFrenchTexts() {
-  Label1->setText(QStringLiteral(
-      "Attention : changer d'interface entraine la remise à zéro des compteurs et des données statistiques"));
-  Label2->setText(QStringLiteral("Sélectionnez l'interface à surveiller"));
-  cmdCancel->setText(QStringLiteral("Abandonner"));
-  cmdChange->setText(QStringLiteral("Valider"));
-  cmdCancel->setToolTip(QStringLiteral(" Ne pas changer d'interface "));
-  cmdChange->setToolTip(QStringLiteral(" Changer d'interface "));
+  tavo::applyWindowTexts(this, interfaceChooserTexts(true));
 }
 
 void frmInterfaces::SetEnglishTexts() {
-  Label1->setText(QStringLiteral("Caution : change interface will cause reset of counters and graphs"));
-  Label2->setText(QStringLiteral("Select the interface to monitor"));
-  cmdCancel->setText(QStringLiteral("Cancel"));
-  cmdChange->setText(QStringLiteral("Validate"));
-  cmdCancel->setToolTip(QStringLiteral(" Don't change interface "));
-  cmdChange->setToolTip(QStringLiteral(" Change interface "));
+  tavo::applyWindowTexts(this, interfaceChooserTexts(false));
 }
 
 void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {

@@ -1,5 +1,8 @@
 #include "common/languagetexts.h"
 #include "common/textfile.h"
+#include "monitor/ui/frmbig.h"
+#include "monitor/ui/frmbulle.h"
+#include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
 #include "tests/support/fakeinterfacesource.h"
 
@@ -136,4 +139,26 @@ TEST(MonitorLanguage, LaunchErrorInBothLanguages) {
   EXPECT_EQ(launchErrorTitle(), "Tavo error");
   EXPECT_EQ(launchErrorText(true, "TavoLogV"), " Impossible de démarrer TavoLogV. ");
   EXPECT_EQ(launchErrorText(false, "TavoLogV"), " TavoLogV could not be started. ");
+}
+
+TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
+  Started m("Lang=EN");
+  frmBig big;
+  frmBulle bubble;
+  frmInterfaces chooser(*m.engine);
+  for (bool french : {true, false}) {
+    SCOPED_TRACE(french ? "FR" : "EN");
+    EXPECT_EQ(tavo::applyWindowTexts(&big, bigGraphTexts(french)), QStringList{});
+    EXPECT_EQ(tavo::applyWindowTexts(&bubble, bubbleTexts(french)), QStringList{});
+    EXPECT_EQ(tavo::applyWindowTexts(&chooser, interfaceChooserTexts(french)), QStringList{});
+  }
+  big.SetEnglishTexts();
+  EXPECT_EQ(big.windowTitle(), "Tavo - Detailed Graph");
+  EXPECT_EQ(big.cmdLogViewer->toolTip(), " Open the Log Viewer window ");
+  big.SetFrenchTexts();
+  EXPECT_EQ(big.cmdRAZ->text(), "Remettre à zéro");
+  bubble.SetEnglishTexts();
+  EXPECT_EQ(bubble.Label7->text(), "Double click on Tavo for detailed graph");
+  chooser.SetFrenchTexts();
+  EXPECT_EQ(chooser.cmdChange->toolTip(), " Changer d'interface ");
 }
