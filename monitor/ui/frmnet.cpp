@@ -15,24 +15,26 @@ void SetWindowAlpha(QWidget* window, int opacity) { tavo::desktop::setOpacity(wi
 
 int frmNet::drawnRows(const Bar& bar) { return int(std::lround(std::clamp(bar.height(), 0.0, double(kMaxBarRows)))); }
 
-// Paints the frame and the bars of the mini graph over the skin picture;
-// the mouse goes through it to what lies below. It covers the frame only:
-// a bar that moves then repaints that small rectangle of the skin, not the
-// whole window with its labels, and Qt never finds a fill large enough to
-// share out among its painting threads.
+// Paints the mini graph: the skin picture behind it, its frame and its
+// bars; the mouse goes through it to what lies below. It covers the graph
+// only: a bar that moves then repaints that small rectangle, not the whole
+// window with its labels, and Qt never finds a fill large enough to share
+// out among its painting threads. As it paints its whole rectangle itself,
+// the skin label beneath is not painted again for a bar.
 class frmNet::GraphLayer : public QWidget {
  public:
   explicit GraphLayer(frmNet* owner) : QWidget(owner), owner_(owner) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
-    // The frame and the bars are placed in the window's coordinates.
+    // Everything is placed in the window's coordinates.
     p.translate(-pos());
+    p.drawPixmap(0, 0, owner_->skinPixmap_);
     p.setPen(owner_->color_);
     const QRect& r = owner_->shape1_;
     if (r.width() > 0 && r.height() > 0) p.drawRect(r.adjusted(0, 0, -1, -1));
@@ -84,7 +86,8 @@ frmNet::frmNet(QWidget* parent) : QWidget(parent) {
 }
 
 void frmNet::showPicture(const QImage& image) {
-  imgSkin->setPixmap(QPixmap::fromImage(image));
+  skinPixmap_ = QPixmap::fromImage(image);
+  imgSkin->setPixmap(skinPixmap_);
   imgSkin->setGeometry(0, 0, image.width(), image.height());
 }
 
@@ -259,6 +262,10 @@ void frmNet::beginDrag(const QPoint& globalPos) {
 bool frmNet::eventFilter(QObject* watched, QEvent* event) {
   const bool skinPart = watched == imgSkin || watched == lblUL || watched == lblDL || watched == lblGraphe;
   switch (event->type()) {
+    case QEvent::Paint:
+      // The hover area has neither text nor frame: painting it, each time a
+      // bar beneath it moves, would draw nothing.
+      return watched == lblGraphe;
     case QEvent::MouseButtonPress: {
       auto* e = static_cast<QMouseEvent*>(event);
       if (watched == lblMore) return true;  // its action comes with the release

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 
@@ -101,6 +102,7 @@ class frmNet : public QWidget {
 
   SkinLayout layout_;
   QImage picSkin_;
+  QPixmap skinPixmap_;  // the picture imgSkin shows, as the graph paints it too
   QImage picDefaultSkin_;
   std::optional<QRegion> region_;
   std::array<Bar, kBars> bars_{};

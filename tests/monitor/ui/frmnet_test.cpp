@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace tavo::monitor;
 
@@ -99,6 +102,41 @@ TEST_F(FrmNetTest, BarsAndFrameAreDrawnWhereTheyStand) {
   EXPECT_NE(img.pixelColor(97, 47), colour);
   EXPECT_EQ(img.pixelColor(38, 23), colour);  // oldest bar fills the frame
   EXPECT_NE(img.pixelColor(60, 60), colour);  // an empty bar
+}
+
+// Each change repaints only the rectangles it touches: after every step
+// the window on screen must be what a full painting gives, and a bar out of
+// all measure still reaches above the frame over the skin.
+TEST_F(FrmNetTest, PartialRepaintsLeaveTheWindowAsAFullPainting) {
+  builtin();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&net));
+  const std::function<void()> steps[] = {
+      [&] { net.lblUL->setText("1234 kB/s UL"); },
+      [&] { net.lblDL->setText("56 kB/s DL"); },
+      [&] { for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7) % 51); },
+      [&] { for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7 + 3) % 51 + 0.4); },
+      [&] { net.setBarHeight(10, 120); },  // taller than the graph
+      [&] { net.setBarHeight(10, 2); },
+      [&] { net.lblDL->setText("56 kB/s DL"); },  // unchanged text
+      [&] { net.clearBars(); },
+  };
+  for (std::size_t k = 0; k < std::size(steps); ++k) {
+    SCOPED_TRACE(k);
+    steps[k]();
+    QCoreApplication::processEvents();
+    const QImage shown = net.screen()->grabWindow(net.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage full = net.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), full.size());
+    // Outside the window's shape nothing is seen, nor painted.
+    int differing = 0;
+    for (int y = 0; y < full.height(); ++y)
+      for (int x = 0; x < full.width(); ++x)
+        if (net.mask().contains(QPoint(x, y)) && shown.pixel(x, y) != full.pixel(x, y)) ++differing;
+    EXPECT_EQ(differing, 0);
+  }
+  net.setBarHeight(10, 120);
+  const QImage img = net.grab().toImage();
+  EXPECT_EQ(img.pixelColor(net.bar(10).x, net.shape1Rect().top() - 5), net.skinColor());
 }
 
 TEST_F(FrmNetTest, DescriptorsDifferingInOneColourChangeOnlyTheColour) {
