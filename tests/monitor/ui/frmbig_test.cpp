@@ -229,6 +229,25 @@ TEST_F(DetailGraphWindowTest, LogFrameFollowsLogging) {
   EXPECT_FALSE(other.big().frameLog->isHidden());
 }
 
+// Both windows are made when first needed: what changed before must show.
+TEST_F(DetailGraphWindowTest, WindowsMadeLateShowWhatChangedBefore) {
+  BulleGraphe late(*engine);
+  late.applyTexts(false);
+  engine->settings().setChkLogging(1);
+  engine->StartNewLogFile(true);
+  ticks(2, 12800, 6400);
+  late.DrawHoursGraph();
+  frmBig& b = late.big();
+  EXPECT_TRUE(b.isVisible());
+  EXPECT_EQ(b.cmdRAZ->text(), "Reset");
+  EXPECT_FALSE(b.frameLog->isHidden());
+  EXPECT_EQ(b.lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(late.bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  QSignalSpy stats(&late, &BulleGraphe::statsRequested);
+  QTest::mouseClick(b.cmdStats, Qt::LeftButton);
+  EXPECT_EQ(stats.count(), 1);
+}
+
 TEST_F(DetailGraphWindowTest, FrenchAndEnglishTexts) {
   frmBig& b = big();
   struct Row { QString french, english; std::function<QString()> get; };
