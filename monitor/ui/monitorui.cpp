@@ -35,11 +35,19 @@ MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desk
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
 
-  // The tray is watched when the program wakes anyway, for the engine's
-  // tick or for an event: a timer of its own would wake it once more each
-  // second.
-  if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+  // Where the desktop tells when a notification area comes or goes, the
+  // tray is looked for only then; asking each second for one that is not
+  // there costs a round trip to the X server each time. Elsewhere (or with
+  // a test's own answer) it is looked for when the program wakes anyway,
+  // for the engine's tick or for an event: a timer of its own would wake it
+  // once more each second.
+  if (!desktop.trayAvailable && trayChanges_.heard()) {
+    connect(&trayChanges_, &desktop::TrayWatch::trayMayHaveChanged, this, [this] {
+      if (trayWatched_) keepMainWindowReachable();
+    });
+  } else if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
     connect(dispatcher, &QAbstractEventDispatcher::awake, this, &MonitorUi::watchTrayWhenDue);
+  }
   // The XEmbed tray icon's own clicks, each press, release and double click.
   qApp->installEventFilter(this);
 }

@@ -115,9 +115,10 @@ class MonitorUi : public QObject {
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
   QPointer<QSystemTrayIcon> tray_;
-  // Between two watches of the tray; a little under the tick's second so
-  // that every tick's wake-up finds it due.
+  desktop::TrayWatch trayChanges_;
   bool trayWatched_ = false;
+  // Between two watches of the tray where it is polled; a little under the
+  // tick's second so that every tick's wake-up finds it due.
   QDeadlineTimer trayWatchDue_;
   static constexpr int kTrayWatchMs = 900;
   MonitorTexts texts_;

@@ -1,5 +1,6 @@
 #include "common/platform/desktop/desktop.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -214,6 +215,41 @@ bool restoreFromWindowManager(QWidget*) { return false; }
 bool openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 bool trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+TrayWatch::TrayWatch(QObject* parent) : QObject(parent) {
+#if TAVO_HAVE_XCB
+  // Qt's xcb platform listens to the root window's structure events (the
+  // tray announcement comes that way) and to the tray window's once it has
+  // found one, so the announcement and the tray's end both reach the filter.
+  if (xcb_connection_t* c = x11Connection()) {
+    managerAtom_ = internAtom(c, "MANAGER");
+    heard_ = managerAtom_ != XCB_ATOM_NONE;
+  }
+  if (heard_) QCoreApplication::instance()->installNativeEventFilter(this);
+#endif
+}
+
+TrayWatch::~TrayWatch() {
+  if (heard_ && QCoreApplication::instance()) QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool TrayWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+#if TAVO_HAVE_XCB
+  if (eventType != "xcb_generic_event_t") return false;
+  const auto* event = static_cast<const xcb_generic_event_t*>(message);
+  const std::uint8_t type = event->response_type & 0x7f;
+  bool change = false;
+  if (type == XCB_CLIENT_MESSAGE)
+    change = reinterpret_cast<const xcb_client_message_event_t*>(event)->type == managerAtom_;
+  else if (type == XCB_DESTROY_NOTIFY)
+    change = true;  // the tray's window, or one of ours: asking again is cheap then
+  if (change) QMetaObject::invokeMethod(this, &TrayWatch::trayMayHaveChanged, Qt::QueuedConnection);
+#else
+  Q_UNUSED(eventType);
+  Q_UNUSED(message);
+#endif
+  return false;
+}
 
 QPoint pointerPosition() { return QCursor::pos(); }
 

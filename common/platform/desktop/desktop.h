@@ -5,11 +5,14 @@
 // with the user's own programs, starting programs, and the flags of a
 // small frameless window that stays above the others without a taskbar
 // entry.
+#include <QAbstractNativeEventFilter>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -39,6 +42,31 @@ bool isShownOnScreen(const QWidget* window);
 // Whether a notification area is there for a tray icon right now; one may
 // come (or go) while the program runs.
 bool trayAvailable();
+
+// Tells when a notification area may have come or gone, so that a program
+// waiting for one asks only then: asking while there is none costs a round
+// trip to the X server each time. On X11 an XEmbed tray announces itself to
+// every client (the MANAGER message on the root window) and its window's
+// end is seen as it happens; elsewhere nothing is heard, and the caller
+// keeps asking from time to time.
+class TrayWatch : public QObject, public QAbstractNativeEventFilter {
+  Q_OBJECT
+ public:
+  explicit TrayWatch(QObject* parent = nullptr);
+  ~TrayWatch() override;
+  // Whether changes are heard; false means the caller must poll.
+  bool heard() const { return heard_; }
+
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+ signals:
+  // Queued, so the window system's own handling of the change comes first.
+  void trayMayHaveChanged();
+
+ private:
+  bool heard_ = false;
+  std::uint32_t managerAtom_ = 0;
+};
 
 // The pointer's place, in screen pixels.
 QPoint pointerPosition();
