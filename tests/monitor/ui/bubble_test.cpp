@@ -5,18 +5,8 @@
 #include "tests/monitor/ui/views_fixture.h"
 
 using namespace tavo::monitor;
+using tavo::monitor::testing::moveOver;
 using tavo::monitor::testing::ViewsTest;
-
-namespace {
-
-// Sends a plain pointer move (no button) to a widget.
-void moveOver(QWidget* w, QPoint local) {
-  QMouseEvent ev(QEvent::MouseMove, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::NoButton, Qt::NoButton,
-                 Qt::NoModifier);
-  QApplication::sendEvent(w, &ev);
-}
-
-}  // namespace
 
 class BubbleTest : public ViewsTest {
  protected:

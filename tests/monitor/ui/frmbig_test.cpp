@@ -6,6 +6,7 @@
 #include "tests/monitor/ui/views_fixture.h"
 
 using namespace tavo::monitor;
+using tavo::monitor::testing::moveOver;
 using tavo::monitor::testing::ViewsTest;
 
 namespace {
@@ -27,11 +28,6 @@ int uploadBar(const QImage& img, int c) {
   return h;
 }
 
-void moveOver(QWidget* w, QPoint local) {
-  QMouseEvent ev(QEvent::MouseMove, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::NoButton, Qt::NoButton,
-                 Qt::NoModifier);
-  QApplication::sendEvent(w, &ev);
-}
 
 }  // namespace
 

@@ -3,6 +3,10 @@
 // secondary windows.
 #include "tests/monitor/core/engine_fixture.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
 namespace tavo::monitor::testing {
 
 class ViewsTest : public tavo::monitor::testing::EngineTest {
@@ -12,5 +16,12 @@ class ViewsTest : public tavo::monitor::testing::EngineTest {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   }
 };
+
+// Sends a plain pointer move (no button) to a widget.
+inline void moveOver(QWidget* w, QPoint local) {
+  QMouseEvent ev(QEvent::MouseMove, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::NoButton, Qt::NoButton,
+                 Qt::NoModifier);
+  QApplication::sendEvent(w, &ev);
+}
 
 }  // namespace tavo::monitor::testing
