@@ -240,6 +240,21 @@ TEST_F(DesktopSuite, TheTrayIconAppearsWhenTheTrayStartsLate) {
   EXPECT_TRUE(XDesktop::waitFor([&] { return monitor.shown(); }));
 }
 
+// A meter hidden to the tray comes back by itself when the notification
+// area goes away (a panel that ends or restarts), and its icon returns with
+// the next notification area.
+TEST_F(DesktopSuite, TheMeterComesBackWhenItsTrayGoesAndItsIconWithTheNextTray) {
+  ASSERT_NO_FATAL_FAILURE(startWithTray());
+  clickTray(1);
+  ASSERT_TRUE(XDesktop::waitFor([&] { return !monitor.shown(); }));
+  desktop().stopTray();
+  EXPECT_TRUE(XDesktop::waitFor([&] { return monitor.shown(); })) << "the meter stayed hidden without a tray";
+  ASSERT_NO_FATAL_FAILURE(withTray());
+  ASSERT_NO_FATAL_FAILURE(waitForTrayIcon());
+  clickTray(1);
+  EXPECT_TRUE(XDesktop::waitFor([&] { return !monitor.shown(); })) << "the icon in the new tray does not work";
+}
+
 // The quit saves the window's real place.
 TEST_F(DesktopSuite, TheQuitSavesTheRealPlace) {
   ASSERT_NO_FATAL_FAILURE(withTray());
