@@ -40,11 +40,6 @@ const Row kSettingsRows[] = {
     {"optMinAll", P::Caption, "Clic droit minimise toutes les fenêtres sauf Tavo",
      "Right click minimizes all windows but Tavo"},
     {"optMinTavo", P::Caption, "Clic droit minimise seulement Tavo", "Right click minimizes only Tavo"},
-    {"mnuBig", P::MenuCaption, "Historique", "Detailed graph"},
-    {"mnuMinimizeAll", P::MenuCaption, "Minimiser tout", "Minimize all"},
-    {"mnuMinimizeTavo", P::MenuCaption, "Montrer/Cacher Tavo", "Show/Hide Tavo"},
-    {"mnuQuit", P::MenuCaption, "Quitter Tavo", "Quit Tavo"},
-    {"mnuSettings", P::MenuCaption, "Configuration", "Settings"},
     {"cmdChangeSkin", P::Tooltip, " Charger la skin sélectionnée ", " Load selected skin "},
     {"cmdDefaultSkin", P::Tooltip, " Rétablir la skin par défaut ", " Reset the default skin "},
     {"cmdHelp", P::Tooltip, " Afficher la page d'aide (PDF) ", " Display the Help File (PDF) "},
@@ -61,11 +56,19 @@ const Row kSettingsRows[] = {
     {"cmdLogFile", P::Tooltip, "  Fermer le fichier log courant et en ouvrir un nouveau ",
      "  Close the current log file and open a new one "},
     {"label13", P::Caption, "Actuellement :", "Currently :"},
-    {"mnuStats", P::MenuCaption, "Statistiques", "Statistics"},
     {"tabOptions", P::TabCaption, nullptr, " Skins and Behaviour ", 0},
     {"tabOptions", P::TabCaption, nullptr, " Graphs and Counters ", 1},
     {"chkUpdate", P::Caption, "Au démarrage, vérifie sur Internet la version la plus récente",
      "At launch, check for a new version on Internet"},
+};
+
+const Row kTrayMenuRows[] = {
+    {"mnuBig", P::MenuCaption, "Historique", "Detailed graph"},
+    {"mnuMinimizeAll", P::MenuCaption, "Minimiser tout", "Minimize all"},
+    {"mnuMinimizeTavo", P::MenuCaption, "Montrer/Cacher Tavo", "Show/Hide Tavo"},
+    {"mnuQuit", P::MenuCaption, "Quitter Tavo", "Quit Tavo"},
+    {"mnuSettings", P::MenuCaption, "Configuration", "Settings"},
+    {"mnuStats", P::MenuCaption, "Statistiques", "Statistics"},
 };
 
 const Row kBigRows[] = {
@@ -130,6 +133,7 @@ WindowTexts interfaceChooserTexts(bool isFrench) { return textsOf(kInterfacesRow
 MonitorTexts monitorTexts(bool isFrench) {
   MonitorTexts t;
   t.settings = textsOf(kSettingsRows, isFrench);
+  t.trayMenu = textsOf(kTrayMenuRows, isFrench);
   if (isFrench) {
     t.QuitPrompt = QStringLiteral("       Quitter Tavo ?      ");
     t.QuitTitle = QStringLiteral("Tavo - Confirmez");

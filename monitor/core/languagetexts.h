@@ -12,6 +12,7 @@ using tavo::TextProperty;
 
 struct MonitorTexts {
   WindowTexts settings;  // frmSettings, in the order they are set
+  WindowTexts trayMenu;  // mnuInTray
   QString QuitPrompt;
   QString QuitTitle;
   QString RateUnitText;

@@ -231,23 +231,6 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   groupRightClick_->addButton(optMinAll);
   groupRightClick_->addButton(optMinTavo);
 
-  // The tray menu lives here but is only ever popped up.
-  mnuInTray = named(new QMenu(this), "mnuInTray");
-  auto action = [this](const char* name) {
-    auto* a = named(new QAction(mnuInTray), name);
-    mnuInTray->addAction(a);
-    return a;
-  };
-  mnuMinimizeTavo = action("mnuMinimizeTavo");
-  mnuMinimizeAll = action("mnuMinimizeAll");
-  mnuSettings = action("mnuSettings");
-  mnuBig = action("mnuBig");
-  mnuStats = action("mnuStats");
-  mnuLogViewer = action("mnuLogViewer");
-  mnuLogViewer->setText(QStringLiteral("Log Viewer"));
-  mnuQuit = action("mnuQuit");
-  mnuInTray->setDefaultAction(mnuMinimizeTavo);
-
   // Starting state of the controls.
   optDL->setChecked(true);
   optInBytes->setChecked(true);

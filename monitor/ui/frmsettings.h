@@ -1,11 +1,10 @@
 #pragma once
 // The settings dialog. Its controls hold most of the monitor's settings and
 // its handlers apply a change at once; what a change does beyond the dialog
-// it signals. It also carries the tray icon's picture Picture1 and
-// the tray menu mnuInTray, which are never shown on the dialog itself.
+// it signals. It also carries the tray icon's picture Picture1, which is
+// never shown on the dialog itself.
 #include "monitor/core/languagetexts.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -136,14 +134,6 @@ class frmSettings : public QWidget {
   QLabel* picQuit = nullptr;
 
   QLabel* Picture1 = nullptr;  // holds the tray icon's picture
-  QMenu* mnuInTray = nullptr;
-  QAction* mnuMinimizeTavo = nullptr;
-  QAction* mnuMinimizeAll = nullptr;
-  QAction* mnuSettings = nullptr;
-  QAction* mnuBig = nullptr;
-  QAction* mnuStats = nullptr;
-  QAction* mnuLogViewer = nullptr;
-  QAction* mnuQuit = nullptr;
 
  signals:
   void saveRequested();

@@ -1,5 +1,7 @@
 #include "monitor/ui/monitorui.h"
 
+#include "common/languagetexts.h"
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QLibraryInfo>
@@ -26,11 +28,7 @@ MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desk
       seams_(seams.withDesktopDefaults([this] { return engine_.IsFrench; }, engine.programFolder())),
       desktop_(desktop.withRealDefaults()),
       net_(std::make_unique<frmNet>()),
-      settings_(std::make_unique<frmSettings>()) {
-  settings_->setProgramFolder(engine_.programFolder());
-  settings_->setWebHost(QStringLiteral(TAVO_WEB_HOST));
-  // The engine makes the folder at start-up; the list is refreshed at each showing.
-  settings_->setSkinsFolder(engine_.skinsFolder());
+      trayMenu_(std::make_unique<TrayMenu>()) {
 
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
@@ -75,11 +73,31 @@ StartupSteps MonitorUi::startupSteps() {
 
 void MonitorUi::applyTexts(const MonitorTexts& texts) {
   texts_ = texts;
-  settings_->applyTexts(texts, engine_.IsFrench);
+  textsApplied_ = true;
+  if (settings_) settings_->applyTexts(texts, engine_.IsFrench);
+  tavo::applyWindowTexts(trayMenu_.get(), texts.trayMenu);
   emit languageApplied(engine_.IsFrench);
+  showSelectedInterface();
+}
+
+void MonitorUi::showSelectedInterface() {
   const int selected = engine_.Interfaces.SelectedInterface;
-  if (selected >= 0 && selected < kTableEntries)
+  if (settings_ && selected >= 0 && selected < kTableEntries)
     settings_->lblInterface->setText(ShortenText(engine_.Interfaces.entries[selected].description));
+}
+
+frmSettings& MonitorUi::settingsDialog() {
+  if (settings_) return *settings_;
+  settings_ = std::make_unique<frmSettings>();
+  settings_->setProgramFolder(engine_.programFolder());
+  settings_->setWebHost(QStringLiteral(TAVO_WEB_HOST));
+  // The engine makes the folder at start-up; the list is refreshed at each showing.
+  settings_->setSkinsFolder(engine_.skinsFolder());
+  // Before the language is applied the dialog keeps its design texts.
+  if (textsApplied_) settings_->applyTexts(texts_, engine_.IsFrench);
+  showSelectedInterface();
+  emit settingsDialogMade(*settings_);
+  return *settings_;
 }
 
 void MonitorUi::SetFrenchTexts() { applyTexts(monitorTexts(true)); }
@@ -113,7 +131,7 @@ void MonitorUi::startSuiteProgram(const QString& name) {
 // ---------------------------------------------------------------- skins
 
 void MonitorUi::LoadSkins() {
-  settings_->refreshSkinList();
+  if (settings_) settings_->refreshSkinList();
   const QString file = engine_.settings().SkinDescriptorFile();
   net_->LoadDefaultSkin(file);
   net_->LoadSkinDescriptor(file, engine_.skinsFolder());
@@ -157,7 +175,7 @@ void MonitorUi::AddTrayIcon() {
 
 void MonitorUi::createTrayIcon() {
   if (tray_) return;
-  tray_ = new QSystemTrayIcon(QIcon(settings_->Picture1->pixmap()), this);
+  tray_ = new QSystemTrayIcon(QIcon(makeTrayPicture()), this);
   tray_->setToolTip(trayTip());
   connect(tray_, &QSystemTrayIcon::activated, this, &MonitorUi::Picture1_Activated);
   // Once shown, Qt itself follows a notification area that restarts.
@@ -199,8 +217,8 @@ void MonitorUi::Picture1_Click(TrayClick click) {
       mnuMinimizeTavo_Click();
       break;
     case TrayAction::PopUpMenu:
-      settings_->mnuInTray->setDefaultAction(settings_->mnuMinimizeTavo);
-      settings_->mnuInTray->popup(desktop_.pointerPosition());
+      trayMenu_->setDefaultAction(trayMenu_->mnuMinimizeTavo);
+      trayMenu_->popup(desktop_.pointerPosition());
       break;
     case TrayAction::None:
       break;
@@ -262,8 +280,9 @@ void MonitorUi::skinRightPress() {
 
 void MonitorUi::takeLoggingBox() {
   // The box's own state counts: a third state stays a third state.
-  engine_.settings().setChkLogging(frmSettings::checkBoxValue(settings_->chkLogging));
-  settings_->setLogFileText(ShortenPath(engine_.LogFilePath));
+  frmSettings& dialog = settingsDialog();
+  engine_.settings().setChkLogging(frmSettings::checkBoxValue(dialog.chkLogging));
+  dialog.setLogFileText(ShortenPath(engine_.LogFilePath));
 }
 
 void MonitorUi::setTransparency(int opacity) {
@@ -274,10 +293,11 @@ void MonitorUi::setTransparency(int opacity) {
 void MonitorUi::open(const QUrl& url) { desktop_.openUrl(url); }
 
 void MonitorUi::mnuSettings_Click() {
-  settings_->refreshSkinList();
-  settings_->show();
-  settings_->raise();
-  settings_->activateWindow();
+  frmSettings& dialog = settingsDialog();
+  dialog.refreshSkinList();
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
 }
 
 void MonitorUi::mnuBig_Click() { emit hoursGraphRequested(); }
@@ -288,12 +308,12 @@ void MonitorUi::mnuLogViewer_Click() { startSuiteProgram(QStringLiteral("TavoLog
 // ----------------------------------------------------------------- quit
 
 void MonitorUi::ConfirmQuit() {
-  const auto answer = seams_.ask(settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
+  const auto answer = seams_.ask(settings_ && settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
                                         texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   engine_.QuitSave();
   RemoveTrayIcon();
-  settings_->setEnding(true);
+  if (settings_) settings_->setEnding(true);
   seams_.quit();
 }
 

@@ -10,6 +10,7 @@
 #include "monitor/core/monitorengine.h"
 #include "monitor/ui/frmnet.h"
 #include "monitor/ui/frmsettings.h"
+#include "monitor/ui/traymenu.h"
 #include "monitor/core/languagetexts.h"
 
 #include <QDeadlineTimer>
@@ -89,7 +90,11 @@ class MonitorUi : public QObject {
   void defaultSkin();
 
   frmNet& net() { return *net_; }
-  frmSettings& settingsDialog() { return *settings_; }
+  // The settings dialog is built when it is first asked for (opened from
+  // the tray or the detailed graph, or by a test): most runs never open it.
+  frmSettings& settingsDialog();
+  bool settingsDialogBuilt() const { return settings_ != nullptr; }
+  TrayMenu& trayMenu() { return *trayMenu_; }
   QSystemTrayIcon* trayIcon() const { return tray_; }
   bool trayShown() const;
   const QString& QuitPrompt() const { return texts_.QuitPrompt; }
@@ -99,6 +104,9 @@ class MonitorUi : public QObject {
  signals:
   void hoursGraphRequested();        // the tray's mnuBig
   void languageApplied(bool isFrench);
+  // The settings dialog has just been built; it shows the designed state
+  // until it is filled.
+  void settingsDialogMade(frmSettings& dialog);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +115,7 @@ class MonitorUi : public QObject {
   void createTrayIcon();
   void watchTrayWhenDue();
   void applyTexts(const MonitorTexts& texts);
+  void showSelectedInterface();
   QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
 
   MonitorEngine& engine_;
@@ -114,6 +123,8 @@ class MonitorUi : public QObject {
   tavo::desktop::DesktopQueries desktop_;
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
+  std::unique_ptr<TrayMenu> trayMenu_;
+  bool textsApplied_ = false;
   QPointer<QSystemTrayIcon> tray_;
   desktop::TrayWatch trayChanges_;
   bool trayWatched_ = false;

@@ -23,7 +23,9 @@ QRadioButton* optionButton(const frmSettings& s, Option o) {
 MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desktop::DesktopQueries desktop)
     : engine_(engine), ui_(std::make_unique<MonitorUi>(engine, std::move(seams), std::move(desktop))) {
   bindMainWindow();
-  bindSettingsDialog();
+  bindSettings();
+  QObject::connect(ui_.get(), &MonitorUi::settingsDialogMade, ui_.get(),
+                   [this](frmSettings& dialog) { bindSettingsDialog(dialog); });
   bindEngine();
   bindTrayMenu();
   bulle_ = std::make_unique<tavo::monitor::BulleGraphe>(engine, ui_->desktop());
@@ -38,7 +40,10 @@ MonitorWindows::~MonitorWindows() {
 }
 
 tavo::monitor::frmInterfaces& MonitorWindows::chooser() {
-  if (!chooser_) chooser_ = std::make_unique<tavo::monitor::frmInterfaces>(engine_, &ui_->settingsDialog());
+  if (!chooser_) {
+    chooser_ = std::make_unique<tavo::monitor::frmInterfaces>(engine_, &ui_->settingsDialog());
+    chooser_->applyTexts(engine_.IsFrench);
+  }
   return *chooser_;
 }
 
@@ -53,40 +58,61 @@ void MonitorWindows::bindMainWindow() {
   QObject::connect(net, &frmNet::pointerLeftGraph, ui, [this] { bulle_->HideBubble(); });
 }
 
-void MonitorWindows::bindSettingsDialog() {
+void MonitorWindows::bindSettings() {
   MonitorUi* ui = ui_.get();
   MonitorSettings& m = engine_.settings();
-  frmSettings* s = &ui->settingsDialog();
   frmNet* net = &ui->net();
-
-  // Controls follow the settings object (the loader sets it) ...
-  for (int i = 0; i < kOptionCount; ++i) {
-    const Option o = Option(i);
-    frmSettings::setOption(optionButton(*s, o), m.option(o));
-    QObject::connect(optionButton(*s, o), &QRadioButton::toggled, ui, [&m, o](bool on) { m.setOption(o, on); });
-  }
-  QObject::connect(&m, &MonitorSettings::optionChanged, ui, [s, net](Option o, bool on) {
-    frmSettings::setOption(optionButton(*s, o), on);
+  QObject::connect(&m, &MonitorSettings::optionChanged, ui, [net](Option o, bool on) {
     if (on && (o == Option::DL || o == Option::UL)) net->underlineDirection(o == Option::DL);
   });
-  frmSettings::setCheckBoxValue(s->chkUpdate, m.chkUpdate());
-  QObject::connect(&m, &MonitorSettings::chkUpdateChanged, ui,
-                   [s](int v) { frmSettings::setCheckBoxValue(s->chkUpdate, v); });
-  QObject::connect(s->chkUpdate, &QCheckBox::stateChanged, ui,
-                   [s, &m] { m.setChkUpdate(frmSettings::checkBoxValue(s->chkUpdate)); });
-  QObject::connect(&m, &MonitorSettings::chkLoggingClicked, ui,
-                   [s](int v) { frmSettings::setCheckBoxValue(s->chkLogging, v); });
-  s->scrTransp->setValue(m.scrTransp());
-  QObject::connect(&m, &MonitorSettings::scrTranspChanged, ui, [s, net](int v) {
-    s->scrTransp->setValue(v);
-    SetWindowAlpha(net, v);
-  });
-  QObject::connect(&m, &MonitorSettings::dlLimitChanged, ui, [s](int v) { s->txtDLLimit->setText(QString::number(v)); });
-  QObject::connect(&m, &MonitorSettings::graphRefreshChanged, ui, [s](int v) {
-    if (v == 0 || v == 1) s->cmbGraphDelay->setCurrentIndex(v);
-  });
+  QObject::connect(&m, &MonitorSettings::scrTranspChanged, ui, [net](int v) { SetWindowAlpha(net, v); });
   QObject::connect(&m, &MonitorSettings::windowPositionChanged, ui, [net](const QPointF& p) { net->move(p.toPoint()); });
   engine_.setWindowPositionQuery([net] { return QPointF(net->pos()); });
+  // What the engine said of its log, for a dialog made later.
+  QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, ui, [this](bool on) { logging_ = on; });
+  QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, ui, [this](const QString& text) { logFileText_ = text; });
+}
+
+void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
+  MonitorUi* ui = ui_.get();
+  MonitorSettings& m = engine_.settings();
+  frmSettings* s = &dialog;
+  frmNet* net = &ui->net();
+
+  // The controls show the settings and the engine's state of now ...
+  for (int i = 0; i < kOptionCount; ++i) frmSettings::setOption(optionButton(*s, Option(i)), m.option(Option(i)));
+  frmSettings::setCheckBoxValue(s->chkUpdate, m.chkUpdate());
+  frmSettings::setCheckBoxValue(s->chkLogging, m.chkLogging());
+  s->scrTransp->setValue(m.scrTransp());
+  s->txtDLLimit->setText(QString::number(m.DLLimit()));
+  if (m.GraphRefresh() == 0 || m.GraphRefresh() == 1) s->cmbGraphDelay->setCurrentIndex(m.GraphRefresh());
+  if (logFileText_) s->setLogFileText(*logFileText_);
+  s->cmdLogFile->setEnabled(logging_);
+
+  // ... and follow them ...
+  for (int i = 0; i < kOptionCount; ++i) {
+    const Option o = Option(i);
+    QObject::connect(optionButton(*s, o), &QRadioButton::toggled, s, [&m, o](bool on) { m.setOption(o, on); });
+  }
+  QObject::connect(&m, &MonitorSettings::optionChanged, s,
+                   [s](Option o, bool on) { frmSettings::setOption(optionButton(*s, o), on); });
+  QObject::connect(&m, &MonitorSettings::chkUpdateChanged, s,
+                   [s](int v) { frmSettings::setCheckBoxValue(s->chkUpdate, v); });
+  QObject::connect(s->chkUpdate, &QCheckBox::stateChanged, s,
+                   [s, &m] { m.setChkUpdate(frmSettings::checkBoxValue(s->chkUpdate)); });
+  QObject::connect(&m, &MonitorSettings::chkLoggingClicked, s,
+                   [s](int v) { frmSettings::setCheckBoxValue(s->chkLogging, v); });
+  QObject::connect(&m, &MonitorSettings::scrTranspChanged, s, [s](int v) { s->scrTransp->setValue(v); });
+  QObject::connect(&m, &MonitorSettings::dlLimitChanged, s, [s](int v) { s->txtDLLimit->setText(QString::number(v)); });
+  QObject::connect(&m, &MonitorSettings::graphRefreshChanged, s, [s](int v) {
+    if (v == 0 || v == 1) s->cmbGraphDelay->setCurrentIndex(v);
+  });
+  QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, s, &frmSettings::setLogFileText);
+  QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, s->cmdLogFile, &QWidget::setEnabled);
+  QObject::connect(&engine_, &MonitorEngine::selectedInterfaceChanged, s, [this, s](int index) {
+    if (index >= 0 && index < kTableEntries)
+      s->lblInterface->setText(ShortenText(engine_.Interfaces.entries[index].description));
+  });
 
   // ... and the dialog's handlers act on the engine and the main window.
   QObject::connect(s, &frmSettings::saveRequested, ui, [this] { engine_.SaveSettings(); });
@@ -112,7 +138,7 @@ void MonitorWindows::bindSettingsDialog() {
 
 void MonitorWindows::bindTrayMenu() {
   MonitorUi* ui = ui_.get();
-  const frmSettings& s = ui->settingsDialog();
+  const TrayMenu& s = ui->trayMenu();
   QObject::connect(s.mnuMinimizeTavo, &QAction::triggered, ui, &MonitorUi::mnuMinimizeTavo_Click);
   QObject::connect(s.mnuMinimizeAll, &QAction::triggered, ui, &MonitorUi::mnuMinimizeAll_Click);
   QObject::connect(s.mnuSettings, &QAction::triggered, ui, &MonitorUi::mnuSettings_Click);
@@ -125,19 +151,12 @@ void MonitorWindows::bindTrayMenu() {
 void MonitorWindows::bindEngine() {
   MonitorUi* ui = ui_.get();
   frmNet* net = &ui->net();
-  frmSettings* s = &ui->settingsDialog();
   QObject::connect(&engine_, &MonitorEngine::rateTextsChanged, ui, [net](const QString& ul, const QString& dl) {
     net->lblUL->setText(ul);
     net->lblDL->setText(dl);
   });
   QObject::connect(&engine_, &MonitorEngine::miniGraphUpdated, ui, [net](const MiniGraphBars& bars) {
     for (int i = 0; i < frmNet::kBars && i < int(bars.size()); ++i) net->setBarHeight(i, bars[i]);
-  });
-  QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, s, &frmSettings::setLogFileText);
-  QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, s->cmdLogFile, &QWidget::setEnabled);
-  QObject::connect(&engine_, &MonitorEngine::selectedInterfaceChanged, ui, [this, s](int index) {
-    if (index >= 0 && index < kTableEntries)
-      s->lblInterface->setText(ShortenText(engine_.Interfaces.entries[index].description));
   });
 }
 
@@ -147,7 +166,8 @@ void MonitorWindows::bindSecondaryWindows() {
   QObject::connect(ui, &MonitorUi::hoursGraphRequested, bulle, &tavo::monitor::BulleGraphe::DrawHoursGraph);
   QObject::connect(ui, &MonitorUi::languageApplied, bulle, [this](bool french) {
     bulle_->applyTexts(french);
-    chooser().applyTexts(french);
+    // The chooser and the settings dialog are made when first opened.
+    if (chooser_) chooser_->applyTexts(french);
   });
   QObject::connect(bulle, &tavo::monitor::BulleGraphe::statsRequested, ui, &MonitorUi::mnuStats_Click);
   QObject::connect(bulle, &tavo::monitor::BulleGraphe::logViewerRequested, ui, &MonitorUi::mnuLogViewer_Click);

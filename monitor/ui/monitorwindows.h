@@ -11,6 +11,7 @@
 #include "monitor/ui/frminterfaces.h"
 
 #include <memory>
+#include <optional>
 
 namespace tavo::monitor {
 
@@ -30,7 +31,11 @@ class MonitorWindows {
 
  private:
   void bindMainWindow();
-  void bindSettingsDialog();
+  // What the settings do to the main window, dialog or not.
+  void bindSettings();
+  // The dialog, when it is made: filled from the settings and the engine,
+  // then kept in step with them.
+  void bindSettingsDialog(frmSettings& dialog);
   void bindTrayMenu();
   void bindEngine();
   void bindSecondaryWindows();
@@ -39,6 +44,8 @@ class MonitorWindows {
   std::unique_ptr<MonitorUi> ui_;
   std::unique_ptr<tavo::monitor::BulleGraphe> bulle_;
   std::unique_ptr<tavo::monitor::frmInterfaces> chooser_;
+  bool logging_ = false;
+  std::optional<QString> logFileText_;
 };
 
 }  // namespace tavo::monitor

@@ -1,4 +1,5 @@
 #include "monitor/ui/frmsettings.h"
+#include "monitor/ui/traymenu.h"
 
 #include <QApplication>
 #include <QFile>
@@ -81,9 +82,15 @@ TEST_F(FrmSettingsTest, StartsWithTheDesignState) {
   EXPECT_EQ(dlg.tabOptions->tabText(1), " Graphiques et Compteurs ");
   EXPECT_EQ(dlg.currentPage(), 0);
   EXPECT_EQ(dlg.windowTitle(), "Tavo - 3.05 - Configuration");
-  EXPECT_EQ(dlg.mnuInTray->defaultAction(), dlg.mnuMinimizeTavo);
-  EXPECT_EQ(dlg.mnuInTray->actions().size(), 7);
   EXPECT_FALSE(dlg.Picture1->pixmap().isNull());
+}
+
+TEST(TrayMenu, SevenEntriesShowHideFirst) {
+  TrayMenu menu;
+  EXPECT_EQ(menu.objectName(), "mnuInTray");
+  EXPECT_EQ(menu.defaultAction(), menu.mnuMinimizeTavo);
+  EXPECT_EQ(menu.actions().size(), 7);
+  EXPECT_EQ(menu.mnuLogViewer->text(), "Log Viewer");
 }
 
 TEST_F(FrmSettingsTest, LimitBoxFiltersKeysAndClamps) {

@@ -40,15 +40,12 @@ struct Started {
     engine.reset();
   }
   frmSettings& s() { return windows->ui().settingsDialog(); }
+  TrayMenu& menu() { return windows->ui().trayMenu(); }
   MonitorUi& ui() { return windows->ui(); }
 };
 
 QString textOf(frmSettings& s, const ControlText& t) {
   if (t.property == TextProperty::TabCaption) return s.tabOptions->tabText(t.index);
-  if (t.property == TextProperty::MenuCaption) {
-    auto* a = s.mnuInTray->findChild<QAction*>(t.control);
-    return a ? a->text() : QStringLiteral("<missing>");
-  }
   QWidget* w = t.control == u"frmSettings" ? &s : s.findChild<QWidget*>(t.control);
   if (!w) return QStringLiteral("<missing>");
   if (t.property == TextProperty::Tooltip) return w->toolTip();
@@ -81,7 +78,9 @@ TEST(MonitorLanguage, EveryTextReachesItsControl) {
     SCOPED_TRACE(french ? "FR" : "EN");
     Started m(french ? "Lang=FR" : "Lang=EN");
     const MonitorTexts texts = monitorTexts(french);
-    EXPECT_GT(texts.settings.size(), 40u);
+    // The dialog's and the menu's rows, which were one table.
+    EXPECT_GT(texts.settings.size() + texts.trayMenu.size(), 40u);
+    EXPECT_EQ(texts.trayMenu.size(), 6u);
     // The last text set on a control is the one it shows.
     for (std::size_t i = 0; i < texts.settings.size(); ++i) {
       const ControlText& t = texts.settings[i];
@@ -93,8 +92,14 @@ TEST(MonitorLanguage, EveryTextReachesItsControl) {
         EXPECT_EQ(textOf(m.s(), t), t.text) << t.control.toStdString();
       }
     }
-    // Every name of the table is a control of the dialog that takes its text.
+    for (const ControlText& t : texts.trayMenu) {
+      auto* a = m.menu().findChild<QAction*>(t.control);
+      ASSERT_TRUE(a) << t.control.toStdString();
+      EXPECT_EQ(a->text(), t.text) << t.control.toStdString();
+    }
+    // Every name of the tables is a control of the dialog or the menu that takes its text.
     EXPECT_EQ(tavo::applyWindowTexts(&m.s(), texts.settings), QStringList{});
+    EXPECT_EQ(tavo::applyWindowTexts(&m.menu(), texts.trayMenu), QStringList{});
   }
 }
 
@@ -110,7 +115,7 @@ TEST(MonitorLanguage, TrickyTexts) {
   for (Started* m : {&fr, &en}) {
     EXPECT_EQ(m->s().cmdDefaultSkin->text(), "Reset");
     EXPECT_EQ(m->s().cmdReset->text(), "Reset");
-    EXPECT_EQ(m->s().mnuLogViewer->text(), "Log Viewer");
+    EXPECT_EQ(m->menu().mnuLogViewer->text(), "Log Viewer");
     EXPECT_EQ(m->s().optDL->text(), "Download");
     EXPECT_EQ(m->s().optUL->text(), "Upload");
     EXPECT_EQ(m->s().frameUpdate->title(), "Update");
@@ -124,8 +129,8 @@ TEST(MonitorLanguage, TrickyTexts) {
   EXPECT_EQ(en.s().tabOptions->tabText(1), " Graphs and Counters ");
   EXPECT_EQ(fr.s().tabOptions->tabText(0), " Skins et Comportement ");
   EXPECT_EQ(fr.s().tabOptions->tabText(1), " Graphiques et Compteurs ");
-  EXPECT_EQ(fr.s().mnuMinimizeTavo->text(), "Montrer/Cacher Tavo");
-  EXPECT_EQ(en.s().mnuMinimizeTavo->text(), "Show/Hide Tavo");
+  EXPECT_EQ(fr.menu().mnuMinimizeTavo->text(), "Montrer/Cacher Tavo");
+  EXPECT_EQ(en.menu().mnuMinimizeTavo->text(), "Show/Hide Tavo");
   EXPECT_EQ(fr.s().optInBytes->text(), "Débits instantanés en kOctet/s");
   EXPECT_EQ(fr.s().chkUpdate->text(), "Au démarrage, vérifie sur Internet la version la plus récente");
   // Unit words and the all-interfaces entry.

@@ -85,14 +85,14 @@ class MonitorUiTest : public ::testing::Test {
   // Runs one event of the tray icon; checks whether it toggled the main
   // window and whether it popped up the tray menu.
   void expectTrayEvent(const std::function<void()>& event, bool toggles, bool popsUp) {
-    QMenu* menu = ui->settingsDialog().mnuInTray;
+    QMenu* menu = &ui->trayMenu();
     ASSERT_FALSE(menu->isVisible());
     const bool before = ui->net().isVisible();
     event();
     EXPECT_EQ(ui->net().isVisible(), toggles ? !before : before);
     ASSERT_EQ(menu->isVisible(), popsUp);
     if (popsUp) {
-      EXPECT_EQ(menu->defaultAction(), ui->settingsDialog().mnuMinimizeTavo);
+      EXPECT_EQ(menu->defaultAction(), ui->trayMenu().mnuMinimizeTavo);
       menu->hide();
     }
   }
@@ -151,6 +151,39 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
   EXPECT_EQ(engine->settings().chkLogging(), 1);
   EXPECT_TRUE(engine->LogFilePath.endsWith(".csv"));
   EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
+}
+
+// The dialog is made when it is first opened, with what the settings, the
+// log and the watched interface are by then, in the program's language;
+// later changes still reach it.
+TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) {
+  writeIni({"Lang=EN", "DetailedLog=1", "Interface=0"});
+  start();
+  EXPECT_FALSE(ui->settingsDialogBuilt());
+  engine->settings().setDLLimit(4096);
+  engine->settings().setOption(Option::Mean, true);
+  engine->settings().setScrTransp(180);
+  engine->ChangeInterface(2);
+  EXPECT_FALSE(ui->settingsDialogBuilt());
+  EXPECT_NEAR(ui->net().windowOpacity(), 180 / 255.0, 0.01);
+
+  ui->trayMenu().mnuSettings->trigger();
+  ASSERT_TRUE(ui->settingsDialogBuilt());
+  frmSettings& s = ui->settingsDialog();
+  EXPECT_TRUE(s.isVisible());
+  EXPECT_EQ(s.windowTitle(), "Tavo - Settings");
+  EXPECT_EQ(s.txtDLLimit->text(), "4096");
+  EXPECT_TRUE(s.optMean->isChecked());
+  EXPECT_EQ(s.scrTransp->value(), 180);
+  EXPECT_TRUE(s.chkLogging->isChecked());
+  EXPECT_TRUE(s.cmdLogFile->isEnabled());
+  EXPECT_EQ(s.lblLogFile->text(), ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(s.lblInterface->text(), ShortenText(engine->Interfaces.entries[2].description));
+
+  engine->settings().setDLLimit(512);
+  EXPECT_EQ(s.txtDLLimit->text(), "512");
+  s.optInbits->setChecked(true);
+  EXPECT_TRUE(engine->settings().optInbits());
 }
 
 TEST_F(MonitorUiTest, APlaceOffEveryScreenBringsTheWindowBack) {
@@ -265,11 +298,11 @@ TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
 
 TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   start();
-  frmSettings& s = ui->settingsDialog();
+  TrayMenu& s = ui->trayMenu();
   s.mnuMinimizeAll->trigger();
   EXPECT_EQ(minimizedOthers, 1);
   s.mnuSettings->trigger();
-  EXPECT_TRUE(s.isVisible());
+  EXPECT_TRUE(ui->settingsDialog().isVisible());
   s.mnuStats->trigger();
   s.mnuStats->trigger();  // a second copy: nothing checks
   s.mnuLogViewer->trigger();
@@ -447,7 +480,7 @@ TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   EXPECT_EQ(minimizedOthers, 1);
   EXPECT_TRUE(ui->net().isVisible());
   ui->settingsDialog().optMinTavo->setChecked(true);
-  ui->settingsDialog().mnuMinimizeAll->trigger();
+  ui->trayMenu().mnuMinimizeAll->trigger();
   EXPECT_EQ(minimizedOthers, 2);
   EXPECT_TRUE(ui->net().isVisible());
 }

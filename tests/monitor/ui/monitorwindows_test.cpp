@@ -67,7 +67,7 @@ TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
   big().optMin->setChecked(true);
-  windows->ui().settingsDialog().mnuBig->trigger();
+  windows->ui().trayMenu().mnuBig->trigger();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
 }
