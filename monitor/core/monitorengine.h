@@ -125,6 +125,7 @@ class MonitorEngine : public QObject {
   const std::int16_t& GraphRefreshPeriod;
   const bool& IsFrench;
   const QString& LogFilePath;
+  bool isLogging() const { return rateLog_.logging(); }
   const QString& RateUnitText;
   const QString& VolumeUnitText;
   const bool& BubbleShown;

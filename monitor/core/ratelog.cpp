@@ -15,6 +15,8 @@ const QString kLoggingOff = QStringLiteral("----");
 RateLog::RateLog(const QString& folder, const Clock& clock, const RegionalFormat& regional, QObject* parent)
     : QObject(parent), folder_(folder), clock_(clock), regional_(regional), logFilePath_(kLoggingOff) {}
 
+bool RateLog::logging() const { return logFilePath_ != kLoggingOff; }
+
 QString RateLog::logsFolder() const { return folder_ + QStringLiteral("/logs"); }
 
 void RateLog::StartNewLogFile(bool on) {

@@ -18,6 +18,7 @@ class RateLog : public QObject {
 
   // The current log's full path, or "----" while logging is off.
   const QString& LogFilePath() const { return logFilePath_; }
+  bool logging() const;
   QString logsFolder() const;
 
   // On: a new file named by the current date and time (created by the

@@ -68,9 +68,6 @@ void MonitorWindows::bindSettings() {
   QObject::connect(&m, &MonitorSettings::scrTranspChanged, ui, [net](int v) { SetWindowAlpha(net, v); });
   QObject::connect(&m, &MonitorSettings::windowPositionChanged, ui, [net](const QPointF& p) { net->move(p.toPoint()); });
   engine_.setWindowPositionQuery([net] { return QPointF(net->pos()); });
-  // What the engine said of its log, for a dialog made later.
-  QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, ui, [this](bool on) { logging_ = on; });
-  QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, ui, [this](const QString& text) { logFileText_ = text; });
 }
 
 void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
@@ -86,8 +83,8 @@ void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
   s->scrTransp->setValue(m.scrTransp());
   s->txtDLLimit->setText(QString::number(m.DLLimit()));
   if (m.GraphRefresh() == 0 || m.GraphRefresh() == 1) s->cmbGraphDelay->setCurrentIndex(m.GraphRefresh());
-  if (logFileText_) s->setLogFileText(*logFileText_);
-  s->cmdLogFile->setEnabled(logging_);
+  s->setLogFileText(ShortenPath(engine_.LogFilePath));
+  s->cmdLogFile->setEnabled(engine_.isLogging());
 
   // ... and follow them ...
   for (int i = 0; i < kOptionCount; ++i) {

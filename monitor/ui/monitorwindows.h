@@ -11,7 +11,6 @@
 #include "monitor/ui/frminterfaces.h"
 
 #include <memory>
-#include <optional>
 
 namespace tavo::monitor {
 
@@ -44,8 +43,6 @@ class MonitorWindows {
   std::unique_ptr<MonitorUi> ui_;
   std::unique_ptr<tavo::monitor::BulleGraphe> bulle_;
   std::unique_ptr<tavo::monitor::frmInterfaces> chooser_;
-  bool logging_ = false;
-  std::optional<QString> logFileText_;
 };
 
 }  // namespace tavo::monitor
