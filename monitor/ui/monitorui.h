@@ -94,6 +94,8 @@ class MonitorUi : public QObject {
   // the tray or the detailed graph, or by a test): most runs never open it.
   frmSettings& settingsDialog();
   bool settingsDialogBuilt() const { return settings_ != nullptr; }
+  // The dialog's lblInterface names the interface the engine watches.
+  void showSelectedInterface();
   TrayMenu& trayMenu() { return *trayMenu_; }
   QSystemTrayIcon* trayIcon() const { return tray_; }
   bool trayShown() const;
@@ -115,7 +117,6 @@ class MonitorUi : public QObject {
   void createTrayIcon();
   void watchTrayWhenDue();
   void applyTexts(const MonitorTexts& texts);
-  void showSelectedInterface();
   QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
 
   MonitorEngine& engine_;

@@ -106,10 +106,7 @@ void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
   });
   QObject::connect(&engine_, &MonitorEngine::logFilePathChanged, s, &frmSettings::setLogFileText);
   QObject::connect(&engine_, &MonitorEngine::loggingStateChanged, s->cmdLogFile, &QWidget::setEnabled);
-  QObject::connect(&engine_, &MonitorEngine::selectedInterfaceChanged, s, [this, s](int index) {
-    if (index >= 0 && index < kTableEntries)
-      s->lblInterface->setText(ShortenText(engine_.Interfaces.entries[index].description));
-  });
+  QObject::connect(&engine_, &MonitorEngine::selectedInterfaceChanged, s, [ui] { ui->showSelectedInterface(); });
 
   // ... and the dialog's handlers act on the engine and the main window.
   QObject::connect(s, &frmSettings::saveRequested, ui, [this] { engine_.SaveSettings(); });
