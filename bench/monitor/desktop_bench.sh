@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # What the monitor costs on a desktop, beside a bare Qt label program as a
 # yardstick, both shown under Xvfb while loopback traffic changes every
-# figure each second.
+# figure each second. Two lower yardsticks run beside them: a Qt program
+# that only reads the counters once a second (no window), and one that also
+# draws a text a second in a raster window, without widgets.
 #
 #   bench/monitor/desktop_bench.sh [build folder] [seconds per round] [rounds] [bytes/s]
 #   defaults:                       build         60                  3        10485760
@@ -9,7 +11,7 @@
 #
 # Prints, per program, the CPU time per 60 s, the wake-ups per second
 # (context switches of all its threads), its threads and its peak RSS, as
-# min / median of the rounds, and the monitor's ratio to the yardstick.
+# min / median of the rounds, and each one's ratio to the bare label.
 # Needs Xvfb (build.sh test installs it); openbox is used when present.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -21,7 +23,8 @@ rate=${4:-10485760}
 tavo=${TAVO:-$build/suite/Tavo}   # TAVO=path measures another build of the monitor
 label=$build/bench/monitor/bench_bare_label
 traffic=$build/bench/monitor/bench_loopback_traffic
-for f in "$tavo" "$label" "$traffic"; do
+floor=$build/bench/monitor/bench_qt_floor
+for f in "$tavo" "$label" "$traffic" "$floor"; do
   [ -x "$f" ] || { echo "missing $f: build first (cmake --build $build)" >&2; exit 1; }
 done
 command -v Xvfb >/dev/null || { echo "Xvfb is needed (apt-get install xvfb)" >&2; exit 1; }
@@ -60,12 +63,18 @@ cp "$tavo" "$work/tavo/Tavo"
 total=$((seconds * rounds + 10))
 "$traffic" "$rate" "$total" &
 pids+=($!)
+
+names=("Tavo" "bare Qt label" "Qt, timer only" "Qt, raster window")
+measured=()
 "$work/tavo/Tavo" >/dev/null 2>&1 &
-tavo_pid=$!
-pids+=($tavo_pid)
+measured+=($!)
 "$label" >/dev/null 2>&1 &
-label_pid=$!
-pids+=($label_pid)
+measured+=($!)
+"$floor" timer >/dev/null 2>&1 &
+measured+=($!)
+"$floor" window >/dev/null 2>&1 &
+measured+=($!)
+pids+=("${measured[@]}")
 sleep 5   # start-up is not what is measured
 
 # cpu_ns switches threads: summed over the live threads of a process.
@@ -83,21 +92,22 @@ hwm() { awk '/VmHWM/ {print $2}' /proc/"$1"/status; }
 
 declare -A cpu_ms wake threads
 for r in $(seq "$rounds"); do
-  read -r c0 s0 _ < <(sample $tavo_pid)
-  read -r d0 t0 _ < <(sample $label_pid)
+  before=()
+  for p in "${measured[@]}"; do before+=("$(sample "$p")"); done
   sleep "$seconds"
-  read -r c1 s1 n1 < <(sample $tavo_pid)
-  read -r d1 t1 m1 < <(sample $label_pid)
-  cpu_ms[tavo,$r]=$(awk -v a="$c0" -v b="$c1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / 1e6 * 60 / s}')
-  cpu_ms[label,$r]=$(awk -v a="$d0" -v b="$d1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / 1e6 * 60 / s}')
-  wake[tavo,$r]=$(awk -v a="$s0" -v b="$s1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / s}')
-  wake[label,$r]=$(awk -v a="$t0" -v b="$t1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / s}')
-  threads[tavo,$r]=$n1
-  threads[label,$r]=$m1
-  echo "round $r: Tavo ${cpu_ms[tavo,$r]} ms, ${wake[tavo,$r]}/s; bare label ${cpu_ms[label,$r]} ms, ${wake[label,$r]}/s" >&2
+  line="round $r:"
+  for i in "${!measured[@]}"; do
+    read -r c0 s0 _ <<< "${before[$i]}"
+    read -r c1 s1 n1 < <(sample "${measured[$i]}")
+    cpu_ms[$i,$r]=$(awk -v a="$c0" -v b="$c1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / 1e6 * 60 / s}')
+    wake[$i,$r]=$(awk -v a="$s0" -v b="$s1" -v s="$seconds" 'BEGIN {printf "%.1f", (b - a) / s}')
+    threads[$i,$r]=$n1
+    line+=" ${names[$i]} ${cpu_ms[$i,$r]} ms, ${wake[$i,$r]}/s;"
+  done
+  echo "${line%;}" >&2
 done
 
-minmed() {  # minmed name metric -> "min / median"
+minmed() {  # minmed index metric -> "min / median"
   local v=() r
   for r in $(seq "$rounds"); do
     local key="$1,$r"
@@ -107,15 +117,19 @@ minmed() {  # minmed name metric -> "min / median"
 }
 median() { minmed "$1" "$2" | awk -F' / ' '{print $2}'; }
 
-tavo_rss=$(hwm $tavo_pid)
-label_rss=$(hwm $label_pid)
+rss=()
+for p in "${measured[@]}"; do rss+=("$(hwm "$p")"); done
 printf '\n%d rounds of %d s, %d bytes/s of loopback traffic\n\n' "$rounds" "$seconds" "$rate"
 printf '| program | CPU ms per 60 s | wake-ups/s | threads | peak RSS |\n|---|---|---|---|---|\n'
-printf '| Tavo | %s | %s | %s | %.1f MB |\n' "$(minmed tavo cpu)" "$(minmed tavo wake)" "$(minmed tavo threads)" \
-  "$(awk -v k="$tavo_rss" 'BEGIN {print k / 1024}')"
-printf '| bare Qt label | %s | %s | %s | %.1f MB |\n' "$(minmed label cpu)" "$(minmed label wake)" "$(minmed label threads)" \
-  "$(awk -v k="$label_rss" 'BEGIN {print k / 1024}')"
-printf '\nTavo / bare label (medians): CPU %s, wake-ups %s; peak RSS %+.1f MB\n' \
-  "$(awk -v a="$(median tavo cpu)" -v b="$(median label cpu)" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}')" \
-  "$(awk -v a="$(median tavo wake)" -v b="$(median label wake)" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}')" \
-  "$(awk -v a="$tavo_rss" -v b="$label_rss" 'BEGIN {print (a - b) / 1024}')"
+for i in "${!measured[@]}"; do
+  printf '| %s | %s | %s | %s | %.1f MB |\n' "${names[$i]}" "$(minmed "$i" cpu)" "$(minmed "$i" wake)" \
+    "$(minmed "$i" threads)" "$(awk -v k="${rss[$i]}" 'BEGIN {print k / 1024}')"
+done
+printf '\nRatios to the bare label (medians):\n'
+for i in "${!measured[@]}"; do
+  [ "$i" = 1 ] && continue
+  printf -- '- %s: CPU %s, wake-ups %s; peak RSS %+.1f MB\n' "${names[$i]}" \
+    "$(awk -v a="$(median "$i" cpu)" -v b="$(median 1 cpu)" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}')" \
+    "$(awk -v a="$(median "$i" wake)" -v b="$(median 1 wake)" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}')" \
+    "$(awk -v a="${rss[$i]}" -v b="${rss[1]}" 'BEGIN {print (a - b) / 1024}')"
+done

@@ -1,0 +1,64 @@
+// Two lower yardsticks of the desktop benchmark, to tell what the monitor
+// itself costs from what any Qt program pays on the same machine:
+//   bench_qt_floor timer   reads /proc/net/dev once a second and shows no
+//                          window: the cost of a Qt program that only wakes;
+//   bench_qt_floor window  does the same and draws one text a second in a
+//                          QRasterWindow, without the widgets' repaint
+//                          machinery: about the least a Qt program pays to
+//                          show a figure changing once a second.
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRasterWindow>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+class FigureWindow : public QRasterWindow {
+ public:
+  void setFigure(int figure) {
+    figure_ = figure;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QRect area(QPoint(0, 0), size());
+    p.fillRect(area, Qt::white);
+    p.drawText(area, Qt::AlignRight | Qt::AlignTop, QString::number(figure_) + QStringLiteral(" kB/s"));
+  }
+
+ private:
+  int figure_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  if (mode != u"timer" && mode != u"window") {
+    std::fprintf(stderr, "usage: bench_qt_floor timer|window\n");
+    return 2;
+  }
+  QFile counters(QStringLiteral("/proc/net/dev"));
+  if (!counters.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return 1;
+  FigureWindow window;
+  if (mode == u"window") {
+    window.setTitle(QStringLiteral("Qt floor"));
+    window.resize(136, 40);
+    window.show();
+  }
+  int seconds = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, &window, [&] {
+    counters.seek(0);
+    const QByteArray text = counters.readAll();
+    if (mode == u"window") window.setFigure((++seconds * 37 + int(text.size())) % 1000);
+  });
+  timer.start(1000);
+  return QGuiApplication::exec();
+}
