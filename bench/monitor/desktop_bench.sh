@@ -3,7 +3,7 @@
 # yardstick, both shown under Xvfb while loopback traffic changes every
 # figure each second. Two lower yardsticks run beside them: a Qt program
 # that only reads the counters once a second (no window), and one that also
-# draws a text a second in a raster window, without widgets.
+# draws a text a second straight into its backing store, without widgets.
 #
 #   bench/monitor/desktop_bench.sh [build folder] [seconds per round] [rounds] [bytes/s]
 #   defaults:                       build         60                  3        10485760
@@ -64,7 +64,7 @@ total=$((seconds * rounds + 10))
 "$traffic" "$rate" "$total" &
 pids+=($!)
 
-names=("Tavo" "bare Qt label" "Qt, timer only" "Qt, raster window")
+names=("Tavo" "bare Qt label" "Qt, timer only" "Qt, backing store")
 measured=()
 "$work/tavo/Tavo" >/dev/null 2>&1 &
 measured+=($!)
