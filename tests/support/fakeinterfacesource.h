@@ -1,7 +1,9 @@
 #pragma once
 // An interface table that tests set by hand: rows added, changed and
-// removed between two readings, a reading that fails.
+// removed between two readings, a reading that fails or throws.
 #include "common/platform/net/interfacesource.h"
+
+#include <stdexcept>
 
 namespace tavo::net {
 
@@ -9,6 +11,7 @@ class FakeInterfaceSource : public InterfaceCounterSource {
  public:
   ReadStatus read(std::vector<InterfaceRow>& rows) override {
     ++reads;
+    if (throwOnRead) throw std::runtime_error("the fake table cannot be read");
     if (status == ReadStatus::Ok) rows = this->rows;
     return status;
   }
@@ -29,6 +32,7 @@ class FakeInterfaceSource : public InterfaceCounterSource {
 
   std::vector<InterfaceRow> rows;
   ReadStatus status = ReadStatus::Ok;
+  bool throwOnRead = false;
   int reads = 0;
 };
 
