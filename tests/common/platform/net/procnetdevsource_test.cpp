@@ -66,5 +66,84 @@ TEST(ProcNetDev, EmptyTableFails) {
   EXPECT_EQ(source.read(rows), ReadStatus::Failed);
 }
 
+
+// ------------------------------------------- a host with many containers
+
+// The table of a host running `containers` containers: lo, the uplink and
+// one veth pair end per container, each row printed as the kernel prints
+// it (fixed widths, 16 counters) and written on its own, so the text runs
+// far past the reader's first 16 KiB buffer and rows straddle its end.
+struct BigTable {
+  QByteArray text;
+  std::vector<InterfaceRow> rows;
+};
+
+BigTable bigTable(int containers, std::uint64_t salt) {
+  BigTable t;
+  t.text =
+      "Inter-|   Receive                                                |  Transmit\n"
+      " face |bytes    packets errs drop fifo frame compressed multicast|bytes    packets errs drop fifo colls carrier "
+      "compressed\n";
+  const auto add = [&](const QString& name, std::uint64_t rx, std::uint64_t tx) {
+    t.text += QString::asprintf("%6s: %7llu %7llu %4llu %4llu %4llu %5llu %10llu %9llu %8llu %7llu %4llu %4llu %4llu "
+                                "%5llu %7llu %10llu\n",
+                                qPrintable(name), static_cast<unsigned long long>(rx), 1234567ull, 0ull, 3ull, 0ull,
+                                0ull, 0ull, 42ull, static_cast<unsigned long long>(tx), 7654321ull, 0ull, 0ull, 0ull,
+                                0ull, 0ull, 0ull)
+                  .toLatin1();
+    t.rows.push_back(InterfaceRow{name, rx, tx});
+  };
+  add(QStringLiteral("lo"), 987654321 + salt, 987654321 + salt);
+  // Years of a 10 Gbit/s uplink: counters far above 32 bits.
+  add(QStringLiteral("enp5s0"), 18446744073709551615ull - salt, 400000000000000ull + salt);
+  for (int i = 0; i < containers; ++i) {
+    const auto n = static_cast<std::uint64_t>(i);
+    add(QStringLiteral("veth%1").arg(0x10000000u + 7919u * unsigned(i), 0, 16), 1000000007ull * (n + 1) + salt,
+        3000000019ull * (n + 1) + salt);
+  }
+  return t;
+}
+
+void expectRows(const std::vector<InterfaceRow>& got, const std::vector<InterfaceRow>& want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(got[i].name, want[i].name) << "row " << i;
+    EXPECT_EQ(got[i].rxBytes, want[i].rxBytes) << "row " << i;
+    EXPECT_EQ(got[i].txBytes, want[i].txBytes) << "row " << i;
+  }
+}
+
+TEST(ProcNetDev, ReadsEveryRowOfATableFarLargerThanItsBuffer) {
+  QTemporaryDir dir;
+  const QString dev = dir.filePath("dev");
+  const BigTable many = bigTable(300, 0);
+  ASSERT_GT(many.text.size(), 16 * 1024 * 2);
+  {
+    QFile f(dev);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    for (const QByteArray& line : many.text.split('\n')) {
+      if (!line.isEmpty()) {
+        ASSERT_EQ(f.write(line + '\n'), line.size() + 1);
+      }
+    }
+  }
+  ProcNetDevSource source(dev);
+  std::vector<InterfaceRow> rows;
+  ASSERT_EQ(source.read(rows), ReadStatus::Ok);
+  expectRows(rows, many.rows);
+
+  // Containers come and go between two readings: the grown buffer holds
+  // no row of the longer table once the shorter one is read.
+  const BigTable fewer = bigTable(120, 5);
+  writeText(dev, fewer.text);
+  ASSERT_EQ(source.read(rows), ReadStatus::Ok);
+  expectRows(rows, fewer.rows);
+
+  const BigTable more = bigTable(300, 9);
+  writeText(dev, more.text);
+  ASSERT_EQ(source.read(rows), ReadStatus::Ok);
+  expectRows(rows, more.rows);
+}
+
 }  // namespace
 }  // namespace tavo::net
