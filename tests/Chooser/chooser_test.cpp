@@ -68,6 +68,7 @@ struct ButtonCase {
   const char* build;
   const char* missingMessage;
 };
+void PrintTo(const ButtonCase& c, std::ostream* os) { *os << c.name; }
 
 class Buttons : public Chooser, public ::testing::WithParamInterface<ButtonCase> {
  protected:

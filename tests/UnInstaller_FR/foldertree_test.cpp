@@ -127,6 +127,7 @@ struct RefusalCase {
   QString (*folder)(const FakeUser& user);
   const char* reason;  // the end of the log line
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class RefusedFolders : public FolderTreeTest, public ::testing::WithParamInterface<RefusalCase> {};
 

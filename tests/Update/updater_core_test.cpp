@@ -15,6 +15,7 @@ struct ArgumentsCase {
   const char* version;
   const char* language;
 };
+void PrintTo(const ArgumentsCase& c, std::ostream* os) { *os << c.name; }
 
 class UpdaterArgumentsTest : public ::testing::TestWithParam<ArgumentsCase> {};
 

@@ -54,6 +54,7 @@ struct AnswerCase {
   QByteArray body;
   bool shown;
 };
+void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.name; }
 
 class UpdaterAnswers : public UpdaterTest, public ::testing::WithParamInterface<AnswerCase> {};
 

@@ -71,6 +71,7 @@ struct CutShortCase {
   QStringList lines;     // appended in one go
   qint64 room;           // bytes the disk takes beyond the file's size
 };
+void PrintTo(const CutShortCase& c, std::ostream* os) { *os << c.name; }
 
 class CutShortAppend : public ::testing::TestWithParam<CutShortCase> {};
 

@@ -171,6 +171,7 @@ struct LockCase {
   QByteArray lock;     // Tavo.lock as left; null: none
   QByteArray rmlock;   // Tavo.lock.rmlock as left; null: none
 };
+void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
 
 // A live process of another program: this test itself.
 QByteArray liveLock(const char* program) {
@@ -220,6 +221,7 @@ struct UnwritableCase {
   bool diskFull;         // no file may grow
   const char* expected;  // in the message
 };
+void PrintTo(const UnwritableCase& c, std::ostream* os) { *os << c.name; }
 
 class UnwritableFolder : public TavoFolder, public ::testing::WithParamInterface<UnwritableCase> {};
 

@@ -90,6 +90,7 @@ struct PresetCase {
   QStringList folderPage, optionsPage;  // labels and captions in page order
   bool frenchSelected;
 };
+void PrintTo(const PresetCase& c, std::ostream* os) { *os << c.name; }
 
 class Presets : public Pages, public ::testing::WithParamInterface<PresetCase> {};
 

@@ -81,6 +81,7 @@ struct BuildCase {
   const InstallerTexts& (*texts)();
   QStringList lines;
 };
+void PrintTo(const BuildCase& c, std::ostream* os) { *os << c.name; }
 
 class CompleteInstallation : public Installation, public ::testing::WithParamInterface<BuildCase> {
  protected:
@@ -165,6 +166,7 @@ struct ComponentCase {
   const char* line;
   int starts;
 };
+void PrintTo(const ComponentCase& c, std::ostream* os) { *os << c.name; }
 
 class Components : public Installation, public ::testing::WithParamInterface<ComponentCase> {};
 
@@ -320,6 +322,7 @@ struct SkinCase {
   const char* line;
   QStringList installedSkins;
 };
+void PrintTo(const SkinCase& c, std::ostream* os) { *os << c.name; }
 
 class Skins : public Installation, public ::testing::WithParamInterface<SkinCase> {};
 

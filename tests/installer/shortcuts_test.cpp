@@ -121,6 +121,7 @@ struct BuildCase {
   const char* helpFile;
   const char* helpName;
 };
+void PrintTo(const BuildCase& c, std::ostream* os) { *os << c.name; }
 
 class DefaultShortcuts : public Shortcuts, public ::testing::WithParamInterface<BuildCase> {};
 

@@ -236,6 +236,7 @@ struct AllStatsBlocker {
   std::function<void(const QString& folder)> block;
   std::function<void(const QString& folder)> unblock;
 };
+void PrintTo(const AllStatsBlocker& c, std::ostream* os) { *os << c.name; }
 
 const AllStatsBlocker kBlockers[] = {
     // A folder stands in the place of all_stats.csv (the file moved aside).

@@ -41,6 +41,7 @@ struct Unwritable {
   bool inChild;
   std::function<void(const QString& folder)> make;  // in the child when inChild
 };
+void PrintTo(const Unwritable& c, std::ostream* os) { *os << c.name; }
 
 const Unwritable kUnwritable[] = {
     {"LockIsAFolder", false, [](const QString& folder) { ASSERT_TRUE(QDir(folder).mkdir("Tavo.lock")); }},

@@ -98,6 +98,7 @@ struct LeftOverLock {
   const char* name;
   std::function<void(const QDir&)> leave;  // what an earlier run left in the folder
 };
+void PrintTo(const LeftOverLock& c, std::ostream* os) { *os << c.name; }
 
 // A live process of another program, for the locks that name one.
 qint64 livePid() { return QCoreApplication::applicationPid(); }
