@@ -1,12 +1,15 @@
 // The desktop suite: one X server, window manager and pair of monitors for
 // the whole binary, started here before Qt connects to it.
-#include "xdesktop.h"
+#include "tests/desktop/xdesktop.h"
+#include "tests/support/sessionbus.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  tavo::testing::PrivateSessionBus bus;
+  tavo::testing::usePrivateSessionBus(bus);
   tavo::testing::XDesktop desktop;
   QString why;
   if (!desktop.start(&why)) {
@@ -18,7 +21,6 @@ int main(int argc, char** argv) {
   tavo::testing::setDesktop(&desktop);
   qputenv("DISPLAY", desktop.display().toLatin1());
   qputenv("QT_QPA_PLATFORM", "xcb");
-  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
   qunsetenv("QT_SCREEN_SCALE_FACTORS");
   int result = 0;
   {

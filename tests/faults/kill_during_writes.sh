@@ -17,9 +17,10 @@ minute_rounds=${3:-3}
 startup_kills=4   # short runs before each minute run
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavo-kills.XXXXXX")
-pids=()
+pids=() bus_pid=
 cleanup() {
   for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+  [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,8 +28,19 @@ trap cleanup EXIT
 export QT_QPA_PLATFORM=offscreen HOME=$work/home XDG_CONFIG_HOME=$work/home/config \
        XDG_CACHE_HOME=$work/home/cache XDG_DATA_HOME=$work/home/data XDG_STATE_HOME=$work/home/state \
        XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/bus"
 chmod 700 "$XDG_RUNTIME_DIR"
+
+# A session bus of the run's own, ended with it, so that no monitor meets
+# the user's bus or launches one (tests/support/sessionbus.h says why).
+bus=$(dbus-daemon --config-file="$(dirname "$0")/../support/sessionbus.conf" --address="unix:dir=$work/bus" \
+        --fork --nopidfile --print-address=1 --print-pid=1 2>/dev/null) || bus=
+if [ -n "$bus" ]; then
+  export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+  bus_pid=${bus##*$'\n'}
+else
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/tavo-tests-no-session-bus
+fi
 
 # A random pause of MIN to MIN+SPAN milliseconds.
 pause_ms() { local ms=$(( $1 + RANDOM % ($2 + 1) )); sleep "$((ms / 1000)).$(printf %03d $((ms % 1000)))"; }
