@@ -23,8 +23,8 @@ QString ShortenPath(const QString& text) {
 }
 
 QString FormatElapsed(double seconds) {
-  // Whole seconds in 32 bits, as the counters' duration has always been
-  // shown; out-of-range or NaN durations are held at the edges.
+  // Whole seconds in 32 bits, as the counters' duration is shown;
+  // out-of-range or NaN durations are held at the edges.
   double f = std::floor(seconds);
   if (!(f == f)) f = 0;
   if (f > std::numeric_limits<std::int32_t>::max()) f = std::numeric_limits<std::int32_t>::max();

@@ -74,7 +74,7 @@ class Installation : public ::testing::Test {
   QStringList events, started;
 };
 
-// The complete installation of the Parts' example: four components already
+// A complete installation: four components already
 // there (same day), three skins; line by line in both builds.
 struct BuildCase {
   const char* name;
