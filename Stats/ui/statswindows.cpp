@@ -403,7 +403,7 @@ frmGraphe::frmGraphe(PeriodKind kind, const StatsState& state) : kind_(kind), st
                                                        {optMax_, ChartView::MaxRates},
                                                        {optMoy_, ChartView::MeanRates}};
   for (const auto& [option, view] : views) {
-    connect(option, &QRadioButton::toggled, this, [this, view](bool checked) {
+    connect(option, &QRadioButton::toggled, this, [this, view = view](bool checked) {
       if (checked) drawChartView(view);
     });
   }
