@@ -1,7 +1,11 @@
+#include "tests/support/sessionbus.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+  tavo::testing::PrivateSessionBus bus;
+  tavo::testing::usePrivateSessionBus(bus);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
