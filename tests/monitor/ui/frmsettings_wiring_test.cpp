@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +44,9 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
 
   int asked = 0, ended = 0;
   std::vector<QUrl> opened;
+  // The main window also follows the setting itself; the dialog must still
+  // say which direction was chosen.
+  std::unique_ptr<QSignalSpy> directions;
 
   frmSettings& dialog() { return ui->settingsDialog(); }
   frmNet& net() { return ui->net(); }
@@ -90,8 +94,10 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
     ASSERT_TRUE(engine->Main(ui->startupSteps()));
     ui->mnuSettings_Click();
     ASSERT_TRUE(dialog().isVisible());
+    directions = std::make_unique<QSignalSpy>(&dialog(), &frmSettings::graphDirectionChosen);
   }
   void TearDown() override {
+    directions.reset();
     windows.reset();
     engine.reset();
     QLocale::setDefault(QLocale::c());
@@ -150,6 +156,8 @@ const WiringCase kCases[] = {
        EXPECT_TRUE(underlined(t.net().lblUL));
        EXPECT_FALSE(underlined(t.net().lblDL));
        EXPECT_TRUE(t.engine->settings().optUL());
+       ASSERT_EQ(t.directions->count(), 1);
+       EXPECT_FALSE(t.directions->at(0).at(0).toBool());
      }},
     {"GraphDirectionDownload", {"Lang=EN", "ShowUL=True"},
      [](SettingsWiring& t) {
@@ -160,6 +168,8 @@ const WiringCase kCases[] = {
        EXPECT_TRUE(underlined(t.net().lblDL));
        EXPECT_FALSE(underlined(t.net().lblUL));
        EXPECT_TRUE(t.engine->settings().optDL());
+       ASSERT_EQ(t.directions->count(), 1);
+       EXPECT_TRUE(t.directions->at(0).at(0).toBool());
      }},
     {"UpdateGraph", kEnglish,
      [](SettingsWiring& t) {
