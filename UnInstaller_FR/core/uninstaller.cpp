@@ -144,7 +144,21 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
     display_.log(QStringLiteral("delete : ") + entry);
     ::unlink(QFile::encodeName(entry).constData());
   }
-  if (::rmdir(QFile::encodeName(group).constData()) == 0) display_.log(QStringLiteral("*** remove : ") + group);
+  if (::rmdir(QFile::encodeName(group).constData()) != 0) return;
+  display_.log(QStringLiteral("*** remove : ") + group);
+  // With the group gone, its submenu goes too: the two files the
+  // installer wrote for it, by their names.
+  const setup::MenuFiles menu = setup::findMenuFiles(productWord);
+  for (const QString& file : {menu.menuFile, menu.directoryFile}) {
+    if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+    display_.log(QStringLiteral("delete : ") + file);
+    ::unlink(QFile::encodeName(file).constData());
+  }
+  // The folders the installer made for them, when nothing else is in
+  // them (rmdir removes only an empty folder).
+  const QString merged = QFileInfo(menu.menuFile).path();
+  for (const QString& folder : {QFileInfo(menu.directoryFile).path(), merged, QFileInfo(merged).path()})
+    ::rmdir(QFile::encodeName(folder).constData());
 }
 
 bool Uninstaller::RunUninstall(const QString& recordPath) {

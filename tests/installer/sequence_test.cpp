@@ -150,7 +150,8 @@ TEST_F(Installation, ACurrentFolderWithoutPayloadListsEveryFile) {
   state.SourceFolder = elsewhere.path();
   ASSERT_EQ(run(), InstallOutcome::MissingFiles);
   const QStringList lines = logLines(log);
-  ASSERT_EQ(lines.size(), 3 + 15);
+  // The four components and the twelve program files (the icon with them).
+  ASSERT_EQ(lines.size(), 3 + 16);
   EXPECT_EQ(lines.at(3), "  ERROR : iphlpapi.dll is missing");
   EXPECT_EQ(lines.at(7), "  ERROR : TV0.dat is missing");
   EXPECT_EQ(lines.last(), "  ERROR : TV8.dat is missing");
