@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "common/platform/instance/singleinstance.h"
+#include "installer/core/installerstate.h"
 #include "installer/core/shortcuts.h"
 #include "installer/core/uninstallrecord.h"
 
@@ -64,12 +65,10 @@ QStringList groupEntryNames(const QString& productWord) {
 
 namespace {
 
-// A product word names files: one with a "/" in it, or "." or "..",
-// would reach outside the folder.
-bool usableProductWord(const QString& word) {
-  return !word.isEmpty() && !word.contains(QLatin1Char('/')) && word != QLatin1String(".") &&
-         word != QLatin1String("..");
-}
+// The product word names the entries to delete; the installer names them
+// after its own, so any other word (an edited record, one with a "/" that
+// would reach outside the folder) names nothing of ours.
+bool usableProductWord(const QString& word) { return word == QLatin1String(setup::kProductWord); }
 
 bool usableFolder(const QString& folder) { return !folder.isEmpty() && !QDir::isRelativePath(folder); }
 

@@ -252,6 +252,17 @@ TEST_F(UninstallerTest, AFolderThatStaysIsSaidAndNotLoggedAsRemoved) {
   EXPECT_EQ(log.last(), "----- Tavo n'a pas été entièrement désinstallé : " + inst.folder + " reste -----");
 }
 
+TEST_F(UninstallerTest, AnotherProductWordDeletesNoEntryOfThatName) {
+  // Other.desktop on the desktop and in autostart belong to another program.
+  auto record = inst.record;
+  record.ProductWord = "Other";
+  rewriteRecord(record);
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_TRUE(QFileInfo::exists(inst.record.DesktopFolder + "/Other.desktop"));
+  EXPECT_TRUE(QFileInfo::exists(inst.record.StartupFolder + "/Other.desktop"));
+  EXPECT_FALSE(QFileInfo::exists(inst.folder));
+}
+
 TEST_F(UninstallerTest, AProductWordWithASlashDeletesNoEntry) {
   writeFile(user.home() + "/Tavo.desktop", "mine");
   auto record = inst.record;
