@@ -12,7 +12,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           openbox trayer x11-xserver-utils libxcb1-dev
           util-linux
           binutils
-          xdg-utils)
+          xdg-utils
+          qt6-gtk-platformtheme)
 
 install_missing() {
   local missing=()

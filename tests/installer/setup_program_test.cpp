@@ -171,6 +171,31 @@ TEST_F(SetupProgram, Pondel_EN_InstallsAndTheMonitorRunsFromTheInstallation) {
   EXPECT_EQ(filesUnder(elsewhere.path()), QStringList());
 }
 
+// Under the gtk3 platform theme Enter presses a focused check box; on the
+// installer's pages it is the default button's all the same.
+TEST_F(SetupProgram, UnderTheGtkThemeEnterPressesNextAndTicksNothing) {
+  installer.setProgram(setup() + "/Pondel_EN");
+  installer.setWorkingDirectory(setup());
+  QProcessEnvironment env = user.environment(display.environment());
+  env.insert("QT_QPA_PLATFORMTHEME", "gtk3");
+  installer.setProcessEnvironment(env);
+  installer.setStandardOutputFile(output.filePath("stdout"));
+  installer.setStandardErrorFile(output.filePath("stderr"));
+  installer.start();
+  ASSERT_TRUE(installer.waitForStarted(10000));
+  const QString folderPage = nextPage({});
+  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
+  display.press(folderPage, "Return");
+  const QString optionsPage = nextPage(folderPage);
+  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
+  // The focus is on the first check box ("on the desktop", off).
+  display.press(optionsPage, "Return");
+  const QString progressPage = nextPage(optionsPage);
+  ASSERT_FALSE(progressPage.isEmpty()) << "Enter did not press Next >" << errors().toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(installed("uninstall.dat")); }, 60000));
+  EXPECT_FALSE(QFileInfo::exists(user.home() + "/Desktop/Tavo.desktop"));
+}
+
 // A folder typed relative to the setup folder or to the home: the
 // installation is absolute, starts from its menu entry, is kept while its
 // monitor runs and goes once it has quit.
