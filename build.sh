@@ -12,7 +12,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           xvfb xdotool desktop-file-utils
           openbox trayer x11-xserver-utils libxcb1-dev
-          util-linux dbus dbus-x11 clang)
+          util-linux dbus dbus-x11 clang
+          binutils
+          xdg-utils
+          qt6-gtk-platformtheme)
 
 install_missing() {
   local missing=()

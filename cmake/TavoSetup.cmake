@@ -2,7 +2,8 @@
 # installs from (cd build/setup && ./Install). It holds the chooser, the two
 # installer builds, the payload TV0.dat ... TV8.dat (the programs and their
 # manifests under their setup names), the two help files and the skins in
-# their setup form. The help files also go beside the programs in the suite
+# their setup form. The programs of the payload are stripped of their
+# debug information. The help files also go beside the programs in the suite
 # folder, where the monitor opens them.
 set(TAVO_SETUP_DIR ${CMAKE_BINARY_DIR}/setup)
 set_target_properties(Install Pondel_FR Pondel_EN PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TAVO_SETUP_DIR})
@@ -40,6 +41,15 @@ foreach(lang FR EN)
   list(APPEND TAVO_HELP_OUTPUTS ${pdf})
 endforeach()
 
+# The suite's icon, drawn into the suite folder.
+set(TAVO_ICON ${TAVO_SUITE_DIR}/Tavo.png)
+add_custom_command(OUTPUT ${TAVO_ICON}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+          $<TARGET_FILE:tavo_suiteicon> ${TAVO_ICON}
+  DEPENDS tavo_suiteicon
+  COMMENT "Drawing Tavo.png"
+  VERBATIM)
+
 # Setup name, then the file it is a copy of; the rows of the file table.
 set(TAVO_PAYLOAD
   TV0.dat $<TARGET_FILE:Tavo>
@@ -53,6 +63,7 @@ set(TAVO_PAYLOAD
   TV8.dat ${TAVO_MANIFEST_DIR}/TavoLogV.manifest
   Tavo_FR.pdf ${TAVO_SUITE_DIR}/Tavo_FR.pdf
   Tavo_EN.pdf ${TAVO_SUITE_DIR}/Tavo_EN.pdf
+  Tavo.png ${TAVO_ICON}
 )
 set(TAVO_SETUP_OUTPUTS)
 list(LENGTH TAVO_PAYLOAD payload_length)
@@ -63,8 +74,15 @@ foreach(i RANGE 0 ${last} 2)
   list(GET TAVO_PAYLOAD ${j} from)
   # A target's file names its target as the dependency, a file itself.
   string(REGEX REPLACE "^\\$<TARGET_FILE:(.*)>$" "\\1" depends "${from}")
+  # The programs go to users without their debug information (the build
+  # folder's own keep it, for the tests and the debugger).
+  set(strip_command)
+  if(NOT depends STREQUAL from AND CMAKE_STRIP)
+    set(strip_command COMMAND ${CMAKE_STRIP} --strip-debug --strip-unneeded ${TAVO_SETUP_DIR}/${setup_name})
+  endif()
   add_custom_command(OUTPUT ${TAVO_SETUP_DIR}/${setup_name}
     COMMAND ${CMAKE_COMMAND} -E copy ${from} ${TAVO_SETUP_DIR}/${setup_name}
+    ${strip_command}
     DEPENDS ${depends}
     VERBATIM)
   list(APPEND TAVO_SETUP_OUTPUTS ${TAVO_SETUP_DIR}/${setup_name})

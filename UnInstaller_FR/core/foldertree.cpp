@@ -61,8 +61,10 @@ Level deleteLevel(const QString& folder, const TreeOps& ops, const ProtectedFold
   }
 
   if (!ops.letEventsRun()) return Level::Ended;
-  ops.log(QStringLiteral("*** remove : ") + folder);
+  // Said once it is done: a folder that stays (a hidden subfolder in it)
+  // is never logged as removed.
   const bool removed = removeEmptyFolder(folder);
+  ops.log((removed ? QStringLiteral("*** remove : ") : QStringLiteral("*** conservé : ")) + folder);
   if (!ops.letEventsRun()) return Level::Ended;
   return removed ? Level::Done : Level::Failed;
 }

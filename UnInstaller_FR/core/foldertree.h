@@ -41,7 +41,8 @@ class ProtectedFolders {
 QString refusalLine(const QString& folder, const ProtectedFolders& protectedFolders);
 
 // Deletes folder with its files and subfolders, subfolders first, each file
-// logged "delete : " before the folder's "*** remove : " line. A trailing
+// logged "delete : " before the folder's "*** remove : " line, which comes
+// once the folder is gone ("*** conservé : " when it stays). A trailing
 // "/" is dropped. A level where something cannot be deleted stops at that
 // failure and stays; the rest goes on. Symbolic links are removed as links,
 // their targets untouched; hidden subfolders (a name starting with ".") are

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/platform/instance/singleinstance.h"
+#include "installer/core/installerstate.h"
 #include "installer/core/shortcuts.h"
 #include "installer/core/uninstallrecord.h"
 
@@ -29,16 +31,48 @@ QString preparingLine(const QString& productWord) {
 QString doneLine(const QString& productWord) {
   return QStringLiteral("----- ") + productWord + QStringLiteral(" a été désinstallé avec succès -----");
 }
+QString notDoneLine(const QString& productWord, const QString& folder) {
+  return QStringLiteral("----- ") + productWord + QStringLiteral(" n'a pas été entièrement désinstallé : ") +
+         (folder.isEmpty() ? QStringLiteral("aucun dossier d'installation indiqué") : folder + QStringLiteral(" reste")) +
+         QStringLiteral(" -----");
+}
+QString runningLine(const QString& productWord) {
+  return QStringLiteral("*** ") + productWord + QStringLiteral(" est en cours d'exécution : quittez-le d'abord");
+}
 QString notThisRecordLine(const QString& folder) {
   return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (ne contient pas ce uninstall.dat)");
 }
 
+bool isRegularFile(const QString& path) {
+  struct stat st{};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool isSameFile(const QString& readPath, const QString& entryPath) {
   struct stat read{}, entry{};
-  if (::stat(QFile::encodeName(readPath).constData(), &read) != 0) return false;
+  if (::lstat(QFile::encodeName(readPath).constData(), &read) != 0) return false;
   if (::lstat(QFile::encodeName(entryPath).constData(), &entry) != 0) return false;
-  return S_ISREG(entry.st_mode) && read.st_dev == entry.st_dev && read.st_ino == entry.st_ino;
+  return S_ISREG(read.st_mode) && S_ISREG(entry.st_mode) && read.st_dev == entry.st_dev && read.st_ino == entry.st_ino;
 }
+
+QStringList groupEntryNames(const QString& productWord) {
+  // In the order of their names, as the log lists them.
+  QStringList names{setup::shortcutFileName(productWord), QString::fromLatin1(setup::kHelpShortcutFileFR),
+                    QString::fromLatin1(setup::kHelpShortcutFileEN), QString::fromLatin1(setup::kUninstallShortcutFile)};
+  names.sort();
+  return names;
+}
+
+namespace {
+
+// The product word names the entries to delete; the installer names them
+// after its own, so any other word (an edited record, one with a "/" that
+// would reach outside the folder) names nothing of ours.
+bool usableProductWord(const QString& word) { return word == QLatin1String(setup::kProductWord); }
+
+bool usableFolder(const QString& folder) { return !folder.isEmpty() && !QDir::isRelativePath(folder); }
+
+}  // namespace
 
 Uninstaller::Uninstaller(QString programFolder, UninstallerSeams seams, UninstallerDisplay display)
     : programFolder_(std::move(programFolder)), seams_(std::move(seams)), display_(std::move(display)) {}
@@ -74,17 +108,60 @@ bool Uninstaller::RelaunchFromTemp() {
   return true;
 }
 
+void Uninstaller::deleteEntry(const QString& path) {
+  // Only a file or a link of that name: unlink never removes a folder,
+  // and a link goes as a link, its target untouched.
+  struct stat st{};
+  if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return;
+  ::unlink(QFile::encodeName(path).constData());
+}
+
 void Uninstaller::deleteShortcut(const QString& folder, const QString& productWord) {
-  // A missing line deletes nothing; a product word with a "/" in it would
-  // reach outside the folder.
-  if (folder.isEmpty() || QDir::isRelativePath(folder) || productWord.isEmpty() || productWord.contains(QLatin1Char('/')))
+  // A missing line deletes nothing.
+  if (!usableFolder(folder) || !usableProductWord(productWord)) return;
+  deleteEntry(QDir::cleanPath(folder) + QLatin1Char('/') + setup::shortcutFileName(productWord));
+}
+
+void Uninstaller::deleteGroup(const QString& groupFolder, const QString& productWord,
+                              const ProtectedFolders& protectedFolders) {
+  // Outside the installation folder only what the installer made goes,
+  // by name: its entries, then the group folder if nothing else is left
+  // in it. Whatever folder the record names, nothing of the user's is
+  // touched.
+  const QString refusal = refusalLine(groupFolder, protectedFolders);
+  if (!refusal.isEmpty()) {
+    display_.log(refusal);
     return;
-  // unlink removes a file or a link, never a folder.
-  ::unlink(QFile::encodeName(folder + QLatin1Char('/') + setup::shortcutFileName(productWord)).constData());
+  }
+  if (!usableProductWord(productWord)) return;
+  const QString group = QDir::cleanPath(groupFolder);
+  struct stat st{};
+  if (::lstat(QFile::encodeName(group).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
+  for (const QString& name : groupEntryNames(productWord)) {
+    const QString entry = group + QLatin1Char('/') + name;
+    if (::lstat(QFile::encodeName(entry).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+    display_.log(QStringLiteral("delete : ") + entry);
+    ::unlink(QFile::encodeName(entry).constData());
+  }
+  if (::rmdir(QFile::encodeName(group).constData()) != 0) return;
+  display_.log(QStringLiteral("*** remove : ") + group);
+  // With the group gone, its submenu goes too: the two files the
+  // installer wrote for it, by their names.
+  const setup::MenuFiles menu = setup::findMenuFiles(productWord);
+  for (const QString& file : {menu.menuFile, menu.directoryFile}) {
+    if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+    display_.log(QStringLiteral("delete : ") + file);
+    ::unlink(QFile::encodeName(file).constData());
+  }
+  // The folders the installer made for them, when nothing else is in
+  // them (rmdir removes only an empty folder).
+  const QString merged = QFileInfo(menu.menuFile).path();
+  for (const QString& folder : {QFileInfo(menu.directoryFile).path(), merged, QFileInfo(merged).path()})
+    ::rmdir(QFile::encodeName(folder).constData());
 }
 
 bool Uninstaller::RunUninstall(const QString& recordPath) {
-  const auto record = QFileInfo(recordPath).isFile() ? setup::ReadUninstallRecord(recordPath) : std::nullopt;
+  const auto record = isRegularFile(recordPath) ? setup::ReadUninstallRecord(recordPath) : std::nullopt;
   if (!record) {
     seams_.critical(missingRecordTitle(), missingRecordText());
     return false;
@@ -96,26 +173,40 @@ bool Uninstaller::RunUninstall(const QString& recordPath) {
   display_.log(QStringLiteral(" "));
   if (!display_.pause()) return false;
 
+  // A record that names another folder than its own (edited by hand, or
+  // copied from elsewhere) removes no installation folder.
   const ProtectedFolders protectedFolders = ProtectedFolders::forCurrentUser();
+  const QString install = record->InstallFolder;
+  const QString installRecord = QDir::cleanPath(install) + QLatin1Char('/') + QLatin1String(setup::kUninstallRecordFile);
+  QString refusal = refusalLine(install, protectedFolders);
+  if (refusal.isEmpty() && !isSameFile(recordPath, installRecord)) refusal = notThisRecordLine(install);
+
+  // A monitor running from the folder would go on from a deleted folder,
+  // and its quit would write nothing: it holds this lock while it runs.
+  // Held here in turn, no monitor can start there during the removal.
+  tavo::platform::SingleInstance monitorLock(QDir::cleanPath(install));
+  if (refusal.isEmpty() && monitorLock.acquire() == tavo::platform::SingleInstance::Outcome::HeldByAnother) {
+    display_.log(runningLine(word));
+    display_.log(QStringLiteral(" "));
+    display_.log(notDoneLine(word, install));
+    return true;
+  }
+
   const TreeOps ops{display_.log, display_.letEventsRun};
   deleteShortcut(record->DesktopFolder, word);
-  if (!DeleteFolderTree(record->GroupFolder, ops, protectedFolders)) return false;
+  deleteGroup(record->GroupFolder, word, protectedFolders);
   deleteShortcut(record->StartupFolder, word);
 
   display_.log(QStringLiteral(" "));
-  // A record that names another folder than its own (edited by hand, or
-  // copied from elsewhere) removes no installation folder.
-  const QString install = record->InstallFolder;
-  const QString installRecord = QDir::cleanPath(install) + QLatin1Char('/') + QLatin1String(setup::kUninstallRecordFile);
-  const QString refusal = refusalLine(install, protectedFolders);
   if (!refusal.isEmpty())
     display_.log(refusal);
-  else if (!isSameFile(recordPath, installRecord))
-    display_.log(notThisRecordLine(install));
   else if (!DeleteFolderTree(install, ops, protectedFolders))
     return false;
   display_.log(QStringLiteral(" "));
-  display_.log(doneLine(word));
+  // Success only when the installation folder is gone.
+  const bool gone = refusal.isEmpty() && !QFileInfo::exists(QDir::cleanPath(install)) &&
+                    !QFileInfo(QDir::cleanPath(install)).isSymLink();
+  display_.log(gone ? doneLine(word) : notDoneLine(word, install));
   return true;
 }
 

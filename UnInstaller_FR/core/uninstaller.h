@@ -43,13 +43,24 @@ QString confirmTitle();        // "Désinstaller"
 QString confirmText(const QString& productWord);
 QString preparingLine(const QString& productWord);
 QString doneLine(const QString& productWord);
+// The last line when the installation folder is still there.
+QString notDoneLine(const QString& productWord, const QString& folder);
+// The monitor of the installation runs: nothing is removed.
+QString runningLine(const QString& productWord);
 // The installation folder does not hold the record that was read.
 QString notThisRecordLine(const QString& folder);
 
-// True when both paths name the same file on the disk (not the same
-// text): the first is followed through links, the second must be the
-// file itself.
+// True when both paths name the same regular file on the disk (not the
+// same text); neither may be a symbolic link.
 bool isSameFile(const QString& readPath, const QString& entryPath);
+
+// A regular file itself, not a link to one (an uninstall record that is
+// a link could name another installation).
+bool isRegularFile(const QString& path);
+
+// The entries the installer makes in the program group, by name: the
+// monitor's, both builds' help entries and the uninstaller's.
+QStringList groupEntryNames(const QString& productWord);
 
 class Uninstaller {
  public:
@@ -77,6 +88,8 @@ class Uninstaller {
 
  private:
   void deleteShortcut(const QString& folder, const QString& productWord);
+  void deleteEntry(const QString& path);
+  void deleteGroup(const QString& groupFolder, const QString& productWord, const ProtectedFolders& protectedFolders);
 
   QString programFolder_;
   UninstallerSeams seams_;

@@ -6,22 +6,24 @@
 #include <QTimer>
 
 #include "UnInstaller_FR/ui/dummy.h"
+#include "common/messagebox.h"
 
 namespace tavo::uninstall {
 
 UninstallerSeams desktopSeams() {
   UninstallerSeams s;
   // The product word comes from a file: never shown as markup.
+  // The uninstaller speaks French: "Oui" and "Non" on its buttons.
   s.critical = [](const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    auto box = makeMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, /*isFrench=*/true);
+    box->setTextFormat(Qt::PlainText);
+    box->exec();
   };
   s.question = [](const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    auto box = makeMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, /*isFrench=*/true);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box->exec() == QMessageBox::Yes;
   };
   s.startProgram = [](const QString& program, const QStringList& arguments, const QString& workingFolder) {
     return QProcess::startDetached(program, arguments, workingFolder);

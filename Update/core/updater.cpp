@@ -3,10 +3,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QStringDecoder>
 #include <QTimer>
 #include <array>
 
-#include "common/textfile.h"
 
 namespace tavo::update {
 
@@ -35,6 +35,25 @@ std::optional<UpdateProduct> findUpdateProduct(const QString& token) {
 
 bool isNewerPublishedVersion(const QString& body, const QString& installed) {
   return body.size() == kVersionLength && QString::compare(body, installed, Qt::CaseSensitive) > 0;
+}
+
+std::optional<QString> publishedVersion(const QByteArray& body) {
+  if (body.startsWith("\xEF\xBB\xBF")) return std::nullopt;
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  const QString text = decoder.decode(body);
+  if (decoder.hasError()) return std::nullopt;
+  const QList<uint> characters = text.toUcs4();
+  if (characters.size() != kVersionLength) return std::nullopt;
+  for (const uint c : characters)
+    if (!QChar::isPrint(c) || c == 0xFFFD) return std::nullopt;
+  return text;
+}
+
+bool isSameOrigin(const QUrl& from, const QUrl& to) {
+  return from.scheme().compare(to.scheme(), Qt::CaseInsensitive) == 0 &&
+         from.host().compare(to.host(), Qt::CaseInsensitive) == 0 &&
+         from.port(from.scheme() == QLatin1String("https") ? 443 : 80) ==
+             to.port(to.scheme() == QLatin1String("https") ? 443 : 80);
 }
 
 QString normalisedHost(QString host) {
@@ -71,7 +90,16 @@ void VersionFetch::get(const QUrl& url, int timeoutMs, Done done) {
   // below also ends one that trickles its answer byte by byte.
   request.setTransferTimeout(timeoutMs);
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  // Each redirect is looked at: only one that stays on the host asked is
+  // followed.
+  request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
   QNetworkReply* reply = manager_->get(request);
+  connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl& target) {
+    if (isSameOrigin(url, url.resolved(target)))
+      emit reply->redirectAllowed();
+    else
+      reply->abort();
+  });
 
   auto* deadline = new QTimer(reply);
   deadline->setSingleShot(true);
@@ -93,7 +121,7 @@ void VersionFetch::get(const QUrl& url, int timeoutMs, Done done) {
       done(std::nullopt);
       return;
     }
-    done(decodeText(bytes));
+    done(bytes);
   });
 }
 

@@ -52,6 +52,17 @@ inline constexpr int kRequestTimeoutMs = 60 * 1000;
 // the installed one, character codes compared from the left.
 bool isNewerPublishedVersion(const QString& body, const QString& installed);
 
+// The version a body of the version file holds: exactly four printable
+// characters of valid UTF-8 text, without a byte-order mark. Nothing for
+// any other body (zeros, control characters, bytes that are no text): a
+// broken or hostile server must not open the window with junk in it.
+std::optional<QString> publishedVersion(const QByteArray& body);
+
+// Whether a redirect from one address to another stays on the same host:
+// the same scheme, host and port. Only such a redirect is followed, so
+// the version shown is always the maker's host's own.
+bool isSameOrigin(const QUrl& from, const QUrl& to);
+
 // The maker's host with its scheme, without a trailing "/": the
 // environment variable TAVO_WEB_HOST when set and not empty (tests,
 // mirrors), else the build's setting. A host written without a scheme is
@@ -71,13 +82,14 @@ struct UpdaterTexts {
 UpdaterTexts updaterTexts(bool english);
 QString updaterCaption(const QString& productToken);
 
-// One GET of a small text. done receives the body, or nothing when the
-// request failed in any way: no network, refused, an HTTP error status,
-// the time-out, or an answer larger than kMaxBodyBytes.
+// One GET of a small text. done receives the body's bytes, or nothing
+// when the request failed in any way: no network, refused, an HTTP error
+// status, the time-out, a redirect to another host, or an answer larger
+// than kMaxBodyBytes.
 class VersionFetch : public QObject {
   Q_OBJECT
  public:
-  using Done = std::function<void(std::optional<QString> body)>;
+  using Done = std::function<void(std::optional<QByteArray> body)>;
   explicit VersionFetch(QObject* parent = nullptr);
   ~VersionFetch() override;
   void get(const QUrl& url, int timeoutMs, Done done);

@@ -52,18 +52,19 @@ bool UpdaterProgram::CheckPublishedVersion() {
   // which is never a newer version.
   if (!product) return false;
   fetch_.get(hostUrl(host_, product->versionFile), timeoutMs_,
-             [this](const std::optional<QString>& body) { publishedVersionArrived(body); });
+             [this](const std::optional<QByteArray>& body) { publishedVersionArrived(body); });
   return true;
 }
 
-void UpdaterProgram::publishedVersionArrived(const std::optional<QString>& body) {
+void UpdaterProgram::publishedVersionArrived(const std::optional<QByteArray>& body) {
   // A failed request has nothing to show, like any answer that is not a
   // newer version: the program ends without a word.
-  if (!body || !isNewerPublishedVersion(*body, arguments_.InstalledVersion)) {
+  const std::optional<QString> version = body ? publishedVersion(*body) : std::nullopt;
+  if (!version || !isNewerPublishedVersion(*version, arguments_.InstalledVersion)) {
     endProgram();
     return;
   }
-  form_->lblDispo->setText(*body);
+  form_->lblDispo->setText(*version);
   form_->show();
 }
 

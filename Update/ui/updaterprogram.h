@@ -46,7 +46,7 @@ class UpdaterProgram : public QObject {
  private:
   void ApplyUpdaterLanguage();
   bool CheckPublishedVersion();
-  void publishedVersionArrived(const std::optional<QString>& body);
+  void publishedVersionArrived(const std::optional<QByteArray>& body);
   void endProgram();
 
   QString host_;

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 #else
   const tavo::setup::InstallerTexts& texts = tavo::setup::englishInstallerTexts();
 #endif
-  tavo::setup::SetupProgram program(texts, tavo::setup::SetupSeams::desktop());
+  tavo::setup::SetupProgram program(texts, tavo::setup::SetupSeams::desktop(texts.isFrench));
   program.SetupMain();
   return QApplication::exec();
 }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QUrl>
+#include <QXmlStreamWriter>
 
 namespace tavo::setup {
 
@@ -34,6 +36,17 @@ QString escapeStringValue(const QString& value) {
 }
 
 QString desktopEntryText(const DesktopEntry& entry) {
+  if (!entry.linkedFile.isEmpty()) {
+    QString t;
+    t += QStringLiteral("[Desktop Entry]\n");
+    t += QStringLiteral("Type=Link\n");
+    t += QStringLiteral("Version=1.0\n");
+    t += QStringLiteral("Name=") + escapeStringValue(entry.name) + QLatin1Char('\n');
+    t += QStringLiteral("URL=") +
+         escapeStringValue(QUrl::fromLocalFile(entry.linkedFile).toString(QUrl::FullyEncoded)) + QLatin1Char('\n');
+    t += QStringLiteral("Icon=") + escapeStringValue(entry.icon) + QLatin1Char('\n');
+    return t;
+  }
   QStringList quoted;
   // GLib looks for the program under its name before it turns "%%" into
   // "%", so a program whose path holds a percent sign is started through
@@ -49,8 +62,45 @@ QString desktopEntryText(const DesktopEntry& entry) {
   t += QStringLiteral("Path=") + escapeStringValue(entry.path) + QLatin1Char('\n');
   t += QStringLiteral("Icon=") + escapeStringValue(entry.icon) + QLatin1Char('\n');
   t += QStringLiteral("Terminal=false\n");
-  t += QStringLiteral("Categories=Network;Monitor;\n");
+  if (!entry.categories.isEmpty()) t += QStringLiteral("Categories=") + entry.categories + QLatin1Char('\n');
   return t;
+}
+
+QString directoryEntryText(const QString& name, const QString& icon) {
+  return QStringLiteral("[Desktop Entry]\nType=Directory\nVersion=1.0\nName=") + escapeStringValue(name) +
+         QStringLiteral("\nIcon=") + escapeStringValue(icon) + QLatin1Char('\n');
+}
+
+QString mergedMenuText(const QString& name, const QString& directoryFile, const QStringList& entryIds) {
+  QString xml;
+  QXmlStreamWriter w(&xml);
+  w.setAutoFormatting(true);
+  w.writeStartDocument();
+  w.writeDTD(QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                            " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">"));
+  w.writeStartElement(QStringLiteral("Menu"));
+  w.writeTextElement(QStringLiteral("Name"), QStringLiteral("Applications"));
+  w.writeStartElement(QStringLiteral("Menu"));
+  w.writeTextElement(QStringLiteral("Name"), name);
+  w.writeTextElement(QStringLiteral("Directory"), directoryFile);
+  w.writeStartElement(QStringLiteral("Include"));
+  for (const QString& id : entryIds) w.writeTextElement(QStringLiteral("Filename"), id);
+  w.writeEndElement();
+  w.writeEndElement();
+  w.writeEndElement();
+  w.writeEndDocument();
+  return xml;
+}
+
+bool writeTextFile(const QString& path, const QString& text) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = text.toUtf8();
+  if (f.write(bytes) != bytes.size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
 }
 
 bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, bool executable) {

@@ -11,8 +11,24 @@ struct DesktopEntry {
   QString name;
   QStringList exec;  // program and arguments, unquoted
   QString path;      // working folder
-  QString icon;      // a themed icon name
+  QString icon;      // a themed icon name or the full path of a picture
+  // The menu categories; empty for an entry that only its own submenu
+  // holds (the program group's), so that it is not loose in another.
+  QString categories = QStringLiteral("Network;Monitor;");
+  // Set for a link entry (Type=Link): the file it opens, through whatever
+  // the desktop opens such files with; exec and path are then unused.
+  QString linkedFile;
 };
+
+// A directory entry (.directory) of a submenu: its name and icon.
+QString directoryEntryText(const QString& name, const QString& icon);
+
+// The merged menu file that makes a submenu named name, described by the
+// directory file directoryFile, of the entries with these desktop-file ids.
+QString mergedMenuText(const QString& name, const QString& directoryFile, const QStringList& entryIds);
+
+// Replaces the file at path with text, whole or not at all.
+bool writeTextFile(const QString& path, const QString& text);
 
 // One argument of an Exec line: always in double quotes, with the quoting
 // escapes and "%%" for a percent sign. The string escapes come on top when

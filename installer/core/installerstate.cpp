@@ -11,6 +11,8 @@ SetupFileTable shippedSetupFileTable(const QString& productWord) {
       {QStringLiteral("TV0.dat"), productWord},
       {QStringLiteral("Tavo_FR.pdf"), productWord + QStringLiteral("_FR.pdf")},
       {QStringLiteral("Tavo_EN.pdf"), productWord + QStringLiteral("_EN.pdf")},
+      // The icon the menu, the desktop and the autostart entries show.
+      {QString::fromLatin1(kIconFile), QString::fromLatin1(kIconFile)},
       {QStringLiteral("TV1.dat"), productWord + QStringLiteral(".manifest")},
       {QStringLiteral("TV2.dat"), QStringLiteral("Uninstall")},
       {QStringLiteral("TV3.dat"), QStringLiteral("Update")},

@@ -30,8 +30,8 @@ struct SetupFileTable {
   int FileCount() const { return int(rows.size()); }
 };
 
-// The table the installer ships with: the eleven program files (the five
-// programs, the two help files, the four manifests). The suite's runtime
+// The table the installer ships with: the twelve program files (the five
+// programs, the two help files, the four manifests, the suite's icon). The suite's runtime
 // comes from the distribution's packages, so it has no component rows.
 SetupFileTable shippedSetupFileTable(const QString& productWord);
 

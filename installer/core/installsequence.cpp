@@ -18,6 +18,19 @@ void InstallLog::heading(const QString& text) { append(QStringLiteral("\r\n\r\n"
 void InstallLog::ok() { append(QStringLiteral("  OK")); }
 void InstallLog::line(const QString& text) { append(QStringLiteral("\r\n") + text); }
 
+std::optional<QString> absoluteInstallFolder(const QString& typed, const QString& currentFolder,
+                                             const QString& homeFolder) {
+  if (typed.isEmpty() || typed.contains(QLatin1Char('\n')) || typed.contains(QLatin1Char('\r'))) return std::nullopt;
+  QString path = typed;
+  if (path == QLatin1String("~"))
+    path = homeFolder;
+  else if (path.startsWith(QLatin1String("~/")))
+    path = homeFolder + path.mid(1);
+  else if (QDir::isRelativePath(path))
+    path = QDir(currentFolder).absoluteFilePath(path);
+  return QDir::cleanPath(path);
+}
+
 bool setupFileExists(const QString& path) {
   const QFileInfo fi(path);
   return fi.isFile() && fi.isReadable() && !fi.fileName().startsWith(QLatin1Char('.'));
@@ -66,11 +79,20 @@ class Sequence {
     if (!programFiles()) return stop(t_.copyMessage, InstallOutcome::CopyFailed);
     shortcuts();
     skins();
-    log_.heading(t_.finished);
+    // The Lang line and the record come before the last heading, so that
+    // the heading says how it went.
+    const bool languageWritten = language();
+    const bool recordWritten = record();
+    if (languageWritten && recordWritten) {
+      log_.heading(t_.finished);
+    } else {
+      log_.heading(t_.incomplete);
+      if (!languageWritten) log_.line(t_.notWrittenBefore + QStringLiteral("Tavo.ini") + t_.notWrittenAfter);
+      if (!recordWritten)
+        log_.line(t_.notWrittenBefore + QString::fromLatin1(kUninstallRecordFile) + t_.notWrittenAfter);
+    }
     if (h_.enableFinish) h_.enableFinish();
-    language();
-    record();
-    return InstallOutcome::Completed;
+    return languageWritten && recordWritten ? InstallOutcome::Completed : InstallOutcome::Incomplete;
   }
 
  private:
@@ -157,13 +179,13 @@ class Sequence {
     log_.line(QStringLiteral("  - ") + QString::number(count) + t_.skinsCounted);
   }
 
-  void language() {
-    appendLineDurably(inFolder(s_.InstallFolder, QStringLiteral("Tavo.ini")),
+  bool language() {
+    return appendLineDurably(inFolder(s_.InstallFolder, QStringLiteral("Tavo.ini")),
                       c_.english ? QStringLiteral("Lang=EN") : QStringLiteral("Lang=FR"));
   }
 
-  void record() {
-    WriteUninstallRecord(inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile)),
+  bool record() {
+    return WriteUninstallRecord(inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile)),
                          {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder, s_.Folders.GroupFolder,
                           s_.Folders.StartupFolder});
   }

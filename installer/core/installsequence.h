@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "installer/core/installerstate.h"
 #include "installer/core/setupshortcuts.h"
@@ -34,7 +35,10 @@ struct InstallHooks {
   std::function<ShellFolders(const InstallerState&, const ShortcutChoice&)> createShortcuts;
 };
 
-enum class InstallOutcome { MissingFiles, CopyFailed, Completed };
+// Incomplete: everything was copied, but the Lang line or the uninstall
+// record could not be written; the log says which, and the end page does
+// not claim success.
+enum class InstallOutcome { MissingFiles, CopyFailed, Completed, Incomplete };
 
 // The log box: headings, OK marks and lines, as the sequence writes them.
 class InstallLog {
@@ -53,6 +57,14 @@ class InstallLog {
 
 InstallOutcome RunInstall(InstallerState& state, const InstallerTexts& texts, const InstallChoices& choices,
                           const InstallHooks& hooks);
+
+// The installation folder as the folder page's text gives it, made
+// absolute: a leading "~/" (or "~" alone) is the home folder, a relative
+// text is taken against currentFolder (the folder the installer runs in).
+// Nothing when the text is empty or holds a line break: such a name
+// would shift the lines of the uninstall record.
+std::optional<QString> absoluteInstallFolder(const QString& typed, const QString& currentFolder,
+                                             const QString& homeFolder);
 
 // A file counts when it is a regular file that can be read and its name is
 // not hidden (no leading dot).

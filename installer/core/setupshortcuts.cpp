@@ -1,17 +1,13 @@
 #include "installer/core/setupshortcuts.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "installer/core/desktopentry.h"
 
 namespace tavo::setup {
 
 namespace {
-
-// Themed icons that every desktop's icon theme carries.
-const char kMonitorIcon[] = "network-transmit-receive";
-const char kHelpIcon[] = "help-contents";
-const char kUninstallIcon[] = "edit-delete";
 
 QString inFolder(const QString& folder, const QString& name) { return folder + QLatin1Char('/') + name; }
 
@@ -29,20 +25,37 @@ void makeEntry(const QString& folder, const QString& file, const DesktopEntry& e
 }  // namespace
 
 void makeSetupShortcuts(const InstallerState& state, const ShortcutChoice& choice, const ShellFolders& folders) {
+  // Every entry shows the suite's own icon, installed with it.
+  const QString icon = inFolder(state.InstallFolder, QString::fromLatin1(kIconFile));
   const DesktopEntry monitor{state.ProductWord, {inFolder(state.InstallFolder, state.ProgramFile)}, state.InstallFolder,
-                             QString::fromLatin1(kMonitorIcon)};
+                             icon};
   if (choice.desktop) makeEntry(folders.DesktopFolder, state.ShortcutFile, monitor, /*executable=*/true);
   if (choice.group) {
-    makeEntry(folders.GroupFolder, state.ShortcutFile, monitor, false);
-    // The French help in both builds.
-    const DesktopEntry help{baseName(state.HelpShortcutFile),
-                            {QStringLiteral("xdg-open"), inFolder(state.InstallFolder, state.HelpFileFR)},
-                            state.InstallFolder, QString::fromLatin1(kHelpIcon)};
+    // The group's entries are held by their own submenu only.
+    DesktopEntry groupMonitor = monitor;
+    groupMonitor.categories.clear();
+    makeEntry(folders.GroupFolder, state.ShortcutFile, groupMonitor, false);
+    // The French help in both builds, as a link: the desktop opens the
+    // PDF with its own viewer, whether or not xdg-open is installed.
+    DesktopEntry help{baseName(state.HelpShortcutFile), {}, state.InstallFolder, icon, QString()};
+    help.linkedFile = inFolder(state.InstallFolder, state.HelpFileFR);
     makeEntry(folders.GroupFolder, state.HelpShortcutFile, help, false);
     const DesktopEntry uninstall{baseName(state.UninstallShortcutFile),
-                                 {inFolder(state.InstallFolder, QStringLiteral("Uninstall"))}, state.InstallFolder,
-                                 QString::fromLatin1(kUninstallIcon)};
+                                 {inFolder(state.InstallFolder, QStringLiteral("Uninstall"))}, state.InstallFolder, icon,
+                                 QString()};
     makeEntry(folders.GroupFolder, state.UninstallShortcutFile, uninstall, false);
+    // The submenu "Tavo" that holds them, as the menus of freedesktop
+    // desktops are extended.
+    const MenuFiles menu = findMenuFiles(state.ProductWord);
+    const QString directoryName = QFileInfo(menu.directoryFile).fileName();
+    if (QDir().mkpath(QFileInfo(menu.directoryFile).path()))
+      writeTextFile(menu.directoryFile, directoryEntryText(state.ProductWord, icon));
+    if (QDir().mkpath(QFileInfo(menu.menuFile).path()))
+      writeTextFile(menu.menuFile,
+                    mergedMenuText(state.ProductWord, directoryName,
+                                   {groupEntryId(state.ProductWord, state.ShortcutFile),
+                                    groupEntryId(state.ProductWord, state.HelpShortcutFile),
+                                    groupEntryId(state.ProductWord, state.UninstallShortcutFile)}));
   }
   if (choice.startup) makeEntry(folders.StartupFolder, state.ShortcutFile, monitor, false);
 }

@@ -43,6 +43,12 @@ struct InstallerTexts {
   QString skins;              // heading, step 6
   QString skinsCounted;       // "  -" & " 3" & skinsCounted
   QString finished;           // heading, step 7
+  QString incomplete;         // heading in its place when the Lang line or the record failed
+  QString notWrittenBefore;   // "  ERREUR : " & file name & notWrittenAfter
+  QString notWrittenAfter;
+  QString incompleteLabel;    // end page, Label2, after such a failure
+  QString folderLineBreak;    // folder page: a folder name with a line break is refused
+  QString folderEmpty;        // folder page: no folder typed
 
   // Messages.
   QString missingMessage;

@@ -15,3 +15,18 @@ ShellFolders findShellFolders(const QString& productWord) {
 }
 
 }  // namespace tavo::setup
+
+namespace tavo::setup {
+
+MenuFiles findMenuFiles(const QString& productWord) {
+  return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+              QStringLiteral("/menus/applications-merged/") + productWord + QStringLiteral(".menu"),
+          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+              QStringLiteral("/desktop-directories/") + productWord + QStringLiteral(".directory")};
+}
+
+QString groupEntryId(const QString& productWord, const QString& entryFile) {
+  return productWord + QLatin1Char('-') + entryFile;
+}
+
+}  // namespace tavo::setup

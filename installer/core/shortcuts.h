@@ -27,6 +27,23 @@ struct ShellFolders {
   QString StartupFolder;  // the user's autostart folder, e.g. ~/.config/autostart
 };
 
+// The submenu that holds the program group's entries: a merged menu file
+// in the user's menus folder and its directory entry, named after the
+// product word ("Tavo.menu", "Tavo.directory").
+struct MenuFiles {
+  QString menuFile;       // <config>/menus/applications-merged/Tavo.menu
+  QString directoryFile;  // <data>/desktop-directories/Tavo.directory
+};
+MenuFiles findMenuFiles(const QString& productWord);
+
+// The desktop-file id of an entry of the group folder: its path under the
+// applications folder with "/" as "-" ("Tavo/Help.desktop" is
+// "Tavo-Help.desktop").
+QString groupEntryId(const QString& productWord, const QString& entryFile);
+
+// The suite's icon, installed beside the programs.
+inline constexpr char kIconFile[] = "Tavo.png";
+
 // The three folders for a product word, found through QStandardPaths (so
 // HOME and the XDG_* variables decide). Nothing is created.
 ShellFolders findShellFolders(const QString& productWord);

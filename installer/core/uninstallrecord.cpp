@@ -5,8 +5,12 @@
 namespace tavo::setup {
 
 bool WriteUninstallRecord(const QString& path, const UninstallRecord& record) {
-  return writeLinesAtomically(path, {record.ProductWord, record.InstallFolder, record.DesktopFolder,
-                                     record.GroupFolder, record.StartupFolder});
+  const QStringList lines{record.ProductWord, record.InstallFolder, record.DesktopFolder, record.GroupFolder,
+                          record.StartupFolder};
+  // A value with a line break in it would shift the lines after it.
+  for (const QString& line : lines)
+    if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r'))) return false;
+  return writeLinesAtomically(path, lines);
 }
 
 std::optional<UninstallRecord> ReadUninstallRecord(const QString& path) {

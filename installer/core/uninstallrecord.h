@@ -19,7 +19,8 @@ struct UninstallRecord {
 };
 
 // Writes the five lines whole or not at all, replacing an earlier record:
-// a full disk never leaves a record that names a folder half-way.
+// a full disk never leaves a record that names a folder half-way. False,
+// and nothing written, when it failed or a value holds a line break.
 bool WriteUninstallRecord(const QString& path, const UninstallRecord& record);
 
 // Reads the first five lines; a shorter file leaves the missing values

@@ -1,6 +1,8 @@
 #include "installer/ui/pages.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -125,6 +127,35 @@ void SetupPage::closeEvent(QCloseEvent* event) {
 
 void SetupPage::reject() { emit queryUnload(); }
 
+void SetupPage::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Some platform themes (gtk3) let Enter press the focused check box or
+  // option button; on these pages Enter is the default button's, whatever
+  // has the focus.
+  for (QAbstractButton* b : findChildren<QAbstractButton*>())
+    if (!qobject_cast<QPushButton*>(b)) {
+      b->removeEventFilter(this);
+      b->installEventFilter(this);
+    }
+}
+
+bool SetupPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      if (event->type() == QEvent::KeyPress)
+        for (QPushButton* b : findChildren<QPushButton*>())
+          if (b->isDefault() && b->isEnabled() && b->isVisible()) {
+            b->click();
+            break;
+          }
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   // A double click opens the folder, as the list's own way of walking.
@@ -186,10 +217,15 @@ frmInstall::frmInstall(const InstallerTexts& texts) : SetupPage(QStringLiteral("
   cmdInstall = button(QStringLiteral("cmdInstall"), texts.next, content());
   cmdInstall->setDefault(true);
   cmdCancel = button(QStringLiteral("cmdCancel"), texts.cancel, content());
+  lblFolderError = boldLabel(QStringLiteral("lblFolderError"), QString(), content());
+  lblFolderError->setWordWrap(true);
+  lblFolderError->setTextFormat(Qt::PlainText);
+  lblFolderError->hide();
 
   auto* layout = new QVBoxLayout(content());
   layout->addWidget(Label3);
   layout->addWidget(txtInstallPath);
+  layout->addWidget(lblFolderError);
   layout->addSpacing(8);
   layout->addWidget(Label2);
   layout->addWidget(Picture1, 1);

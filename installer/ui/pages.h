@@ -48,6 +48,8 @@ class SetupPage : public QDialog {
   QWidget* content() const { return content_; }
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* content_ = nullptr;
@@ -85,6 +87,8 @@ class frmInstall : public SetupPage {
   FolderList* dirList = nullptr;
   QPushButton* cmdInstall = nullptr;
   QPushButton* cmdCancel = nullptr;
+  // Why the typed folder was refused; hidden until then.
+  QLabel* lblFolderError = nullptr;
 
   void setVolumes(const QList<Volume>& volumes);
   const QList<Volume>& volumes() const { return volumes_; }

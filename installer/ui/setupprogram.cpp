@@ -4,25 +4,29 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/messagebox.h"
 #include "installer/ui/pages.h"
 
 namespace tavo::setup {
 
-SetupSeams SetupSeams::desktop() {
+SetupSeams SetupSeams::desktop(bool isFrench) {
   SetupSeams s;
-  s.askYesNo = [](QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+  // The boxes carry the build's own words ("Oui", "Non") and are as wide
+  // as their titles need.
+  s.askYesNo = [isFrench](QWidget* parent, const QString& title, const QString& text) {
+    auto box = makeMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, isFrench, parent);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
   };
-  s.critical = [](QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    box.exec();
+  s.critical = [isFrench](QWidget* parent, const QString& title, const QString& text) {
+    makeMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, isFrench, parent)->exec();
   };
   s.quit = [] { QCoreApplication::exit(0); };
   s.startHidden = [](const QString& program, const QStringList& arguments) {
@@ -99,7 +103,18 @@ void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
 }
 
 void SetupProgram::frmInstall_cmdInstall_Click() {
-  state_.InstallFolder = install_->txtInstallPath->text();
+  const QString typed = install_->txtInstallPath->text();
+  // Made absolute before anything is made: the entries and the record
+  // must name the folder wherever they are read from.
+  const std::optional<QString> folder = absoluteInstallFolder(typed, state_.SourceFolder, QDir::homePath());
+  if (!folder) {
+    install_->lblFolderError->setText(typed.isEmpty() ? texts_.folderEmpty : texts_.folderLineBreak);
+    install_->lblFolderError->show();
+    install_->txtInstallPath->setFocus();
+    return;
+  }
+  install_->lblFolderError->hide();
+  state_.InstallFolder = *folder;
   install_->hide();
   short_->show();
 }
@@ -127,8 +142,10 @@ void SetupProgram::RunInstall() {
   hooks.startHidden = seams_.startHidden;
   hooks.createShortcuts = seams_.createShortcuts;
   running_ = true;
-  tavo::setup::RunInstall(state_, texts_, choices, hooks);
+  const InstallOutcome outcome = tavo::setup::RunInstall(state_, texts_, choices, hooks);
   running_ = false;
+  // The end page claims success only for a complete installation.
+  end_->Label2->setText(outcome == InstallOutcome::Incomplete ? texts_.incompleteLabel : texts_.complete);
 }
 
 void SetupProgram::frmLog_cmdFinish_Click() {

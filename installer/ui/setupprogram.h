@@ -31,9 +31,10 @@ struct SetupSeams {
   std::function<QList<Volume>()> volumes;
   std::function<bool(const QString& rootPath)> volumeReady;
 
-  // Real message boxes, QCoreApplication::exit, detached processes, the
-  // user's own desktop folders and the mounted volumes.
-  static SetupSeams desktop();
+  // Real message boxes in the build's language, QCoreApplication::exit,
+  // detached processes, the user's own desktop folders and the mounted
+  // volumes.
+  static SetupSeams desktop(bool isFrench);
 };
 
 class SetupProgram : public QObject {

@@ -82,7 +82,8 @@ TEST_F(FolderTreeTest, AHiddenSubfolderIsNotEnteredAndKeepsItsFolder) {
   EXPECT_TRUE(deleteTree(tree));
   EXPECT_TRUE(QFileInfo::exists(tree + "/.cache/kept"));
   EXPECT_FALSE(QFileInfo::exists(tree + "/file"));
-  EXPECT_EQ(log, QStringList({"delete : " + tree + "/file", "*** remove : " + tree}));
+  // The folder stays, and the log says so rather than "*** remove".
+  EXPECT_EQ(log, QStringList({"delete : " + tree + "/file", "*** conservé : " + tree}));
 }
 
 TEST_F(FolderTreeTest, AFolderThatStaysIsPassedOnceAndTheNextOneGoes) {
@@ -93,8 +94,8 @@ TEST_F(FolderTreeTest, AFolderThatStaysIsPassedOnceAndTheNextOneGoes) {
   EXPECT_TRUE(QFileInfo::exists(tree + "/a/.keep/x"));
   EXPECT_FALSE(QFileInfo::exists(tree + "/b"));
   EXPECT_FALSE(QFileInfo::exists(tree + "/c"));
-  EXPECT_EQ(log, QStringList({"*** remove : " + tree + "/a", "delete : " + tree + "/b/y", "*** remove : " + tree + "/b",
-                              "delete : " + tree + "/c/z", "*** remove : " + tree + "/c", "*** remove : " + tree}));
+  EXPECT_EQ(log, QStringList({"*** conservé : " + tree + "/a", "delete : " + tree + "/b/y", "*** remove : " + tree + "/b",
+                              "delete : " + tree + "/c/z", "*** remove : " + tree + "/c", "*** conservé : " + tree}));
 }
 
 TEST_F(FolderTreeTest, AFolderThatDoesNotExistDeletesNothing) {

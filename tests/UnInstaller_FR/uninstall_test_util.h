@@ -117,9 +117,12 @@ struct Installation {
   QString folder;
   setup::UninstallRecord record;
   QString recordPath() const { return folder + '/' + setup::kUninstallRecordFile; }
-  // The paths the uninstaller is to remove.
+  // The paths the uninstaller is to remove (the folder of the directory
+  // entry was made by the installer for it alone).
   QStringList removed() const {
-    return {folder, record.DesktopFolder + "/Tavo.desktop", record.GroupFolder, record.StartupFolder + "/Tavo.desktop"};
+    const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
+    return {folder, record.DesktopFolder + "/Tavo.desktop", record.GroupFolder, record.StartupFolder + "/Tavo.desktop",
+            menu.menuFile, QFileInfo(menu.directoryFile).path()};
   }
 };
 
@@ -138,6 +141,9 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
                                shell.GroupFolder + "/Aide.desktop", shell.GroupFolder + "/Uninstall.desktop",
                                shell.StartupFolder + "/Tavo.desktop"})
     writeFile(entry, "[Desktop Entry]\n");
+  const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
+  writeFile(menu.menuFile, "<Menu/>\n");
+  writeFile(menu.directoryFile, "[Desktop Entry]\n");
   setup::WriteUninstallRecord(inst.recordPath(), inst.record);
   return inst;
 }
@@ -147,6 +153,7 @@ inline void makeBystanders(const FakeUser& user) {
   const setup::ShellFolders shell = setup::findShellFolders("Tavo");
   for (const QString& path : {shell.DesktopFolder + "/Other.desktop", shell.StartupFolder + "/Other.desktop",
                               QFileInfo(shell.GroupFolder).path() + "/Other.desktop", user.home() + "/Documents/letter.txt",
+                              QFileInfo(setup::findMenuFiles("Tavo").menuFile).path() + "/Other.menu",
                               user.home() + "/Programmes/Other/Other", user.home() + "/.bashrc"})
     writeFile(path, "mine");
 }

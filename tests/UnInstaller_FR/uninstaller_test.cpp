@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "UnInstaller_FR/core/uninstaller.h"
+#include "common/platform/instance/singleinstance.h"
 #include "uninstall_test_util.h"
 
 using namespace tavo::uninstall;
@@ -137,7 +138,8 @@ TEST_F(UninstallerTest, ARecordNamingAnotherFolderKeepsThatFolder) {
   EXPECT_EQ(snapshot(other.folder), otherBefore);
   EXPECT_TRUE(QFileInfo::exists(inst.folder));
   EXPECT_TRUE(log.contains("*** refusé : " + other.folder + " (ne contient pas ce uninstall.dat)"));
-  EXPECT_EQ(log.last(), "----- Tavo a été désinstallé avec succès -----");
+  // Nothing of the installation folder went: no success is claimed.
+  EXPECT_EQ(log.last(), "----- Tavo n'a pas été entièrement désinstallé : " + other.folder + " reste -----");
 }
 
 TEST_F(UninstallerTest, ARecordNamingTheHomeFolderKeepsIt) {
@@ -155,6 +157,110 @@ TEST_F(UninstallerTest, ARecordNamingTheHomeFolderKeepsIt) {
                                             inst.record.StartupFolder + "/Tavo.desktop"}));
   EXPECT_TRUE(log.contains("*** refusé : " + user.home() + "/Documents (dossier protégé)"));
   EXPECT_TRUE(log.contains("*** refusé : " + user.home() + " (dossier protégé)"));
+}
+
+// Records edited by hand or made from a folder name with line breaks in
+// it name any folder on the group line: outside the installation folder
+// only the installer's own entries go, by name.
+struct HostileGroupCase {
+  const char* name;
+  const char* groupLine;  // relative to the fake root
+  QStringList userFiles;  // relative to the fake root, all must stay
+};
+
+class HostileGroupLine : public UninstallerTest, public ::testing::WithParamInterface<HostileGroupCase> {};
+
+TEST_P(HostileGroupLine, OnlyTheInstallersOwnEntriesGo) {
+  const HostileGroupCase& c = GetParam();
+  for (const QString& file : c.userFiles) ASSERT_TRUE(writeFile(user.root() + '/' + file, "mine"));
+  auto record = inst.record;
+  record.GroupFolder = user.root() + '/' + c.groupLine;
+  rewriteRecord(record);
+  const auto before = snapshot(user.root());
+
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_EQ(snapshot(user.root()),
+            without(before, user.root(),
+                    {inst.folder, inst.record.DesktopFolder + "/Tavo.desktop", inst.record.StartupFolder + "/Tavo.desktop"}));
+  EXPECT_EQ(log.last(), "----- Tavo a été désinstallé avec succès -----");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, HostileGroupLine,
+    ::testing::Values(HostileGroupCase{"Projects", "home/Projects", {"home/Projects/site/index.html", "home/Projects/notes.txt"}},
+                      HostileGroupCase{"OutsideTheHome", "photos", {"photos/2026/beach.jpg", "photos/cat.jpg"}},
+                      HostileGroupCase{"DotLocal", "home/.local", {"home/.local/bin/tool", "home/.local/state/app/log"}},
+                      HostileGroupCase{"WithASlash", "home/Projects/", {"home/Projects/a.txt"}},
+                      HostileGroupCase{"ADetour", "home/Desktop/../Projects", {"home/Projects/b.txt"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UninstallerTest, AShiftedRecordRemovesNothingOfTheUsers) {
+  // A folder named "x<LF><home>/Projects" once shifted the lines: the
+  // installation folder line then names a folder without this record,
+  // and the following lines name the user's folders.
+  writeFile(user.home() + "/Projects/site/index.html", "mine");
+  writeFile(user.home() + "/Projects/Tavo.txt", "mine");
+  writeFile(inst.recordPath(), (QStringList{"Tavo", user.home() + "/x", user.home() + "/Projects", user.home() + "/Projects",
+                                            inst.record.GroupFolder, inst.record.StartupFolder}
+                                    .join("\r\n") +
+                                "\r\n")
+                                   .toUtf8());
+  const auto before = snapshot(user.root());
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  // Only an entry of the installer's, by its name, in a folder that a line
+  // names (here the group's monitor entry on the startup line).
+  EXPECT_EQ(snapshot(user.root()), without(before, user.root(), {inst.record.GroupFolder + "/Tavo.desktop"}));
+  EXPECT_EQ(log.last(), "----- Tavo n'a pas été entièrement désinstallé : " + user.home() + "/x reste -----");
+}
+
+TEST_F(UninstallerTest, ALinkedRecordOfAnotherInstallationRemovesNothing) {
+  const Installation other = makeInstallation(user, "Programmes/Other Tavo");
+  ASSERT_TRUE(QFile::remove(inst.recordPath()));
+  ASSERT_TRUE(QFile::link(other.recordPath(), inst.recordPath()));
+  const auto before = snapshot(user.root());
+  EXPECT_FALSE(runWith(inst.recordPath()));
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_TRUE(questions.isEmpty());
+  EXPECT_EQ(snapshot(user.root()), before);
+}
+
+TEST_F(UninstallerTest, ARunningMonitorKeepsEverything) {
+  // The lock the monitor holds on Tavo.lock while it runs.
+  tavo::platform::SingleInstance monitor(inst.folder);
+  ASSERT_TRUE(monitor.tryAcquire());
+  const auto before = snapshot(user.root());
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_EQ(snapshot(user.root()), before);
+  EXPECT_TRUE(log.contains("*** Tavo est en cours d'exécution : quittez-le d'abord"));
+  EXPECT_EQ(log.last(), "----- Tavo n'a pas été entièrement désinstallé : " + inst.folder + " reste -----");
+
+  // Once it has quit, the removal runs.
+  monitor.release();
+  log.clear();
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_FALSE(QFileInfo::exists(inst.folder));
+  EXPECT_EQ(log.last(), "----- Tavo a été désinstallé avec succès -----");
+}
+
+TEST_F(UninstallerTest, AFolderThatStaysIsSaidAndNotLoggedAsRemoved) {
+  // A hidden subfolder is not entered, so its folder stays.
+  writeFile(inst.folder + "/.hidden/keep", "x");
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_TRUE(QFileInfo::exists(inst.folder + "/.hidden/keep"));
+  EXPECT_FALSE(log.contains("*** remove : " + inst.folder));
+  EXPECT_TRUE(log.contains("*** conservé : " + inst.folder));
+  EXPECT_EQ(log.last(), "----- Tavo n'a pas été entièrement désinstallé : " + inst.folder + " reste -----");
+}
+
+TEST_F(UninstallerTest, AnotherProductWordDeletesNoEntryOfThatName) {
+  // Other.desktop on the desktop and in autostart belong to another program.
+  auto record = inst.record;
+  record.ProductWord = "Other";
+  rewriteRecord(record);
+  EXPECT_TRUE(runWith(inst.recordPath()));
+  EXPECT_TRUE(QFileInfo::exists(inst.record.DesktopFolder + "/Other.desktop"));
+  EXPECT_TRUE(QFileInfo::exists(inst.record.StartupFolder + "/Other.desktop"));
+  EXPECT_FALSE(QFileInfo::exists(inst.folder));
 }
 
 TEST_F(UninstallerTest, AProductWordWithASlashDeletesNoEntry) {

@@ -112,6 +112,7 @@ struct SeenBox {
   Qt::TextFormat format = Qt::AutoText;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  QStringList buttons;  // their texts, by standard button order
 };
 void answerNextBox(SeenBox* seen, QMessageBox::StandardButton answer) {
   QTimer::singleShot(0, [seen, answer] {
@@ -122,6 +123,8 @@ void answerNextBox(SeenBox* seen, QMessageBox::StandardButton answer) {
     seen->format = box->textFormat();
     seen->icon = box->icon();
     seen->defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
+    for (const auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+      if (box->button(b)) seen->buttons << box->button(b)->text();
     box->button(answer)->click();
   });
 }
@@ -136,6 +139,8 @@ TEST(DesktopSeams, TheQuestionIsPlainTextWithYesFirst) {
     EXPECT_EQ(seen.text, "    Désinstaller <b>Tavo</b> ?    ");
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
+    // The program speaks French, its buttons too.
+    EXPECT_EQ(seen.buttons, QStringList({"Oui", "Non"}));
   }
 }
 

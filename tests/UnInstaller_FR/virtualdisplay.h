@@ -41,6 +41,9 @@ class VirtualDisplay {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", display_);
     env.insert("QT_QPA_PLATFORM", "xcb");
+    // A bus address that leads nowhere: a program on this display finds no
+    // session bus, and none is started for it in the test's home.
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/tavo-test-session-bus");
     return env;
   }
 
@@ -64,6 +67,14 @@ class VirtualDisplay {
       QThread::msleep(100);
     } while (!deadline.hasExpired());
     return false;
+  }
+
+  // Gives the window the keyboard, selects all of the focused box's text
+  // and types text in its place.
+  void typeOver(const QString& window, const QString& text) const {
+    xdotool({"windowfocus", "--sync", window});
+    xdotool({"key", "--clearmodifiers", "ctrl+a"});
+    xdotool({"type", "--clearmodifiers", "--delay", "20", text});
   }
 
   // Gives the window the keyboard and presses a key there.

@@ -85,8 +85,52 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"NotFound", kMonitorFR, 404, "3.06", false},
                       AnswerCase{"ServerError", kMonitorFR, 500, "3.06", false},
                       AnswerCase{"Huge", kMonitorFR, 200, QByteArray(1 << 20, '9'), false},
-                      AnswerCase{"OneTokenOnly", {"Tavo"}, 200, "0.01", true}),
+                      AnswerCase{"OneTokenOnly", {"Tavo"}, 200, "0.01", true},
+                      // Four bytes that are no version: none opens the window.
+                      AnswerCase{"NineAndZeros", kMonitorFR, 200, QByteArray("9\0\0\0", 4), false},
+                      AnswerCase{"NineAndControls", kMonitorFR, 200, "9\t\x01\x1b", false},
+                      AnswerCase{"DeleteCharacter", kMonitorFR, 200, "9.0\x7f", false},
+                      AnswerCase{"FourFFBytes", kMonitorFR, 200, "\xff\xff\xff\xff", false},
+                      AnswerCase{"ByteOrderMarkThenVersion", kMonitorFR, 200, "\xef\xbb\xbf" "3.06", false},
+                      AnswerCase{"CutUtf8", kMonitorFR, 200, "3.0\xc3", false},
+                      // Four printable characters of UTF-8 text are a version.
+                      AnswerCase{"Accented", kMonitorFR, 200, "\xc3\xa9t\xc3\xa9!", true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(UpdaterTest, ARedirectIsFollowedOnlyOnTheSameHost) {
+  // Within the host: followed, and its version shown.
+  server.answer(200, "3.07");
+  server.redirect("/moved.txt", "/tavo.txt");
+  auto program = run(kMonitorFR);
+  ASSERT_TRUE(program->window().isVisible());
+  EXPECT_EQ(program->window().lblDispo->text(), "3.07");
+  EXPECT_EQ(server.requests, (QStringList{"GET /tavo.txt HTTP/1.1", "GET /moved.txt HTTP/1.1"}));
+
+  // Another port is another host.
+  VersionServer other;
+  ASSERT_TRUE(other.listen());
+  other.answer(200, "9.99");
+  server.requests.clear();
+  server.redirect((other.host() + "/tavo.txt").toUtf8());
+  program = run(kMonitorFR);
+  EXPECT_TRUE(program->ended());
+  EXPECT_FALSE(program->window().isVisible());
+  QTest::qWait(100);
+  EXPECT_TRUE(other.requests.isEmpty());
+}
+
+TEST_F(UpdaterTest, ARedirectToAnotherHostIsNotFollowed) {
+  VersionServer other;
+  if (!other.listen(QHostAddress("127.0.0.2"))) GTEST_SKIP() << "127.0.0.2 is not a loopback address here";
+  other.answer(200, "9.99");
+  server.redirect((other.host() + "/tavo.txt").toUtf8());
+  auto program = run(kMonitorFR);
+  EXPECT_TRUE(program->ended());
+  EXPECT_FALSE(program->window().isVisible());
+  EXPECT_EQ(server.requests.size(), 1);
+  QTest::qWait(100);
+  EXPECT_TRUE(other.requests.isEmpty()) << other.requests.join(", ").toStdString();
+}
 
 TEST_F(UpdaterTest, NewerVersionShowsBothVersionsAndTheFrenchTexts) {
   server.answer(200, "3.06");

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "installer/core/setuptexts.h"
 #include "installer/help/helpdoc.h"
 #include "setup_fixture.h"
 
@@ -54,6 +55,30 @@ TEST(HelpGuides, BothLanguagesHaveTheSameSections) {
   for (const char* program : {"`Tavo`", "`TavoStat`", "`TavoLogV`", "`Update`", "`Uninstall`", "./Install"}) {
     EXPECT_TRUE(french.contains(program)) << program;
     EXPECT_TRUE(english.contains(program)) << program;
+  }
+}
+
+// The setup's instructions agree with themselves and name the buttons by
+// the texts the programs show.
+TEST(HelpGuides, NameTheSetupButtonsAsTheProgramsShowThem) {
+  const struct {
+    const char* file;
+    const setup::InstallerTexts& texts;
+  } guides[] = {{"Tavo_FR.md", setup::frenchInstallerTexts()}, {"Tavo_EN.md", setup::englishInstallerTexts()}};
+  for (const auto& g : guides) {
+    SCOPED_TRACE(g.file);
+    const QString guide = shippedGuide(g.file);
+    ASSERT_FALSE(guide.isEmpty());
+    // "Open a terminal in it" and then "cd setup" contradict each other.
+    EXPECT_FALSE(guide.contains("cd setup"));
+    for (const QString& button : {g.texts.next, g.texts.cancel, g.texts.close, g.texts.finished, g.texts.incomplete})
+      EXPECT_TRUE(guide.contains("**" + button + "**")) << button.toStdString();
+    const QString yes = g.texts.isFrench ? "**Oui**" : "**Yes**";
+    const QString no = g.texts.isFrench ? "**Non**" : "**No**";
+    EXPECT_TRUE(guide.contains(yes) && guide.contains(no));
+    // The uninstaller is French in both guides: its buttons too.
+    EXPECT_TRUE(guide.contains("**Oui** ") && guide.contains("**Non** ") && guide.contains("**Fermer**"));
+    EXPECT_FALSE(guide.contains("*No* ") || guide.contains("*Non* "));
   }
 }
 

@@ -4,7 +4,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "common/messagebox.h"
 #include "installer/ui/pages.h"
 #include "installer/ui/setupprogram.h"
 #include "setup_fixture.h"
@@ -294,6 +299,119 @@ TEST_F(Pages, AfterCompletionTheTitleBarLeadsToTheEndPage) {
   program->endPage().close();
   EXPECT_EQ(rec.quits, 1);
 }
+
+// The folder as typed is made absolute before anything is made; a name
+// with a line break is refused on the folder page.
+struct TypedFolderCase {
+  const char* name;
+  QString typed;
+  QString expected;  // "@setup" and "@home" stand for those folders; empty: refused
+};
+
+class TypedFolder : public Pages, public ::testing::WithParamInterface<TypedFolderCase> {};
+
+TEST_P(TypedFolder, IsMadeAbsoluteOrRefused) {
+  const TypedFolderCase& c = GetParam();
+  start();
+  folder().txtInstallPath->setText(c.typed);
+  click(folder().cmdInstall);
+  if (c.expected.isEmpty()) {
+    EXPECT_TRUE(folder().isVisible());
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_FALSE(folder().lblFolderError->isHidden());
+    EXPECT_EQ(folder().lblFolderError->text(), c.typed.isEmpty() ? englishInstallerTexts().folderEmpty
+                                                                  : englishInstallerTexts().folderLineBreak);
+    return;
+  }
+  QString expected = c.expected;
+  expected.replace("@setup", QDir(setup.path()).absolutePath()).replace("@home", QDir::homePath());
+  EXPECT_TRUE(options().isVisible());
+  EXPECT_TRUE(folder().lblFolderError->isHidden());
+  EXPECT_EQ(program->state().InstallFolder, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypedFolder,
+    ::testing::Values(TypedFolderCase{"Relative", "Tavo_rel", "@setup/Tavo_rel"},
+                      TypedFolderCase{"Home", "~/Tavo_x", "@home/Tavo_x"},
+                      TypedFolderCase{"Absolute", "/opt/Tavo 3/", "/opt/Tavo 3"},
+                      TypedFolderCase{"TildeInside", "a~/b", "@setup/a~/b"},
+                      TypedFolderCase{"LineFeed", "/tmp/x\n/home", QString()},
+                      TypedFolderCase{"CarriageReturn", "/tmp/x\r", QString()},
+                      TypedFolderCase{"Empty", "", QString()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AbsoluteInstallFolder, AgainstTheCurrentFolderAndTheHome) {
+  EXPECT_EQ(absoluteInstallFolder("Tavo_rel", "/media/setup", "/home/anna"), "/media/setup/Tavo_rel");
+  EXPECT_EQ(absoluteInstallFolder("../Tavo", "/media/setup", "/home/anna"), "/media/Tavo");
+  EXPECT_EQ(absoluteInstallFolder("~/Tavo_x", "/media/setup", "/home/anna"), "/home/anna/Tavo_x");
+  EXPECT_EQ(absoluteInstallFolder("~", "/media/setup", "/home/anna"), "/home/anna");
+  EXPECT_EQ(absoluteInstallFolder("/opt/Tavo_3", "/media/setup", "/home/anna"), "/opt/Tavo_3");
+  EXPECT_EQ(absoluteInstallFolder("/opt/a\nb", "/media/setup", "/home/anna"), std::nullopt);
+  EXPECT_EQ(absoluteInstallFolder("", "/media/setup", "/home/anna"), std::nullopt);
+}
+
+// Enter presses the page's default button under every style, also with
+// the focus on a check box or an option button.
+class EnterKey : public Pages, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    oldStyle = QApplication::style()->name();
+    if (*GetParam()) QApplication::setStyle(QStyleFactory::create(GetParam()));
+  }
+  void TearDown() override { QApplication::setStyle(QStyleFactory::create(oldStyle)); }
+  QString oldStyle;
+};
+
+TEST_P(EnterKey, PressesNextWhateverHasTheFocus) {
+  start();
+  folder().txtInstallPath->setText(QDir(setup.path()).filePath("Tavo_enter"));
+  QTest::keyClick(folder().txtInstallPath, Qt::Key_Return);
+  ASSERT_TRUE(options().isVisible());
+  // The focus on the first check box, as some desktops start the page.
+  options().chkDesktop->setFocus();
+  QTest::keyClick(options().chkDesktop, Qt::Key_Return);
+  EXPECT_FALSE(options().chkDesktop->isChecked());
+  EXPECT_TRUE(progress().isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, EnterKey, ::testing::Values("", "Fusion", "Windows"),
+                         [](const auto& info) { return std::string(*info.param ? info.param : "Default"); });
+
+// The cancel question as the desktop shows it: the build's words on the
+// buttons, and room for the whole title.
+struct BoxCase {
+  const char* name;
+  const InstallerTexts& (*texts)();
+  QStringList buttons;
+};
+
+class CancelBox : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(CancelBox, SpeaksTheBuildsLanguageAndShowsItsTitle) {
+  const InstallerTexts& texts = GetParam().texts();
+  QStringList buttons;
+  int width = 0;
+  QString title;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(box);
+    title = box->windowTitle();
+    for (const auto b : {QMessageBox::Yes, QMessageBox::No})
+      if (box->button(b)) buttons << box->button(b)->text();
+    width = box->width();
+    box->button(QMessageBox::No)->click();
+  });
+  EXPECT_FALSE(SetupSeams::desktop(texts.isFrench).askYesNo(nullptr, texts.cancelTitle, texts.cancelQuestion));
+  EXPECT_EQ(title, texts.cancelTitle);
+  EXPECT_EQ(buttons, GetParam().buttons);
+  EXPECT_GE(width, titleBarWidth(texts.cancelTitle));
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, CancelBox,
+                         ::testing::Values(BoxCase{"French", &frenchInstallerTexts, {"Oui", "Non"}},
+                                           BoxCase{"English", &englishInstallerTexts, {"Yes", "No"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavo::setup

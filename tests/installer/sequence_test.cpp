@@ -151,7 +151,8 @@ TEST_F(Installation, ACurrentFolderWithoutPayloadListsEveryFile) {
   state.SourceFolder = elsewhere.path();
   ASSERT_EQ(run(), InstallOutcome::MissingFiles);
   const QStringList lines = logLines(log);
-  ASSERT_EQ(lines.size(), 3 + 15);
+  // The four components and the twelve program files (the icon with them).
+  ASSERT_EQ(lines.size(), 3 + 16);
   EXPECT_EQ(lines.at(3), "  ERROR : iphlpapi.dll is missing");
   EXPECT_EQ(lines.at(7), "  ERROR : TV0.dat is missing");
   EXPECT_EQ(lines.last(), "  ERROR : TV8.dat is missing");
@@ -290,16 +291,42 @@ TEST_F(Installation, AFullDiskLeavesTheEarlierRecordWhole) {
     hooks.createShortcuts = [](const InstallerState&, const ShortcutChoice&) {
       return ShellFolders{"/other desk", "/other group", "/other start"};
     };
-    _exit(RunInstall(state, texts(), choices, hooks) == InstallOutcome::Completed ? 0 : 1);
+    _exit(RunInstall(state, texts(), choices, hooks) == InstallOutcome::Incomplete ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);  // nothing of steps 8 and 9 is reported
+  EXPECT_EQ(WEXITSTATUS(status), 0);  // the record that could not be written is reported
   EXPECT_EQ(readAll(installed("uninstall.dat")), record);
   EXPECT_EQ(QDir(state.InstallFolder).entryList({"*uninstall*"}, QDir::Files | QDir::Hidden | QDir::CaseSensitive),
             QStringList({"uninstall.dat"}));
 }
+
+// The Lang line and the record are checked: a step that fails shows an
+// error line under a heading that does not claim the end.
+struct LateFailureCase {
+  const char* name;
+  const char* blocked;  // made a folder, so that it cannot be written
+  QStringList lastLines;
+};
+
+class LateFailure : public Installation, public ::testing::WithParamInterface<LateFailureCase> {};
+
+TEST_P(LateFailure, IsLoggedAndTheOutcomeIsIncomplete) {
+  ASSERT_TRUE(QDir().mkpath(installed(GetParam().blocked)));
+  ASSERT_EQ(run(), InstallOutcome::Incomplete);
+  const QStringList lines = logLines(log);
+  EXPECT_EQ(lines.mid(lines.size() - GetParam().lastLines.size()), GetParam().lastLines);
+  EXPECT_FALSE(log.contains("FINISHED"));
+  EXPECT_TRUE(events.contains("enable"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, LateFailure,
+    ::testing::Values(LateFailureCase{"LangLine", "Tavo.ini", {"", "INCOMPLETE", "  ERROR : Tavo.ini could not be written"}},
+                      LateFailureCase{"Record", "uninstall.dat",
+                                      {"", "INCOMPLETE", "  ERROR : uninstall.dat could not be written"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Installation, ALangLineFollowsACutShortSettingsFile) {
   ASSERT_TRUE(QDir().mkdir(state.InstallFolder));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,6 +171,126 @@ TEST_F(SetupProgram, Pondel_EN_InstallsAndTheMonitorRunsFromTheInstallation) {
   EXPECT_EQ(filesUnder(elsewhere.path()), QStringList());
 }
 
+// Under the gtk3 platform theme Enter presses a focused check box; on the
+// installer's pages it is the default button's all the same.
+TEST_F(SetupProgram, UnderTheGtkThemeEnterPressesNextAndTicksNothing) {
+  installer.setProgram(setup() + "/Pondel_EN");
+  installer.setWorkingDirectory(setup());
+  QProcessEnvironment env = user.environment(display.environment());
+  env.insert("QT_QPA_PLATFORMTHEME", "gtk3");
+  installer.setProcessEnvironment(env);
+  installer.setStandardOutputFile(output.filePath("stdout"));
+  installer.setStandardErrorFile(output.filePath("stderr"));
+  installer.start();
+  ASSERT_TRUE(installer.waitForStarted(10000));
+  const QString folderPage = nextPage({});
+  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
+  display.press(folderPage, "Return");
+  const QString optionsPage = nextPage(folderPage);
+  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
+  // The focus is on the first check box ("on the desktop", off).
+  display.press(optionsPage, "Return");
+  const QString progressPage = nextPage(optionsPage);
+  ASSERT_FALSE(progressPage.isEmpty()) << "Enter did not press Next >" << errors().toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(installed("uninstall.dat")); }, 60000));
+  EXPECT_FALSE(QFileInfo::exists(user.home() + "/Desktop/Tavo.desktop"));
+}
+
+// A folder typed relative to the setup folder or to the home: the
+// installation is absolute, starts from its menu entry, is kept while its
+// monitor runs and goes once it has quit.
+class TypedFolder : public SetupProgram, public ::testing::WithParamInterface<const char*> {
+ protected:
+  QString installFolder() const {
+    const QString typed = GetParam();
+    return typed.startsWith("~/") ? user.home() + typed.mid(1) : setup() + "/" + typed;
+  }
+  // The value of key in a desktop entry.
+  static QString entryValue(const QString& entry, const QString& key) {
+    for (const QString& line : QString::fromUtf8(readAll(entry)).split('\n'))
+      if (line.startsWith(key + "=")) return line.mid(key.size() + 1);
+    return {};
+  }
+  // Starts the installed Uninstall as its menu entry does and answers Yes.
+  void uninstall() {
+    QProcess first;
+    first.setProcessEnvironment(user.environment(display.environment()));
+    first.setWorkingDirectory(elsewhere.path());
+    first.start(installFolder() + "/Uninstall", {});
+    ASSERT_TRUE(first.waitForFinished(30000));
+    const QString question = display.waitForWindow("^D.*sinstaller$");
+    ASSERT_FALSE(question.isEmpty());
+    display.press(question, "Return");
+    const QString log = display.waitForWindow("^D.*sinstallation\\.\\.\\.$");
+    ASSERT_FALSE(log.isEmpty());
+    QTest::qWait(4000);  // the pause, then the work
+    display.press(log, "Return");
+    ASSERT_TRUE(display.waitForNoWindow("^D.*sinstallation"));
+  }
+};
+
+TEST_P(TypedFolder, GivesAnAbsoluteInstallationThatStartsAndUninstalls) {
+  installer.setProgram(setup() + "/Pondel_EN");
+  installer.setWorkingDirectory(setup());
+  installer.setProcessEnvironment(user.environment(display.environment()));
+  installer.setStandardOutputFile(output.filePath("stdout"));
+  installer.setStandardErrorFile(output.filePath("stderr"));
+  installer.start();
+  ASSERT_TRUE(installer.waitForStarted(10000));
+  const QString folderPage = nextPage({});
+  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
+  display.typeOver(folderPage, GetParam());
+  display.press(folderPage, "Return");
+  const QString optionsPage = nextPage(folderPage);
+  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
+  display.press(optionsPage, "Return");
+  const QString progressPage = nextPage(optionsPage);
+  ASSERT_FALSE(progressPage.isEmpty()) << errors().toStdString();
+  const QString folder = installFolder();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder + "/uninstall.dat"); }, 60000))
+      << folder.toStdString() << errors().toStdString();
+  QTest::qWait(300);
+  display.press(progressPage, "Return");
+  const QString endPage = nextPage(progressPage);
+  ASSERT_FALSE(endPage.isEmpty());
+  display.press(endPage, "Return");
+  ASSERT_TRUE(installer.waitForFinished(30000));
+
+  // The entries and the record hold the absolute folder.
+  const QString entry = user.data() + "/applications/Tavo/Tavo.desktop";
+  EXPECT_EQ(entryValue(entry, "Exec"), "\"" + folder + "/Tavo\"");
+  EXPECT_EQ(entryValue(entry, "Path"), folder);
+  EXPECT_EQ(QString::fromUtf8(readAll(folder + "/uninstall.dat")).split("\r\n").value(1), folder);
+
+  // Started as the entry says, the monitor runs from there.
+  QProcessEnvironment env = user.environment(QProcessEnvironment::systemEnvironment());
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  monitor.setProcessEnvironment(env);
+  monitor.setProgram(entryValue(entry, "Exec").remove('"'));
+  monitor.setWorkingDirectory(entryValue(entry, "Path"));
+  monitor.start();
+  ASSERT_TRUE(monitor.waitForStarted(10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder + "/Tavo.lock"); }, 60000));
+  QTest::qWait(500);
+
+  // While it runs, the uninstaller removes nothing.
+  uninstall();
+  EXPECT_EQ(monitor.state(), QProcess::Running);
+  EXPECT_TRUE(QFileInfo::exists(folder + "/Tavo"));
+  EXPECT_TRUE(QFileInfo::exists(entry));
+
+  // Once it has ended, everything of the installation goes.
+  monitor.kill();
+  ASSERT_TRUE(monitor.waitForFinished(10000));
+  uninstall();
+  EXPECT_FALSE(QFileInfo::exists(folder));
+  EXPECT_FALSE(QFileInfo::exists(entry));
+  EXPECT_FALSE(QFileInfo::exists(user.home() + "/.config/menus/applications-merged/Tavo.menu"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, TypedFolder, ::testing::Values("Tavo_rel", "~/Tavo_x"),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Relative" : "Home"); });
+
 TEST(SetupFolder, HoldsWhatTheInstallerNeedsAndEachBuildOneLanguage) {
   for (const SetupFileRow& row : shippedSetupFileTable("Tavo").rows)
     EXPECT_TRUE(QFileInfo(setupDir() + "/" + row.setupName).isFile()) << row.setupName;
@@ -187,6 +308,34 @@ TEST(SetupFolder, HoldsWhatTheInstallerNeedsAndEachBuildOneLanguage) {
   EXPECT_FALSE(holds("Pondel_FR", "Cancel installation ?"));
   EXPECT_TRUE(holds("Pondel_EN", "Cancel installation ?"));
   EXPECT_FALSE(holds("Pondel_EN", "Abandonner l'installation ?"));
+}
+
+// The sections of a program file, as readelf lists them.
+QString sections(const QString& file) {
+  QProcess p;
+  p.start("readelf", {"-S", "-W", file});
+  if (!p.waitForStarted(10000)) return "readelf is missing (./build.sh installs binutils)";
+  p.waitForFinished(30000);
+  return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+TEST(SetupFolder, ItsProgramsShipWithoutDebugInformation) {
+  for (const char* name : {"TV0.dat", "TV2.dat", "TV3.dat", "TV5.dat", "TV7.dat"}) {
+    const QString listed = sections(setupDir() + "/" + name);
+    EXPECT_TRUE(listed.contains(".text")) << name << ": " << listed.toStdString();
+    EXPECT_FALSE(listed.contains(".debug_info")) << name;
+  }
+  // The build folder's own programs keep theirs, for the debugger.
+  const QString suite = qEnvironmentVariable("TAVO_SUITE_DIR");
+  if (QByteArray(TAVO_BUILD_TYPE) == "RelWithDebInfo" || QByteArray(TAVO_BUILD_TYPE) == "Debug")
+    EXPECT_TRUE(sections(suite + "/Tavo").contains(".debug_info"));
+}
+
+TEST(SetupFolder, HoldsTheSuitesIcon) {
+  QImage icon(setupDir() + "/Tavo.png");
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.size(), QSize(128, 128));
+  EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include "installer/core/desktopentry.h"
@@ -91,7 +93,8 @@ QString validate(const QString& path) {
 class Shortcuts : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* d : {"Desktop", "Bureau", ".local/share/applications", ".config/autostart"})
+    for (const char* d : {"Desktop", "Bureau", ".local/share/applications", ".config/autostart",
+                          ".local/share/desktop-directories", ".config/menus"})
       QDir(privateHome.path() + "/" + d).removeRecursively();
     QFile::remove(privateHome.path() + "/.config/user-dirs.dirs");
     // A folder a user may well have: blanks, quotes, a dollar, a backslash.
@@ -100,7 +103,8 @@ class Shortcuts : public ::testing::Test {
   }
   QString home(const QString& rel) const { return privateHome.path() + "/" + rel; }
 
-  void expectEntry(const QString& path, const QStringList& exec, const char* icon) {
+  QString icon() const { return state.InstallFolder + "/Tavo.png"; }
+  void expectEntry(const QString& path, const QStringList& exec, const QString& icon) {
     SCOPED_TRACE(path.toStdString());
     const Entry e = readEntry(path);
     ASSERT_TRUE(e.read);
@@ -133,15 +137,48 @@ TEST_P(DefaultShortcuts, GroupAndAutostartOpenTheirTargets) {
   EXPECT_EQ(folders.StartupFolder, home(".config/autostart"));
 
   const QString monitor = state.InstallFolder + "/Tavo";
-  expectEntry(folders.GroupFolder + "/Tavo.desktop", {monitor}, "network-transmit-receive");
-  // Both builds' help entry opens the French help.
-  expectEntry(folders.GroupFolder + "/" + GetParam().helpFile, {"xdg-open", state.InstallFolder + "/Tavo_FR.pdf"},
-              "help-contents");
-  EXPECT_EQ(readEntry(folders.GroupFolder + "/" + GetParam().helpFile).keys.value("Name"), GetParam().helpName);
-  expectEntry(folders.GroupFolder + "/Uninstall.desktop", {state.InstallFolder + "/Uninstall"}, "edit-delete");
-  expectEntry(folders.StartupFolder + "/Tavo.desktop", {monitor}, "network-transmit-receive");
+  // Every entry shows the suite's own icon, installed with it.
+  expectEntry(folders.GroupFolder + "/Tavo.desktop", {monitor}, icon());
+  // Both builds' help entry opens the French help, as a link the desktop
+  // opens itself: no xdg-open needed.
+  const QString help = folders.GroupFolder + "/" + GetParam().helpFile;
+  const Entry helpEntry = readEntry(help);
+  EXPECT_EQ(helpEntry.keys.value("Type"), "Link");
+  EXPECT_EQ(QUrl(helpEntry.keys.value("URL")), QUrl::fromLocalFile(state.InstallFolder + "/Tavo_FR.pdf"));
+  EXPECT_FALSE(helpEntry.keys.contains("Exec"));
+  EXPECT_EQ(helpEntry.keys.value("Icon"), icon());
+  EXPECT_EQ(validate(help), QString());
+  EXPECT_EQ(helpEntry.keys.value("Name"), GetParam().helpName);
+  expectEntry(folders.GroupFolder + "/Uninstall.desktop", {state.InstallFolder + "/Uninstall"}, icon());
+  expectEntry(folders.StartupFolder + "/Tavo.desktop", {monitor}, icon());
   EXPECT_FALSE(QFileInfo::exists(folders.DesktopFolder));
   EXPECT_EQ(QDir(folders.GroupFolder).entryList(QDir::Files).size(), 3);
+  // The group's entries are not loose in a category of their own.
+  EXPECT_FALSE(readEntry(folders.GroupFolder + "/Tavo.desktop").keys.contains("Categories"));
+
+  // The submenu "Tavo": a directory entry and a merged menu that
+  // includes the three entries by their desktop-file ids.
+  const QString directory = home(".local/share/desktop-directories/Tavo.directory");
+  const Entry dir = readEntry(directory);
+  EXPECT_EQ(dir.keys.value("Type"), "Directory");
+  EXPECT_EQ(dir.keys.value("Name"), "Tavo");
+  EXPECT_EQ(dir.keys.value("Icon"), icon());
+  EXPECT_EQ(validate(directory), QString());
+  QFile menu(home(".config/menus/applications-merged/Tavo.menu"));
+  ASSERT_TRUE(menu.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&menu);
+  QStringList path, seen;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (xml.isStartElement()) path << xml.name().toString();
+    if (xml.isEndElement()) path.removeLast();
+    if (xml.isCharacters() && !xml.isWhitespace()) seen << path.join('/') + '=' + xml.text().toString();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(seen, QStringList({"Menu/Name=Applications", "Menu/Menu/Name=Tavo", "Menu/Menu/Directory=Tavo.directory",
+                               "Menu/Menu/Include/Filename=Tavo-Tavo.desktop",
+                               "Menu/Menu/Include/Filename=Tavo-" + QString(GetParam().helpFile),
+                               "Menu/Menu/Include/Filename=Tavo-Uninstall.desktop"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, DefaultShortcuts,
@@ -152,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Builds, DefaultShortcuts,
 TEST_F(Shortcuts, TheDesktopCopyIsAnExecutableLauncher) {
   const ShellFolders folders = CreateSetupShortcuts(state, {true, false, false});
   const QString entry = folders.DesktopFolder + "/Tavo.desktop";
-  expectEntry(entry, {state.InstallFolder + "/Tavo"}, "network-transmit-receive");
+  expectEntry(entry, {state.InstallFolder + "/Tavo"}, icon());
   EXPECT_TRUE(QFileInfo(entry).isExecutable());
   EXPECT_FALSE(QFileInfo::exists(folders.GroupFolder));
   EXPECT_FALSE(QFileInfo::exists(folders.StartupFolder));
@@ -173,7 +210,7 @@ TEST_F(Shortcuts, AnExistingGroupStaysAndItsEntriesAreReplaced) {
   ASSERT_TRUE(testing::writeBytes(group + "/notes.txt", "mine"));
   CreateSetupShortcuts(state, {false, true, false});
   EXPECT_EQ(testing::readAll(group + "/notes.txt"), "mine");
-  expectEntry(group + "/Tavo.desktop", {state.InstallFolder + "/Tavo"}, "network-transmit-receive");
+  expectEntry(group + "/Tavo.desktop", {state.InstallFolder + "/Tavo"}, icon());
 }
 
 TEST_F(Shortcuts, WithoutAnyOptionTheRecordStillHoldsTheThreeFolders) {
