@@ -32,7 +32,8 @@ QDateTime fromWallTime(WallTime t) { return QDateTime(wallDate(t), wallTimeOfDay
 
 // ------------------------------------------------------------ LineReader
 
-LineReader::LineReader(const QString& path) : file_(path) {}
+LineReader::LineReader(const QString& path, qsizetype longestLine)
+    : file_(path), longestLine_(std::max<qsizetype>(1, longestLine)) {}
 
 bool LineReader::open(qint64 maxBytes) {
   // Unbuffered: the blocks go straight into our buffer.
@@ -48,6 +49,7 @@ bool LineReader::rewind() {
   scanned_ = 0;
   high_ = 0;
   atEnd_ = false;
+  overlong_ = false;
   lineWithEnd_ = {};
   if (file_.seek(0)) return true;
   failed_ = true;
@@ -134,13 +136,24 @@ qsizetype findLineEnd(const char* b, qsizetype from, qsizetype end, std::uint64_
   return end;
 }
 
+// The first CR or LF in [from, end), or end.
+qsizetype firstLineEnd(const char* b, qsizetype from, qsizetype end) {
+  const auto* lf = static_cast<const char*>(std::memchr(b + from, '\n', static_cast<std::size_t>(end - from)));
+  const qsizetype lfAt = lf ? lf - b : end;
+  const auto* cr = static_cast<const char*>(std::memchr(b + from, '\r', static_cast<std::size_t>(lfAt - from)));
+  return cr ? cr - b : lfAt;
+}
+
 }  // namespace
 
 bool LineReader::next(Line& line) {
   if (failed_) return false;
   for (;;) {
     const char* b = buffer_.constData();
-    const qsizetype stop = findLineEnd(b, std::max(scanned_, begin_), end_, high_);
+    const qsizetype from = std::max(scanned_, begin_);
+    // The bytes of an overlong line are not kept: only its end is looked
+    // for, at the speed of the library's search.
+    const qsizetype stop = overlong_ ? firstLineEnd(b, from, end_) : findLineEnd(b, from, end_, high_);
     qsizetype endLength = -1;  // -1: no line end in the buffer yet
     if (stop < end_) {
       if (b[stop] == '\n') endLength = 1;
@@ -148,14 +161,33 @@ bool LineReader::next(Line& line) {
       else if (atEnd_) endLength = 1;  // a CR is the file's last byte
       // else: a CR at the end of the buffer, its LF may come with the next block
     } else if (atEnd_) {
-      if (begin_ == end_) return false;
+      if (begin_ == end_ && !overlong_) return false;
       endLength = 0;  // the last line, without an end
     }
     if (endLength < 0) {
       scanned_ = stop;  // what lies before has no line end
+      if (overlong_ || stop - begin_ > longestLine_) {
+        // Too long to be a line of ours: its bytes are dropped as they
+        // come, so that memory stays at one block, and only its end is
+        // looked for.
+        overlong_ = true;
+        begin_ = stop;
+      }
       if (!fill()) return false;
       continue;
     }
+    if (overlong_ || stop - begin_ > longestLine_) {
+      overlong_ = false;
+      line.bytes = {};
+      line.ascii = true;
+      line.overlong = true;
+      lineWithEnd_ = {};
+      lineOffset_ = -1;
+      begin_ = scanned_ = stop + endLength;
+      high_ = 0;
+      return true;
+    }
+    line.overlong = false;
     line.bytes = std::string_view(b + begin_, static_cast<std::size_t>(stop - begin_));
     line.ascii = (high_ & kHighs) == 0;
     lineWithEnd_ = std::string_view(b + begin_, static_cast<std::size_t>(stop - begin_ + endLength));

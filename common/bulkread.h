@@ -13,6 +13,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,18 +37,25 @@ QTime wallTimeOfDay(WallTime t);
 // The lines of a file, one at a time, read in large blocks. Lines end at
 // CR LF, a lone CR or a lone LF; a last line without an end counts; empty
 // lines are handed out too. Memory stays at about one block however long
-// the file is.
+// the file is, and however long its lines: a line longer than the longest
+// the reader keeps is passed over to its end and handed out as overlong,
+// without its bytes.
 class LineReader {
  public:
   struct Line {
-    std::string_view bytes;  // without the line end
+    std::string_view bytes;  // without the line end; empty when overlong
     bool ascii = true;       // no byte above 127: the bytes are the text
+    bool overlong = false;   // longer than longestLine: not kept
   };
 
-  explicit LineReader(const QString& path);
+  // No line of the suite's files comes near this; a file of mostly NUL
+  // bytes (a disk fault) or of any other garbage does.
+  static constexpr qsizetype kLongestLine = qsizetype(1) << 22;
+
+  explicit LineReader(const QString& path, qsizetype longestLine = kLongestLine);
 
   // False when the file cannot be opened or is larger than maxBytes.
-  bool open(qint64 maxBytes);
+  bool open(qint64 maxBytes = std::numeric_limits<qint64>::max());
   qint64 size() const { return file_.size(); }
   // How many lines next() will hand out, counted from the line ends of the
   // file as it is now (it is then read from its start again): its LFs, or
@@ -71,6 +79,8 @@ class LineReader {
   bool rewind();
 
   QFile file_;
+  qsizetype longestLine_;
+  bool overlong_ = false;  // passing over the rest of an overlong line
   QByteArray buffer_;
   qsizetype begin_ = 0;    // first byte of the buffer not handed out yet
   qsizetype end_ = 0;      // end of the bytes read into the buffer

@@ -142,6 +142,10 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
   const auto textDate = [&dates](QStringView field) { return dates.read(field.toString()); };
   LineReader::Line line;
   while (file.next(line)) {
+    if (line.overlong) {  // no sample is that long: an unreadable line, its bytes never held
+      ++result.skippedLines;
+      continue;
+    }
     if (line.bytes.empty()) continue;
     std::optional<LogSample> sample;
     if (line.ascii) {

@@ -138,6 +138,14 @@ frmGraphe::frmGraphe(LogViewerModel& model) : model_(model) {
   Label1->move(4, 4);
   Label6 = label(picGr, "Label6", QStringLiteral("Upload (kbit/s)"));
   Label6->move(4, kGraphHeight - 20);
+  // The captions stand on the graph's own ground, not on the window's:
+  // in the graph's ink, whatever the theme.
+  for (QLabel* caption : {Label1, Label6}) {
+    QPalette pal = caption->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      pal.setColor(group, QPalette::WindowText, kChartInk);
+    caption->setPalette(pal);
+  }
 
   using W = frmGraphe;
   const StatsFrameDesign whole = {
@@ -255,9 +263,8 @@ void frmGraphe::FillWholeLogLabels() { setLabels(model_.FillWholeLogLabels(), wh
 void frmGraphe::FillVisibleLabels() { setLabels(model_.FillVisibleLabels(), visibleValues_); }
 
 void frmGraphe::DrawLogGraph() {
-  const QPalette& pal = picGr->palette();
   logv::DrawLogGraph(picGr->image(), {model_.samples(), model_.VisibleStats, model_.zoom(), model_.palette(),
-                                      model_.format(), pal.color(QPalette::Base), pal.color(QPalette::Text)});
+                                      model_.format(), kChartBackground, kChartInk});
   picGr->update();
 }
 

@@ -134,6 +134,14 @@ MessageText noSessionInPeriodMessage(bool isFrench) {
                                          : QStringLiteral("     No session for this period of time.     ")};
 }
 
+MessageText unreadableStatisticsMessage(bool isFrench) {
+  return {errorTitle(isFrench),
+          isFrench ? QStringLiteral("     Le fichier all_stats.csv n'a pas pu être lu en entier : aucune statistique "
+                                    "n'est affichée.     ")
+                   : QStringLiteral("     The file all_stats.csv could not be read whole: no statistics are "
+                                    "shown.     ")};
+}
+
 MessageText skippedLinesMessage(bool isFrench, int skipped) {
   if (isFrench)
     return {errorTitle(true),

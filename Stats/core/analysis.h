@@ -132,6 +132,9 @@ struct MessageText {
 QString errorTitle(bool isFrench);
 MessageText noStatisticsMessage(bool isFrench);
 MessageText noSessionInPeriodMessage(bool isFrench);
+// all_stats.csv is there but could not be read whole (no right to read
+// it, a disk error): not the same as a file with no statistics.
+MessageText unreadableStatisticsMessage(bool isFrench);
 MessageText skippedLinesMessage(bool isFrench, int skipped);
 
 }  // namespace tavo::stats

@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 
+#include <QFileInfo>
 #include <QStringView>
 #include <algorithm>
 #include <limits>
@@ -12,17 +13,25 @@ namespace {
 
 // The seconds as whole minutes, halves to even, held in 32 bits: the same
 // as rounding seconds / 60.0, in integers (every wall time difference is far
-// below the 2^52 up to which the division is exact enough).
+// below the 2^52 up to which the division is exact enough). A session that
+// ends before it starts (the clock set back, or the autumn change of time,
+// both written in local time) lasted no time we can tell: 0 minutes, so no
+// total, mean or rate made from it turns negative.
 std::int32_t roundedMinutes(std::int64_t seconds) {
+  if (seconds <= 0) return 0;
   std::int64_t q = seconds / 60;
-  std::int64_t r = seconds % 60;
-  if (r < 0) {
-    --q;
-    r += 60;
-  }
+  const std::int64_t r = seconds % 60;
   if (r > 30 || (r == 30 && q % 2 != 0)) ++q;
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(q, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::min<std::int64_t>(q, std::numeric_limits<std::int32_t>::max()));
+}
+
+// A whole number of kbit/s held in 64 bits; beyond them (out of reach of
+// sums of 32-bit volumes) the nearest end.
+std::int64_t clampToInt64(double value) {
+  constexpr double kTop = 9223372036854775807.0;  // 2^63 as a double
+  if (value >= kTop) return std::numeric_limits<std::int64_t>::max();
+  if (value <= -kTop) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(value);
 }
 
 template <class View, class ReadDate, class ReadNumber>
@@ -61,11 +70,6 @@ std::optional<SessionRecord> parseFields(View line, ReadDate&& readDate, ReadNum
   return r;
 }
 
-// No session line is shorter than this (two date-times with at least six
-// digits each and five ";"): a bound on the sessions a file can hold, so
-// that a file of short garbage lines does not size the table by its lines.
-constexpr qint64 kShortestSessionLine = 16;
-
 }  // namespace
 
 std::optional<SessionRecord> parseSessionLine(const QString& line, const RegionalFormat& format) {
@@ -83,18 +87,20 @@ std::optional<SessionRecord> parseSessionLine(std::string_view line, WallClockRe
 }
 
 LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store,
-                           qint64 maxBytes) {
+                           qsizetype longestLine) {
   store = SessionStore{};
-  LineReader file(statsFilePath);
-  if (!file.open(maxBytes)) return LoadOutcome::NoFile;
-  const qint64 lines = file.countLines();
-  if (lines < 0) return LoadOutcome::NoFile;
-  // Sized once: no copies of a growing table, and no spare room to trim
-  // when every line is a session.
-  store.sessionTable.reserve(static_cast<std::size_t>(std::min(lines, file.size() / kShortestSessionLine + 1)));
+  if (!QFileInfo::exists(statsFilePath)) return LoadOutcome::NoFile;
+  LineReader file(statsFilePath, longestLine);
+  if (!file.open()) return LoadOutcome::Unreadable;
+  // The table grows with the sessions found, not with the file: a huge
+  // file of garbage (or of NUL bytes) costs no memory.
   WallClockReader dates(format);
   LineReader::Line line;
   while (file.next(line)) {
+    if (line.overlong) {
+      ++store.skippedLines;
+      continue;
+    }
     if (line.bytes.empty()) continue;
     std::optional<SessionRecord> record;
     if (line.ascii) {
@@ -113,7 +119,7 @@ LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& f
   }
   if (file.failed()) {
     store = SessionStore{};
-    return LoadOutcome::NoFile;
+    return LoadOutcome::Unreadable;
   }
   store.sessionTable.shrink_to_fit();
   return store.sessionTable.empty() ? LoadOutcome::NothingToLoad : LoadOutcome::Loaded;
@@ -165,9 +171,11 @@ void SortSessions(SessionStore& store) {
   store.newestStart = table[order.back()].start;
 }
 
-std::int32_t averageRate(std::int64_t megabytes, std::int64_t minutes) {
-  if (minutes == 0) return 0;
-  return clampToInt32(roundHalfEven((8192.0 / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
+std::int64_t averageRate(std::int64_t megabytes, std::int64_t minutes) {
+  if (minutes <= 0) return 0;
+  // 64 bits as the volumes: a day of a few minutes at 10 Gbit/s passes 2^31
+  // kbit/s, and a clamp there would make rows tie.
+  return clampToInt64(roundHalfEven((8192.0 / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
 }
 
 void ComputePeriodSummary(PeriodSummary& s) {

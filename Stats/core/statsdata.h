@@ -24,7 +24,7 @@ using tavo::toWallTime;
 using tavo::wallDate;
 
 // One session line as held in memory; minutes = (end - start) rounded,
-// halves to even.
+// halves to even, and 0 when the end is not after the start.
 struct SessionRecord {
   WallTime start = 0;
   WallTime end = 0;
@@ -58,20 +58,20 @@ struct SessionStore {
 
 enum class LoadOutcome {
   Loaded,         // at least one session
-  NoFile,         // no file (or one that cannot be read)
+  NoFile,         // no file
   NothingToLoad,  // the file holds no readable line
+  Unreadable,     // a file that cannot be opened, or not read to its end
 };
-
-// Larger files are refused (as missing) rather than read: a million
-// sessions take some 60 MB.
-inline constexpr qint64 kMaxStatsBytes = qint64(1) << 31;
 
 // Reads every line of the statistics file into store (which is emptied
 // first). Empty lines are passed over; unreadable ones are counted in
-// skippedLines and left out. The file is read as a stream of bytes, the
-// table sized once from its count of lines.
+// skippedLines and left out, as are lines longer than longestLine (no
+// session line comes near it), whose bytes are never held. The file is read
+// as one stream of blocks whatever its size: memory follows the sessions
+// kept, not the file. A file that exists but cannot be read whole loads
+// nothing and says Unreadable.
 LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store,
-                           qint64 maxBytes = kMaxStatsBytes);
+                           qsizetype longestLine = LineReader::kLongestLine);
 
 // Puts the sessions in ascending start order, equal starts in file order,
 // and sets oldestStart and newestStart. Needs at least one session.
@@ -85,8 +85,8 @@ struct PeriodRow {
   std::int32_t ulMax = 0;
   std::int64_t dlVol = 0;
   std::int64_t ulVol = 0;
-  std::int32_t dlAvg = 0;
-  std::int32_t ulAvg = 0;
+  std::int64_t dlAvg = 0;
+  std::int64_t ulAvg = 0;
 };
 
 // The figures of a list of rows. Sums are 64 bits wide.
@@ -109,17 +109,17 @@ struct PeriodSummary {
   QString maxDlVolLabel;
   std::int64_t maxUlVol = 0;
   QString maxUlVolLabel;
-  std::int32_t dlAvg = 0;
-  std::int32_t ulAvg = 0;
-  std::int32_t maxDlAvg = 0;
+  std::int64_t dlAvg = 0;
+  std::int64_t ulAvg = 0;
+  std::int64_t maxDlAvg = 0;
   QString maxDlAvgLabel;
-  std::int32_t maxUlAvg = 0;
+  std::int64_t maxUlAvg = 0;
   QString maxUlAvgLabel;
 };
 
 // kbit/s over the minutes: (8192 / 60) × MB / minutes, halves to even;
-// 0 when there are no minutes.
-std::int32_t averageRate(std::int64_t megabytes, std::int64_t minutes);
+// 0 when there are no minutes. 64 bits, as the volumes it comes from.
+std::int64_t averageRate(std::int64_t megabytes, std::int64_t minutes);
 
 // Adds the rows' figures to what the summary already holds (a fresh or
 // cleared summary holds zeros). Ties go to the later row. Needs count >= 1.

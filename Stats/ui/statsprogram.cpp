@@ -65,6 +65,10 @@ bool StatsProgram::loadAndFold() {
   const LoadOutcome outcome = LoadStatistics(state_.StatsFilePath, state_.format, state_.sessions);
   // Lines that could not be read are left out, but never silently.
   if (state_.sessions.skippedLines > 0) showMessage(skippedLinesMessage(state_.IsFrench, state_.sessions.skippedLines));
+  if (outcome == LoadOutcome::Unreadable) {
+    showMessage(unreadableStatisticsMessage(state_.IsFrench));
+    return false;
+  }
   if (outcome != LoadOutcome::Loaded) {
     showMessage(noStatisticsMessage(state_.IsFrench));
     return false;

@@ -201,7 +201,7 @@ void fitCaptions(QWidget* window) {
 }
 
 ChartBox::ChartBox(QWidget* parent)
-    : QWidget(parent), surface_(palette().color(QPalette::Base), palette().color(QPalette::Text)) {
+    : QWidget(parent), surface_(kChartBackground, kChartInk) {
   setObjectName(QStringLiteral("picGr"));
   setFixedSize(ChartSurface::kWidth, ChartSurface::kHeight);
 }

@@ -144,6 +144,47 @@ void BM_LoadSortFold_Reversed(benchmark::State& s) { loadSortFold(s, true); }
 BENCHMARK(BM_LoadSortFold_InOrder)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadSortFold_Reversed)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// A statistics file of more than 2 GiB, nearly all of it NUL bytes (what a
+// disk fault can leave), with one session before them and one after: its
+// load alone in a fresh process, for the time and the peak memory, which
+// must follow the two sessions and not the file. The file is sparse, so it
+// costs the disk nothing.
+QString hugeNulFile() {
+  static QTemporaryDir dir;
+  static const QString path = []() -> QString {
+    const QString p = dir.filePath("all_stats.csv");
+    QFile f(p);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    const QByteArray first = "01/12/2026 10:00:00;01/12/2026 11:30:00;2048;512;150;20\r\n";
+    const QByteArray last = "\r\n02/12/2026 10:00:00;02/12/2026 10:30:00;1024;256;50;10\r\n";
+    if (f.write(first) != first.size() || !f.resize((qint64(1) << 31) + 4096) || !f.seek(f.size()) ||
+        f.write(last) != last.size())
+      return {};
+    return p;
+  }();
+  return path;
+}
+
+void BM_LoadHugeNulFile(benchmark::State& state) {
+  const QString path = hugeNulFile();
+  if (path.isEmpty()) {
+    state.SkipWithError("cannot write the sparse file");
+    return;
+  }
+  for (auto _ : state) {
+    const measure::ChildRun run = measure::runChild({"huge", path.toStdString()});
+    if (!run.ok) {
+      state.SkipWithError(run.error.c_str());
+      break;
+    }
+    state.SetIterationTime(run.span);
+    state.counters["file_MB"] = measure::megabytes(static_cast<double>(QFile(path).size()));
+    state.counters["peak_MB"] = run.peakMB;
+    state.counters["held_MB"] = run.heldMB;
+  }
+}
+BENCHMARK(BM_LoadHugeNulFile)->Unit(benchmark::kMillisecond)->Iterations(1)->UseManualTime();
+
 // The analyser started on the file up to its summary window on the screen,
 // each time in a new process: the time from the start of the process, and
 // its peak memory.
@@ -224,6 +265,18 @@ int childLoad(const QString& path) {
   return 0;
 }
 
+// huge <file>: the load of the file of NUL bytes, once; it must give its
+// two sessions and one unreadable line.
+int childHuge(const QString& path) {
+  const auto started = measure::Clock::now();
+  SessionStore store;
+  if (LoadStatistics(path, format(), store) != LoadOutcome::Loaded) return 1;
+  const auto done = measure::Clock::now();
+  if (store.sessionCount() != 2 || store.skippedLines != 1 || store.totalMinutes != 120) return 3;
+  measure::reportToParent(started, done, static_cast<std::uint64_t>(store.sessionCount()));
+  return 0;
+}
+
 // startup <folder>: the analyser's start as its main() does it, until the
 // summary window is on the screen and painted.
 int childStartup(int argc, char** argv, const QString& folder) {
@@ -251,6 +304,7 @@ int childMain(int argc, char** argv) {
   const std::string work = argc > 2 ? argv[2] : "";
   const QString arg = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
   if (work == "load") return childLoad(arg);
+  if (work == "huge") return childHuge(arg);
   if (work == "startup") return childStartup(argc, argv, arg);
   return 2;
 }
