@@ -10,7 +10,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           xvfb xdotool desktop-file-utils
           openbox trayer x11-xserver-utils libxcb1-dev
-          util-linux)
+          util-linux
+          fonts-cantarell fonts-noto-core fonts-liberation2)
 
 install_missing() {
   local missing=()
