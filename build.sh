@@ -15,7 +15,10 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           util-linux dbus dbus-x11 clang
           binutils
           xdg-utils
-          qt6-gtk-platformtheme)
+          qt6-gtk-platformtheme
+          # Fonts the monitor's font tests measure with; Noto Sans is left
+          # out: installed, it becomes the default sans of every test.
+          fonts-cantarell fonts-liberation2)
 
 install_missing() {
   local missing=()

@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavo {
 
 namespace {
@@ -80,6 +83,35 @@ QPixmap styleIcon(QStyle::StandardPixmap which, int side) {
 }
 
 }  // namespace
+
+QPixmap trayPicture(int side) {
+  if (side <= 0) return {};
+  QPixmap pix(side, side);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The ring's stroke lies wholly inside the square: its outer edge touches
+  // the square's sides, never beyond.
+  const double pen = std::max(1.0, side / 10.0);
+  const QRectF ring(pen / 2, pen / 2, side - pen, side - pen);
+  p.setPen(QPen(QColor(110, 72, 38), pen));
+  p.setBrush(QColor(222, 200, 158));
+  p.drawEllipse(ring);
+  // The bars stand in the square inscribed in the ring's inner edge, less a
+  // pixel for the smoothing of their edges: no corner can reach the ring.
+  const double inner = side / 2.0 - pen;
+  const double half = inner / std::sqrt(2.0) - 1.0;
+  const QPointF centre(side / 2.0, side / 2.0);
+  const double barWidth = 2 * half / 5.5;  // four bars, three half-bar gaps
+  const double heights[] = {0.36, 0.82, 0.55, 1.0};
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(60, 0, 150));
+  for (int i = 0; i < 4; ++i) {
+    const double h = heights[i] * 2 * half;
+    p.drawRect(QRectF(centre.x() - half + i * barWidth * 1.5, centre.y() + half - h, barWidth, h));
+  }
+  return pix;
+}
 
 QPixmap iconPicture(PictureKind kind, int side, const QColor& colour) {
   if (side <= 0) return {};

@@ -21,6 +21,12 @@ enum class PictureKind {
   Reload,
 };
 
+// The monitor's emblem for the notification area, `side` pixels square on a
+// transparent ground: a ring with four rising bars, every bar inside the
+// ring and the ring inside the square at any size a tray asks for. A null
+// pixmap when `side` is not positive.
+QPixmap trayPicture(int side);
+
 // The picture of `kind`, `side` pixels square on a transparent ground; a
 // null pixmap when `side` is not positive.
 QPixmap iconPicture(PictureKind kind, int side, const QColor& colour = Qt::black);

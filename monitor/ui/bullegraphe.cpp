@@ -39,14 +39,15 @@ DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bo
 BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::DesktopQueries desktop, QObject* parent)
     : QObject(parent),
       engine_(engine),
-      desktop_(desktop.withRealDefaults()),
-      // Made before the settings are loaded: the frame starts as logging is.
-      logging_(engine_.settings().chkLogging() == 1) {
+      desktop_(desktop.withRealDefaults()) {
   connect(&engine_, &tavo::monitor::MonitorEngine::trackBubble, this, &BulleGraphe::TrackBubble);
   connect(&engine_, &tavo::monitor::MonitorEngine::refreshHistoryCounters, this,
           &BulleGraphe::RefreshHistoryCounters);
-  // Kept for a detailed graph that is not made yet.
-  connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, this, [this](bool on) { logging_ = on; });
+  // The log frame is there from the start, logging or not (its button
+  // names a new file either way); switching logging off hides it and on
+  // shows it again. Kept for a detailed graph that is not made yet.
+  connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, this,
+          [this](bool on) { logFrameShown_ = on; });
 }
 
 BulleGraphe::~BulleGraphe() {
@@ -79,7 +80,7 @@ frmBig& BulleGraphe::big() {
     connect(&engine_, &tavo::monitor::MonitorEngine::logFilePathChanged, frmBig_.get(), &frmBig::setLogFileText);
     connect(&engine_, &tavo::monitor::MonitorEngine::loggingStateChanged, frmBig_->frameLog, &QWidget::setVisible);
     frmBig_->setLogFileText(tavo::monitor::ShortenPath(engine_.LogFilePath));
-    frmBig_->frameLog->setVisible(logging_);
+    frmBig_->frameLog->setVisible(logFrameShown_);
   }
   return *frmBig_;
 }
@@ -137,9 +138,10 @@ void BulleGraphe::drawView(bool hourView) {
   window.markView(hourView);
   RefreshHistoryCounters();
   window.setGraph(computeDetailGraph(detailGraphInput(engine_, hourView)));
-  window.show();
-  window.raise();
-  window.activateWindow();
+  // On the main window's screen; shown normal and in front, also when it
+  // was minimised or behind other windows.
+  if (!window.isVisible()) tavo::desktop::placeOnScreenOf(&window, hoverWidget_ ? hoverWidget_->window() : nullptr);
+  tavo::desktop::showInFront(&window);
 }
 
 void BulleGraphe::RefreshHistoryCounters() {

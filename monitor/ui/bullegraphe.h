@@ -87,9 +87,9 @@ class BulleGraphe : public QObject {
   std::unique_ptr<frmBig> frmBig_;
   QPointer<QWidget> hoverWidget_;
   // What a window made later must show: the language last applied (none
-  // yet: the design texts) and whether the engine logs.
+  // yet: the design texts) and whether the log frame is shown.
   std::optional<bool> french_;
-  bool logging_ = false;
+  bool logFrameShown_ = true;
 };
 
 }  // namespace tavo::monitor

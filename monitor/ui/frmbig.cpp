@@ -4,6 +4,7 @@
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/languagetexts.h"
+#include "monitor/ui/textfit.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -198,10 +199,12 @@ frmBig::frmBig(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void frmBig::SetFrenchTexts() {
   tavo::applyWindowTexts(this, bigGraphTexts(true));
+  fitFixedTexts(this);
 }
 
 void frmBig::SetEnglishTexts() {
   tavo::applyWindowTexts(this, bigGraphTexts(false));
+  fitFixedTexts(this);
 }
 
 void frmBig::clearGraph() {

@@ -3,6 +3,7 @@
 #include "common/languagetexts.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/languagetexts.h"
+#include "monitor/ui/textfit.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -93,11 +94,13 @@ frmBulle::frmBulle(QWidget* parent)
 void frmBulle::SetFrenchTexts() {
   tavo::applyWindowTexts(this, bubbleTexts(true));
   fitTitles();
+  fitFixedTexts(this);
 }
 
 void frmBulle::SetEnglishTexts() {
   tavo::applyWindowTexts(this, bubbleTexts(false));
   fitTitles();
+  fitFixedTexts(this);
 }
 
 void frmBulle::fitTitles() {

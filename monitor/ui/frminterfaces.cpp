@@ -1,10 +1,14 @@
 #include "monitor/ui/frminterfaces.h"
 
 #include "common/languagetexts.h"
+#include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/interfacechoice.h"
 #include "monitor/core/languagetexts.h"
 #include "monitor/core/monitorengine.h"
+#include "monitor/ui/textfit.h"
+
+#include <QTimer>
 
 namespace tavo::monitor {
 
@@ -47,10 +51,12 @@ frmInterfaces::frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* pare
 
 void frmInterfaces::SetFrenchTexts() {
   tavo::applyWindowTexts(this, interfaceChooserTexts(true));
+  fitFixedTexts(this);
 }
 
 void frmInterfaces::SetEnglishTexts() {
   tavo::applyWindowTexts(this, interfaceChooserTexts(false));
+  fitFixedTexts(this);
 }
 
 void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {
@@ -64,6 +70,11 @@ void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {
 
 int frmInterfaces::OpenChooser() {
   fillList(engine_.Interfaces);
+  // Normal and in front once shown, even where it was minimised before.
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  QTimer::singleShot(0, this, [this] {
+    if (isVisible()) tavo::desktop::showInFront(this);
+  });
   return exec();
 }
 

@@ -242,6 +242,7 @@ void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
     emit skinRightPressed();
     return;
   }
+  if (!(kDragButtons & button)) return;
   dragArmed_ = true;
   manualDrag_ = false;
   dragStartGlobal_ = tavo::desktop::pointerPosition();  // the press event gives the exact point
@@ -251,10 +252,16 @@ void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
 void frmNet::beginDrag(const QPoint& globalPos) {
   if (!dragArmed_ || manualDrag_) return;
   if ((globalPos - dragStartGlobal_).manhattanLength() < QApplication::startDragDistance()) return;
-  QWindow* handle = windowHandle();
-  if (handle && handle->startSystemMove()) {
-    dragArmed_ = false;
-    return;
+  // A move left to the window manager starts from where the pointer is when
+  // it takes over, so the way already made would be lost: the window is
+  // moved here, from the press point. Only where a program cannot place its
+  // own windows (Wayland) does the compositor move it.
+  if (QGuiApplication::platformName().startsWith(u"wayland")) {
+    QWindow* handle = windowHandle();
+    if (handle && handle->startSystemMove()) {
+      dragArmed_ = false;
+      return;
+    }
   }
   manualDrag_ = true;
 }
@@ -271,7 +278,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
       if (watched == lblMore) return true;  // its action comes with the release
       if (!skinPart) break;
       HandleSkinMouseDown(e->button());
-      if (e->button() == Qt::LeftButton) dragStartGlobal_ = e->globalPosition().toPoint();
+      if (kDragButtons & e->button()) dragStartGlobal_ = e->globalPosition().toPoint();
       return true;
     }
     case QEvent::MouseButtonDblClick:
@@ -282,7 +289,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
       auto* e = static_cast<QMouseEvent*>(event);
       const QPoint global = e->globalPosition().toPoint();
-      if (dragArmed_ && (e->buttons() & Qt::LeftButton)) {
+      if (dragArmed_ && (e->buttons() & kDragButtons)) {
         beginDrag(global);
         if (manualDrag_) move(dragStartPos_ + (global - dragStartGlobal_));
         return true;

@@ -111,8 +111,10 @@ class frmNet : public QWidget {
   bool underlineDownload_ = true;
   bool screenWatched_ = false;
   GraphLayer* graphLayer_ = nullptr;
-  // A left press arms a drag; the window follows the pointer once it moves,
-  // through the window manager when it offers that, else by hand.
+  // A left or middle press arms a drag; once the pointer has moved a little
+  // the window follows it: its place at the press plus the pointer's way
+  // since the press.
+  static constexpr Qt::MouseButtons kDragButtons = Qt::LeftButton | Qt::MiddleButton;
   bool dragArmed_ = false;
   bool manualDrag_ = false;
   QPoint dragStartGlobal_;

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace tavo::monitor {
@@ -34,23 +35,7 @@ QGroupBox* frame(const char* name, const char* title) {
 
 }  // namespace
 
-QPixmap makeTrayPicture(int side) {
-  QPixmap pix(side, side);
-  pix.fill(Qt::transparent);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(110, 72, 38), side / 10.0));
-  p.setBrush(QColor(222, 200, 158));
-  p.drawEllipse(QRectF(1, 1, side - 2, side - 2));
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(60, 0, 150));
-  const double w = side / 8.0;
-  const double base = side * 0.75;
-  const double heights[] = {0.2, 0.45, 0.3, 0.55};
-  for (int i = 0; i < 4; ++i)
-    p.drawRect(QRectF(side * 0.22 + i * w * 1.5, base - heights[i] * side, w, heights[i] * side));
-  return pix;
-}
+QPixmap makeTrayPicture(int side) { return tavo::trayPicture(side); }
 
 frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmSettings"));
@@ -210,7 +195,11 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   Picture1->setPixmap(makeTrayPicture());
   Picture1->hide();
 
-  auto* main = new QVBoxLayout(this);
+  // Everything scrolls inside the window: on a screen too small for the
+  // dialog (a large scale) the window gets the screen's size, and its lower
+  // rows stay reachable rather than cut off below the screen.
+  body_ = named(new QWidget, "body");
+  auto* main = new QVBoxLayout(body_);
   main->addWidget(tabOptions);
   main->addWidget(pages);
   main->addWidget(frameNet);
@@ -221,6 +210,13 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   bottom->addWidget(cmdQuit);
   bottom->addWidget(picQuit);
   main->addLayout(bottom);
+  scroll_ = named(new QScrollArea, "scroll");
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setWidget(body_);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll_);
 
   groupDisplay_ = new QButtonGroup(this);
   for (QRadioButton* b : {optInbits, optInBytes, optCumul, optMean}) groupDisplay_->addButton(b);
@@ -265,6 +261,12 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (QLabel* clickable : {lblFindSkins, Picture10, picQuit}) clickable->installEventFilter(this);
 
   Form_Load();
+}
+
+QSize frmSettings::sizeHint() const {
+  // The whole dialog, as if nothing scrolled; a scroll area alone would
+  // offer a fraction of it.
+  return body_->sizeHint();
 }
 
 void frmSettings::Form_Load() {
@@ -345,7 +347,11 @@ bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
         if (c < u'0' || c > u'9') return true;
       }
     } else if (event->type() == QEvent::FocusOut) {
-      txtDLLimit_Validate();
+      // Only moving to another control of the dialog validates the text;
+      // the dialog going away (its close box, another window) leaves it as
+      // typed, as the settings took it.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) txtDLLimit_Validate();
     }
     return false;
   }

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -135,6 +136,10 @@ class frmSettings : public QWidget {
 
   QLabel* Picture1 = nullptr;  // holds the tray icon's picture
 
+  // The dialog's whole content, scrolled when the window is smaller.
+  QScrollArea* scrollArea() const { return scroll_; }
+  QSize sizeHint() const override;
+
  signals:
   void saveRequested();
   // DLLimit, GraphRefresh and GraphRefreshPeriod taken into use; the mini
@@ -165,6 +170,8 @@ class frmSettings : public QWidget {
   QString skinsFolder_;
   // The side of the help and quit pictures.
   static constexpr int kActionPictureSide = 20;
+  QWidget* body_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
   bool isFrench_ = true;
   bool ending_ = false;
   QButtonGroup* groupDisplay_ = nullptr;

@@ -175,7 +175,10 @@ void MonitorUi::AddTrayIcon() {
 
 void MonitorUi::createTrayIcon() {
   if (tray_) return;
-  tray_ = new QSystemTrayIcon(QIcon(makeTrayPicture()), this);
+  // Drawn for each size a notification area asks for, not scaled from one.
+  QIcon icon;
+  for (int side : {16, 22, 24, 32, 44, 48, 64}) icon.addPixmap(makeTrayPicture(side));
+  tray_ = new QSystemTrayIcon(icon, this);
   tray_->setToolTip(trayTip());
   connect(tray_, &QSystemTrayIcon::activated, this, &MonitorUi::Picture1_Activated);
   // Once shown, Qt itself follows a notification area that restarts.
@@ -295,9 +298,13 @@ void MonitorUi::open(const QUrl& url) { desktop_.openUrl(url); }
 void MonitorUi::mnuSettings_Click() {
   frmSettings& dialog = settingsDialog();
   dialog.refreshSkinList();
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
+  if (!dialog.isVisible()) {
+    // The limit box shows what the settings hold, also a value its own
+    // check would not let through (one taken unclamped at the close box).
+    dialog.txtDLLimit->setText(QString::number(engine_.settings().DLLimit()));
+    desktop::placeOnScreenOf(&dialog, net_.get());
+  }
+  desktop::showInFront(&dialog);
 }
 
 void MonitorUi::mnuBig_Click() { emit hoursGraphRequested(); }

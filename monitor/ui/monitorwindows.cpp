@@ -124,7 +124,12 @@ void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
   QObject::connect(s, &frmSettings::transparencyChanged, ui, &MonitorUi::setTransparency);
   QObject::connect(s, &frmSettings::skinChosen, ui, &MonitorUi::changeSkin);
   QObject::connect(s, &frmSettings::defaultSkinRequested, ui, &MonitorUi::defaultSkin);
-  QObject::connect(s, &frmSettings::interfaceChooserRequested, ui, [this] { chooser().OpenChooser(); });
+  QObject::connect(s, &frmSettings::interfaceChooserRequested, ui, [this] {
+    frmInterfaces& c = chooser();
+    if (c.isVisible()) return tavo::desktop::showInFront(&c);
+    tavo::desktop::placeOnScreenOf(&c, &ui_->net());
+    c.OpenChooser();
+  });
   QObject::connect(s, &frmSettings::quitRequested, ui, &MonitorUi::ConfirmQuit);
   QObject::connect(s, &frmSettings::graphDirectionChosen, net, &frmNet::underlineDirection);
   QObject::connect(s, &frmSettings::openRequested, ui, &MonitorUi::open);

@@ -10,7 +10,13 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   tavo::testing::PrivateSessionBus bus;
   tavo::testing::usePrivateSessionBus(bus);
+#ifdef TAVO_LARGE_SCREEN
+  // One large monitor, its windows at twice the size.
+  tavo::testing::XDesktop desktop(QSize(1600, 1200), false);
+  qputenv("QT_SCALE_FACTOR", "2");
+#else
   tavo::testing::XDesktop desktop;
+#endif
   QString why;
   if (!desktop.start(&why)) {
     // A machine without the desktop packages cannot run this suite; say so

@@ -1,58 +1,12 @@
 // The monitor's windows in this process, on the real desktop: the same
 // windows as the program's, over a fake interface table, compared with what
 // the X server and openbox say of them.
-#include "xdesktop.h"
-
-#include "tests/support/fakeinterfacesource.h"
-#include "common/textfile.h"
-#include "monitor/ui/monitorwindows.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QWindow>
-#include <gtest/gtest.h>
+#include "windows_fixture.h"
 
 using namespace tavo::monitor;
 using tavo::testing::desktop;
+using tavo::testing::WindowsOnTheDesktop;
 using tavo::testing::XDesktop;
-
-namespace {
-
-class WindowsOnTheDesktop : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("skins")));
-    for (const char* skin : {"ardoise", "menthe"}) {
-      ASSERT_TRUE(QFile::copy(source + skin + ".xs0", dir.filePath(QString("skins/%1.xsd").arg(skin))));
-      ASSERT_TRUE(QFile::copy(source + skin + ".bm0", dir.filePath(QString("skins/%1.bmp").arg(skin))));
-    }
-    ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {"WindowPositionX=300", "WindowPositionY=200"}));
-    src.set("eth0", 1000, 1000);
-    engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::desktop::DesktopQueries noTray;
-    noTray.trayAvailable = [] { return false; };
-    windows = std::make_unique<MonitorWindows>(*engine, tavo::DesktopSeams{}, noTray);
-    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
-    ASSERT_TRUE(XDesktop::waitFor([this] { return xid() && desktop().viewable(xid()); }));
-  }
-  void TearDown() override {
-    windows.reset();
-    engine.reset();
-  }
-  frmNet& net() { return windows->ui().net(); }
-  xcb_window_t xid() { return xcb_window_t(net().internalWinId()); }
-  void settle() { XDesktop::waitFor([] { return false; }, 300); }
-
-  QTemporaryDir dir;
-  tavo::net::FakeInterfaceSource src;
-  ManualClock clock;
-  std::unique_ptr<MonitorEngine> engine;
-  std::unique_ptr<MonitorWindows> windows;
-};
-
-}  // namespace
 
 // Six skin changes: the window keeps its place on screen, its topmost state
 // and the size of its skin; the program's idea of its place is the real one,
@@ -112,4 +66,48 @@ TEST_F(WindowsOnTheDesktop, TheDetailedGraphHasNoMinimiseOrMaximiseBox) {
   EXPECT_TRUE(XDesktop::waitFor([&] { return !desktop().viewable(id()); }));
   windows->bulle().DrawHoursGraph();
   EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(id()); }));
+}
+
+// A settings window minimised with the window manager's box comes back,
+// normal and active, from the tray menu's entry and from the "set" label.
+TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
+  frmSettings& dialog = windows->ui().settingsDialog();
+  windows->ui().mnuSettings_Click();
+  ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); })) << "the settings never showed";
+  settle();
+  const std::function<void()> commands[] = {
+      [this] { windows->ui().trayMenu().mnuSettings->trigger(); },
+      [this] { desktop().click(net().lblMore->mapToGlobal(net().lblMore->rect().center()), 1); },
+  };
+  int round = 0;
+  for (const auto& command : commands) {
+    SCOPED_TRACE(++round);
+    desktop().iconify(xidOf(dialog));
+    ASSERT_TRUE(XDesktop::waitFor([&] { return desktop().iconic(xidOf(dialog)); })) << "openbox did not minimise it";
+    settle();
+    command();
+    EXPECT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); })) << "it stayed minimised";
+    EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().activeWindow() == xidOf(dialog); })) << "not active";
+    settle();
+  }
+}
+
+// The window just asked for comes to the front: the settings over the
+// detailed graph, then the detailed graph over the settings.
+TEST_F(WindowsOnTheDesktop, TheWindowAskedForComesToTheFront) {
+  frmSettings& dialog = windows->ui().settingsDialog();
+  windows->ui().mnuSettings_Click();
+  ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); }));
+  windows->bulle().DrawHoursGraph();
+  frmBig& big = windows->bulle().big();
+  ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(big); }));
+  EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog); })) << "the graph opened behind the settings";
+  settle();
+  windows->ui().mnuSettings_Click();
+  EXPECT_TRUE(XDesktop::waitFor([&] { return above(dialog, big) && desktop().activeWindow() == xidOf(dialog); }))
+      << "the settings stayed behind the graph";
+  settle();
+  windows->ui().trayMenu().mnuBig->trigger();
+  EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog) && desktop().activeWindow() == xidOf(big); }))
+      << "the graph stayed behind the settings";
 }

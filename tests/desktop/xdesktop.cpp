@@ -60,7 +60,7 @@ bool XDesktop::start(QString* why) {
   }
   // The server writes the display number it took on the descriptor given.
   xvfb_.setProgram(QStringLiteral("Xvfb"));
-  xvfb_.setArguments({"-displayfd", "1", "-screen", "0", QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight),
+  xvfb_.setArguments({"-displayfd", "1", "-screen", "0", QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()),
                       "-nolisten", "tcp", "-noreset"});
   xvfb_.setProcessChannelMode(QProcess::SeparateChannels);
   xvfb_.start();
@@ -89,11 +89,14 @@ bool XDesktop::start(QString* why) {
   xcb_flush(c_);
 
   // Two monitors, so a window can go from one scale to another.
-  const QString half = QStringLiteral("%1/169x%2/211").arg(kMonitorWidth).arg(kScreenHeight);
-  if (!runTool("xrandr", {"--setmonitor", "left", half + "+0+0", "screen"}) ||
-      !runTool("xrandr", {"--setmonitor", "right", half + QStringLiteral("+%1+0").arg(kMonitorWidth), "none"})) {
-    *why = QStringLiteral("xrandr could not make two monitors");
-    return false;
+  if (twoMonitors_) {
+    const int width = screen_.width() / 2;
+    const QString half = QStringLiteral("%1/169x%2/211").arg(width).arg(screen_.height());
+    if (!runTool("xrandr", {"--setmonitor", "left", half + "+0+0", "screen"}) ||
+        !runTool("xrandr", {"--setmonitor", "right", half + QStringLiteral("+%1+0").arg(width), "none"})) {
+      *why = QStringLiteral("xrandr could not make two monitors");
+      return false;
+    }
   }
 
   openbox_.setProcessEnvironment(environment());
@@ -211,6 +214,33 @@ QRect XDesktop::geometry(xcb_window_t w) {
   if (!t) return {};
   return QRect(t->dst_x, t->dst_y, g->width, g->height);
 }
+
+xcb_window_t XDesktop::frameOf(xcb_window_t w) {
+  for (;;) {
+    Reply<xcb_query_tree_reply_t> t(xcb_query_tree_reply(c_, xcb_query_tree(c_, w), nullptr));
+    if (!t || t->parent == root_ || t->parent == XCB_WINDOW_NONE) return w;
+    w = t->parent;
+  }
+}
+
+xcb_window_t XDesktop::activeWindow() {
+  const auto v = property32(root_, "_NET_ACTIVE_WINDOW");
+  return v.empty() ? xcb_window_t(XCB_WINDOW_NONE) : v[0];
+}
+
+std::vector<xcb_window_t> XDesktop::stacking() {
+  const auto v = property32(root_, "_NET_CLIENT_LIST_STACKING");
+  return {v.begin(), v.end()};
+}
+
+void XDesktop::iconify(xcb_window_t w) {
+  // As the window manager's own box does it: its frame and the client
+  // unmapped, WM_STATE iconic.
+  runTool("xdotool", {"windowminimize", QString::number(w)});
+}
+
+void XDesktop::buttonDown(int button) { runTool("xdotool", {"mousedown", QString::number(button)}); }
+void XDesktop::buttonUp(int button) { runTool("xdotool", {"mouseup", QString::number(button)}); }
 
 std::vector<xcb_window_t> XDesktop::children(xcb_window_t w) {
   Reply<xcb_query_tree_reply_t> t(xcb_query_tree_reply(c_, xcb_query_tree(c_, w), nullptr));

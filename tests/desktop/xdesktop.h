@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,10 @@ inline constexpr int kScreenHeight = 800;
 
 class XDesktop {
  public:
-  XDesktop() = default;
+  // The screen's size in device pixels; split into two monitors side by
+  // side, or one monitor.
+  explicit XDesktop(QSize screen = QSize(kScreenWidth, kScreenHeight), bool twoMonitors = true)
+      : screen_(screen), twoMonitors_(twoMonitors) {}
   ~XDesktop();
   XDesktop(const XDesktop&) = delete;
   XDesktop& operator=(const XDesktop&) = delete;
@@ -58,6 +62,16 @@ class XDesktop {
   bool iconic(xcb_window_t w);
   // The window's place on the root window and its size, in device pixels.
   QRect geometry(xcb_window_t w);
+  // The window manager's frame around a client window (the client itself
+  // when it has none): its ancestor just below the root window.
+  xcb_window_t frameOf(xcb_window_t w);
+  // The client window the window manager says is active, and the client
+  // windows from bottom to top.
+  xcb_window_t activeWindow();
+  std::vector<xcb_window_t> stacking();
+  // Asks the window manager to minimise a client window, as its own
+  // minimise box would.
+  void iconify(xcb_window_t w);
   std::vector<xcb_window_t> children(xcb_window_t w);
   // Every window below `top`, depth first.
   std::vector<xcb_window_t> descendants(xcb_window_t top);
@@ -74,6 +88,9 @@ class XDesktop {
   void moveTo(QPoint p);
   void click(QPoint p, int button, int count = 1);
   void key(const QStringList& keys);
+  // A button held down, and let go, where the pointer is.
+  void buttonDown(int button);
+  void buttonUp(int button);
   void moveWindow(xcb_window_t w, QPoint p);
   // Asks the window manager to show the desktop, as its own key would.
   void showDesktop(bool on);
@@ -84,6 +101,8 @@ class XDesktop {
  private:
   bool runTool(const QString& program, const QStringList& args);
 
+  QSize screen_;
+  bool twoMonitors_ = true;
   QString display_;
   QProcess xvfb_, openbox_, tray_;
   xcb_connection_t* c_ = nullptr;

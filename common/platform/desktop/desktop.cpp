@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -192,6 +193,18 @@ void closeBoxOnly(QWidget* window) {
   const xcb_window_t id = xcb_window_t(window->winId());
   const xcb_atom_t types[] = {internAtom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR"), internAtom(c, "_NET_WM_WINDOW_TYPE_NORMAL")};
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, internAtom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 2, types);
+  // A tool bar of the program's window group is kept above every other
+  // window of the program (openbox treats it as their transient), so the
+  // program's other windows could never come in front of it: it leaves the
+  // group and is stacked as any window.
+  constexpr std::uint32_t kWindowGroupHint = 1u << 6;
+  if (auto hints = property32(c, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS); hints && !hints->empty()) {
+    std::vector<std::uint32_t> values = *hints;
+    values[0] &= ~kWindowGroupHint;
+    if (values.size() > 8) values[8] = 0;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
+                        std::uint32_t(values.size()), values.data());
+  }
   xcb_flush(c);
 }
 
@@ -286,6 +299,120 @@ void raiseTopmost(QWidget* window) {
     window->show();
   }
   window->raise();
+}
+
+namespace {
+
+// Whether the window manager has taken the window (ICCCM WM_STATE set).
+bool managedByWindowManager(QWidget* window) {
+#if TAVO_HAVE_XCB
+  xcb_connection_t* c = x11Connection();
+  const WId id = window->internalWinId();
+  if (!c || !id) return true;
+  const xcb_atom_t wmState = internAtom(c, "WM_STATE");
+  return property32(c, xcb_window_t(id), wmState, wmState).has_value();
+#else
+  Q_UNUSED(window);
+  return true;
+#endif
+}
+
+// Asks the window manager, as a taskbar would, to bring the window to the
+// front and give it the focus: a window manager that keeps a new window of
+// a program without recent input behind the focused one (focus-stealing
+// prevention) honours a taskbar's request.
+void activateByWindowManager(QWidget* window) {
+#if TAVO_HAVE_XCB
+  xcb_connection_t* c = x11Connection();
+  const WId id = window->internalWinId();
+  if (!c || !id) return;
+  const xcb_window_t root = rootWindow(c);
+  sendToRoot(c, root, xcb_window_t(id), internAtom(c, "_NET_ACTIVE_WINDOW"), {kSourcePager, XCB_CURRENT_TIME, 0});
+  xcb_flush(c);
+#else
+  Q_UNUSED(window);
+#endif
+}
+
+}  // namespace
+
+void showInFront(QWidget* window) {
+  if (!window) return;
+  const Qt::WindowStates state = window->windowState();
+  if (state & Qt::WindowMinimized) window->setWindowState(state & ~Qt::WindowMinimized);
+  if (!window->isVisible()) window->show();
+  else if (!isShownOnScreen(window)) restoreFromWindowManager(window);
+  window->raise();
+  window->activateWindow();
+  if (managedByWindowManager(window)) {
+    activateByWindowManager(window);
+    return;
+  }
+  // Just shown: the request counts once the window manager has the window.
+  auto* wait = new QTimer(window);
+  wait->setInterval(40);
+  QObject::connect(wait, &QTimer::timeout, window, [window, wait, tries = 0]() mutable {
+    constexpr int kTries = 50;  // two seconds
+    if (managedByWindowManager(window) || ++tries >= kTries || !window->isVisible()) {
+      if (window->isVisible() && managedByWindowManager(window)) {
+        window->raise();
+        activateByWindowManager(window);
+      }
+      wait->stop();
+      wait->deleteLater();
+    }
+  });
+  wait->start();
+}
+
+QRect placeInside(QRect wanted, const QMargins& frame, const QRect& area) {
+  if (area.isEmpty()) return wanted;
+  const QSize room(area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom());
+  wanted.setSize(wanted.size().boundedTo(room.expandedTo(QSize(1, 1))));
+  const int minX = area.left() + frame.left(), minY = area.top() + frame.top();
+  const int maxX = area.right() - frame.right() - wanted.width() + 1;
+  const int maxY = area.bottom() - frame.bottom() - wanted.height() + 1;
+  wanted.moveTo(std::clamp(wanted.x(), minX, std::max(minX, maxX)), std::clamp(wanted.y(), minY, std::max(minY, maxY)));
+  return wanted;
+}
+
+QRect availableAreaOf(const QWidget* anchor) {
+  QScreen* screen = nullptr;
+  if (anchor && anchor->isVisible()) screen = QGuiApplication::screenAt(anchor->frameGeometry().center());
+  if (!screen && anchor) screen = anchor->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+void placeOnScreenOf(QWidget* window, const QWidget* anchor) {
+  if (!window) return;
+  const QRect area = availableAreaOf(anchor);
+  if (area.isEmpty()) return;
+  // The frame is known once the window manager framed the window; before,
+  // a title bar and thin borders are assumed.
+  QMargins frame(0, 0, 0, 0);
+  if (window->testAttribute(Qt::WA_WState_Created) && window->windowHandle() && window->isVisible())
+    frame = window->windowHandle()->frameMargins();
+  if (frame.isNull() && !(window->windowFlags() & Qt::FramelessWindowHint)) {
+    const int title = window->fontMetrics().height() + 12;
+    frame = QMargins(2, title, 2, 2);
+  }
+  const bool shownBefore = window->property("tavoPlaced").toBool();
+  QSize size = window->size();
+  if (!shownBefore)
+    size = window->sizeHint().expandedTo(window->minimumSizeHint()).expandedTo(window->size()).boundedTo(window->maximumSize());
+  // The place asked for is the window's own (without its frame): window
+  // managers take it as the window's place or as its frame's, depending on
+  // the gravity they give it. Room for the frame on both sides covers both.
+  const QMargins either(frame.left(), frame.top(), frame.right() + frame.left(), frame.bottom() + frame.top());
+  QRect wanted(shownBefore ? window->geometry().topLeft() : QPoint(), size);
+  if (!shownBefore) wanted.moveCenter(area.center());
+  QRect place = placeInside(wanted, either, area);
+  const bool resizable = window->minimumSize() != window->maximumSize();
+  if (!resizable) place.setSize(window->size());
+  if (resizable && place.size() != window->size()) window->resize(place.size().expandedTo(window->minimumSize()));
+  window->setGeometry(QRect(place.topLeft(), window->size()));
+  window->setProperty("tavoPlaced", true);
 }
 
 DesktopQueries DesktopQueries::withRealDefaults() const {

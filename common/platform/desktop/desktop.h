@@ -6,6 +6,7 @@
 // small frameless window that stays above the others without a taskbar
 // entry.
 #include <QAbstractNativeEventFilter>
+#include <QMargins>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -101,6 +102,30 @@ void makeTopmostToolWindow(QWidget* window);
 // Shows a window above the others at its current place, also when the
 // desktop had hidden or minimised it without the program knowing.
 void raiseTopmost(QWidget* window);
+
+// Shows one of the program's windows as the user asked for it: normal
+// (not minimised), raised and active, whether it was hidden, minimised by
+// the window manager or behind other windows. A window the window manager
+// has not taken yet is activated as soon as it has.
+void showInFront(QWidget* window);
+
+// Where a window of `size` (without its frame) goes so that it lies inside
+// `area` with its frame (`frame`: the frame's widths, left, top, right and
+// bottom): `wanted` when it fits there, else moved just enough, up against
+// the area's edge; a window larger than the area gets the area's size
+// (less its frame) at the area's top-left corner.
+QRect placeInside(QRect wanted, const QMargins& frame, const QRect& area);
+
+// The available area (without panels) of the screen that shows `anchor`
+// (the program's main window), else of the primary screen.
+QRect availableAreaOf(const QWidget* anchor);
+
+// Places a window inside the available area of the screen of `anchor`
+// before it is shown: a window shown for the first time is centred there,
+// one shown before keeps its place where that fits. A window larger than
+// the area is brought to the area's size when it can be resized (its
+// content then scrolls); a fixed one stays whole, at the area's top-left.
+void placeOnScreenOf(QWidget* window, const QWidget* anchor);
 
 // What the windows ask of the desktop while they run, as one set a test
 // replaces entry by entry: without a notification area, with a desktop

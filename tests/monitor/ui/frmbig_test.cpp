@@ -211,8 +211,18 @@ TEST_F(DetailGraphWindowTest, ButtonsResetCountLogAndStartTheOtherPrograms) {
   EXPECT_EQ(viewer.count(), 2);
 }
 
-TEST_F(DetailGraphWindowTest, LogFrameFollowsLogging) {
-  EXPECT_TRUE(big().frameLog->isHidden());  // logging is off by default
+// The log frame is there from the start, with logging off too: "----" as
+// the current file and a "Change" button that names a new file; the log
+// box then hides and shows it.
+TEST_F(DetailGraphWindowTest, LogFrameShownFromTheStartThenFollowsLogging) {
+  ASSERT_NE(engine->settings().chkLogging(), 1);
+  EXPECT_FALSE(big().frameLog->isHidden());
+  EXPECT_EQ(big().lblLogFile->text(), "----");
+  EXPECT_TRUE(big().cmdChangeLog->isEnabled());
+  QTest::mouseClick(big().cmdChangeLog, Qt::LeftButton);
+  EXPECT_NE(engine->LogFilePath, "----");
+  EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+
   engine->settings().setChkLogging(1);
   EXPECT_FALSE(big().frameLog->isHidden());
   EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));

@@ -288,6 +288,27 @@ TEST_F(FrmNetTest, LeftPressOnAFigureDragsTheWindow) {
   EXPECT_EQ(net.pos(), start + QPoint(20, 10));
 }
 
+// The middle button drags as the left one does; the window follows the
+// pointer from the press point, the first step included.
+TEST_F(FrmNetTest, MiddlePressDragsTooFromThePressPoint) {
+  builtin();
+  for (const Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
+    SCOPED_TRACE(int(button));
+    net.move(100, 100);
+    // The window moves under the pointer: the global points are those of the
+    // pointer, taken from where the window was at the press.
+    const QPoint origin = net.imgSkin->mapToGlobal(QPoint(0, 0));
+    QTest::mousePress(net.imgSkin, button, {}, QPoint(20, 60));
+    for (const QPoint step : {QPoint(25, 64), QPoint(60, 90), QPoint(300, 200)}) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(step), QPointF(origin + step), Qt::NoButton, button,
+                       Qt::NoModifier);
+      QApplication::sendEvent(net.imgSkin, &move);
+    }
+    QTest::mouseRelease(net.imgSkin, button, {}, QPoint(300, 200));
+    EXPECT_EQ(net.pos(), QPoint(100, 100) + QPoint(280, 140));
+  }
+}
+
 // Our own skins, as the build puts them beside the program: each loads,
 // gives its bitmap's size and shape, and keeps the figures, "set" and the
 // mini graph on the window's shape.

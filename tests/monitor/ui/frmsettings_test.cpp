@@ -7,6 +7,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace tavo::monitor;
 
 namespace {
@@ -256,4 +259,36 @@ TEST(FrmSettingsOptions, OffSwitchesNoOtherOn) {
   EXPECT_TRUE(dlg.optMean->isChecked());
   frmSettings::setOption(dlg.optCumul, true);
   EXPECT_FALSE(dlg.optMean->isChecked());
+}
+
+// The tray icon at each size a notification area asks for: the ring lies
+// whole inside the square (its four sides reached, its corners empty) and
+// no pixel of the bars lies on or beyond the ring's inner edge.
+TEST(TrayPicture, BarsStayInsideTheRingAndTheRingInsideTheSquare) {
+  for (const int side : {16, 22, 32, 44, 64}) {
+    SCOPED_TRACE(side);
+    const QImage img = makeTrayPicture(side).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(img.size(), QSize(side, side));
+    const double pen = std::max(1.0, side / 10.0);
+    const double inner = side / 2.0 - pen;  // the ring's inner edge
+    int barPixels = 0;
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) {
+        const QColor c = img.pixelColor(x, y);
+        const bool bar = c.alpha() > 0 && c.blue() > c.red() + 30 && c.blue() > c.green() + 30;
+        if (!bar) continue;
+        ++barPixels;
+        // The pixel's farthest corner from the centre.
+        const double dx = std::max(std::abs(x - side / 2.0), std::abs(x + 1 - side / 2.0));
+        const double dy = std::max(std::abs(y - side / 2.0), std::abs(y + 1 - side / 2.0));
+        EXPECT_LE(std::hypot(dx, dy), inner) << "bar pixel at " << x << "," << y;
+      }
+    EXPECT_GT(barPixels, side / 2) << "no bars";
+    // The ring's stroke reaches each side of the square ...
+    for (const QPoint edge : {QPoint(side / 2, 0), QPoint(0, side / 2), QPoint(side - 1, side / 2), QPoint(side / 2, side - 1)})
+      EXPECT_GT(img.pixelColor(edge).alpha(), 100) << edge.x() << "," << edge.y();
+    // ... and leaves the corners empty.
+    for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+      EXPECT_EQ(img.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
+  }
 }

@@ -130,3 +130,37 @@ TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   QTest::mouseMove(windows->ui().net().lblGraphe, QPoint(5, 5));
   EXPECT_TRUE(windows->bulle().bubble().tmrShow->isActive());
 }
+
+// "5" typed in the limit box and the dialog closed with its close box: the
+// settings file holds the unclamped 5, and so does the box when the dialog
+// opens again, however the dialog lost the focus on hiding.
+TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
+  start();
+  windows->ui().mnuSettings_Click();
+  frmSettings& dialog = windows->ui().settingsDialog();
+  dialog.tabOptions_Click(1);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  dialog.activateWindow();
+  dialog.txtDLLimit->setFocus();
+  dialog.txtDLLimit->selectAll();
+  QTest::keyClicks(dialog.txtDLLimit, "5");
+  ASSERT_EQ(dialog.txtDLLimit->text(), "5");
+  dialog.close();
+  QApplication::processEvents();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(engine->settings().DLLimit(), 5);
+  EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("DLLimit=5"));
+
+  windows->ui().mnuSettings_Click();
+  QApplication::processEvents();
+  EXPECT_EQ(dialog.txtDLLimit->text(), "5");
+}
+
+// The running program's detailed graph shows its log frame with logging
+// off, from the first opening.
+TEST_F(MonitorWindowsTest, TheDetailedGraphShowsItsLogFrameWithLoggingOff) {
+  start({"DetailedLog=0"});
+  windows->bulle().DrawHoursGraph();
+  EXPECT_TRUE(big().frameLog->isVisible());
+  EXPECT_EQ(big().lblLogFile->text(), "----");
+}
