@@ -18,7 +18,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           qt6-gtk-platformtheme
           # Fonts the monitor's font tests measure with; Noto Sans is left
           # out: installed, it becomes the default sans of every test.
-          fonts-cantarell fonts-liberation2)
+          fonts-cantarell fonts-liberation2
+          locales)
 
 install_missing() {
   local missing=()
@@ -31,6 +32,22 @@ install_missing() {
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The number readers are tested under French and German regional settings.
+generate_locales() {
+  local wanted=(fr_FR.UTF-8 de_DE.UTF-8) missing=() l
+  for l in "${wanted[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || missing+=("$l")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  for l in "${missing[@]}"; do
+    "${sudo[@]}" sed -i "s/^# *\(${l//./\\.} UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^${l//./\\.} UTF-8" /etc/locale.gen || echo "$l UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  done
+  "${sudo[@]}" locale-gen
 }
 
 build() {  # build DIR [cmake options...]
@@ -46,11 +63,13 @@ run_tests() {  # run_tests DIR
 case "${1:-}" in
   run)
     install_missing
+    generate_locales
     build build
     exec build/suite/Tavo
     ;;
   test)
     install_missing
+    generate_locales
     XDG_RUNTIME_DIR=$(mktemp -d)
     chmod 700 "$XDG_RUNTIME_DIR"
     export XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen

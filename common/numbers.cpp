@@ -1,8 +1,10 @@
 #include "numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace tavo {
 
@@ -17,6 +19,50 @@ T clampTo(double value) {
   if (r <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
   if (r >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
   return static_cast<T>(r);
+}
+// The value of the collected characters ([-+]digits[.digits][e[-+]digits]),
+// read the same under any regional settings: strtod would follow the
+// process's LC_NUMERIC, and a French one stops "13.5" at its point.
+double parseCollected(const std::string& s) {
+  std::size_t start = 0;
+  bool negative = false;
+  if (start < s.size() && (s[start] == '+' || s[start] == '-')) {
+    negative = s[start] == '-';
+    ++start;
+  }
+  double value = 0;
+  const char* first = s.data() + start;
+  const char* last = s.data() + s.size();
+  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range) {
+    // Beyond a double: as strtod does, infinity for too large, 0 for too small.
+    // The magnitude's power of ten decides: digits before the point that are
+    // not leading zeros, or else the zeros after it, plus the exponent.
+    long long power = 0;
+    std::size_t i = 0;
+    const std::string_view body(first, static_cast<std::size_t>(last - first));
+    while (i < body.size() && body[i] == '0') ++i;
+    if (i < body.size() && body[i] >= '1' && body[i] <= '9') {
+      while (i < body.size() && body[i] >= '0' && body[i] <= '9') { ++power; ++i; }
+    } else if (i < body.size() && body[i] == '.') {
+      ++i;
+      while (i < body.size() && body[i] == '0') { --power; ++i; }
+    }
+    const std::size_t e = body.find('e');
+    if (e != std::string_view::npos) {
+      long long exponent = 0;
+      const char* expFirst = body.data() + e + 1;
+      bool expNegative = false;
+      if (expFirst < last && (*expFirst == '+' || *expFirst == '-')) { expNegative = *expFirst == '-'; ++expFirst; }
+      for (const char* p = expFirst; p < last && exponent < 100000; ++p) exponent = exponent * 10 + (*p - '0');
+      power += expNegative ? -exponent : exponent;
+    }
+    value = power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (ec != std::errc()) {
+    return 0;
+  }
+  (void)ptr;
+  return negative ? -value : value;
 }
 }  // namespace
 
@@ -69,7 +115,7 @@ double leadingNumber(const QString& text) {
       if (expDigits) s += exp;
     }
   }
-  return std::strtod(s.c_str(), nullptr);
+  return parseCollected(s);
 }
 
 double roundHalfEven(double value) {

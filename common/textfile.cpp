@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -58,27 +59,46 @@ QStringList splitLines(const QString& text, bool* endsWithLineEnd) {
 TextReadResult readTextLines(const QString& path, qint64 maxBytes) {
   TextReadResult r;
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return r;
-  if (f.size() > maxBytes) return r;
+  if (!f.open(QIODevice::ReadOnly)) {
+    r.error = f.errorString();
+    return r;
+  }
+  if (f.size() > maxBytes) {
+    r.error = QString::fromLocal8Bit(std::strerror(EFBIG));
+    return r;
+  }
   const QByteArray bytes = f.readAll();
-  if (f.error() != QFileDevice::NoError) return r;
+  if (f.error() != QFileDevice::NoError) {
+    r.error = f.errorString();
+    return r;
+  }
   r.ok = true;
   r.lines = splitLines(decodeText(bytes), &r.endsWithLineEnd);
   return r;
 }
 
-bool writeLinesAtomically(const QString& path, const QStringList& lines) {
+bool writeLinesAtomically(const QString& path, const QStringList& lines, QString* error) {
   QSaveFile f(path);
+  auto fail = [&] {
+    if (error) *error = f.errorString();
+    return false;
+  };
+  if (QFileInfo(path).isDir()) {
+    if (error) *error = QString::fromLocal8Bit(std::strerror(EISDIR));
+    return false;
+  }
   // Unbuffered, so that a write cut short by a full disk is seen here: a
   // buffered one reports every byte taken, and its commit then puts a cut
   // file in the old one's place.
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail();
   const QByteArray bytes = encodeLines(lines);
   if (f.write(bytes) != bytes.size()) {
+    const QString reason = f.errorString();
     f.cancelWriting();
+    if (error) *error = reason;
     return false;
   }
-  return f.commit();
+  return f.commit() || fail();
 }
 
 namespace {
@@ -88,6 +108,7 @@ bool writeAll(int fd, const char* data, qint64 size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size_t(size));
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;  // nothing taken and no reason given: the disk is full
     if (n <= 0) return false;
     data += n;
     size -= n;
@@ -107,9 +128,14 @@ void syncFolderOf(const QByteArray& path) {
 
 }  // namespace
 
-bool appendLineDurably(const QString& path, const QString& line) { return appendLinesDurably(path, {line}); }
+bool appendLineDurably(const QString& path, const QString& line, QString* error) {
+  return appendLinesDurably(path, {line}, error);
+}
 
-bool appendLinesDurably(const QString& path, const QStringList& lines) {
+bool appendLinesDurably(const QString& path, const QStringList& lines, QString* error) {
+  auto reason = [&](int err) {
+    if (error) *error = QString::fromLocal8Bit(std::strerror(err ? err : EIO));
+  };
   const QByteArray name = QFile::encodeName(path);
   bool created = false;
   int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
@@ -117,9 +143,13 @@ bool appendLinesDurably(const QString& path, const QStringList& lines) {
     fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     created = fd >= 0;
   }
-  if (fd < 0) return false;
+  if (fd < 0) {
+    reason(errno);
+    return false;
+  }
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    reason(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     ::close(fd);
     return false;
   }
@@ -135,6 +165,7 @@ bool appendLinesDurably(const QString& path, const QStringList& lines) {
   bytes += encodeLines(lines);
   const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
   if (!ok) {
+    reason(errno);
     // Whatever part of the line reached the file goes again: a fragment
     // would stand as a broken record before every later line.
     if (created) {

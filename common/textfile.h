@@ -12,6 +12,7 @@ struct TextReadResult {
   bool ok = false;       // the file existed and could be read
   QStringList lines;     // without their line ends; a last line without an end counts
   bool endsWithLineEnd = true;  // false when the last byte is not CR or LF (a cut-short write)
+  QString error;         // when not ok: the system's reason
 };
 
 // Reads a whole file. Files larger than maxBytes are refused (ok false),
@@ -26,7 +27,8 @@ QString decodeText(const QByteArray& bytes);
 
 // Replaces the file with these lines, each ended by CR LF, atomically:
 // a crash leaves either the old file or the new one, never a cut one.
-bool writeLinesAtomically(const QString& path, const QStringList& lines);
+// On false, *error (when given) holds the system's reason.
+bool writeLinesAtomically(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // Appends one line (with CR LF) and pushes it to the disk before
 // returning. The file ends either exactly as it was or one whole line
@@ -35,10 +37,11 @@ bool writeLinesAtomically(const QString& path, const QStringList& lines);
 // that the append created is removed again. When the file ends without a
 // line end (a fragment left by an older program), a line end is written
 // first so the new line stands whole on its own.
-bool appendLineDurably(const QString& path, const QString& line);
+// On false, *error (when given) holds the system's reason.
+bool appendLineDurably(const QString& path, const QString& line, QString* error = nullptr);
 
 // The same for several lines in one all-or-nothing append.
-bool appendLinesDurably(const QString& path, const QStringList& lines);
+bool appendLinesDurably(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 // True when the file's last lines are exactly these lines, each ended by
 // CR LF (and the file holds nothing else or a line end before them).

@@ -53,6 +53,10 @@ MonitorEngine::MonitorEngine(const EngineConfig& config, QObject* parent)
   connect(&settings(), &MonitorSettings::chkLoggingClicked, &rateLog_, &RateLog::applyChkLogging);
   connect(&rateLog_, &RateLog::logFilePathChanged, this, &MonitorEngine::logFilePathChanged);
   connect(&rateLog_, &RateLog::loggingStateChanged, this, &MonitorEngine::loggingStateChanged);
+  sessions_.setFailures(&failures_);
+  rateLog_.setFailures(&failures_);
+  settingsFile_.setFailures(&failures_);
+  connect(&failures_, &FileFailures::newFailure, this, &MonitorEngine::fileFailed);
 }
 
 MonitorEngine::~MonitorEngine() = default;
@@ -63,6 +67,9 @@ QString MonitorEngine::errorTitle() { return kErrorTitle; }
 
 bool MonitorEngine::Main(const StartupSteps& steps) {
   if (!guard_.admit()) return false;
+  // Under the lock no other monitor writes here: what a replacement left
+  // behind is a kill's left-over.
+  sessions_.removeLeftOverTemporaries();
   // The interface count is known before the settings are read: it bounds
   // the Interface setting.
   counters_.ReadInterfaceTable();
@@ -144,10 +151,13 @@ void MonitorEngine::redrawMiniGraph() {
 
 // -------------------------------------------------------------------- quit
 
-void MonitorEngine::QuitSave() {
+QList<FileFailure> MonitorEngine::QuitSave() {
   tmrMainTimer.stop();
+  failures_.beginCollecting();
   settingsFile_.SaveSettings();
-  sessions_.FlushSessionStats();
+  if (!sessions_.FlushSessionStats() && sessions_.sessionLineHeld())
+    failures_.failed({FileFailure::Action::SessionLineLost, SessionStatsPath(), {}, {}});
+  return failures_.endCollecting();
 }
 
 // ------------------------------------------------------ the windows' asks

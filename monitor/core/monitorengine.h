@@ -14,6 +14,7 @@
 //   engine.frmNet_tmrMainTimer_Timer();         // one tick
 #include "monitor/core/clock.h"
 #include "monitor/core/displaytexts.h"
+#include "monitor/core/filefailures.h"
 #include "monitor/core/monitorsettings.h"
 #include "monitor/core/ratehistories.h"
 #include "monitor/core/ratelog.h"
@@ -62,6 +63,7 @@ class MonitorEngine : public QObject {
   const Clock& clock_;
   RegionalFormat regional_;
   StartupGuard guard_;
+  FileFailures failures_;
   TrafficCounters counters_;
   RateHistories histories_;
   SessionFiles sessions_;
@@ -93,7 +95,9 @@ class MonitorEngine : public QObject {
   static QString errorTitle();
   void frmNet_tmrMainTimer_Timer();
   // The engine's part of the quit on Yes: SaveSettings, FlushSessionStats.
-  void QuitSave();
+  // Returns every failure of the two, told before or not, for the quit to
+  // say before the program ends (the session line's fate above all).
+  QList<FileFailure> QuitSave();
 
   // ---- what the windows ask of it -----------------------------------------
   // Restarts all measuring: empty histories, fresh counters, a new session.
@@ -134,6 +138,8 @@ class MonitorEngine : public QObject {
   const QString& ulText() const { return labels_.ulText(); }
   const QString& dlText() const { return labels_.dlText(); }
   bool sessionLineWaiting() const { return sessions_.sessionLineWaiting(); }
+  // The file failures told and not yet mended.
+  const QList<FileFailure>& fileFailures() const { return failures_.current(); }
 
   // ---- paths ---------------------------------------------------------------
   QString programFolder() const { return folder_; }
@@ -151,6 +157,9 @@ class MonitorEngine : public QObject {
   // Helper DLL    ", "Tavo error"), raised once while the condition
   // lasts; the box must not block.
   void errorRaised(const QString& text, const QString& title);
+  // A file the monitor uses failed in a way not told since it last
+  // worked: the windows tell the user (fileFailureText) without blocking.
+  void fileFailed(const tavo::monitor::FileFailure& failure);
   // The new captions of lblUL and lblDL.
   void rateTextsChanged(const QString& ulText, const QString& dlText);
   // Each tick while BubbleShown.

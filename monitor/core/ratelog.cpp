@@ -1,5 +1,8 @@
 #include "monitor/core/ratelog.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "monitor/core/displaytexts.h"
 #include "common/textfile.h"
 
@@ -28,14 +31,31 @@ void RateLog::StartNewLogFile(bool on) {
 }
 
 void RateLog::EnsureLogsFolder() {
-  if (!QFileInfo::exists(logsFolder())) QDir(folder_).mkdir(QStringLiteral("logs"));
+  if (QFileInfo(logsFolder()).isDir()) return;
+  if (QDir(folder_).mkdir(QStringLiteral("logs"))) {
+    if (failures_) failures_->succeeded(logsFolder());
+    return;
+  }
+  if (!failures_) return;
+  // mkdir gives no reason; the folder's state tells it.
+  const QFileInfo logs(logsFolder());
+  const QString reason = logs.exists() || logs.isSymLink() ? QString::fromLocal8Bit(std::strerror(EEXIST))
+                         : !QFileInfo(folder_).isWritable() ? QString::fromLocal8Bit(std::strerror(EACCES))
+                                                            : QString();
+  failures_->failed({FileFailure::Action::MakeLogsFolder, logsFolder(), reason, {}});
 }
 
 void RateLog::AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate) {
   if (logFilePath_ == kLoggingOff) return;
   const QChar sep(QLatin1Char(';'));
-  appendLineDurably(logFilePath_, regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep +
-                                      QString::number(uploadRate));
+  QString error;
+  const bool appended = appendLineDurably(
+      logFilePath_, regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep +
+                        QString::number(uploadRate),
+      &error);
+  if (!failures_) return;
+  if (appended) failures_->succeeded(logFilePath_);
+  else failures_->failed({FileFailure::Action::AppendLogLine, logFilePath_, error, {}});
 }
 
 void RateLog::applyChkLogging(int value) {

@@ -3,6 +3,7 @@
 // minute's mean rates in a file of the logs folder named after the moment
 // logging started.
 #include "monitor/core/clock.h"
+#include "monitor/core/filefailures.h"
 #include "common/regionaltext.h"
 
 #include <QObject>
@@ -29,6 +30,7 @@ class RateLog : public QObject {
   // chkLogging's click, by the user or by the loader: 1 makes the logs
   // folder and starts a file; any other value (also a greyed box) stops.
   void applyChkLogging(int value);
+  void setFailures(FileFailures* failures) { failures_ = failures; }
 
  signals:
   // Both lblLogFile labels show ShortenPath(path).
@@ -40,6 +42,7 @@ class RateLog : public QObject {
   const Clock& clock_;
   const RegionalFormat& regional_;
   QString logFilePath_;
+  FileFailures* failures_ = nullptr;
 };
 
 }  // namespace tavo::monitor

@@ -143,7 +143,13 @@ bool SettingsFile::SaveSettings() {
       QStringLiteral("WindowPositionX=") + px(pos.x()),
       QStringLiteral("WindowPositionY=") + px(pos.y()),
   };
-  return writeLinesAtomically(settingsPath(), lines);
+  QString error;
+  const bool saved = writeLinesAtomically(settingsPath(), lines, &error);
+  if (failures_) {
+    if (saved) failures_->succeeded(settingsPath());
+    else failures_->failed({FileFailure::Action::SaveSettings, settingsPath(), error, {}});
+  }
+  return saved;
 }
 
 void SettingsFile::ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex) {

@@ -2,6 +2,7 @@
 // Tavo.ini: every setting at its default, then the file's lines applied in
 // their order at start-up; the whole file rewritten when the settings are
 // saved.
+#include "monitor/core/filefailures.h"
 #include "monitor/core/monitorsettings.h"
 #include "monitor/core/trafficcounters.h"
 #include "common/regionaltext.h"
@@ -31,7 +32,8 @@ class SettingsFile {
   // Needs the interface table read once (its count bounds Interface).
   void InitDefaults();
   void LoadSettings();
-  bool SaveSettings();  // false when Tavo.ini could not be replaced
+  bool SaveSettings();  // false when Tavo.ini could not be replaced (told to the failures)
+  void setFailures(FileFailures* failures) { failures_ = failures; }
   // The dialog's limit and delay list (0 "1 minute", 1 "60 minutes").
   void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
   // Where the main window stands when the settings are saved; without one,
@@ -39,6 +41,7 @@ class SettingsFile {
   void setWindowPositionQuery(std::function<QPointF()> query) { windowPosition_ = std::move(query); }
 
  private:
+  FileFailures* failures_ = nullptr;
   void applyLine(const QString& key, const QString& value);
 
   QString folder_;

@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavo::monitor {
 
@@ -176,6 +178,61 @@ QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSi
   font.setFamily(known ? family : fallbackFamily);
   font.setPointSize(pointSize > 0 ? pointSize : kBuiltinFontSize);
   return font;
+}
+
+}  // namespace tavo::monitor
+
+namespace tavo::monitor {
+
+int rateLabelLeftLimit(const QRect& base, const std::vector<QRect>& obstacles, const std::vector<QRect>& shapeRuns) {
+  int limit = 0;
+  for (const QRect& o : obstacles) {
+    if (o.isEmpty() || o.bottom() < base.top() || o.top() > base.bottom()) continue;  // not on its rows
+    // Only what stands left of the label's own place can be grown into;
+    // what overlaps that place already is the skin's choice.
+    if (o.right() < base.left()) limit = std::max(limit, o.right() + 1);
+  }
+  for (const QRect& run : shapeRuns) {
+    if (run.top() < base.top() || run.top() > base.bottom()) continue;
+    if (run.left() <= base.right() && run.right() >= base.right()) limit = std::max(limit, run.left());
+  }
+  return std::min(limit, base.left());
+}
+
+int rateTextWidth(const QString& text, const QFont& font, const QPaintDevice* device) {
+  const QFontMetricsF fm = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+  const QRectF ink = fm.boundingRect(text);
+  // A right-aligned label ends the text's advance at its right edge; ink
+  // left of the text's start would be cut as well.
+  const qreal width = fm.horizontalAdvance(text) - std::min<qreal>(0.0, ink.left());
+  return int(std::ceil(width - 1e-6));
+}
+
+RateLabelFit fitRateLabel(const QString& text, const QFont& font, const QRect& base, int leftLimit,
+                          const QRect& other, const QPaintDevice* device) {
+  const int needed = rateTextWidth(text, font, device);
+  if (needed <= base.width()) return {base, font};
+  const int right = base.left() + base.width();  // one past the label's last column
+  // A grown label keeps a column of room before its text.
+  const int left = std::min(base.left(), std::max(leftLimit, right - needed - 1));
+  int top = base.top();
+  int bottom = base.bottom();
+  if (!other.isEmpty() && other.left() < right && other.right() >= left) {
+    if (other.top() <= top && other.bottom() >= top && other.bottom() < bottom) top = other.bottom() + 1;
+    if (other.bottom() >= bottom && other.top() <= bottom && other.top() > top) bottom = other.top() - 1;
+  }
+  RateLabelFit fit{QRect(left, top, right - left, bottom - top + 1), font};
+  if (needed < fit.geometry.width()) return fit;
+  // Too wide even so: the largest smaller size that fits.
+  const bool points = font.pointSizeF() > 0;
+  const qreal size = points ? font.pointSizeF() : qreal(font.pixelSize());
+  constexpr qreal kStep = 0.25;
+  for (qreal s = size - kStep; s >= 1.0; s -= kStep) {
+    if (points) fit.font.setPointSizeF(s);
+    else fit.font.setPixelSize(int(std::floor(s)));
+    if (rateTextWidth(text, fit.font, device) < fit.geometry.width()) break;
+  }
+  return fit;
 }
 
 }  // namespace tavo::monitor

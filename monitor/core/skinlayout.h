@@ -85,3 +85,34 @@ QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSi
                const QString& fallbackFamily);
 
 }  // namespace tavo::monitor
+
+namespace tavo::monitor {
+
+// A rate figure's label for one text: its place and its font.
+struct RateLabelFit {
+  QRect geometry;
+  QFont font;
+  bool operator==(const RateLabelFit&) const = default;
+};
+
+// How far left a rate label whose skin place is `base` may grow: to the
+// window's left edge, but not into an obstacle on its rows (the other
+// figure, the "set" label, the mini graph) nor past the start of the
+// skin's shape on any of its rows (shapeRuns of the bitmap; empty: the
+// whole window is shown). Never right of base's own left edge.
+int rateLabelLeftLimit(const QRect& base, const std::vector<QRect>& obstacles, const std::vector<QRect>& shapeRuns);
+
+// The label for `text`: the skin's place and font when the text fits in
+// it (as every figure of a slower line does); else the label keeps its
+// right edge and grows left up to leftLimit; where even that is too
+// narrow, the font is made smaller until the text fits whole. Measured
+// for `device` (the label), so a scaled screen gets its own widths.
+// A grown label leaves out the rows it shares at its top or bottom with the
+// other figure's skin place (`other`; the built-in skin stacks them so).
+RateLabelFit fitRateLabel(const QString& text, const QFont& font, const QRect& base, int leftLimit,
+                          const QRect& other = {}, const QPaintDevice* device = nullptr);
+
+// The width the label needs to show `text` whole in this font.
+int rateTextWidth(const QString& text, const QFont& font, const QPaintDevice* device = nullptr);
+
+}  // namespace tavo::monitor

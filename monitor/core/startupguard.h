@@ -14,7 +14,8 @@ class StartupGuard {
   enum class Refusal {
     None,               // started (or not asked yet)
     AnotherMonitor,     // a monitor runs from this folder: end silently
-    FolderNotWritable,  // the lock cannot be taken or the folder cannot be written
+    FolderNotWritable,  // the folder cannot be written
+    LockUnusable,       // Tavo.lock cannot be opened or locked, or is no file
   };
 
   explicit StartupGuard(const QString& folder);
@@ -24,8 +25,9 @@ class StartupGuard {
   // may run. The lock is held for the guard's life.
   bool admit();
   Refusal refusal() const { return refusal_; }
-  // The message of a FolderNotWritable refusal: names the folder, in the
-  // language of Tavo.ini when it can be read, English otherwise.
+  // The message of a FolderNotWritable or LockUnusable refusal: names the
+  // folder or the lock file and the reason, in the language of Tavo.ini
+  // when it can be read, English otherwise.
   QString refusalText(const QString& settingsPath) const;
   static bool refusalIsFrench(const QString& settingsPath);
 
@@ -34,6 +36,7 @@ class StartupGuard {
   std::unique_ptr<tavo::platform::SingleInstance> instance_;
   Refusal refusal_ = Refusal::None;
   QString reason_;
+  tavo::platform::SingleInstance::LockFileKind lockKind_ = tavo::platform::SingleInstance::LockFileKind::File;
 };
 
 }  // namespace tavo::monitor

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <tuple>
 
 namespace tavo::monitor {
 
@@ -144,15 +145,28 @@ void frmNet::ApplySkin() {
   auto place = [&](QLabel* label, int left, int top, const QString& font, std::int16_t size) {
     label->move(left, top);
     label->setFont(skinFont(label->font(), font, size, fallback));
+    if (label == lblUL) ulSkin_.font = label->font();
+    if (label == lblDL) dlSkin_.font = label->font();
   };
   // 5.-7. labels: right edges for the figures, centre for "set"; the width
-  // used is the one before the font changes.
+  // used is the skin's, whatever a long text made of it.
+  for (QLabel* label : {lblUL, lblDL}) label->resize(kRateLabelWidth, kRateLabelHeight);
   place(lblDL, layout_.DLLabelX - lblDL->width(), layout_.DLLabelY, layout_.DLLabelFont, layout_.DLLabelFontsize);
   place(lblUL, layout_.ULLabelX - lblUL->width(), layout_.ULLabelY, layout_.ULLabelFont, layout_.ULLabelFontsize);
   place(lblMore, layout_.SetLabelX - lblMore->width() / 2, layout_.SetLabelY, layout_.SetLabelFont,
         layout_.SetLabelFontsize);
   // 8. frame and hover area one pixel outside the bars on every side
   shape1_ = QRect(layout_.GraphX - 1, layout_.GraphY - 1, kGraphWidth + 2, kGraphHeight + 2);
+  // Where the figures may grow for long texts: not into each other, the
+  // "set" label or the graph, nor out of the skin's shape.
+  ulSkin_.base = QRect(lblUL->pos(), QSize(kRateLabelWidth, kRateLabelHeight));
+  dlSkin_.base = QRect(lblDL->pos(), QSize(kRateLabelWidth, kRateLabelHeight));
+  {
+    const std::vector<QRect> runs = region_ ? shapeRuns(picSkin_) : std::vector<QRect>{};
+    const QRect set = lblMore->geometry();
+    ulSkin_.leftLimit = rateLabelLeftLimit(ulSkin_.base, {dlSkin_.base, set, shape1_}, runs);
+    dlSkin_.leftLimit = rateLabelLeftLimit(dlSkin_.base, {ulSkin_.base, set, shape1_}, runs);
+  }
   lblGraphe->setGeometry(shape1_);
   // The layer reaches as high as the tallest bar it can draw.
   graphLayer_->setGeometry(shape1_.united(QRect(shape1_.left(), shape1_.bottom() - kMaxBarRows, shape1_.width(), 1)));
@@ -170,6 +184,7 @@ void frmNet::ApplySkin() {
   lblMore->raise();
   lblGraphe->raise();
   applyUnderline();
+  refitRateLabels();
   graphLayer_->update();
   // 10. A window shown for the first time (or again) goes to its own
   // place, not to where the window manager would put a new window.
@@ -235,6 +250,41 @@ void frmNet::applyUnderline() {
   QFont ul = lblUL->font();
   ul.setUnderline(!underlineDownload_);
   lblUL->setFont(ul);
+  refitRateLabels();
+}
+
+void frmNet::setRateTexts(const QString& ulText, const QString& dlText) {
+  fitRateLabel(lblUL, ulSkin_, ulText);
+  fitRateLabel(lblDL, dlSkin_, dlText);
+}
+
+void frmNet::fitRateLabel(QLabel* label, RateLabelSkin& skin, const QString& text) {
+  // The tick sets the texts every second; a text met last time costs
+  // nothing, a new one one measure (two only when it is too wide).
+  if (skin.fitted && text == skin.text) return;
+  skin.text = text;
+  skin.fitted = true;
+  if (skin.base.isNull()) {  // no skin yet
+    label->setText(text);
+    return;
+  }
+  const QRect& other = &skin == &ulSkin_ ? dlSkin_.base : ulSkin_.base;
+  const RateLabelFit fit = tavo::monitor::fitRateLabel(text, skin.font, skin.base, skin.leftLimit, other, label);
+  if (label->geometry() != fit.geometry) label->setGeometry(fit.geometry);
+  if (label->font() != fit.font) label->setFont(fit.font);
+  label->setText(text);
+}
+
+void frmNet::refitRateLabels() {
+  // Again from the skin's font, with the underline of the moment.
+  for (auto [label, skin, underline] : {std::tuple{lblUL, &ulSkin_, !underlineDownload_},
+                                        std::tuple{lblDL, &dlSkin_, underlineDownload_}}) {
+    if (skin->base.isNull()) continue;
+    skin->fitted = false;
+    const QString text = skin->text.isNull() ? label->text() : skin->text;
+    skin->font.setUnderline(underline);
+    fitRateLabel(label, *skin, text);
+  }
 }
 
 void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {

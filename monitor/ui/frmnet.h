@@ -71,6 +71,11 @@ class frmNet : public QWidget {
   QLabel* lblMore = nullptr;
   QLabel* lblGraphe = nullptr;
 
+  // The two figures' texts: each label shows its whole text, growing left
+  // from the skin's right edge and then with a smaller font when the text
+  // is wider than the skin's place (figures of a gigabit line).
+  void setRateTexts(const QString& ulText, const QString& dlText);
+
   // Label sizes of the design; the skin gives only their anchors.
   static constexpr int kRateLabelWidth = 80;
   static constexpr int kRateLabelHeight = 14;
@@ -99,6 +104,16 @@ class frmNet : public QWidget {
   // The shape in device pixels depends on the screen's scale: it is set
   // again whenever the window comes to another screen.
   void reapplyShape();
+  // A rate label's place and font for its text, from the skin's.
+  struct RateLabelSkin {
+    QRect base;       // the skin's place: kRateLabelWidth wide, right edge at the anchor
+    QFont font;       // the skin's font, with the underline of the moment
+    int leftLimit = 0;
+    QString text;     // the text the label was last fitted to
+    bool fitted = false;
+  };
+  void fitRateLabel(QLabel* label, RateLabelSkin& skin, const QString& text);
+  void refitRateLabels();
 
   SkinLayout layout_;
   QImage picSkin_;
@@ -111,6 +126,8 @@ class frmNet : public QWidget {
   bool underlineDownload_ = true;
   bool screenWatched_ = false;
   GraphLayer* graphLayer_ = nullptr;
+  RateLabelSkin ulSkin_;
+  RateLabelSkin dlSkin_;
   // A left or middle press arms a drag; once the pointer has moved a little
   // the window follows it: its place at the press plus the pointer's way
   // since the press.

@@ -1,5 +1,7 @@
 #include "monitor/ui/monitorui.h"
 
+#include <cstdio>
+
 #include "common/languagetexts.h"
 
 #include <QAbstractEventDispatcher>
@@ -318,10 +320,26 @@ void MonitorUi::ConfirmQuit() {
   const auto answer = seams_.ask(settings_ && settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
                                         texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
-  engine_.QuitSave();
+  const QList<FileFailure> failures = engine_.QuitSave();
+  if (!failures.isEmpty()) {
+    // Said before the program ends, told before or not: the last chance.
+    QStringList texts;
+    for (const FileFailure& f : failures) {
+      texts << fileFailureText(f, engine_.IsFrench);
+      std::fprintf(stderr, "%s: %s\n", qPrintable(MonitorEngine::errorTitle()), qPrintable(texts.back().simplified()));
+    }
+    seams_.message(nullptr, MonitorEngine::errorTitle(), texts.join(QStringLiteral("\n\n")));
+  }
   RemoveTrayIcon();
   if (settings_) settings_->setEnding(true);
   seams_.quit();
+}
+
+void MonitorUi::showFileFailure(const FileFailure& failure) {
+  const QString text = fileFailureText(failure, engine_.IsFrench);
+  std::fprintf(stderr, "%s: %s\n", qPrintable(MonitorEngine::errorTitle()), qPrintable(text.simplified()));
+  // The tick goes on while the box is up.
+  seams_.notice(MonitorEngine::errorTitle(), text);
 }
 
 }  // namespace tavo::monitor

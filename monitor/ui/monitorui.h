@@ -55,6 +55,8 @@ class MonitorUi : public QObject {
   void AddTrayIcon();
   void RemoveTrayIcon();
   void ConfirmQuit();
+  // A file the engine could not use: a box that does not block, and stderr.
+  void showFileFailure(const tavo::monitor::FileFailure& failure);
   // Run about every second: shows the tray icon as soon as a notification area
   // appears (one that starts after the monitor), and brings the main window
   // back when it is hidden and the notification area has gone away.

@@ -150,10 +150,8 @@ void MonitorWindows::bindTrayMenu() {
 void MonitorWindows::bindEngine() {
   MonitorUi* ui = ui_.get();
   frmNet* net = &ui->net();
-  QObject::connect(&engine_, &MonitorEngine::rateTextsChanged, ui, [net](const QString& ul, const QString& dl) {
-    net->lblUL->setText(ul);
-    net->lblDL->setText(dl);
-  });
+  QObject::connect(&engine_, &MonitorEngine::rateTextsChanged, net, &frmNet::setRateTexts);
+  QObject::connect(&engine_, &MonitorEngine::fileFailed, ui, &MonitorUi::showFileFailure);
   QObject::connect(&engine_, &MonitorEngine::miniGraphUpdated, ui, [net](const MiniGraphBars& bars) {
     for (int i = 0; i < frmNet::kBars && i < int(bars.size()); ++i) net->setBarHeight(i, bars[i]);
   });

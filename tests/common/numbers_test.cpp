@@ -1,4 +1,5 @@
 #include "common/numbers.h"
+#include "tests/common/numericlocale.h"
 
 #include <cfenv>
 #include <cmath>
@@ -52,4 +53,34 @@ TEST(Numbers, CheckedReadingRefusesValuesBeyond32Bits) {
   EXPECT_FALSE(tavo::readInt32Checked("2147483648").has_value());
   EXPECT_FALSE(tavo::readInt32Checked("1e999").has_value());
   EXPECT_EQ(tavo::readInt32Checked("letters"), 0);
+}
+
+// Under French and German regional settings the decimal separator is ",";
+// reading must not follow the process's LC_NUMERIC (QApplication sets it
+// from LANG), or "13.5" stops at its point and reads as 13.
+TEST(Numbers, ReadingDoesNotFollowTheProcessLocale) {
+  struct Case { const char* text; double rounded; };
+  const Case cases[] = {{"13.5", 14},    {"12.5", 12},     {"1025.5", 1026}, {"1024.5", 1024},
+                        {"100.5", 100},  {"101.5", 102},   {"-13.5", -14},   {"0.75", 1},
+                        {"3.5e2", 350},  {"2.5e-1", 0},    {" 1 3 . 5 x", 14}};
+  for (const char* name : tavo::testing::kCommaLocales) {
+    TAVO_UNDER_NUMERIC_LOCALE(locale, name);
+    for (const Case& c : cases) {
+      EXPECT_EQ(tavo::roundHalfEven(tavo::leadingNumber(QString::fromUtf8(c.text))), c.rounded)
+          << name << " " << c.text;
+    }
+    EXPECT_DOUBLE_EQ(tavo::leadingNumber("13.5"), 13.5) << name;
+    EXPECT_EQ(tavo::readInt16("1025.5"), 1026) << name;
+    EXPECT_EQ(tavo::readInt32Checked("2147483646.5"), 2147483646) << name;
+    EXPECT_FALSE(tavo::readInt32Checked("2147483647.5").has_value()) << name;  // rounds past 32 bits
+    EXPECT_FALSE(tavo::readInt32Checked("-2147483648.6").has_value()) << name;
+  }
+}
+
+TEST(Numbers, ValuesBeyondADoubleGiveInfinityOrZero) {
+  EXPECT_EQ(tavo::leadingNumber("1e999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(tavo::leadingNumber("-1e999"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(tavo::leadingNumber("1e-999"), 0.0);
+  EXPECT_EQ(tavo::leadingNumber(QString(400, QLatin1Char('9'))), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(tavo::leadingNumber(QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1")), 0.0);
 }

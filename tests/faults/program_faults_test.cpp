@@ -7,6 +7,7 @@
 #include "tests/common/foldersnapshot.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -258,6 +259,68 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UnwritableCase{"ReadOnlyFolder", "EN", true, false, "Tavo cannot write in its folder"},
                       UnwritableCase{"ReadOnlyFolderFrench", "FR", true, false, "Tavo ne peut pas \u00e9crire"},
                       UnwritableCase{"DiskFull", "EN", false, true, "Tavo cannot write in its folder"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------ unusable lock file
+
+// A Tavo.lock the monitor cannot use in a folder it can write in: the
+// message names the lock file and the true reason, never the folder; a
+// named pipe is refused at once, not waited on.
+struct UnusableLockCase {
+  const char* name;
+  void (*make)(const QString& path);
+  const char* reason;  // in the message
+};
+
+class UnusableLock : public TavoFolder, public ::testing::WithParamInterface<UnusableLockCase> {};
+
+TEST_P(UnusableLock, ShowsTheLockFileAndItsReason) {
+  const UnusableLockCase& c = GetParam();
+  PrivateX x;
+  if (x.display().isEmpty()) GTEST_SKIP() << "no Xvfb and xdotool to show and close the message box";
+  writeFile("Tavo.ini", "Lang=EN\r\n");
+  c.make(file("Tavo.lock"));
+  const QStringList before = folderSnapshot(folder());
+  start(tavo, x.display());
+  QStringList boxes;
+  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
+                        30000));
+  ASSERT_FALSE(boxes.isEmpty()) << "Tavo ended without its message: " << tavo.readAllStandardError().toStdString();
+  x.pressReturn(boxes.first());
+  ASSERT_TRUE(tavo.waitForFinished(20000)) << "the box's button did not end Tavo";
+  EXPECT_NE(tavo.exitCode(), 0);
+  const QString err = QString::fromLocal8Bit(tavo.readAllStandardError());
+  EXPECT_TRUE(err.contains("Tavo cannot use its lock file")) << err.toStdString();
+  EXPECT_TRUE(err.contains(file("Tavo.lock"))) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString::fromUtf8(c.reason))) << err.toStdString();
+  EXPECT_FALSE(err.contains("cannot write in its folder")) << err.toStdString();
+  EXPECT_EQ(folderSnapshot(folder()), before);  // what stands there is not ours to remove
+  EXPECT_EQ(read("session_stats.csv"), kSessionLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tavo, UnusableLock,
+    ::testing::Values(
+        UnusableLockCase{"LeftByRoot",
+                         [](const QString& path) {
+                           QFile f(path);
+                           ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                           f.close();
+                           // Root's with 0600 when the tests run as root, for
+                           // the unprivileged user Tavo then runs as; 000 else.
+                           ::chmod(QFile::encodeName(path).constData(), isRoot() ? 0600 : 0);
+                         },
+                         "open: Permission denied"},
+        UnusableLockCase{"Folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+                         "Is a directory; it is a folder"},
+        UnusableLockCase{"DanglingLink",
+                         [](const QString& path) {
+                           ASSERT_EQ(::symlink("gone-away", QFile::encodeName(path).constData()), 0);
+                         },
+                         "open: No such file or directory; it is a link to a missing file"},
+        UnusableLockCase{"Fifo",
+                         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0); },
+                         "it is a named pipe (FIFO), not a file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

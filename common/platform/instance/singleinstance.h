@@ -11,6 +11,9 @@ namespace tavo::platform {
 
 class SingleInstance {
  public:
+  // What stands at the lock file's name after a Failed outcome.
+  enum class LockFileKind { Missing, File, Folder, DanglingLink, Pipe, Special };
+
   enum class Outcome {
     Held,           // this process now holds the lock
     HeldByAnother,  // a live process holds it: another monitor runs here
@@ -35,10 +38,18 @@ class SingleInstance {
   QString lockPath() const { return path_; }
   // The system's reason of the last Failed outcome.
   QString error() const { return error_; }
+  // The call that gave that reason ("open", "fstat", "flock").
+  QString failedCall() const { return failedCall_; }
+  LockFileKind lockFileKind() const { return kind_; }
 
  private:
+  static LockFileKind kindAt(const QByteArray& name);
+  static LockFileKind kindOfMode(unsigned mode);
+
   QString path_;
   QString error_;
+  QString failedCall_;
+  LockFileKind kind_ = LockFileKind::Missing;
   int fd_ = -1;
   bool created_ = false;
 };

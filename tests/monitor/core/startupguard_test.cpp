@@ -5,6 +5,11 @@
 #include "tests/common/foldersnapshot.h"
 #include "tests/common/inchild.h"
 
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tavo::monitor::testing {
 namespace {
 
@@ -40,11 +45,14 @@ struct Unwritable {
   const char* name;
   bool inChild;
   std::function<void(const QString& folder)> make;  // in the child when inChild
+  Refusal refusal = Refusal::FolderNotWritable;
 };
 void PrintTo(const Unwritable& c, std::ostream* os) { *os << c.name; }
 
 const Unwritable kUnwritable[] = {
-    {"LockIsAFolder", false, [](const QString& folder) { ASSERT_TRUE(QDir(folder).mkdir("Tavo.lock")); }},
+    // The lock file's own trouble, told as such (the folder is writable).
+    {"LockIsAFolder", false, [](const QString& folder) { ASSERT_TRUE(QDir(folder).mkdir("Tavo.lock")); },
+     Refusal::LockUnusable},
     {"DiskFull", true, [](const QString&) { tavo::testing::fileSizeLimit(0); }},
     {"ReadOnlyFolder", true,
      [](const QString& folder) {
@@ -75,7 +83,7 @@ TEST_P(UnwritableFolderTest, RefusesWithAMessageAndChangesNothing) {
     const QStringList before = snapshot();
     make();
     EXPECT_FALSE(engine->Main({}));
-    EXPECT_EQ(engine->startRefusal(), Refusal::FolderNotWritable);
+    EXPECT_EQ(engine->startRefusal(), GetParam().refusal);
     EXPECT_TRUE(engine->startRefusalText().contains(dir.path())) << engine->startRefusalText().toStdString();
     engine.reset();
     EXPECT_EQ(snapshot(), before);
@@ -110,12 +118,49 @@ TEST_F(StartupTest, RefusalMessageInTheLanguageOfTheSettings) {
     make();
     ASSERT_FALSE(engine->Main({}));
     const QString text = engine->startRefusalText();
-    EXPECT_EQ(text.contains(QStringLiteral("Tavo ne peut pas \u00e9crire dans son dossier")), c.french) << text.toStdString();
-    EXPECT_EQ(text.contains(QStringLiteral("Tavo cannot write in its folder")), !c.french) << text.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("Tavo ne peut pas utiliser son fichier de verrou")), c.french)
+        << text.toStdString();
+    EXPECT_EQ(text.contains(QStringLiteral("Tavo cannot use its lock file")), !c.french) << text.toStdString();
+    EXPECT_EQ(text.contains(c.french ? QStringLiteral("c'est un dossier") : QStringLiteral("it is a folder")), true)
+        << text.toStdString();
     EXPECT_EQ(engine->startRefusalIsFrench(), c.french);
     EXPECT_TRUE(text.startsWith(' ') && text.endsWith(' '));
   }
   EXPECT_EQ(MonitorEngine::errorTitle(), QStringLiteral("Tavo error"));
+}
+
+// A Tavo.lock that cannot serve, in a writable folder: the message names
+// the lock file and the reason of the call that failed, never the folder's
+// writability; a named pipe is refused at once instead of holding the start.
+TEST_F(StartupTest, UnusableLockFileIsNamedWithItsTrueReason) {
+  struct {
+    const char* name;
+    std::function<void(const QString& lock)> make;
+    const char* reason;
+  } const cases[] = {
+      {"Fifo", [](const QString& lock) { ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0); },
+       "(fstat: not a regular file; it is a named pipe (FIFO), not a file)"},
+      {"DanglingLink",
+       [](const QString& lock) { ASSERT_EQ(::symlink("gone", QFile::encodeName(lock).constData()), 0); },
+       "(open: No such file or directory; it is a link to a missing file)"},
+      {"Folder", [](const QString& lock) { ASSERT_TRUE(QDir().mkdir(lock)); },
+       "(open: Is a directory; it is a folder)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir folder;
+    const QString lock = folder.filePath("Tavo.lock");
+    c.make(lock);
+    MonitorEngine engine({folder.path(), &src, &clock, /*runTimer=*/false});
+    EXPECT_FALSE(engine.Main({}));
+    EXPECT_EQ(engine.startRefusal(), Refusal::LockUnusable);
+    const QString text = engine.startRefusalText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Tavo cannot use its lock file"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(lock)) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("cannot write in its folder"))) << text.toStdString();
+    EXPECT_TRUE(QFileInfo(lock).isSymLink() || QFileInfo::exists(lock)) << "what stands there is not ours to remove";
+  }
 }
 
 }  // namespace
