@@ -17,7 +17,7 @@ struct DesktopEntry {
   QString categories = QStringLiteral("Network;Monitor;");
   // Set for a link entry (Type=Link): the file it opens, through whatever
   // the desktop opens such files with; exec and path are then unused.
-  QString linkedFile;
+  QString linkedFile{};
 };
 
 // A directory entry (.directory) of a submenu: its name and icon.

@@ -327,8 +327,9 @@ TEST(SetupFolder, ItsProgramsShipWithoutDebugInformation) {
   }
   // The build folder's own programs keep theirs, for the debugger.
   const QString suite = qEnvironmentVariable("TAVO_SUITE_DIR");
-  if (QByteArray(TAVO_BUILD_TYPE) == "RelWithDebInfo" || QByteArray(TAVO_BUILD_TYPE) == "Debug")
+  if (QByteArray(TAVO_BUILD_TYPE) == "RelWithDebInfo" || QByteArray(TAVO_BUILD_TYPE) == "Debug") {
     EXPECT_TRUE(sections(suite + "/Tavo").contains(".debug_info"));
+  }
 }
 
 TEST(SetupFolder, HoldsTheSuitesIcon) {
