@@ -271,6 +271,7 @@ struct UnusableLockCase {
   void (*make)(const QString& path);
   const char* reason;  // in the message
 };
+void PrintTo(const UnusableLockCase& c, std::ostream* os) { *os << c.name; }
 
 class UnusableLock : public TavoFolder, public ::testing::WithParamInterface<UnusableLockCase> {};
 
@@ -321,6 +322,69 @@ INSTANTIATE_TEST_SUITE_P(
         UnusableLockCase{"Fifo",
                          [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0); },
                          "it is a named pipe (FIFO), not a file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------- unusable session file
+
+// A session_stats.csv that holds no session lines of ours: Tavo starts,
+// keeps it aside under a new name beside it (never deletes it) and says so
+// in a box that names the file and the reason, and on stderr.
+struct ForeignSessionFileCase {
+  const char* name;
+  const char* lang;
+  void (*make)(const QString& path);
+  const char* reason;   // in the message
+  const char* keptAs;   // in the message, before the new name
+};
+void PrintTo(const ForeignSessionFileCase& c, std::ostream* os) { *os << c.name; }
+
+class ForeignSessionFile : public TavoFolder, public ::testing::WithParamInterface<ForeignSessionFileCase> {};
+
+TEST_P(ForeignSessionFile, IsKeptAsideAndTheUserTold) {
+  const ForeignSessionFileCase& c = GetParam();
+  PrivateX x;
+  if (x.display().isEmpty()) GTEST_SKIP() << "no Xvfb and xdotool to show and close the message box";
+  writeFile("Tavo.ini", QByteArray("Lang=") + c.lang + "\r\n");
+  ASSERT_TRUE(QFile::remove(file("session_stats.csv")));
+  c.make(file("session_stats.csv"));
+  own(file("session_stats.csv"));
+  start(tavo, x.display());
+  QStringList boxes;
+  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
+                        30000));
+  ASSERT_FALSE(boxes.isEmpty()) << "no message: " << tavo.readAllStandardError().toStdString();
+  EXPECT_EQ(tavo.state(), QProcess::Running) << "the monitor goes on while the box is up";
+  QStringList aside;
+  EXPECT_TRUE(waitUntil(
+      [&] { return !(aside = QDir(folder()).entryList({"session_stats.csv.bad-*"}, QDir::AllEntries)).isEmpty(); },
+      10000));
+  ASSERT_EQ(aside.size(), 1) << aside.join(' ').toStdString();
+  x.pressReturn(boxes.first());
+  // What was there is kept whole under its new name, and the lines that
+  // were already safe stay as they were.
+  const QFileInfo kept(file(aside.first()));
+  EXPECT_TRUE(kept.exists() || kept.isSymLink());
+  EXPECT_EQ(read("all_stats.csv"), kBaseLine);
+  tavo.kill();
+  tavo.waitForFinished(5000);
+  const QString err = QString::fromLocal8Bit(tavo.readAllStandardError());
+  EXPECT_TRUE(err.contains(file("session_stats.csv"))) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString::fromUtf8(c.reason))) << err.toStdString();
+  EXPECT_TRUE(err.contains(QString::fromUtf8(c.keptAs) + " " + file(aside.first()))) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tavo, ForeignSessionFile,
+    ::testing::Values(
+        ForeignSessionFileCase{"Folder", "EN", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+                               "(Is a directory)", "Tavo kept it under the name:"},
+        ForeignSessionFileCase{"GarbageFrench", "FR",
+                               [](const QString& path) {
+                                 QFile f(path);
+                                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                                 f.write("\x7f" "ELF not a session\r\nsecond line of something else\r\n");
+                               },
+                               "(pas des lignes de session)", "Tavo l'a gard\u00e9 sous le nom :"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
