@@ -180,9 +180,6 @@ QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSi
   return font;
 }
 
-}  // namespace tavo::monitor
-
-namespace tavo::monitor {
 
 int rateLabelLeftLimit(const QRect& base, const std::vector<QRect>& obstacles, const std::vector<QRect>& shapeRuns) {
   int limit = 0;

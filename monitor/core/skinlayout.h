@@ -84,9 +84,6 @@ std::optional<QRegion> RegionFromBitmap(const QImage& bitmap);
 QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSize,
                const QString& fallbackFamily);
 
-}  // namespace tavo::monitor
-
-namespace tavo::monitor {
 
 // A rate figure's label for one text: its place and its font.
 struct RateLabelFit {
