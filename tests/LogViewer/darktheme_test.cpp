@@ -13,7 +13,7 @@
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 #include "tests/Stats/chart_contrast.h"
 
 using namespace tavo::logv;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/regionaltext.h"
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 #include "tests/common/numericlocale.h"
 
 using namespace tavo::logv;

@@ -9,7 +9,7 @@
 #include "common/numbers.h"
 #include "common/regionaltext.h"
 #include "common/textfile.h"
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 using tavo::RegionalFormat;

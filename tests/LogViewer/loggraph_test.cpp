@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 

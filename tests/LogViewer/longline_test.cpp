@@ -7,7 +7,7 @@
 
 #include "LogViewer/core/logfile.h"
 #include "common/bulkread.h"
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 using tavo::logv::testing::frenchLocale;

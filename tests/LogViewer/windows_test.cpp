@@ -18,7 +18,7 @@
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "common/pictures.h"
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 using tavo::logv::testing::frenchLocale;

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "logviewer_test_util.h"
+#include "tests/LogViewer/logviewer_test_util.h"
 
 using namespace tavo::logv;
 

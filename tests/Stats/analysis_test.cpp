@@ -1,5 +1,5 @@
 #include "Stats/core/analysis.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "Stats/core/chart.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <QColor>
 

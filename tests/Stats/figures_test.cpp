@@ -3,7 +3,7 @@
 // back), and average rates of lines far above 2^31 kbit/s.
 #include "Stats/core/analysis.h"
 #include "Stats/core/statsdata.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <QTemporaryDir>
 #include <QTimeZone>

@@ -2,7 +2,7 @@
 // sessions, overlong lines passed over without being held, and a file that
 // cannot be read told apart from one without statistics.
 #include "Stats/core/statsdata.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // statistics file it cannot read: the summary's own labels, and the built
 // TavoStat on a private desktop under Paris time.
 #include "Stats/ui/statsprogram.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 #include "tests/common/privatedesktop.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The built TavoStat, started the way the monitor starts it, from a folder
 // of its own beside an all_stats.csv.
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 #include "tests/common/privatedesktop.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "Stats/core/statsdata.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 #include "tests/common/numericlocale.h"
 
 #include <QTemporaryDir>

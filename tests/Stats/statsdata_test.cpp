@@ -1,6 +1,6 @@
 #include "Stats/core/statsdata.h"
 #include "common/textfile.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

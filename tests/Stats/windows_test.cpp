@@ -1,6 +1,6 @@
 #include "Stats/ui/statsprogram.h"
 #include "common/pictures.h"
-#include "stats_fixtures.h"
+#include "tests/Stats/stats_fixtures.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "UnInstaller_FR/core/foldertree.h"
-#include "uninstall_test_util.h"
+#include "tests/UnInstaller_FR/uninstall_test_util.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "installer/core/installsequence.h"
-#include "uninstall_test_util.h"
-#include "virtualdisplay.h"
+#include "tests/UnInstaller_FR/uninstall_test_util.h"
+#include "tests/UnInstaller_FR/virtualdisplay.h"
 
 using namespace tavo::uninstall::testing;
 namespace setup = tavo::setup;

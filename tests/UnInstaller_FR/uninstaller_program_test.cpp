@@ -5,8 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "uninstall_test_util.h"
-#include "virtualdisplay.h"
+#include "tests/UnInstaller_FR/uninstall_test_util.h"
+#include "tests/UnInstaller_FR/virtualdisplay.h"
 
 using namespace tavo::uninstall::testing;
 

@@ -6,7 +6,7 @@
 
 #include "UnInstaller_FR/core/uninstaller.h"
 #include "common/platform/instance/singleinstance.h"
-#include "uninstall_test_util.h"
+#include "tests/UnInstaller_FR/uninstall_test_util.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;

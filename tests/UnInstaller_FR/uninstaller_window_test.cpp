@@ -12,7 +12,7 @@
 
 #include "UnInstaller_FR/ui/dummy.h"
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
-#include "uninstall_test_util.h"
+#include "tests/UnInstaller_FR/uninstall_test_util.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "versionserver.h"
+#include "tests/Update/versionserver.h"
 
 using tavo::update::testing::VersionServer;
 

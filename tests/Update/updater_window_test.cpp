@@ -8,7 +8,7 @@
 
 #include "Update/ui/form1.h"
 #include "Update/ui/updaterprogram.h"
-#include "versionserver.h"
+#include "tests/Update/versionserver.h"
 
 using namespace tavo::update;
 using tavo::update::testing::VersionServer;

@@ -7,7 +7,7 @@
 
 #include "installer/core/setuptexts.h"
 #include "installer/help/helpdoc.h"
-#include "setup_fixture.h"
+#include "tests/installer/setup_fixture.h"
 
 namespace tavo::help {
 namespace {

@@ -19,7 +19,7 @@
 #include "common/messagebox.h"
 #include "installer/ui/pages.h"
 #include "installer/ui/setupprogram.h"
-#include "setup_fixture.h"
+#include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
 namespace {

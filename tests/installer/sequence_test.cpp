@@ -11,7 +11,7 @@
 
 #include "installer/core/installsequence.h"
 #include "installer/core/uninstallrecord.h"
-#include "setup_fixture.h"
+#include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
 namespace {

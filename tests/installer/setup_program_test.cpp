@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "UnInstaller_FR/virtualdisplay.h"
-#include "setup_fixture.h"
+#include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
 namespace {
