@@ -13,7 +13,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "UnInstaller_FR/virtualdisplay.h"
+#include "tests/UnInstaller_FR/virtualdisplay.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
