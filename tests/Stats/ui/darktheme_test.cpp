@@ -2,7 +2,7 @@
 // and every text keeps a contrast of at least 4.5:1 with what it is drawn
 // on, measured from the pixels of the charts the graph windows draw.
 #include "Stats/ui/statsprogram.h"
-#include "tests/Stats/chart_contrast.h"
+#include "tests/Stats/ui/chart_contrast.h"
 #include "tests/Stats/stats_fixtures.h"
 
 #include <QPushButton>

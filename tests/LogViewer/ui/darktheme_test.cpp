@@ -14,7 +14,7 @@
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "tests/LogViewer/logviewer_test_util.h"
-#include "tests/Stats/chart_contrast.h"
+#include "tests/Stats/ui/chart_contrast.h"
 
 using namespace tavo::logv;
 using tavo::testing::AppPalette;
