@@ -1,7 +1,7 @@
-#include "bulkread.h"
+#include "common/bulkread.h"
 
-#include "numbers.h"
-#include "regionaltext.h"
+#include "common/numbers.h"
+#include "common/regionaltext.h"
 
 #include <QStringDecoder>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "clickablepicture.h"
+#include "common/clickablepicture.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "keyvalue.h"
+#include "common/keyvalue.h"
 
-#include "textfile.h"
+#include "common/textfile.h"
 
 namespace tavo {
 

@@ -1,4 +1,4 @@
-#include "language.h"
+#include "common/language.h"
 
 namespace tavo {
 

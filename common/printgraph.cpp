@@ -1,4 +1,4 @@
-#include "printgraph.h"
+#include "common/printgraph.h"
 
 #include <QApplication>
 #include <QMessageBox>

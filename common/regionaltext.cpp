@@ -1,4 +1,4 @@
-#include "regionaltext.h"
+#include "common/regionaltext.h"
 
 #include <cmath>
 

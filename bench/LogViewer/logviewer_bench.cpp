@@ -21,7 +21,7 @@
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
-#include "childrun.h"
+#include "bench/Stats/childrun.h"
 #include "common/regionaltext.h"
 
 using namespace tavo::logv;

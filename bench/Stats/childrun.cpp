@@ -1,4 +1,4 @@
-#include "childrun.h"
+#include "bench/Stats/childrun.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,6 +1,6 @@
 // Writes an all_stats.csv of generated sessions in the regional format of
 // this machine: make_sample_stats <file> [count] [reversed]
-#include "sample_sessions.h"
+#include "bench/Stats/sample_sessions.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,9 +2,9 @@
 // to the summary window; draw the charts. The load and the start-up also
 // run once in a fresh process each, for their time and peak memory, and
 // every run checks a checksum of its results against the reference.
-#include "childrun.h"
+#include "bench/Stats/childrun.h"
 #include "Stats/core/chart.h"
-#include "sample_sessions.h"
+#include "bench/Stats/sample_sessions.h"
 #include "Stats/ui/statsprogram.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "uninstallrecord.h"
+#include "installer/core/uninstallrecord.h"
 
 #include "common/textfile.h"
 

@@ -1,7 +1,7 @@
 // The monitor's windows at scale 2 on one 1600 x 1200 screen: each opens
 // inside the screen, the settings scroll where they do not fit, and the
 // main window follows a drag of the pointer exactly.
-#include "windows_fixture.h"
+#include "tests/desktop/windows_fixture.h"
 
 #include <QApplication>
 #include <QScrollArea>

@@ -3,7 +3,7 @@
 // one) a notification area, watched through the X server and driven through
 // XTest. What only a window manager does (minimising, mapping, stacking,
 // placing, scaling per monitor) is checked here; offscreen cannot see it.
-#include "xdesktop.h"
+#include "tests/desktop/xdesktop.h"
 
 #include "common/textfile.h"
 

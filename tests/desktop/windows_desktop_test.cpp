@@ -1,7 +1,7 @@
 // The monitor's windows in this process, on the real desktop: the same
 // windows as the program's, over a fake interface table, compared with what
 // the X server and openbox say of them.
-#include "windows_fixture.h"
+#include "tests/desktop/windows_fixture.h"
 
 using namespace tavo::monitor;
 using tavo::testing::desktop;

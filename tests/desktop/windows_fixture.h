@@ -2,7 +2,7 @@
 // The monitor's windows in this process, on the real desktop: the same
 // windows as the program's, over a fake interface table, without a
 // notification area, the main window at 300,200.
-#include "xdesktop.h"
+#include "tests/desktop/xdesktop.h"
 
 #include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"

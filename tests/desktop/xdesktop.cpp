@@ -1,4 +1,4 @@
-#include "xdesktop.h"
+#include "tests/desktop/xdesktop.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
 // The figures' captions in each display mode and language, and the shortened texts.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 // The files the monitor cannot use: a waiting queue of any length is
 // never lost, what is not ours is kept aside, and every failure is told
 // once per file and cause.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include "monitor/core/filefailures.h"
 

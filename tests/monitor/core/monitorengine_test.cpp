@@ -1,6 +1,6 @@
 // The tick's order: what runs every tick, every 60th and every 600th, the
 // redraws it asks for, and the reset that restarts all measuring.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QSignalSpy>
 

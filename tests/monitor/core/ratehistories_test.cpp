@@ -1,5 +1,5 @@
 // The four rings, their time labels and the mini graph's bars.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QSignalSpy>
 

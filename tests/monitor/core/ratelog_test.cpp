@@ -1,5 +1,5 @@
 // The rate log: its name, its first line, a folder that went away, a full disk.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/inchild.h"
 
 namespace tavo::monitor::testing {

@@ -1,6 +1,6 @@
 // session_stats.csv and all_stats.csv: the minute writes, the day change,
 // the moves and the lines that wait.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/inchild.h"
 
 #include <QDirIterator>

@@ -1,5 +1,5 @@
 // Tavo.ini: defaults, reading, clamping and writing.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QSignalSpy>
 

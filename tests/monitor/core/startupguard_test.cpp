@@ -1,7 +1,7 @@
 // Start-up refusals: another monitor of this folder ends a start silently;
 // a folder the monitor cannot write in ends it with a message; nothing of
 // the folder changes either way.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/foldersnapshot.h"
 #include "tests/common/inchild.h"
 

@@ -1,5 +1,5 @@
 // Interface table, byte deltas, rates, totals and means.
-#include "engine_fixture.h"
+#include "tests/monitor/core/engine_fixture.h"
 #include "common/platform/net/procnetdevsource.h"
 
 #include <arpa/inet.h>

@@ -1,0 +1,399 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "LogViewer/ui/frmgraphe.h"
+#include "LogViewer/ui/frmmain.h"
+#include "LogViewer/ui/logviewerprogram.h"
+#include "common/pictures.h"
+#include "tests/LogViewer/logviewer_test_util.h"
+
+using namespace tavo::logv;
+using tavo::logv::testing::frenchLocale;
+using tavo::logv::testing::sampleLines;
+using tavo::logv::testing::writeLog;
+
+namespace {
+
+const QDateTime kStart(QDate(2026, 12, 9), QTime(14, 7));
+
+bool anyWindowVisible() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) return true;
+  return false;
+}
+
+class WindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("logs"));
+    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
+                       QMessageBox::StandardButtons) {
+      messages.push_back({title, text});
+      return QMessageBox::Ok;
+    };
+    seams.quit = [this] { ++quits; };
+  }
+  void writeSamples(const QString& name, int n, int (*dl)(int) = [](int i) { return i % 100; }) {
+    ASSERT_TRUE(writeLog(dir.filePath("logs/" + name), sampleLines(format, kStart, n, dl, [](int) { return 7; })));
+  }
+  std::unique_ptr<LogViewerProgram> startProgram(const char* language = "FR") {
+    auto p = std::make_unique<LogViewerProgram>(dir.path(), seams, frenchLocale());
+    QStringList args{"TavoLogV"};
+    if (language) args << QString::fromUtf8(language);
+    p->start(args);
+    return p;
+  }
+  // Selects name in the list and clicks cmdSelect, as the user does.
+  static void openLog(LogViewerProgram& p, const QString& name) {
+    QListWidget* list = p.mainWindow().flLog;
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    list->setCurrentItem(items.first());
+    QTest::mouseClick(p.mainWindow().cmdSelect, Qt::LeftButton);
+  }
+
+  QTemporaryDir dir;
+  tavo::RegionalFormat format{frenchLocale()};
+  tavo::DesktopSeams seams;
+  std::vector<std::pair<QString, QString>> messages;
+  int quits = 0;
+};
+
+TEST_F(WindowsTest, StartWithoutArgumentShowsNothingButMakesTheLogsFolder) {
+  QTemporaryDir bare;
+  LogViewerProgram p(bare.path(), seams, frenchLocale());
+  EXPECT_FALSE(p.start({"TavoLogV"}));
+  EXPECT_TRUE(QFileInfo(bare.filePath("logs")).isDir());
+  EXPECT_FALSE(anyWindowVisible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowsTest, ListsTheLogsInNameOrderWithFrenchTexts) {
+  writeSamples("301126-23-59.csv", 3);
+  writeSamples("011226-9-5.csv", 3);
+  auto p = startProgram("FR");
+  frmMain& m = p->mainWindow();
+  EXPECT_TRUE(m.isVisible());
+  EXPECT_FALSE(p->graphWindow().isVisible());
+  ASSERT_EQ(m.flLog->count(), 2);
+  EXPECT_EQ(m.flLog->item(0)->text(), "011226-9-5.csv");
+  EXPECT_EQ(m.flLog->item(1)->text(), "301126-23-59.csv");
+  EXPECT_EQ(m.windowTitle(), "Tavo - Log Viewer");
+  EXPECT_EQ(m.frameSkins->title(), "Logs disponibles");
+  EXPECT_EQ(m.cmdSelect->text(), "Analyser >>");
+  EXPECT_EQ(m.cmdSelect->toolTip(), " Analyser le log sélectionné ");
+  openLog(*p, "011226-9-5.csv");
+  frmGraphe& g = p->graphWindow();
+  EXPECT_EQ(g.lblScale->text(), "10 heures");
+  EXPECT_EQ(g.Frame1->title(), "Totalité du log");
+  EXPECT_EQ(g.Label4->text(), "Nombre d'échantillons :");
+  EXPECT_EQ(g.cmdPrint->text(), "Imprimer");
+}
+
+TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
+  writeSamples("011226-9-5.csv", 3);
+  for (const char* language : {"EN", "en", "xyz"}) {
+    auto p = startProgram(language);
+    EXPECT_EQ(p->mainWindow().frameSkins->title(), "Available logs") << language;
+    EXPECT_EQ(p->mainWindow().cmdSelect->text(), "Analyze >>");
+    EXPECT_EQ(p->mainWindow().cmdSelect->toolTip(), " Analyze selected log ");
+    openLog(*p, "011226-9-5.csv");
+    frmGraphe& g = p->graphWindow();
+    EXPECT_EQ(g.lblScale->text(), "10 hours");
+    EXPECT_EQ(g.Frame1->title(), "Complete log");
+    EXPECT_EQ(g.Frame2->title(), "Visible part on the graph");
+    EXPECT_EQ(g.Label2->text(), "Date min. :");
+    EXPECT_EQ(g.Label5->text(), "Date max. :");
+    EXPECT_EQ(g.Label14->text(), "Maximum rate (kbit/s)");
+    EXPECT_EQ(g.Label22->text(), "Average rate (kbit/s)");
+    EXPECT_EQ(g.Label16->text(), "Total volume transferred (MB)");
+    EXPECT_EQ(g.Label25->text(), "Number of records :");
+    EXPECT_EQ(g.picPlus->toolTip(), " Zoom in... reduce the X axis ");
+    EXPECT_EQ(g.picMoins->toolTip(), " Zoom out... enlarge the X axis ");
+    EXPECT_EQ(g.cmdPrint->toolTip(), " Print this page ");
+    EXPECT_EQ(g.Label1->text(), "Download  (kbit/s)");
+    g.picPlus->click();
+    EXPECT_EQ(g.lblScale->text(), "5 hours");
+    // Every control the English tables name is on its window.
+    EXPECT_EQ(p->ApplyEnglishLogTexts(), QStringList());
+  }
+}
+
+TEST_F(WindowsTest, SelectWithoutASelectionDoesNothing) {
+  writeSamples("011226-9-5.csv", 3);
+  auto p = startProgram();
+  QTest::mouseClick(p->mainWindow().cmdSelect, Qt::LeftButton);
+  EXPECT_TRUE(p->mainWindow().isVisible());
+  EXPECT_FALSE(p->graphWindow().isVisible());
+  EXPECT_TRUE(messages.empty());
+
+  QTemporaryDir empty;
+  LogViewerProgram none(empty.path(), seams, frenchLocale());
+  none.start({"TavoLogV", "FR"});
+  EXPECT_EQ(none.mainWindow().flLog->count(), 0);
+  QTest::mouseClick(none.mainWindow().cmdSelect, Qt::LeftButton);
+  EXPECT_FALSE(none.graphWindow().isVisible());
+}
+
+TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
+  writeSamples("log.csv", 700, [](int i) { return i; });
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  frmGraphe& g = p->graphWindow();
+  EXPECT_FALSE(p->mainWindow().isVisible());
+  EXPECT_TRUE(g.isVisible());
+  EXPECT_EQ(g.windowTitle(), "Tavo - Log Viewer");
+  EXPECT_EQ(g.lblDateMin->text(), "09/12/26 -- 14:07");
+  EXPECT_EQ(g.lblDmax->text(), "700");
+  EXPECT_EQ(g.lblUmax->text(), "7");
+  EXPECT_EQ(g.lblDmoy->text(), "350");
+  EXPECT_EQ(g.lblNEchant->text(), "700");
+  EXPECT_EQ(g.lblDmax_s->text(), "600");
+  EXPECT_EQ(g.lblNEchant_s->text(), "600");
+  EXPECT_EQ(g.lblDateMin_s->text(), "09/12/26 -- 14:07");
+  EXPECT_TRUE(g.scrVisible->isEnabled());
+  EXPECT_EQ(g.scrVisible->minimum(), 1);
+  EXPECT_EQ(g.scrVisible->maximum(), 700);
+  EXPECT_EQ(g.scrVisible->value(), 1);
+  // Dates stand whole in their labels.
+  for (QLabel* date : {g.lblDateMin, g.lblDateMax, g.lblDateMin_s, g.lblDateMax_s})
+    EXPECT_GE(date->contentsRect().width(), date->fontMetrics().horizontalAdvance(date->text())) << date->text();
+  // The bars are on the window's picture: sample 600 is the tallest.
+  const QImage shown = g.picGr->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(110 + 599, 39), QColor(58, 163, 21));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(WindowsTest, PictureButtonsShowTheSuitesSharedPictures) {
+  auto p = startProgram();
+  const frmGraphe& g = p->graphWindow();
+  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {{g.picPlus, tavo::PictureKind::ZoomIn},
+                                                                 {g.picMoins, tavo::PictureKind::ZoomOut},
+                                                                 {g.picPrint, tavo::PictureKind::Printer}};
+  for (const auto& [button, kind] : buttons) {
+    const QImage expected = tavo::iconPicture(kind, kButtonPictureSide).toImage();
+    EXPECT_EQ(button->iconSize(), expected.size()) << button->objectName().toStdString();
+    EXPECT_EQ(button->icon().pixmap(button->iconSize()).toImage(), expected) << button->objectName().toStdString();
+  }
+}
+
+TEST_F(WindowsTest, ZoomButtonsChangeTheWindowFromTheSameFirstSample) {
+  writeSamples("log.csv", 1000, [](int i) { return i; });
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  frmGraphe& g = p->graphWindow();
+  g.scrVisible->setValue(200);
+  EXPECT_EQ(g.lblDmax_s->text(), "799");
+  QTest::mouseClick(g.picPlus, Qt::LeftButton);
+  EXPECT_EQ(g.lblScale->text(), "5 heures");
+  EXPECT_EQ(g.lblNEchant_s->text(), "300");
+  EXPECT_EQ(g.lblDmax_s->text(), "499");
+  QTest::mouseClick(g.picMoins, Qt::LeftButton);
+  QTest::mouseClick(g.picMoins, Qt::LeftButton);
+  EXPECT_EQ(g.lblScale->text(), "10 heures");
+  const QImage before = g.picGr->image().copy();
+  QTest::mouseClick(g.picMoins, Qt::LeftButton);  // already at 10: the same picture again
+  EXPECT_EQ(g.picGr->image(), before);
+  EXPECT_EQ(g.lblDmax->text(), "1000");  // the whole-log figures never follow the zoom
+}
+
+TEST_F(WindowsTest, DraggingTheThumbMovesOnlyTheTwoDates) {
+  writeSamples("log.csv", 1000, [](int i) { return i; });
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  frmGraphe& g = p->graphWindow();
+  const QImage before = g.picGr->image().copy();
+  const QString count = g.lblNEchant_s->text(), max = g.lblDmax_s->text(), mean = g.lblDmoy_s->text();
+
+  g.scrVisible->setSliderDown(true);
+  g.scrVisible->setSliderPosition(300);
+  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 299)));
+  EXPECT_EQ(g.lblDateMax_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 898)));
+  EXPECT_EQ(g.lblDmax_s->text(), max);
+  EXPECT_EQ(g.lblDmoy_s->text(), mean);
+  EXPECT_EQ(g.lblNEchant_s->text(), count);
+  EXPECT_EQ(g.picGr->image(), before);
+  // Near the end the last date stops at the last sample.
+  g.scrVisible->setSliderPosition(950);
+  EXPECT_EQ(g.lblDateMax_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 999)));
+
+  g.scrVisible->setSliderDown(false);  // released
+  EXPECT_EQ(g.scrVisible->value(), 950);
+  EXPECT_EQ(g.lblNEchant_s->text(), "51");
+  EXPECT_EQ(g.lblDmax_s->text(), "1000");
+  EXPECT_NE(g.picGr->image(), before);
+}
+
+TEST_F(WindowsTest, ArrowAndPageStepsOfTheScrollBar) {
+  writeSamples("log.csv", 1000, [](int i) { return i; });
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  frmGraphe& g = p->graphWindow();
+  g.scrVisible->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(g.scrVisible->value(), 2);
+  EXPECT_EQ(g.lblDmax_s->text(), "601");
+  g.scrVisible->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(g.scrVisible->value(), 32);
+  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 31)));
+}
+
+TEST_F(WindowsTest, ALogLongerThanSixteenBitsScrollsToItsEnd) {
+  writeSamples("long.csv", 40000, [](int i) { return i; });
+  auto p = startProgram();
+  openLog(*p, "long.csv");
+  frmGraphe& g = p->graphWindow();
+  EXPECT_EQ(g.scrVisible->maximum(), 40000);
+  g.scrVisible->setValue(40000);
+  EXPECT_EQ(g.lblNEchant_s->text(), "1");
+  EXPECT_EQ(g.lblDmax_s->text(), "40000");
+  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60LL * 39999)));
+}
+
+TEST_F(WindowsTest, SixtySamplesLeaveTheScrollBarDisabled) {
+  writeSamples("60.csv", 60);
+  writeSamples("61.csv", 61);
+  auto p = startProgram();
+  openLog(*p, "60.csv");
+  EXPECT_FALSE(p->graphWindow().scrVisible->isEnabled());
+  p->graphWindow().close();
+  openLog(*p, "61.csv");
+  EXPECT_TRUE(p->graphWindow().scrVisible->isEnabled());
+  EXPECT_EQ(p->graphWindow().scrVisible->maximum(), 61);
+}
+
+TEST_F(WindowsTest, CloseBoxOfTheGraphBringsTheListBackAndTheListEndsTheProgram) {
+  writeSamples("a.csv", 1000);
+  writeSamples("b.csv", 10);
+  auto p = startProgram();
+  openLog(*p, "a.csv");
+  frmGraphe& g = p->graphWindow();
+  g.picPlus->click();
+  g.scrVisible->setValue(300);
+  g.close();
+  EXPECT_FALSE(g.isVisible());
+  EXPECT_TRUE(p->mainWindow().isVisible());
+  EXPECT_EQ(p->mainWindow().selectedLogName(), "a.csv");
+  EXPECT_EQ(quits, 0);
+
+  // Reopened: 10 hours from the first sample again.
+  QTest::mouseClick(p->mainWindow().cmdSelect, Qt::LeftButton);
+  EXPECT_TRUE(g.isVisible());
+  EXPECT_EQ(g.lblScale->text(), "10 heures");
+  EXPECT_EQ(g.scrVisible->value(), 1);
+  EXPECT_EQ(g.lblNEchant_s->text(), "600");
+  g.close();
+
+  p->mainWindow().close();
+  EXPECT_EQ(quits, 1);
+  EXPECT_TRUE(p->ended());
+  EXPECT_FALSE(anyWindowVisible());
+}
+
+TEST_F(WindowsTest, ALogGoneBeforeItIsOpenedIsReportedAndEndsTheProgram) {
+  writeSamples("gone.csv", 10);
+  auto p = startProgram("EN");
+  ASSERT_TRUE(QFile::remove(dir.filePath("logs/gone.csv")));
+  openLog(*p, "gone.csv");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].first, "Tavo - Error");
+  EXPECT_EQ(messages[0].second, "     I did not find this log file.     ");
+  EXPECT_EQ(quits, 1);
+  EXPECT_TRUE(p->ended());
+  EXPECT_FALSE(anyWindowVisible());
+}
+
+TEST_F(WindowsTest, ALogThatCannotBeReadIsReportedAndTheListComesBack) {
+  writeSamples("odd.csv", 10);
+  writeSamples("good.csv", 10);
+  auto p = startProgram("EN");
+  ASSERT_TRUE(QFile::remove(dir.filePath("logs/odd.csv")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("logs/odd.csv"));
+  openLog(*p, "odd.csv");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].second, "     I could not read this log file.     ");
+  EXPECT_EQ(quits, 0);
+  EXPECT_TRUE(p->mainWindow().isVisible());
+  EXPECT_FALSE(p->graphWindow().isVisible());
+  openLog(*p, "good.csv");
+  EXPECT_TRUE(p->graphWindow().isVisible());
+  EXPECT_EQ(p->graphWindow().lblNEchant->text(), "10");
+}
+
+TEST_F(WindowsTest, UnreadableLinesAreCountedInOneMessageAfterReading) {
+  QStringList lines = sampleLines(format, kStart, 5, [](int i) { return i; }, [](int) { return 1; });
+  lines.insert(2, "garbage");
+  lines.insert(4, "09/12/2026 14:30:00;5");
+  lines << "" << "31/13/2026 10:00:00;1;2";
+  ASSERT_TRUE(writeLog(dir.filePath("logs/bad.csv"), lines));
+  auto p = startProgram("FR");
+  openLog(*p, "bad.csv");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].first, "Tavo - Erreur");
+  EXPECT_EQ(messages[0].second, "     3 lignes illisibles de ce log ont été ignorées.     ");
+  EXPECT_TRUE(p->graphWindow().isVisible());
+  EXPECT_EQ(p->graphWindow().lblNEchant->text(), "5");
+  EXPECT_EQ(quits, 0);
+}
+
+TEST_F(WindowsTest, ALogWithoutSamplesShowsAnEmptyGraph) {
+  ASSERT_TRUE(writeLog(dir.filePath("logs/empty.csv"), {}));
+  auto p = startProgram();
+  openLog(*p, "empty.csv");
+  frmGraphe& g = p->graphWindow();
+  EXPECT_TRUE(g.isVisible());
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(g.lblNEchant->text(), "0");
+  EXPECT_EQ(g.lblNEchant_s->text(), "0");
+  EXPECT_EQ(g.lblDateMin->text(), "");
+  EXPECT_EQ(g.lblDateMax_s->text(), "");
+  EXPECT_EQ(g.lblDmoy->text(), "0");
+  EXPECT_FALSE(g.scrVisible->isEnabled());
+  g.picPlus->click();
+  EXPECT_EQ(g.lblNEchant_s->text(), "0");
+  const QImage image = g.picGr->image();
+  for (int x = 110; x < 712; x += 7) EXPECT_EQ(image.pixelColor(x, 100), QColor(255, 255, 255)) << x;
+}
+
+TEST_F(WindowsTest, PrintButtonAndPicturePrintTheGraphWindow) {
+  writeSamples("log.csv", 100);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const QString pdf = dir.filePath("print.pdf");
+  printer.setOutputFileName(pdf);
+  seams.printer = &printer;
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  QTest::mouseClick(p->graphWindow().cmdPrint, Qt::LeftButton);
+  EXPECT_GT(QFileInfo(pdf).size(), 1000);
+  ASSERT_TRUE(QFile::remove(pdf));
+  QTest::mouseClick(p->graphWindow().picPrint, Qt::LeftButton);
+  EXPECT_GT(QFileInfo(pdf).size(), 1000);
+  EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(WindowsTest, ALogsFolderThatCannotBeMadeIsReported) {
+  QTemporaryDir other;
+  ASSERT_TRUE(writeLog(other.filePath("logs"), {"a file, not a folder"}));
+  LogViewerProgram p(other.path(), seams, frenchLocale());
+  EXPECT_TRUE(p.start({"TavoLogV", "EN"}));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].first, "Tavo - Error");
+  EXPECT_TRUE(messages[0].second.startsWith("     I could not create the logs folder "));
+  EXPECT_TRUE(p.mainWindow().isVisible());
+  EXPECT_EQ(p.mainWindow().flLog->count(), 0);
+}
+
+}  // namespace
