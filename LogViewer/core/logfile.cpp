@@ -72,8 +72,8 @@ std::int32_t clampedRound(double value) { return clampToInt32(roundHalfEven(valu
 std::int32_t volumeFromRateSum(std::int64_t sum) {
   // Each sample is one minute at its rate: kbit/s x 60 s / 8 / 1024 = MB.
   constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 60;
-  if (sum > kLimit || sum < -kLimit) return clampedRound(static_cast<double>(sum) * 60.0 / 8192.0);
-  return clampedRound(static_cast<double>(sum * 60) / 8192.0);
+  if (sum > kLimit || sum < -kLimit) return clampedRound(static_cast<double>(sum) * 60.0 / kKbitPerMegabyte);
+  return clampedRound(static_cast<double>(sum * 60) / kKbitPerMegabyte);
 }
 
 std::int32_t meanFromRateSum(std::int64_t sum, std::int32_t count) {
