@@ -11,7 +11,6 @@
 namespace tavo {
 
 namespace {
-constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr qsizetype kBlock = qsizetype(1) << 18;
 
 std::int64_t floorDay(WallTime t) { return t >= 0 ? t / kSecondsPerDay : (t - kSecondsPerDay + 1) / kSecondsPerDay; }

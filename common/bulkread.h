@@ -19,11 +19,13 @@
 #include <string_view>
 #include <vector>
 
+#include "common/units.h"
+
 namespace tavo {
 
 class RegionalFormat;
 
-// A date-time as wall-clock seconds (Julian day × 86400 + seconds of the
+// A date-time as wall-clock seconds (Julian day × kSecondsPerDay + seconds of the
 // day). The suite's files carry no time zone: ordering and durations follow
 // the clock as it was written, also across a change of daylight saving.
 using WallTime = std::int64_t;
@@ -164,7 +166,7 @@ class WallClockReader {
       if (asciiText.size() > day.size() + 1 && asciiText[day.size()] == ' ' &&
           asciiText.compare(0, day.size(), day) == 0) {
         if (const TimeText* known = findTime(asciiText.substr(day.size() + 1))) {
-          const WallTime t = days_[d].julianDay * 86400 + known->seconds;
+          const WallTime t = days_[d].julianDay * kSecondsPerDay + known->seconds;
           if (d > 0) std::swap(days_[0], days_[d]);
           return t;
         }

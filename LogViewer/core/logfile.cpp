@@ -7,6 +7,7 @@
 
 #include "common/numbers.h"
 #include "common/regionaltext.h"
+#include "common/units.h"
 
 namespace tavo::logv {
 
@@ -14,7 +15,7 @@ LogSample LogSampleArray::at(std::int32_t index) const {
   const Held& h = held(index);
   const auto run = std::upper_bound(days_.begin(), days_.end(), index - 1,
                                     [](std::int32_t i, const DayRun& r) { return i < r.first; });
-  return LogSample(std::prev(run)->julianDay * 86400 + h.second, h.download, h.upload);
+  return LogSample(std::prev(run)->julianDay * kSecondsPerDay + h.second, h.download, h.upload);
 }
 
 std::size_t LogSampleArray::bytesHeld() const {
@@ -45,7 +46,7 @@ void LogSampleArray::append(const LogSample& sample) {
   }
   const qint64 day = wallJulianDay(sample.when);
   if (days_.empty() || days_.back().julianDay != day) days_.push_back({count(), day});
-  samples_.push_back({static_cast<std::uint32_t>(sample.when - day * 86400), sample.download, sample.upload});
+  samples_.push_back({static_cast<std::uint32_t>(sample.when - day * kSecondsPerDay), sample.download, sample.upload});
 }
 
 void LogSampleArray::trim() {
@@ -71,8 +72,8 @@ std::int32_t clampedRound(double value) { return clampToInt32(roundHalfEven(valu
 std::int32_t volumeFromRateSum(std::int64_t sum) {
   // Each sample is one minute at its rate: kbit/s x 60 s / 8 / 1024 = MB.
   constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 60;
-  if (sum > kLimit || sum < -kLimit) return clampedRound(static_cast<double>(sum) * 60.0 / 8192.0);
-  return clampedRound(static_cast<double>(sum * 60) / 8192.0);
+  if (sum > kLimit || sum < -kLimit) return clampedRound(static_cast<double>(sum) * 60.0 / kKbitPerMegabyte);
+  return clampedRound(static_cast<double>(sum * 60) / kKbitPerMegabyte);
 }
 
 std::int32_t meanFromRateSum(std::int64_t sum, std::int32_t count) {

@@ -1,6 +1,7 @@
 #include "Stats/core/statsdata.h"
 
 #include "common/numbers.h"
+#include "common/units.h"
 
 #include <QFileInfo>
 #include <QStringView>
@@ -175,7 +176,7 @@ std::int64_t averageRate(std::int64_t megabytes, std::int64_t minutes) {
   if (minutes <= 0) return 0;
   // 64 bits as the volumes: a day of a few minutes at 10 Gbit/s passes 2^31
   // kbit/s, and a clamp there would make rows tie.
-  return clampToInt64(roundHalfEven((8192.0 / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
+  return clampToInt64(roundHalfEven((kKbitPerMegabyte / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
 }
 
 void ComputePeriodSummary(PeriodSummary& s) {

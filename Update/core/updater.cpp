@@ -56,18 +56,6 @@ bool isSameOrigin(const QUrl& from, const QUrl& to) {
              to.port(to.scheme() == QLatin1String("https") ? 443 : 80);
 }
 
-QString normalisedHost(QString host) {
-  host = host.trimmed();
-  while (host.endsWith(QLatin1Char('/'))) host.chop(1);
-  if (!host.isEmpty() && !host.contains(QLatin1String("://"))) host.prepend(QLatin1String("http://"));
-  return host;
-}
-
-QString webHost() {
-  if (!qEnvironmentVariableIsEmpty("TAVO_WEB_HOST")) return normalisedHost(qEnvironmentVariable("TAVO_WEB_HOST"));
-  return normalisedHost(QStringLiteral(TAVO_WEB_HOST));
-}
-
 QUrl hostUrl(const QString& host, const QString& path) { return QUrl(host + path); }
 
 UpdaterTexts updaterTexts(bool english) {

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "common/webhost.h"
+
 class QNetworkAccessManager;
 
 namespace tavo::update {
@@ -63,12 +65,9 @@ std::optional<QString> publishedVersion(const QByteArray& body);
 // the version shown is always the maker's host's own.
 bool isSameOrigin(const QUrl& from, const QUrl& to);
 
-// The maker's host with its scheme, without a trailing "/": the
-// environment variable TAVO_WEB_HOST when set and not empty (tests,
-// mirrors), else the build's setting. A host written without a scheme is
-// reached over http.
-QString webHost();
-QString normalisedHost(QString host);
+// The maker's host, the same one the monitor's links go to.
+using tavo::normalisedHost;
+using tavo::webHost;
 // host followed by one of the table's paths.
 QUrl hostUrl(const QString& host, const QString& path);
 

@@ -137,15 +137,9 @@ MonitorTexts monitorTexts(bool isFrench) {
   if (isFrench) {
     t.QuitPrompt = QStringLiteral("       Quitter Tavo ?      ");
     t.QuitTitle = QStringLiteral("Tavo - Confirmez");
-    t.RateUnitText = QStringLiteral(" kO/s");
-    t.VolumeUnitText = QStringLiteral(" MO");
-    t.AllInterfaces = QStringLiteral("Toutes les interfaces");
   } else {
     t.QuitPrompt = QStringLiteral("       Quit Tavo ?      ");
     t.QuitTitle = QStringLiteral("Tavo - Please confirm");
-    t.RateUnitText = QStringLiteral(" kB/s");
-    t.VolumeUnitText = QStringLiteral(" MB");
-    t.AllInterfaces = QStringLiteral("All interfaces");
   }
   return t;
 }

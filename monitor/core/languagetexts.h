@@ -15,9 +15,6 @@ struct MonitorTexts {
   WindowTexts trayMenu;  // mnuInTray
   QString QuitPrompt;
   QString QuitTitle;
-  QString RateUnitText;
-  QString VolumeUnitText;
-  QString AllInterfaces;  // description of the entry that sums all interfaces
 };
 
 MonitorTexts monitorTexts(bool isFrench);

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <limits>
 
+#include "common/units.h"
+
 namespace tavo::monitor {
 
 namespace {
@@ -14,7 +16,6 @@ constexpr int kPerSecondDivisor = 1024;
 constexpr int kPerMinuteDivisor = 60 * 1024;
 
 constexpr qint64 kMsPerMinute = 60000;
-constexpr qint64 kSecondsPerDay = 86400;
 
 // Exact floor(diff * 8 / divisor) without overflow, held in 32 bits.
 std::int32_t ringValue(std::uint64_t diff, int divisor) {

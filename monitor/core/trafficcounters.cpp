@@ -3,6 +3,7 @@
 #include "monitor/core/displaytexts.h"
 #include "monitor/core/tickstep.h"
 #include "common/numbers.h"
+#include "common/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -172,8 +173,8 @@ void TrafficCounters::ComputeRates() {
   if (c.KbitDL > c.MaxDL) c.MaxDL = c.KbitDL;
   const double elapsed = double(clock_.nowMsecs() - countStartMs_) / 1000.0;
   bool okUL = false, okDL = false;
-  const std::int64_t meanUL = floorToInt64(c.MBytesUL * 1024.0 * 8.0 / elapsed, &okUL);
-  const std::int64_t meanDL = floorToInt64(c.MBytesDL * 1024.0 * 8.0 / elapsed, &okDL);
+  const std::int64_t meanUL = floorToInt64(c.MBytesUL * kKbitPerMegabyte / elapsed, &okUL);
+  const std::int64_t meanDL = floorToInt64(c.MBytesDL * kKbitPerMegabyte / elapsed, &okDL);
   // A zero duration (the clock set back onto CountStart) has no mean: the
   // rest of the computation waits for the next tick.
   if (elapsed == 0.0 || !okUL || !okDL) return;

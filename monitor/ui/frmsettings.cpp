@@ -379,8 +379,7 @@ void frmSettings::takeGraphSettings() {
   const std::int16_t dlLimit = readInt16(txtDLLimit->text());
   if (cmbGraphDelay->currentIndex() < 0) cmbGraphDelay->setCurrentIndex(0);
   const int refresh = cmbGraphDelay->currentIndex();
-  const int period = cmbGraphDelay->currentData().toInt();
-  emit graphSettingsTaken(dlLimit, refresh, period);
+  emit graphSettingsTaken(dlLimit, refresh);
 }
 
 void frmSettings::cmdUpdateGRaph_Click() { takeGraphSettings(); }
@@ -391,7 +390,6 @@ void frmSettings::chkLogging_Click() {
   const bool on = chkLogging->checkState() == Qt::Checked;
   emit loggingToggled(on);
   cmdLogFile->setEnabled(on);
-  emit logFrameShown(on);
 }
 
 void frmSettings::cmdInterface_Click() {

@@ -142,13 +142,12 @@ class frmSettings : public QWidget {
 
  signals:
   void saveRequested();
-  // DLLimit, GraphRefresh and GraphRefreshPeriod taken into use; the mini
+  // DLLimit and GraphRefresh taken into use; the mini
   // graph is to be redrawn at the next tick.
-  void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh, int graphRefreshPeriod);
+  void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh);
   // The log box ticked (on) or unticked: the rate log starts or stops.
   void loggingToggled(bool on);
   void newLogFileRequested();              // cmdLogFile
-  void logFrameShown(bool visible);        // the detailed graph window's log frame
   void resetRequested();
   void transparencyChanged(int opacity);
   void skinChosen(const QString& descriptorPath);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/languagetexts.h"
+#include "common/webhost.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -92,7 +93,7 @@ frmSettings& MonitorUi::settingsDialog() {
   if (settings_) return *settings_;
   settings_ = std::make_unique<frmSettings>();
   settings_->setProgramFolder(engine_.programFolder());
-  settings_->setWebHost(QStringLiteral(TAVO_WEB_HOST));
+  settings_->setWebHost(tavo::webHost());
   // The engine makes the folder at start-up; the list is refreshed at each showing.
   settings_->setSkinsFolder(engine_.skinsFolder());
   // Before the language is applied the dialog keeps its design texts.

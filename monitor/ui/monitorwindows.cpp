@@ -111,11 +111,10 @@ void MonitorWindows::bindSettingsDialog(frmSettings& dialog) {
   // ... and the dialog's handlers act on the engine and the main window.
   QObject::connect(s, &frmSettings::saveRequested, ui, [this] { engine_.SaveSettings(); });
   QObject::connect(s, &frmSettings::graphSettingsTaken, ui,
-                   [this](std::int16_t dlLimit, int refresh, int) { engine_.ApplyGraphSettings(dlLimit, refresh); });
+                   [this](std::int16_t dlLimit, int refresh) { engine_.ApplyGraphSettings(dlLimit, refresh); });
   QObject::connect(s, &frmSettings::loggingToggled, ui, &MonitorUi::takeLoggingBox);
   // The detailed graph's log frame follows whether the engine really logs
-  // (a folder it cannot write keeps it off), not the box: logFrameShown
-  // stays unconnected.
+  // (a folder it cannot write keeps it off), not the box.
   // The twin of the detailed graph window's button: a new file while logging.
   QObject::connect(s, &frmSettings::newLogFileRequested, ui, [this] {
     if (engine_.settings().chkLogging() == 1) engine_.StartNewLogFile(true);

@@ -107,12 +107,6 @@ bool iconic(xcb_connection_t* c, xcb_window_t w) {
 
 }  // namespace
 
-bool minimizeOthersSupported() {
-  xcb_connection_t* c = x11Connection();
-  if (!c) return false;
-  return property32(c, rootWindow(c), internAtom(c, "_NET_CLIENT_LIST"), XCB_ATOM_WINDOW).has_value();
-}
-
 int minimizeOtherWindows() {
   xcb_connection_t* c = x11Connection();
   if (!c) return -1;
@@ -215,7 +209,6 @@ void closeBoxOnly(QWidget* window) {
                          Qt::WindowSystemMenuHint | Qt::MSWindowsFixedSizeDialogHint);
 }
 
-bool minimizeOthersSupported() { return false; }
 int minimizeOtherWindows() { return -1; }
 bool isShownOnScreen(const QWidget* window) { return window && window->isVisible(); }
 
@@ -280,8 +273,6 @@ void setOpacity(QWidget* window, int opacity) {
 bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) {
   return QProcess::startDetached(program, arguments, workingFolder);
 }
-
-bool openLocalFile(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void makeTopmostToolWindow(QWidget* window) {
   window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);

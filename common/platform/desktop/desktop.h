@@ -20,10 +20,6 @@ class QWidget;
 
 namespace tavo::desktop {
 
-// True when the window manager lists its client windows (EWMH
-// _NET_CLIENT_LIST on X11), so the other windows can be minimised.
-bool minimizeOthersSupported();
-
 // Minimises every client window of the current desktop that belongs to
 // another program: this process's own windows, docks, desktops and windows
 // already minimised are left alone. Each one gets the standard iconify
@@ -85,10 +81,9 @@ void setOpacity(QWidget* window, int opacity);
 // or in the program's path need no quoting.
 bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder);
 
-// Opens a page or a local file with the desktop's handler; the result of
+// Opens a page with the desktop's handler; the result of
 // the desktop is passed back but callers are free to ignore it.
 bool openUrl(const QUrl& url);
-bool openLocalFile(const QString& path);
 
 // Asks the window manager for a title bar with only the close box, no
 // minimise or maximise box: for a fixed window that its close box hides.

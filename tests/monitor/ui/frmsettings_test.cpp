@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace tavo::monitor;
 
@@ -16,9 +17,8 @@ namespace {
 
 struct Calls {
   int saves = 0;
-  std::vector<std::tuple<int, int, int>> graph;
+  std::vector<std::pair<int, int>> graph;
   std::vector<bool> logs;
-  std::vector<bool> logFrame;
   std::vector<QString> skins;
   int defaults = 0, resets = 0, chooser = 0, quits = 0;
   std::vector<bool> underline;
@@ -32,15 +32,14 @@ class FrmSettingsTest : public ::testing::Test {
   Calls calls;
   void SetUp() override {
     QObject::connect(&dlg, &frmSettings::saveRequested, [this] { ++calls.saves; });
-    QObject::connect(&dlg, &frmSettings::graphSettingsTaken, [this](std::int16_t dl, int refresh, int period) {
-      calls.graph.emplace_back(dl, refresh, period);
+    QObject::connect(&dlg, &frmSettings::graphSettingsTaken, [this](std::int16_t dl, int refresh) {
+      calls.graph.emplace_back(dl, refresh);
     });
     // As the program answers the log box: the file now written, or none.
     QObject::connect(&dlg, &frmSettings::loggingToggled, [this](bool on) {
       calls.logs.push_back(on);
       dlg.setLogFileText(on ? QStringLiteral("101226-9-5.csv") : QStringLiteral("----"));
     });
-    QObject::connect(&dlg, &frmSettings::logFrameShown, [this](bool v) { calls.logFrame.push_back(v); });
     QObject::connect(&dlg, &frmSettings::resetRequested, [this] { ++calls.resets; });
     QObject::connect(&dlg, &frmSettings::transparencyChanged, [this](int v) { calls.opacity.push_back(v); });
     QObject::connect(&dlg, &frmSettings::skinChosen, [this](const QString& p) { calls.skins.push_back(p); });
@@ -130,14 +129,17 @@ TEST_F(FrmSettingsTest, UpdateGraphTakesTheSettingsIntoUse) {
   dlg.cmbGraphDelay->setCurrentIndex(1);
   QTest::mouseClick(dlg.cmdUpdateGRaph, Qt::LeftButton);
   ASSERT_EQ(calls.graph.size(), 1u);
-  EXPECT_EQ(calls.graph[0], std::make_tuple(2048, 1, 60));
+  EXPECT_EQ(calls.graph[0], std::make_pair(2048, 1));
+  EXPECT_EQ(dlg.cmbGraphDelay->currentData().toInt(), 60);
   dlg.txtDLLimit->setText("300.5");  // rounded half to even
   dlg.cmbGraphDelay->setCurrentIndex(0);
   dlg.cmdUpdateGRaph_Click();
-  EXPECT_EQ(calls.graph[1], std::make_tuple(300, 0, 1));
+  EXPECT_EQ(calls.graph[1], std::make_pair(300, 0));
+  EXPECT_EQ(dlg.cmbGraphDelay->currentData().toInt(), 1);
   dlg.cmbGraphDelay->setCurrentIndex(-1);  // no entry selected: the first one
   dlg.cmdUpdateGRaph_Click();
-  EXPECT_EQ(calls.graph[2], std::make_tuple(300, 0, 1));
+  EXPECT_EQ(calls.graph[2], std::make_pair(300, 0));
+  EXPECT_EQ(dlg.cmbGraphDelay->currentIndex(), 0);
   EXPECT_EQ(calls.saves, 0);
 }
 
@@ -182,7 +184,6 @@ TEST_F(FrmSettingsTest, LoggingOnAndOff) {
   EXPECT_EQ(dlg.lblLogFile->text(), "----");
   EXPECT_FALSE(dlg.cmdLogFile->isEnabled());
   EXPECT_EQ(calls.logs, (std::vector<bool>{true, false}));
-  EXPECT_EQ(calls.logFrame, (std::vector<bool>{true, false}));
 }
 
 TEST_F(FrmSettingsTest, SkinListChangeAndReset) {

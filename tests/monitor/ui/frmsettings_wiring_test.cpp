@@ -274,4 +274,28 @@ TEST_P(SettingsWiring, TheUsersActionHasItsEffect) {
 INSTANTIATE_TEST_SUITE_P(Dialog, SettingsWiring, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The skins page is on the host the updater asks for the version: the
+// environment's host, normalised the same way, not the raw build setting.
+class MirrorHostWiring : public SettingsWiring {
+ protected:
+  void SetUp() override {
+    qputenv("TAVO_WEB_HOST", " mirror.example.org/ ");
+    SettingsWiring::SetUp();
+  }
+  void TearDown() override {
+    SettingsWiring::TearDown();
+    qunsetenv("TAVO_WEB_HOST");
+  }
+};
+
+TEST_P(MirrorHostWiring, SkinsPageIsOnTheUpdatersHost) {
+  leftClick(dialog().lblFindSkins);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], QUrl("http://mirror.example.org/english.php"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Mirror, MirrorHostWiring,
+                         ::testing::Values(WiringCase{"English", kEnglish, [](SettingsWiring&) {},
+                                                      [](SettingsWiring&) {}}));
+
 }  // namespace
