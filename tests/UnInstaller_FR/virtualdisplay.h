@@ -49,7 +49,7 @@ class VirtualDisplay {
 
   // The first window whose name matches the pattern (a regular
   // expression), once it is mapped; empty when none came in time.
-  QString waitForWindow(const QString& pattern, int ms = 20000) const {
+  QString waitForWindow(const QString& pattern, int ms = 60000) const {
     QDeadlineTimer deadline(ms);
     do {
       const QString found = xdotool({"search", "--onlyvisible", "--name", pattern}).section('\n', 0, 0);
