@@ -8,7 +8,38 @@
 #include <QFile>
 #include <QStringList>
 
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
 namespace tavo::stats::testing {
+
+// The regional format the analyser's tests write and read their lines in.
+inline const RegionalFormat& french() {
+  static const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
+  return f;
+}
+
+// The process's time zone set to Paris for a test's length, where the
+// change of time gives sessions that end before they start.
+class ParisTime {
+ public:
+  ParisTime() {
+    if (const char* tz = std::getenv("TZ")) old_ = tz;
+    qputenv("TZ", "Europe/Paris");
+    tzset();
+  }
+  ~ParisTime() {
+    if (old_) qputenv("TZ", old_->c_str());
+    else qunsetenv("TZ");
+    tzset();
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
 
 struct Session {
   QDateTime start;

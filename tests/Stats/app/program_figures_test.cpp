@@ -26,25 +26,9 @@ using namespace tavo::stats::testing;
 
 namespace {
 
-QLocale french() { return QLocale(QLocale::French, QLocale::France); }
+QLocale frenchLocale() { return QLocale(QLocale::French, QLocale::France); }
 
 // The process runs in Paris time while the test lasts.
-class ParisTime {
- public:
-  ParisTime() {
-    if (const char* tz = std::getenv("TZ")) old_ = tz;
-    qputenv("TZ", "Europe/Paris");
-    tzset();
-  }
-  ~ParisTime() {
-    if (old_) qputenv("TZ", old_->c_str());
-    else qunsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
 
 // Lines as the monitor writes them under Paris time, in the regional
 // format f: a session from 02:50 summer time to 02:10 winter time on the
@@ -69,7 +53,7 @@ class ProgramFiguresTest : public ::testing::Test {
       return QMessageBox::Ok;
     };
     seams.quit = [] {};
-    program_ = std::make_unique<StatsProgram>(dir_.path(), french(), seams);
+    program_ = std::make_unique<StatsProgram>(dir_.path(), frenchLocale(), seams);
     started_ = program_->Main({"TavoStat", "FR"});
     return *program_;
   }
@@ -110,7 +94,7 @@ QImage grabWindow(tavo::testing::XDesktop& desktop, xcb_window_t w) {
 }  // namespace
 
 TEST_F(ProgramFiguresTest, TheSummaryShowsNoNegativeDurationOrRate) {
-  const RegionalFormat f{french()};
+  const RegionalFormat f{frenchLocale()};
   ASSERT_EQ(nightOfTheChange(f)[0].left(40), "25/10/2026 02:50:00;25/10/2026 02:10:00;");
   const struct {
     const char* what;

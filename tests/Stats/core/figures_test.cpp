@@ -20,29 +20,9 @@ using namespace tavo::stats::testing;
 
 namespace {
 
-const RegionalFormat& french() {
-  static const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
-  return f;
-}
 
 // The process runs in Paris time while the test lasts, as a French user's
 // monitor did when it wrote the lines.
-class ParisTime {
- public:
-  ParisTime() {
-    if (const char* tz = std::getenv("TZ")) old_ = tz;
-    qputenv("TZ", "Europe/Paris");
-    tzset();
-  }
-  ~ParisTime() {
-    if (old_) qputenv("TZ", old_->c_str());
-    else qunsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::optional<std::string> old_;
-};
 
 // A moment given in UTC, as the local date-time text the monitor writes.
 QString localText(const QDateTime& utc) { return french().dateTimeText(utc.toLocalTime()); }

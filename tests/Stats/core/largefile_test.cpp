@@ -15,10 +15,6 @@ using namespace tavo::stats::testing;
 
 namespace {
 
-const RegionalFormat& french() {
-  static const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
-  return f;
-}
 
 const QByteArray kFirst = "01/12/2026 10:00:00;01/12/2026 11:30:00;2048;512;150;20\r\n";
 const QByteArray kLast = "02/12/2026 10:00:00;02/12/2026 10:30:00;1024;256;50;10\r\n";

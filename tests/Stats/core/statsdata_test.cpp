@@ -14,10 +14,6 @@ using namespace tavo::stats::testing;
 
 namespace {
 
-const RegionalFormat& french() {
-  static const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
-  return f;
-}
 
 class LoadStatisticsTest : public ::testing::Test {
  protected:
