@@ -15,11 +15,10 @@ QString noLogsFolderText(bool isFrench, const QString& folder) {
                   : QStringLiteral("     I could not create the logs folder %1.     ").arg(path);
 }
 
-LogViewerProgram::LogViewerProgram(const QString& programFolder, const DesktopSeams& seams, const QLocale& locale)
-    : model_(programFolder, locale),
-      seams_(seams.withDesktopDefaults([this] { return model_.isFrench; }, programFolder)) {
+LogViewerProgram::LogViewerProgram(const QString& programFolder, DesktopSeam& desktop, const QLocale& locale)
+    : model_(programFolder, locale), desktop_(desktop) {
   graph_ = std::make_unique<frmGraphe>(model_);
-  graph_->setPrinter(seams_.printer);
+  graph_->setPrinter(desktop_.printer());
   main_ = std::make_unique<frmMain>();
   connect(main_.get(), &frmMain::cmdSelectClicked, this, &LogViewerProgram::OpenSelectedLog);
   connect(main_.get(), &frmMain::queryUnload, this, &LogViewerProgram::mainQueryUnload);
@@ -42,7 +41,7 @@ bool LogViewerProgram::start(const QStringList& arguments) {
   model_.isFrench = *french;
   if (!model_.isFrench) ApplyEnglishLogTexts();
   main_->show();
-  if (!folderReady) seams_.message(main_.get(), errorTitle(model_.isFrench), noLogsFolderText(model_.isFrench, model_.logsFolder()));
+  if (!folderReady) desktop_.message(main_.get(), errorTitle(model_.isFrench), noLogsFolderText(model_.isFrench, model_.logsFolder()));
   return true;
 }
 
@@ -61,19 +60,19 @@ void LogViewerProgram::OpenSelectedLog() {
   main_->hide();
   const ReadLogResult read = model_.OpenLog(name);
   if (read.outcome == ReadOutcome::Missing) {
-    seams_.message(nullptr, errorTitle(model_.isFrench), missingLogText(model_.isFrench));
+    desktop_.message(nullptr, errorTitle(model_.isFrench), missingLogText(model_.isFrench));
     endProgram();
     return;
   }
   if (read.outcome == ReadOutcome::Unreadable) {
     // Another log may still be chosen.
-    seams_.message(main_.get(), errorTitle(model_.isFrench), unreadableLogText(model_.isFrench));
+    desktop_.message(main_.get(), errorTitle(model_.isFrench), unreadableLogText(model_.isFrench));
     main_->show();
     return;
   }
   graph_->ShowLogGraph();
   if (read.skippedLines > 0)
-    seams_.message(graph_.get(), errorTitle(model_.isFrench), skippedLinesText(model_.isFrench, read.skippedLines));
+    desktop_.message(graph_.get(), errorTitle(model_.isFrench), skippedLinesText(model_.isFrench, read.skippedLines));
 }
 
 void LogViewerProgram::mainQueryUnload() {
@@ -86,7 +85,7 @@ void LogViewerProgram::endProgram() {
   ended_ = true;
   graph_->unload();
   main_->hide();
-  seams_.quit();
+  desktop_.quit();
 }
 
 }  // namespace tavo::logv

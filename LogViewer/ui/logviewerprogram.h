@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "LogViewer/core/viewermodel.h"
-#include "common/seams.h"
+#include "common/desktopseam.h"
 
 namespace tavo::logv {
 
@@ -18,8 +18,9 @@ class LogViewerProgram : public QObject {
   Q_OBJECT
  public:
   // programFolder holds the logs folder (the program's own folder in use);
-  // what seams leaves empty is the real desktop's.
-  LogViewerProgram(const QString& programFolder, const DesktopSeams& seams = {}, const QLocale& locale = QLocale());
+  // desktop answers the boxes, the end of the program and the printer, and
+  // outlives the program.
+  LogViewerProgram(const QString& programFolder, DesktopSeam& desktop, const QLocale& locale = QLocale());
   ~LogViewerProgram() override;
 
   // The start procedure up to the first window. False when the program
@@ -34,6 +35,7 @@ class LogViewerProgram : public QObject {
   QStringList ApplyEnglishLogTexts();
 
   bool ended() const { return ended_; }
+  bool isFrench() const { return model_.isFrench; }
   LogViewerModel& model() { return model_; }
   frmMain& mainWindow() { return *main_; }
   frmGraphe& graphWindow() { return *graph_; }
@@ -43,7 +45,7 @@ class LogViewerProgram : public QObject {
   void endProgram();
 
   LogViewerModel model_;
-  DesktopSeams seams_;
+  DesktopSeam& desktop_;
   std::unique_ptr<frmGraphe> graph_;
   std::unique_ptr<frmMain> main_;
   bool ended_ = false;

@@ -10,10 +10,8 @@
 
 namespace tavo::stats {
 
-StatsProgram::StatsProgram(const QString& programFolder, const QLocale& locale, const DesktopSeams& seams)
-    : state_(locale),
-      seams_(seams.withDesktopDefaults([this] { return state_.IsFrench; }, programFolder)),
-      programFolder_(programFolder) {
+StatsProgram::StatsProgram(const QString& programFolder, DesktopSeam& desktop, const QLocale& locale)
+    : state_(locale), desktop_(desktop), programFolder_(programFolder) {
   main_ = std::make_unique<frmMain>();
   jourSelect_ = std::make_unique<frmSelect>(PeriodKind::Day);
   moisSelect_ = std::make_unique<frmSelect>(PeriodKind::Month);
@@ -132,9 +130,9 @@ void StatsProgram::otherPeriod(PeriodKind kind) {
   startAnalysis(kind);
 }
 
-void StatsProgram::print(PeriodKind kind) { PrintGraphWindow(graphWindow(kind), state_.IsFrench, seams_.printer); }
+void StatsProgram::print(PeriodKind kind) { PrintGraphWindow(graphWindow(kind), state_.IsFrench, desktop_.printer()); }
 
-void StatsProgram::showMessage(const MessageText& m) { seams_.message(nullptr, m.title, m.text); }
+void StatsProgram::showMessage(const MessageText& m) { desktop_.message(nullptr, m.title, m.text); }
 
 void StatsProgram::unloadAndEnd() {
   if (ending_) return;
@@ -147,7 +145,7 @@ void StatsProgram::unloadAndEnd() {
   }
   jourSelect_->close();
   moisSelect_->close();
-  seams_.quit();
+  desktop_.quit();
 }
 
 // ------------------------------------------------------------ English texts

@@ -3,10 +3,10 @@
 // start it, load the statistics, show the summary and run the analyses. It
 // is the one place that binds the windows' signals to the logic. Message
 // boxes, the end of the program and the printer go through the desktop
-// seams so that tests never block.
+// seam so that tests never block.
 #include "Stats/core/statsstate.h"
 #include "Stats/ui/statswindows.h"
-#include "common/seams.h"
+#include "common/desktopseam.h"
 
 #include <QObject>
 #include <memory>
@@ -16,9 +16,10 @@ namespace tavo::stats {
 class StatsProgram : public QObject {
   Q_OBJECT
  public:
-  // programFolder holds all_stats.csv; locale gives the regional formats;
-  // what seams leaves empty is the real desktop's.
-  StatsProgram(const QString& programFolder, const QLocale& locale = QLocale(), const DesktopSeams& seams = {});
+  // programFolder holds all_stats.csv; desktop answers the boxes, the end
+  // of the program and the printer, and outlives the program; locale gives
+  // the regional formats.
+  StatsProgram(const QString& programFolder, DesktopSeam& desktop, const QLocale& locale = QLocale());
   ~StatsProgram() override;
 
   // Starts the program with its command line (program name first). False
@@ -57,7 +58,7 @@ class StatsProgram : public QObject {
   void unloadAndEnd();
 
   StatsState state_;
-  DesktopSeams seams_;
+  DesktopSeam& desktop_;
   QString programFolder_;
   bool ending_ = false;
   std::unique_ptr<frmMain> main_;

@@ -22,6 +22,7 @@
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "bench/Stats/childrun.h"
+#include "tests/support/fakedesktop.h"
 #include "common/regionaltext.h"
 
 using namespace tavo::logv;
@@ -216,13 +217,12 @@ void waitUntilExposed(QWidget* w) {
 int childOpen(int argc, char** argv, const QString& programFolder, const QString& name) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  tavo::DesktopSeams seams;
-  seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString& text, QMessageBox::StandardButtons) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+  tavo::test::FakeDesktop desktop;
+  desktop.onAsk = [](const tavo::BoxRequest& box) {
+    std::fprintf(stderr, "%s\n", qPrintable(box.text));
     return QMessageBox::Ok;
   };
-  seams.quit = [] {};
-  LogViewerProgram program(programFolder, seams, locale());
+  LogViewerProgram program(programFolder, desktop, locale());
   if (!program.start({"TavoLogV", "FR"})) return 1;
   frmMain& list = program.mainWindow();
   const auto items = list.flLog->findItems(name, Qt::MatchExactly);

@@ -6,6 +6,7 @@
 #include "Stats/core/chart.h"
 #include "bench/Stats/sample_sessions.h"
 #include "Stats/ui/statsprogram.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -283,13 +284,12 @@ int childStartup(int argc, char** argv, const QString& folder) {
   const auto started = measure::Clock::now();
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
-  tavo::DesktopSeams seams;
-  seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString& text, QMessageBox::StandardButtons) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+  tavo::test::FakeDesktop desktop;
+  desktop.onAsk = [](const tavo::BoxRequest& box) {
+    std::fprintf(stderr, "%s\n", qPrintable(box.text));
     return QMessageBox::Ok;
   };
-  seams.quit = [] {};
-  StatsProgram program(folder, locale(), seams);
+  StatsProgram program(folder, desktop, locale());
   if (!program.Main({"TavoStat", "EN"})) return 1;
   QWidget* summary = program.mainWindow();
   while (!(summary->windowHandle() && summary->windowHandle()->isExposed()))

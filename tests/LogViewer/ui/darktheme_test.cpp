@@ -14,6 +14,7 @@
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "tests/LogViewer/logviewer_test_util.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/Stats/ui/chart_contrast.h"
 
 using namespace tavo::logv;
@@ -36,12 +37,8 @@ class DarkThemeTest : public ::testing::Test {
   // The graph of the log, drawn by a program started under the
   // application's palette of the moment.
   QImage draw() {
-    tavo::DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::Ok;
-    };
-    seams.quit = [] {};
-    LogViewerProgram p(dir_.path(), seams, tavo::logv::testing::frenchLocale());
+    tavo::test::FakeDesktop desktop;
+    LogViewerProgram p(dir_.path(), desktop, tavo::logv::testing::frenchLocale());
     p.start({"TavoLogV", "FR"});
     QListWidget* list = p.mainWindow().flLog;
     const auto items = list->findItems("log.csv", Qt::MatchExactly);

@@ -19,6 +19,7 @@
 #include "LogViewer/ui/logviewerprogram.h"
 #include "common/pictures.h"
 #include "tests/LogViewer/logviewer_test_util.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::logv;
 using tavo::logv::testing::frenchLocale;
@@ -39,18 +40,17 @@ class WindowsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(QDir(dir.path()).mkdir("logs"));
-    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
-                       QMessageBox::StandardButtons) {
-      messages.push_back({title, text});
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      messages.push_back({box.title, box.text});
       return QMessageBox::Ok;
     };
-    seams.quit = [this] { ++quits; };
+    desktop.onQuit = [this] { ++quits; };
   }
   void writeSamples(const QString& name, int n, int (*dl)(int) = [](int i) { return i % 100; }) {
     ASSERT_TRUE(writeLog(dir.filePath("logs/" + name), sampleLines(format, kStart, n, dl, [](int) { return 7; })));
   }
   std::unique_ptr<LogViewerProgram> startProgram(const char* language = "FR") {
-    auto p = std::make_unique<LogViewerProgram>(dir.path(), seams, frenchLocale());
+    auto p = std::make_unique<LogViewerProgram>(dir.path(), desktop, frenchLocale());
     QStringList args{"TavoLogV"};
     if (language) args << QString::fromUtf8(language);
     p->start(args);
@@ -67,14 +67,14 @@ class WindowsTest : public ::testing::Test {
 
   QTemporaryDir dir;
   tavo::RegionalFormat format{frenchLocale()};
-  tavo::DesktopSeams seams;
+  tavo::test::FakeDesktop desktop;
   std::vector<std::pair<QString, QString>> messages;
   int quits = 0;
 };
 
 TEST_F(WindowsTest, StartWithoutArgumentShowsNothingButMakesTheLogsFolder) {
   QTemporaryDir bare;
-  LogViewerProgram p(bare.path(), seams, frenchLocale());
+  LogViewerProgram p(bare.path(), desktop, frenchLocale());
   EXPECT_FALSE(p.start({"TavoLogV"}));
   EXPECT_TRUE(QFileInfo(bare.filePath("logs")).isDir());
   EXPECT_FALSE(anyWindowVisible());
@@ -141,7 +141,7 @@ TEST_F(WindowsTest, SelectWithoutASelectionDoesNothing) {
   EXPECT_TRUE(messages.empty());
 
   QTemporaryDir empty;
-  LogViewerProgram none(empty.path(), seams, frenchLocale());
+  LogViewerProgram none(empty.path(), desktop, frenchLocale());
   none.start({"TavoLogV", "FR"});
   EXPECT_EQ(none.mainWindow().flLog->count(), 0);
   QTest::mouseClick(none.mainWindow().cmdSelect, Qt::LeftButton);
@@ -373,7 +373,7 @@ TEST_F(WindowsTest, PrintButtonAndPicturePrintTheGraphWindow) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   const QString pdf = dir.filePath("print.pdf");
   printer.setOutputFileName(pdf);
-  seams.printer = &printer;
+  desktop.printerToUse = &printer;
   auto p = startProgram();
   openLog(*p, "log.csv");
   QTest::mouseClick(p->graphWindow().cmdPrint, Qt::LeftButton);
@@ -387,7 +387,7 @@ TEST_F(WindowsTest, PrintButtonAndPicturePrintTheGraphWindow) {
 TEST_F(WindowsTest, ALogsFolderThatCannotBeMadeIsReported) {
   QTemporaryDir other;
   ASSERT_TRUE(writeLog(other.filePath("logs"), {"a file, not a folder"}));
-  LogViewerProgram p(other.path(), seams, frenchLocale());
+  LogViewerProgram p(other.path(), desktop, frenchLocale());
   EXPECT_TRUE(p.start({"TavoLogV", "EN"}));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].first, "Tavo - Error");

@@ -4,6 +4,7 @@
 #include "Stats/ui/statsprogram.h"
 #include "tests/Stats/stats_fixtures.h"
 #include "tests/common/privatedesktop.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,14 +47,11 @@ const QDateTime kNoMinutes = at(2026, 10, 25, 2, 50);
 class ProgramFiguresTest : public ::testing::Test {
  protected:
   StatsProgram& start() {
-    DesktopSeams seams;
-    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
-                       QMessageBox::StandardButtons) {
-      messages_.push_back({title, text});
+    desktop_.onAsk = [this](const BoxRequest& box) {
+      messages_.push_back({box.title, box.text});
       return QMessageBox::Ok;
     };
-    seams.quit = [] {};
-    program_ = std::make_unique<StatsProgram>(dir_.path(), frenchLocale(), seams);
+    program_ = std::make_unique<StatsProgram>(dir_.path(), desktop_, frenchLocale());
     started_ = program_->Main({"TavoStat", "FR"});
     return *program_;
   }
@@ -67,6 +65,7 @@ class ProgramFiguresTest : public ::testing::Test {
   }
   ParisTime paris_;
   QTemporaryDir dir_;
+  tavo::test::FakeDesktop desktop_;  // outlives every program
   std::unique_ptr<StatsProgram> program_;
   std::vector<MessageText> messages_;
   bool started_ = false;
@@ -112,7 +111,6 @@ TEST_F(ProgramFiguresTest, TheSummaryShowsNoNegativeDurationOrRate) {
     EXPECT_EQ(text("lblDmoy"), "2048");
     EXPECT_EQ(text("lblUmoy"), "182");
     EXPECT_EQ(text("lblDmoy_max_j"), "2048");
-    program_.reset();
   }
 }
 

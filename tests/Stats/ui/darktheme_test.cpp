@@ -4,6 +4,7 @@
 #include "Stats/ui/statsprogram.h"
 #include "tests/Stats/ui/chart_contrast.h"
 #include "tests/Stats/stats_fixtures.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,12 +61,8 @@ class DarkThemeTest : public ::testing::Test {
     QImage day, dayVolumes, month, monthVolumes;
   };
   Charts draw() {
-    DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::Ok;
-    };
-    seams.quit = [] {};
-    StatsProgram program(dir_.path(), QLocale(QLocale::French, QLocale::France), seams);
+    tavo::test::FakeDesktop desktop;
+    StatsProgram program(dir_.path(), desktop, QLocale(QLocale::French, QLocale::France));
     EXPECT_TRUE(program.Main({"TavoStat", "FR"}));
     Charts c;
     const auto run = [&](PeriodKind kind, const char* button, QImage& all, QImage& volumes) {

@@ -1,6 +1,7 @@
 #include "Stats/ui/statsprogram.h"
 #include "common/pictures.h"
 #include "tests/Stats/stats_fixtures.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -32,15 +33,13 @@ class WindowsTest : public ::testing::Test {
     writeFile(dir_.filePath("all_stats.csv"), lines + extra);
   }
   StatsProgram& start(const QString& language = "FR") {
-    DesktopSeams seams;
-    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString& title, const QString& text,
-                       QMessageBox::StandardButtons) {
-      messages_.push_back({title, text});
+    desktop_.onAsk = [this](const BoxRequest& box) {
+      messages_.push_back({box.title, box.text});
       return QMessageBox::Ok;
     };
-    seams.quit = [this] { ++ended_; };
-    seams.printer = printer_;
-    program_ = std::make_unique<StatsProgram>(dir_.path(), testLocale(), seams);
+    desktop_.onQuit = [this] { ++ended_; };
+    desktop_.printerToUse = printer_;
+    program_ = std::make_unique<StatsProgram>(dir_.path(), desktop_, testLocale());
     started_ = program_->Main(language.isNull() ? QStringList{"TavoStat"} : QStringList{"TavoStat", language});
     return *program_;
   }
@@ -58,6 +57,7 @@ class WindowsTest : public ::testing::Test {
   frmSelect* dayPicker() { return program_->picker(PeriodKind::Day); }
 
   QTemporaryDir dir_;
+  tavo::test::FakeDesktop desktop_;  // outlives every program
   std::unique_ptr<StatsProgram> program_;
   std::vector<MessageText> messages_;
   int ended_ = 0;
@@ -364,7 +364,6 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     if (useIcon) QTest::mouseClick(days()->picPrint(), Qt::LeftButton);
     else QTest::mouseClick(days()->cmdPrint(), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
-    program_.reset();
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << useIcon;
     const QByteArray bytes = f.readAll();
