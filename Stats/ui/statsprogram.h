@@ -5,7 +5,11 @@
 // boxes, the end of the program and the printer go through the desktop
 // seam so that tests never block.
 #include "Stats/core/statsstate.h"
-#include "Stats/ui/statswindows.h"
+#include "Stats/ui/periodgraphwindow.h"
+#include "Stats/ui/periodpicker.h"
+#include "Stats/ui/rawdatawindow.h"
+#include "Stats/ui/statswindowlayout.h"
+#include "Stats/ui/summarywindow.h"
 #include "common/desktopseam.h"
 
 #include <QObject>
