@@ -2,18 +2,17 @@
 // The graph window: the visible part of the log drawn on picGr, the zoom
 // buttons, the scroll bar and the figures of the whole log and of the
 // visible part.
-#include <QImage>
-#include <array>
-#include <QWidget>
-
+#include "LogViewer/core/loggraph.h"
 #include "LogViewer/core/viewermodel.h"
 
-class QGroupBox;
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
 class QLabel;
-class QPushButton;
 class QScrollBar;
-class QToolButton;
-class QPrinter;
 
 namespace tavo::logv {
 
@@ -22,6 +21,7 @@ inline constexpr int kButtonPictureSide = 24;
 
 // A picture box that keeps its image between redraws.
 class GraphPicture : public QWidget {
+  Q_OBJECT
  public:
   explicit GraphPicture(QWidget* parent);
   QImage& image() { return image_; }
@@ -37,35 +37,30 @@ class GraphPicture : public QWidget {
 class frmGraphe : public QWidget {
   Q_OBJECT
  public:
-  explicit frmGraphe(LogViewerModel& model);
+  frmGraphe();
 
-  // The graph of a newly read log: whole-log figures, 10 hours, first sample.
-  void ShowLogGraph();
-  void ZoomIn();
-  void ZoomOut();
+  // The figures of the whole log (Frame1) and of its visible part (Frame2).
+  void setWholeLogFigures(const StatsLabels& labels);
+  void setVisibleFigures(const StatsLabels& labels);
+  // Only the two dates of the visible part, while the thumb is dragged.
+  void setVisibleDates(const QString& first, const QString& last);
+  void setScaleText(const QString& text);
+  // A new log's scroll range, the thumb at its first sample, without
+  // telling of the change.
+  void setScrollRange(bool enabled, std::int32_t minimum, std::int32_t maximum);
+  // Draws the graph of in on picGr, on the graph's own colours.
+  void drawGraph(LogGraphInput in);
   // After this the window unloads when closed instead of hiding.
   void unload();
 
-  void setPrinter(QPrinter* printer) { printer_ = printer; }
-  void cmdPrint_Click();
-
-  GraphPicture* picGr;
-  QToolButton* picPlus;
-  QToolButton* picMoins;
-  QLabel* lblScale;
-  QScrollBar* scrVisible;
-  QPushButton* cmdPrint;
-  QToolButton* picPrint;
-  QGroupBox* Frame1;
-  QGroupBox* Frame2;
-  QLabel *Label1, *Label6;
-  QLabel *Label2, *Label3, *Label18, *Label12, *Label16, *Label4, *Label43, *Label42;
-  QLabel *Label7, *Label5, *Label14, *Label22, *Label23, *Label25, *Label8, *Label9;
-  QLabel *lblDateMin, *lblDateMax, *lblDmax, *lblUmax, *lblDmoy, *lblUmoy, *lblDtot, *lblUTot, *lblNEchant;
-  QLabel *lblDateMin_s, *lblDateMax_s, *lblDmax_s, *lblUmax_s, *lblDmoy_s, *lblUmoy_s, *lblDtot_s, *lblUtot_s,
-      *lblNEchant_s;
-
  signals:
+  void picPlus_Click();
+  void picMoins_Click();
+  // The thumb released or moved by a step: a new first sample.
+  void scrVisible_Change(int value);
+  // The thumb dragged, not yet released.
+  void scrVisible_Scroll(int value);
+  void cmdPrint_Click();
   // The user closed the window from its title bar: it is hidden, not gone.
   void closedByUser();
 
@@ -73,18 +68,12 @@ class frmGraphe : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void scrVisible_Change(int value);
-  void scrVisible_Scroll(int value);
-  void visibleSequence();
-  void FillWholeLogLabels();
-  void FillVisibleLabels();
-  void DrawLogGraph();
-
-  LogViewerModel& model_;
+  GraphPicture* picGr_;
+  QLabel* lblScale_;
+  QScrollBar* scrVisible_;
   // The value labels of the two frames, in the order of StatsLabels.
   std::array<QLabel*, 9> wholeValues_{};
   std::array<QLabel*, 9> visibleValues_{};
-  QPrinter* printer_ = nullptr;
   bool unloading_ = false;
 };
 

@@ -16,19 +16,19 @@ frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Tavo - Log Viewer"));
 
-  frameSkins = new QGroupBox(QStringLiteral("Logs disponibles"), this);
+  auto* frameSkins = new QGroupBox(QStringLiteral("Logs disponibles"), this);
   frameSkins->setObjectName(QStringLiteral("frameSkins"));
-  flLog = new QListWidget(frameSkins);
-  flLog->setObjectName(QStringLiteral("flLog"));
-  flLog->setSelectionMode(QAbstractItemView::SingleSelection);
-  flLog->setMinimumSize(220, 240);
+  flLog_ = new QListWidget(frameSkins);
+  flLog_->setObjectName(QStringLiteral("flLog"));
+  flLog_->setSelectionMode(QAbstractItemView::SingleSelection);
+  flLog_->setMinimumSize(220, 240);
   auto* listLayout = new QVBoxLayout(frameSkins);
-  listLayout->addWidget(flLog);
+  listLayout->addWidget(flLog_);
 
-  cmdSelect = new QPushButton(QStringLiteral("Analyser >>"), this);
+  auto* cmdSelect = new QPushButton(QStringLiteral("Analyser >>"), this);
   cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
   cmdSelect->setToolTip(QStringLiteral(" Analyser le log sélectionné "));
-  Picture3 = new QLabel(this);
+  auto* Picture3 = new QLabel(this);
   Picture3->setObjectName(QStringLiteral("Picture3"));
   Picture3->setPixmap(listDecoration());
 
@@ -44,12 +44,12 @@ frmMain::frmMain() {
 }
 
 void frmMain::setLogNames(const QStringList& names) {
-  flLog->clear();
-  flLog->addItems(names);
+  flLog_->clear();
+  flLog_->addItems(names);
 }
 
 QString frmMain::selectedLogName() const {
-  const auto selected = flLog->selectedItems();
+  const auto selected = flLog_->selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text();
 }
 

@@ -2,10 +2,7 @@
 // The list window: the logs of the logs folder, one of which is opened.
 #include <QWidget>
 
-class QGroupBox;
 class QListWidget;
-class QPushButton;
-class QLabel;
 
 namespace tavo::logv {
 
@@ -18,11 +15,6 @@ class frmMain : public QWidget {
   // The selected entry's text, or empty when none is selected.
   QString selectedLogName() const;
 
-  QGroupBox* frameSkins;
-  QListWidget* flLog;
-  QPushButton* cmdSelect;
-  QLabel* Picture3;
-
  signals:
   void cmdSelectClicked();
   // The window is being closed, by any means.
@@ -30,6 +22,9 @@ class frmMain : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QListWidget* flLog_;
 };
 
 }  // namespace tavo::logv

@@ -6,6 +6,7 @@
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "common/language.h"
+#include "common/printgraph.h"
 
 namespace tavo::logv {
 
@@ -17,12 +18,17 @@ QString noLogsFolderText(bool isFrench, const QString& folder) {
 
 LogViewerProgram::LogViewerProgram(const QString& programFolder, DesktopSeam& desktop, const QLocale& locale)
     : model_(programFolder, locale), desktop_(desktop) {
-  graph_ = std::make_unique<frmGraphe>(model_);
-  graph_->setPrinter(desktop_.printer());
+  graph_ = std::make_unique<frmGraphe>();
   main_ = std::make_unique<frmMain>();
   connect(main_.get(), &frmMain::cmdSelectClicked, this, &LogViewerProgram::OpenSelectedLog);
   connect(main_.get(), &frmMain::queryUnload, this, &LogViewerProgram::mainQueryUnload);
-  connect(graph_.get(), &frmGraphe::closedByUser, this, [this] { main_->show(); });
+  frmGraphe* g = graph_.get();
+  connect(g, &frmGraphe::closedByUser, this, [this] { main_->show(); });
+  connect(g, &frmGraphe::picPlus_Click, this, &LogViewerProgram::ZoomIn);
+  connect(g, &frmGraphe::picMoins_Click, this, &LogViewerProgram::ZoomOut);
+  connect(g, &frmGraphe::scrVisible_Change, this, &LogViewerProgram::scrVisible_Change);
+  connect(g, &frmGraphe::scrVisible_Scroll, this, &LogViewerProgram::scrVisible_Scroll);
+  connect(g, &frmGraphe::cmdPrint_Click, this, &LogViewerProgram::cmdPrint_Click);
 }
 
 LogViewerProgram::~LogViewerProgram() = default;
@@ -70,10 +76,48 @@ void LogViewerProgram::OpenSelectedLog() {
     main_->show();
     return;
   }
-  graph_->ShowLogGraph();
+  ShowLogGraph();
   if (read.skippedLines > 0)
     desktop_.message(graph_.get(), errorTitle(model_.isFrench), skippedLinesText(model_.isFrench, read.skippedLines));
 }
+
+void LogViewerProgram::ShowLogGraph() {
+  model_.ShowLogGraph();
+  graph_->setWholeLogFigures(model_.FillWholeLogLabels());
+  graph_->setScaleText(model_.scaleLabel());
+  graph_->setScrollRange(model_.scrollEnabled(), model_.scrollMinimum(), model_.scrollMaximum());
+  visibleSequence();
+  graph_->show();
+}
+
+void LogViewerProgram::ZoomIn() {
+  model_.ZoomIn();
+  graph_->setScaleText(model_.scaleLabel());
+  visibleSequence();
+}
+
+void LogViewerProgram::ZoomOut() {
+  model_.ZoomOut();
+  graph_->setScaleText(model_.scaleLabel());
+  visibleSequence();
+}
+
+void LogViewerProgram::scrVisible_Change(int value) {
+  model_.setScrollValue(value);
+  visibleSequence();
+}
+
+void LogViewerProgram::scrVisible_Scroll(int value) {
+  const auto [first, last] = model_.dragDates(value);
+  graph_->setVisibleDates(first, last);
+}
+
+void LogViewerProgram::visibleSequence() {
+  graph_->setVisibleFigures(model_.FillVisibleLabels());
+  graph_->drawGraph({model_.samples(), model_.VisibleStats, model_.zoom(), model_.palette(), model_.format()});
+}
+
+void LogViewerProgram::cmdPrint_Click() { PrintGraphWindow(graph_.get(), model_.isFrench, desktop_.printer()); }
 
 void LogViewerProgram::mainQueryUnload() {
   graph_->unload();

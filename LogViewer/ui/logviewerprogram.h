@@ -1,6 +1,7 @@
 #pragma once
 // The log viewer program: its state, its two windows and their handlers;
-// the one place that binds the windows' signals to the logic.
+// the one place that binds the windows' signals to the logic and hands the
+// windows what they show.
 #include <QLocale>
 #include <QObject>
 #include <QStringList>
@@ -29,6 +30,10 @@ class LogViewerProgram : public QObject {
 
   // Click of cmdSelect.
   void OpenSelectedLog();
+  // The graph of a newly read log: whole-log figures, 10 hours, first sample.
+  void ShowLogGraph();
+  void ZoomIn();
+  void ZoomOut();
 
   // The names of the English tables that no window holds (none, when the
   // tables and the windows agree).
@@ -43,6 +48,11 @@ class LogViewerProgram : public QObject {
  private:
   void mainQueryUnload();
   void endProgram();
+  void scrVisible_Change(int value);
+  void scrVisible_Scroll(int value);
+  // The figures of the visible part, then its graph.
+  void visibleSequence();
+  void cmdPrint_Click();
 
   LogViewerModel model_;
   DesktopSeam& desktop_;

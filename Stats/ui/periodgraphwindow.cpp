@@ -12,7 +12,7 @@ namespace tavo::stats {
 
 using namespace layout;
 
-frmGraphe::frmGraphe(PeriodKind kind, const StatsState& state) : kind_(kind), state_(state) {
+frmGraphe::frmGraphe(PeriodKind kind) : kind_(kind) {
   const bool day = kind == PeriodKind::Day;
   setObjectName(day ? QStringLiteral("frmJourGraphe") : QStringLiteral("frmMoisGraphe"));
   setWindowTitle(day ? QStringLiteral("Tavo - Statistiques - Par jour") : QStringLiteral("Tavo - Statistiques - Par mois"));
@@ -52,16 +52,16 @@ frmGraphe::frmGraphe(PeriodKind kind, const StatsState& state) : kind_(kind), st
   optTot_ = option("optTot", QStringLiteral("Volumes"), 1300, 1400);
   optMax_ = option("optMax", QStringLiteral("Débits max."), 2800, 1700);
   optMoy_ = option("optMoy", QStringLiteral("Débits moyens"), 4600, 1950);
-  // An option chosen in any way (mouse, keyboard, accessibility) redraws
+  // An option chosen in any way (mouse, keyboard, accessibility) asks for
   // the chart once; choosing the option already shown would draw the same
-  // picture again, so nothing is drawn then.
+  // picture again, so nothing is asked then.
   const std::pair<QRadioButton*, ChartView> views[] = {{optTout_, ChartView::All},
                                                        {optTot_, ChartView::Volumes},
                                                        {optMax_, ChartView::MaxRates},
                                                        {optMoy_, ChartView::MeanRates}};
   for (const auto& [option, view] : views) {
     connect(option, &QRadioButton::toggled, this, [this, view = view](bool checked) {
-      if (checked) drawChartView(view);
+      if (checked) emit viewChosen(view);
     });
   }
 
@@ -120,18 +120,18 @@ frmGraphe::frmGraphe(PeriodKind kind, const StatsState& state) : kind_(kind), st
   fitCaptions(this);
 }
 
-void frmGraphe::drawChartView(ChartView view) {
-  drawView(chart_->surface(), state_.chartInputs(), kind_, view);
+void frmGraphe::drawChartView(const ChartInputs& inputs, ChartView view) {
+  drawView(chart_->surface(), inputs, kind_, view);
   chart_->refresh();
 }
 
-void frmGraphe::drawChart() {
+void frmGraphe::drawChart(const ChartInputs& inputs) {
   {
     // Marking the option must not draw a second time.
     const QSignalBlocker block(optTout_);
     optTout_->setChecked(true);
   }
-  drawChartView(ChartView::All);
+  drawChartView(inputs, ChartView::All);
 }
 
 void frmGraphe::setFigures(const PanelTexts& texts) { showFigures(figures_, texts); }

@@ -5,7 +5,6 @@
 // another period.
 #include "Stats/core/analysis.h"
 #include "Stats/core/chart.h"
-#include "Stats/core/statsstate.h"
 #include "Stats/ui/chartbox.h"
 #include "Stats/ui/hidingwindow.h"
 #include "common/clickablepicture.h"
@@ -23,33 +22,24 @@ inline constexpr int kButtonPictureSide = 16;
 class frmGraphe : public HidingWindow {
   Q_OBJECT
  public:
-  frmGraphe(PeriodKind kind, const StatsState& state);
+  explicit frmGraphe(PeriodKind kind);
   PeriodKind kind() const { return kind_; }
-  ChartBox* picGr() const { return chart_; }
-  QRadioButton* optTout() const { return optTout_; }
-  QRadioButton* optTot() const { return optTot_; }
-  QRadioButton* optMax() const { return optMax_; }
-  QRadioButton* optMoy() const { return optMoy_; }
-  QPushButton* cmdRawData() const { return raw_; }
-  QPushButton* cmdPrint() const { return print_; }
-  QPushButton* cmdAutre() const { return autre_; }
-  tavo::ClickablePicture* picRawData() const { return picRaw_; }
-  tavo::ClickablePicture* picPrint() const { return picPrint_; }
-  tavo::ClickablePicture* picAutre() const { return picAutre_; }
 
   // Redraws the whole chart in one of the four views.
-  void drawChartView(ChartView view);
+  void drawChartView(const ChartInputs& inputs, ChartView view);
   // DrawDayChart / DrawMonthChart: the "all" view, marked as chosen.
-  void drawChart();
+  void drawChart(const ChartInputs& inputs);
   void setFigures(const PanelTexts& texts);
  signals:
+  // An option chosen in any way (mouse, keyboard, accessibility); choosing
+  // the option already shown tells nothing.
+  void viewChosen(ChartView view);
   void cmdRawData_Click();
   void cmdPrint_Click();
   void cmdAutre_Click();
 
  private:
   PeriodKind kind_;
-  const StatsState& state_;
   ChartBox* chart_;
   QRadioButton* optTout_;
   QRadioButton* optTot_;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace tavo::stats {
 
@@ -42,5 +43,15 @@ frmSelect::frmSelect(PeriodKind kind) : kind_(kind) {
   connect(close_, &QPushButton::clicked, this, &QWidget::hide);
   fitCaptions(this);
 }
+
+void frmSelect::setOffsets(int lastOffset) {
+  // Setting the range must not run the scroll handler with stale values.
+  const QSignalBlocker block(scr_);
+  scr_->setMinimum(0);
+  scr_->setMaximum(lastOffset);
+  scr_->setValue(0);
+}
+
+void frmSelect::setPeriodText(const QString& text) { period_->setText(text); }
 
 }  // namespace tavo::stats

@@ -16,10 +16,11 @@ class frmSelect : public QWidget {
  public:
   explicit frmSelect(PeriodKind kind);
   PeriodKind kind() const { return kind_; }
-  QScrollBar* scrSelect() const { return scr_; }
-  QLabel* lblPeriod() const { return period_; }
-  QPushButton* cmdOK() const { return ok_; }
-  QPushButton* cmdClose() const { return close_; }
+  // A new choice: the scroll bar from offset 0 to lastOffset, at 0, without
+  // telling of the change.
+  void setOffsets(int lastOffset);
+  // The period the scroll bar's offset stands for.
+  void setPeriodText(const QString& text);
  signals:
   void scrSelect_Change(int value);
   void cmdOK_Click();

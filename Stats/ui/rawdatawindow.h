@@ -11,7 +11,6 @@ class frmRawData : public HidingWindow {
   Q_OBJECT
  public:
   frmRawData();
-  QListWidget* lstData() const { return list_; }
   void setLines(const QStringList& lines);
 
  private:

@@ -5,8 +5,6 @@
 #include "common/printgraph.h"
 
 #include <QDir>
-#include <QPushButton>
-#include <QScrollBar>
 
 namespace tavo::stats {
 
@@ -15,8 +13,8 @@ StatsProgram::StatsProgram(const QString& programFolder, DesktopSeam& desktop, c
   main_ = std::make_unique<frmMain>();
   jourSelect_ = std::make_unique<frmSelect>(PeriodKind::Day);
   moisSelect_ = std::make_unique<frmSelect>(PeriodKind::Month);
-  jourGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Day, state_);
-  moisGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Month, state_);
+  jourGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Day);
+  moisGraphe_ = std::make_unique<frmGraphe>(PeriodKind::Month);
   rawData_ = std::make_unique<frmRawData>();
 
   connect(main_.get(), &frmMain::cmdJour_Click, this, [this] { StartDayAnalysis(); });
@@ -28,6 +26,7 @@ StatsProgram::StatsProgram(const QString& programFolder, DesktopSeam& desktop, c
     connect(p, &frmSelect::scrSelect_Change, this, [this, kind](int v) { pickerScrolled(kind, v); });
     connect(p, &frmSelect::cmdOK_Click, this, [this, kind] { runAnalysis(kind); });
     frmGraphe* g = graphWindow(kind);
+    connect(g, &frmGraphe::viewChosen, this, [g, this](ChartView view) { g->drawChartView(state_.chartInputs(), view); });
     connect(g, &frmGraphe::cmdRawData_Click, this, [this] { rawData_->show(); rawData_->raise(); });
     connect(g, &frmGraphe::cmdAutre_Click, this, [this, kind] { otherPeriod(kind); });
     connect(g, &frmGraphe::cmdPrint_Click, this, [this, kind] { print(kind); });
@@ -93,21 +92,15 @@ void StatsProgram::startAnalysis(PeriodKind kind) {
     return;
   }
   frmSelect* p = picker(kind);
-  {
-    // Setting the range must not run the scroll handler with stale values.
-    const QSignalBlocker block(p->scrSelect());
-    p->scrSelect()->setMinimum(0);
-    p->scrSelect()->setMaximum(state_.choice.lastWindowOffset);
-    p->scrSelect()->setValue(0);
-  }
-  p->lblPeriod()->setText(periodText(kind, state_.format, state_.window));
+  p->setOffsets(state_.choice.lastWindowOffset);
+  p->setPeriodText(periodText(kind, state_.format, state_.window));
   p->show();
   p->raise();
 }
 
 void StatsProgram::pickerScrolled(PeriodKind kind, int value) {
   state_.window = windowAtOffset(kind, state_.choice.firstDataDay, value);
-  picker(kind)->lblPeriod()->setText(periodText(kind, state_.format, state_.window));
+  picker(kind)->setPeriodText(periodText(kind, state_.format, state_.window));
 }
 
 void StatsProgram::runAnalysis(PeriodKind kind) {
@@ -117,7 +110,7 @@ void StatsProgram::runAnalysis(PeriodKind kind) {
     return;
   }
   frmGraphe* g = graphWindow(kind);
-  g->drawChart();
+  g->drawChart(state_.chartInputs());
   rawData_->setLines(FillRawDataList(state_.SelectionSummary));
   g->setFigures(panelTexts(state_.SelectionSummary, state_.format));
   g->show();

@@ -225,13 +225,16 @@ int childOpen(int argc, char** argv, const QString& programFolder, const QString
   LogViewerProgram program(programFolder, desktop, locale());
   if (!program.start({"TavoLogV", "FR"})) return 1;
   frmMain& list = program.mainWindow();
-  const auto items = list.flLog->findItems(name, Qt::MatchExactly);
+  auto* flLog = list.findChild<QListWidget*>("flLog");
+  auto* cmdSelect = list.findChild<QPushButton*>("cmdSelect");
+  if (!flLog || !cmdSelect) return 1;
+  const auto items = flLog->findItems(name, Qt::MatchExactly);
   if (items.size() != 1) return 1;
-  list.flLog->setCurrentItem(items.first());
+  flLog->setCurrentItem(items.first());
   waitUntilExposed(&list);
 
   const auto clicked = tavo::measure::Clock::now();
-  list.cmdSelect->click();
+  cmdSelect->click();
   waitUntilExposed(&program.graphWindow());
   tavo::measure::reportToParent(clicked, tavo::measure::Clock::now(), checksum(program.model()));
   return 0;

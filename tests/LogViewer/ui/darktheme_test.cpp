@@ -23,6 +23,14 @@ using tavo::testing::inkOnGround;
 
 namespace {
 
+// A control of a window, by its object name (the design's control name).
+template <class T>
+T* child(const QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromLatin1(name));
+  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
+  return control;
+}
+
 constexpr double kLeastContrast = 4.5;
 
 class DarkThemeTest : public ::testing::Test {
@@ -40,16 +48,16 @@ class DarkThemeTest : public ::testing::Test {
     tavo::test::FakeDesktop desktop;
     LogViewerProgram p(dir_.path(), desktop, tavo::logv::testing::frenchLocale());
     p.start({"TavoLogV", "FR"});
-    QListWidget* list = p.mainWindow().flLog;
+    QListWidget* list = child<QListWidget>(&p.mainWindow(), "flLog");
     const auto items = list->findItems("log.csv", Qt::MatchExactly);
     EXPECT_EQ(items.size(), 1);
     if (items.isEmpty()) return {};
     list->setCurrentItem(items.first());
-    QTest::mouseClick(p.mainWindow().cmdSelect, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&p.mainWindow(), "cmdSelect"), Qt::LeftButton);
     frmGraphe& g = p.graphWindow();
     EXPECT_TRUE(g.isVisible());
     // The picture as the window shows it, with the captions on it.
-    return g.picGr->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return child<GraphPicture>(&g, "picGr")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
   static void expectReadable(const QImage& graph, const char* theme) {
     const struct {

@@ -28,6 +28,14 @@ using tavo::logv::testing::writeLog;
 
 namespace {
 
+// A control of a window, by its object name (the design's control name).
+template <class T>
+T* child(const QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromLatin1(name));
+  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
+  return control;
+}
+
 const QDateTime kStart(QDate(2026, 12, 9), QTime(14, 7));
 
 bool anyWindowVisible() {
@@ -58,11 +66,11 @@ class WindowsTest : public ::testing::Test {
   }
   // Selects name in the list and clicks cmdSelect, as the user does.
   static void openLog(LogViewerProgram& p, const QString& name) {
-    QListWidget* list = p.mainWindow().flLog;
+    QListWidget* list = child<QListWidget>(&p.mainWindow(), "flLog");
     const auto items = list->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << name.toStdString();
     list->setCurrentItem(items.first());
-    QTest::mouseClick(p.mainWindow().cmdSelect, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&p.mainWindow(), "cmdSelect"), Qt::LeftButton);
   }
 
   QTemporaryDir dir;
@@ -88,45 +96,45 @@ TEST_F(WindowsTest, ListsTheLogsInNameOrderWithFrenchTexts) {
   frmMain& m = p->mainWindow();
   EXPECT_TRUE(m.isVisible());
   EXPECT_FALSE(p->graphWindow().isVisible());
-  ASSERT_EQ(m.flLog->count(), 2);
-  EXPECT_EQ(m.flLog->item(0)->text(), "011226-9-5.csv");
-  EXPECT_EQ(m.flLog->item(1)->text(), "301126-23-59.csv");
+  ASSERT_EQ(child<QListWidget>(&m, "flLog")->count(), 2);
+  EXPECT_EQ(child<QListWidget>(&m, "flLog")->item(0)->text(), "011226-9-5.csv");
+  EXPECT_EQ(child<QListWidget>(&m, "flLog")->item(1)->text(), "301126-23-59.csv");
   EXPECT_EQ(m.windowTitle(), "Tavo - Log Viewer");
-  EXPECT_EQ(m.frameSkins->title(), "Logs disponibles");
-  EXPECT_EQ(m.cmdSelect->text(), "Analyser >>");
-  EXPECT_EQ(m.cmdSelect->toolTip(), " Analyser le log sélectionné ");
+  EXPECT_EQ(child<QGroupBox>(&m, "frameSkins")->title(), "Logs disponibles");
+  EXPECT_EQ(child<QPushButton>(&m, "cmdSelect")->text(), "Analyser >>");
+  EXPECT_EQ(child<QPushButton>(&m, "cmdSelect")->toolTip(), " Analyser le log sélectionné ");
   openLog(*p, "011226-9-5.csv");
   frmGraphe& g = p->graphWindow();
-  EXPECT_EQ(g.lblScale->text(), "10 heures");
-  EXPECT_EQ(g.Frame1->title(), "Totalité du log");
-  EXPECT_EQ(g.Label4->text(), "Nombre d'échantillons :");
-  EXPECT_EQ(g.cmdPrint->text(), "Imprimer");
+  EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "10 heures");
+  EXPECT_EQ(child<QGroupBox>(&g, "Frame1")->title(), "Totalité du log");
+  EXPECT_EQ(child<QLabel>(&g, "Label4")->text(), "Nombre d'échantillons :");
+  EXPECT_EQ(child<QPushButton>(&g, "cmdPrint")->text(), "Imprimer");
 }
 
 TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
   writeSamples("011226-9-5.csv", 3);
   for (const char* language : {"EN", "en", "xyz"}) {
     auto p = startProgram(language);
-    EXPECT_EQ(p->mainWindow().frameSkins->title(), "Available logs") << language;
-    EXPECT_EQ(p->mainWindow().cmdSelect->text(), "Analyze >>");
-    EXPECT_EQ(p->mainWindow().cmdSelect->toolTip(), " Analyze selected log ");
+    EXPECT_EQ(child<QGroupBox>(&p->mainWindow(), "frameSkins")->title(), "Available logs") << language;
+    EXPECT_EQ(child<QPushButton>(&p->mainWindow(), "cmdSelect")->text(), "Analyze >>");
+    EXPECT_EQ(child<QPushButton>(&p->mainWindow(), "cmdSelect")->toolTip(), " Analyze selected log ");
     openLog(*p, "011226-9-5.csv");
     frmGraphe& g = p->graphWindow();
-    EXPECT_EQ(g.lblScale->text(), "10 hours");
-    EXPECT_EQ(g.Frame1->title(), "Complete log");
-    EXPECT_EQ(g.Frame2->title(), "Visible part on the graph");
-    EXPECT_EQ(g.Label2->text(), "Date min. :");
-    EXPECT_EQ(g.Label5->text(), "Date max. :");
-    EXPECT_EQ(g.Label14->text(), "Maximum rate (kbit/s)");
-    EXPECT_EQ(g.Label22->text(), "Average rate (kbit/s)");
-    EXPECT_EQ(g.Label16->text(), "Total volume transferred (MB)");
-    EXPECT_EQ(g.Label25->text(), "Number of records :");
-    EXPECT_EQ(g.picPlus->toolTip(), " Zoom in... reduce the X axis ");
-    EXPECT_EQ(g.picMoins->toolTip(), " Zoom out... enlarge the X axis ");
-    EXPECT_EQ(g.cmdPrint->toolTip(), " Print this page ");
-    EXPECT_EQ(g.Label1->text(), "Download  (kbit/s)");
-    g.picPlus->click();
-    EXPECT_EQ(g.lblScale->text(), "5 hours");
+    EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "10 hours");
+    EXPECT_EQ(child<QGroupBox>(&g, "Frame1")->title(), "Complete log");
+    EXPECT_EQ(child<QGroupBox>(&g, "Frame2")->title(), "Visible part on the graph");
+    EXPECT_EQ(child<QLabel>(&g, "Label2")->text(), "Date min. :");
+    EXPECT_EQ(child<QLabel>(&g, "Label5")->text(), "Date max. :");
+    EXPECT_EQ(child<QLabel>(&g, "Label14")->text(), "Maximum rate (kbit/s)");
+    EXPECT_EQ(child<QLabel>(&g, "Label22")->text(), "Average rate (kbit/s)");
+    EXPECT_EQ(child<QLabel>(&g, "Label16")->text(), "Total volume transferred (MB)");
+    EXPECT_EQ(child<QLabel>(&g, "Label25")->text(), "Number of records :");
+    EXPECT_EQ(child<QToolButton>(&g, "picPlus")->toolTip(), " Zoom in... reduce the X axis ");
+    EXPECT_EQ(child<QToolButton>(&g, "picMoins")->toolTip(), " Zoom out... enlarge the X axis ");
+    EXPECT_EQ(child<QPushButton>(&g, "cmdPrint")->toolTip(), " Print this page ");
+    EXPECT_EQ(child<QLabel>(&g, "Label1")->text(), "Download  (kbit/s)");
+    child<QToolButton>(&g, "picPlus")->click();
+    EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "5 hours");
     // Every control the English tables name is on its window.
     EXPECT_EQ(p->ApplyEnglishLogTexts(), QStringList());
   }
@@ -135,7 +143,7 @@ TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
 TEST_F(WindowsTest, SelectWithoutASelectionDoesNothing) {
   writeSamples("011226-9-5.csv", 3);
   auto p = startProgram();
-  QTest::mouseClick(p->mainWindow().cmdSelect, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(&p->mainWindow(), "cmdSelect"), Qt::LeftButton);
   EXPECT_TRUE(p->mainWindow().isVisible());
   EXPECT_FALSE(p->graphWindow().isVisible());
   EXPECT_TRUE(messages.empty());
@@ -143,8 +151,8 @@ TEST_F(WindowsTest, SelectWithoutASelectionDoesNothing) {
   QTemporaryDir empty;
   LogViewerProgram none(empty.path(), desktop, frenchLocale());
   none.start({"TavoLogV", "FR"});
-  EXPECT_EQ(none.mainWindow().flLog->count(), 0);
-  QTest::mouseClick(none.mainWindow().cmdSelect, Qt::LeftButton);
+  EXPECT_EQ(child<QListWidget>(&none.mainWindow(), "flLog")->count(), 0);
+  QTest::mouseClick(child<QPushButton>(&none.mainWindow(), "cmdSelect"), Qt::LeftButton);
   EXPECT_FALSE(none.graphWindow().isVisible());
 }
 
@@ -156,23 +164,23 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
   EXPECT_FALSE(p->mainWindow().isVisible());
   EXPECT_TRUE(g.isVisible());
   EXPECT_EQ(g.windowTitle(), "Tavo - Log Viewer");
-  EXPECT_EQ(g.lblDateMin->text(), "09/12/26 -- 14:07");
-  EXPECT_EQ(g.lblDmax->text(), "700");
-  EXPECT_EQ(g.lblUmax->text(), "7");
-  EXPECT_EQ(g.lblDmoy->text(), "350");
-  EXPECT_EQ(g.lblNEchant->text(), "700");
-  EXPECT_EQ(g.lblDmax_s->text(), "600");
-  EXPECT_EQ(g.lblNEchant_s->text(), "600");
-  EXPECT_EQ(g.lblDateMin_s->text(), "09/12/26 -- 14:07");
-  EXPECT_TRUE(g.scrVisible->isEnabled());
-  EXPECT_EQ(g.scrVisible->minimum(), 1);
-  EXPECT_EQ(g.scrVisible->maximum(), 700);
-  EXPECT_EQ(g.scrVisible->value(), 1);
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin")->text(), "09/12/26 -- 14:07");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax")->text(), "700");
+  EXPECT_EQ(child<QLabel>(&g, "lblUmax")->text(), "7");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmoy")->text(), "350");
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant")->text(), "700");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "600");
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "600");
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin_s")->text(), "09/12/26 -- 14:07");
+  EXPECT_TRUE(child<QScrollBar>(&g, "scrVisible")->isEnabled());
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->minimum(), 1);
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->maximum(), 700);
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 1);
   // Dates stand whole in their labels.
-  for (QLabel* date : {g.lblDateMin, g.lblDateMax, g.lblDateMin_s, g.lblDateMax_s})
+  for (QLabel* date : {child<QLabel>(&g, "lblDateMin"), child<QLabel>(&g, "lblDateMax"), child<QLabel>(&g, "lblDateMin_s"), child<QLabel>(&g, "lblDateMax_s")})
     EXPECT_GE(date->contentsRect().width(), date->fontMetrics().horizontalAdvance(date->text())) << date->text();
   // The bars are on the window's picture: sample 600 is the tallest.
-  const QImage shown = g.picGr->grab().toImage();
+  const QImage shown = child<GraphPicture>(&g, "picGr")->grab().toImage();
   EXPECT_EQ(shown.pixelColor(110 + 599, 39), QColor(58, 163, 21));
   EXPECT_TRUE(messages.empty());
 }
@@ -180,9 +188,9 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
 TEST_F(WindowsTest, PictureButtonsShowTheSuitesSharedPictures) {
   auto p = startProgram();
   const frmGraphe& g = p->graphWindow();
-  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {{g.picPlus, tavo::PictureKind::ZoomIn},
-                                                                 {g.picMoins, tavo::PictureKind::ZoomOut},
-                                                                 {g.picPrint, tavo::PictureKind::Printer}};
+  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {{child<QToolButton>(&g, "picPlus"), tavo::PictureKind::ZoomIn},
+                                                                 {child<QToolButton>(&g, "picMoins"), tavo::PictureKind::ZoomOut},
+                                                                 {child<QToolButton>(&g, "picPrint"), tavo::PictureKind::Printer}};
   for (const auto& [button, kind] : buttons) {
     const QImage expected = tavo::iconPicture(kind, kButtonPictureSide).toImage();
     EXPECT_EQ(button->iconSize(), expected.size()) << button->objectName().toStdString();
@@ -195,19 +203,19 @@ TEST_F(WindowsTest, ZoomButtonsChangeTheWindowFromTheSameFirstSample) {
   auto p = startProgram();
   openLog(*p, "log.csv");
   frmGraphe& g = p->graphWindow();
-  g.scrVisible->setValue(200);
-  EXPECT_EQ(g.lblDmax_s->text(), "799");
-  QTest::mouseClick(g.picPlus, Qt::LeftButton);
-  EXPECT_EQ(g.lblScale->text(), "5 heures");
-  EXPECT_EQ(g.lblNEchant_s->text(), "300");
-  EXPECT_EQ(g.lblDmax_s->text(), "499");
-  QTest::mouseClick(g.picMoins, Qt::LeftButton);
-  QTest::mouseClick(g.picMoins, Qt::LeftButton);
-  EXPECT_EQ(g.lblScale->text(), "10 heures");
-  const QImage before = g.picGr->image().copy();
-  QTest::mouseClick(g.picMoins, Qt::LeftButton);  // already at 10: the same picture again
-  EXPECT_EQ(g.picGr->image(), before);
-  EXPECT_EQ(g.lblDmax->text(), "1000");  // the whole-log figures never follow the zoom
+  child<QScrollBar>(&g, "scrVisible")->setValue(200);
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "799");
+  QTest::mouseClick(child<QToolButton>(&g, "picPlus"), Qt::LeftButton);
+  EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "5 heures");
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "300");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "499");
+  QTest::mouseClick(child<QToolButton>(&g, "picMoins"), Qt::LeftButton);
+  QTest::mouseClick(child<QToolButton>(&g, "picMoins"), Qt::LeftButton);
+  EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "10 heures");
+  const QImage before = child<GraphPicture>(&g, "picGr")->image().copy();
+  QTest::mouseClick(child<QToolButton>(&g, "picMoins"), Qt::LeftButton);  // already at 10: the same picture again
+  EXPECT_EQ(child<GraphPicture>(&g, "picGr")->image(), before);
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax")->text(), "1000");  // the whole-log figures never follow the zoom
 }
 
 TEST_F(WindowsTest, DraggingTheThumbMovesOnlyTheTwoDates) {
@@ -215,26 +223,26 @@ TEST_F(WindowsTest, DraggingTheThumbMovesOnlyTheTwoDates) {
   auto p = startProgram();
   openLog(*p, "log.csv");
   frmGraphe& g = p->graphWindow();
-  const QImage before = g.picGr->image().copy();
-  const QString count = g.lblNEchant_s->text(), max = g.lblDmax_s->text(), mean = g.lblDmoy_s->text();
+  const QImage before = child<GraphPicture>(&g, "picGr")->image().copy();
+  const QString count = child<QLabel>(&g, "lblNEchant_s")->text(), max = child<QLabel>(&g, "lblDmax_s")->text(), mean = child<QLabel>(&g, "lblDmoy_s")->text();
 
-  g.scrVisible->setSliderDown(true);
-  g.scrVisible->setSliderPosition(300);
-  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 299)));
-  EXPECT_EQ(g.lblDateMax_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 898)));
-  EXPECT_EQ(g.lblDmax_s->text(), max);
-  EXPECT_EQ(g.lblDmoy_s->text(), mean);
-  EXPECT_EQ(g.lblNEchant_s->text(), count);
-  EXPECT_EQ(g.picGr->image(), before);
+  child<QScrollBar>(&g, "scrVisible")->setSliderDown(true);
+  child<QScrollBar>(&g, "scrVisible")->setSliderPosition(300);
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin_s")->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 299)));
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMax_s")->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 898)));
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), max);
+  EXPECT_EQ(child<QLabel>(&g, "lblDmoy_s")->text(), mean);
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), count);
+  EXPECT_EQ(child<GraphPicture>(&g, "picGr")->image(), before);
   // Near the end the last date stops at the last sample.
-  g.scrVisible->setSliderPosition(950);
-  EXPECT_EQ(g.lblDateMax_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 999)));
+  child<QScrollBar>(&g, "scrVisible")->setSliderPosition(950);
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMax_s")->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 999)));
 
-  g.scrVisible->setSliderDown(false);  // released
-  EXPECT_EQ(g.scrVisible->value(), 950);
-  EXPECT_EQ(g.lblNEchant_s->text(), "51");
-  EXPECT_EQ(g.lblDmax_s->text(), "1000");
-  EXPECT_NE(g.picGr->image(), before);
+  child<QScrollBar>(&g, "scrVisible")->setSliderDown(false);  // released
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 950);
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "51");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "1000");
+  EXPECT_NE(child<GraphPicture>(&g, "picGr")->image(), before);
 }
 
 TEST_F(WindowsTest, ArrowAndPageStepsOfTheScrollBar) {
@@ -242,12 +250,12 @@ TEST_F(WindowsTest, ArrowAndPageStepsOfTheScrollBar) {
   auto p = startProgram();
   openLog(*p, "log.csv");
   frmGraphe& g = p->graphWindow();
-  g.scrVisible->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(g.scrVisible->value(), 2);
-  EXPECT_EQ(g.lblDmax_s->text(), "601");
-  g.scrVisible->triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_EQ(g.scrVisible->value(), 32);
-  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 31)));
+  child<QScrollBar>(&g, "scrVisible")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 2);
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "601");
+  child<QScrollBar>(&g, "scrVisible")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 32);
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin_s")->text(), format.dayHourMinuteShort(kStart.addSecs(60 * 31)));
 }
 
 TEST_F(WindowsTest, ALogLongerThanSixteenBitsScrollsToItsEnd) {
@@ -255,11 +263,11 @@ TEST_F(WindowsTest, ALogLongerThanSixteenBitsScrollsToItsEnd) {
   auto p = startProgram();
   openLog(*p, "long.csv");
   frmGraphe& g = p->graphWindow();
-  EXPECT_EQ(g.scrVisible->maximum(), 40000);
-  g.scrVisible->setValue(40000);
-  EXPECT_EQ(g.lblNEchant_s->text(), "1");
-  EXPECT_EQ(g.lblDmax_s->text(), "40000");
-  EXPECT_EQ(g.lblDateMin_s->text(), format.dayHourMinuteShort(kStart.addSecs(60LL * 39999)));
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->maximum(), 40000);
+  child<QScrollBar>(&g, "scrVisible")->setValue(40000);
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "1");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmax_s")->text(), "40000");
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin_s")->text(), format.dayHourMinuteShort(kStart.addSecs(60LL * 39999)));
 }
 
 TEST_F(WindowsTest, SixtySamplesLeaveTheScrollBarDisabled) {
@@ -267,11 +275,11 @@ TEST_F(WindowsTest, SixtySamplesLeaveTheScrollBarDisabled) {
   writeSamples("61.csv", 61);
   auto p = startProgram();
   openLog(*p, "60.csv");
-  EXPECT_FALSE(p->graphWindow().scrVisible->isEnabled());
+  EXPECT_FALSE(child<QScrollBar>(&p->graphWindow(), "scrVisible")->isEnabled());
   p->graphWindow().close();
   openLog(*p, "61.csv");
-  EXPECT_TRUE(p->graphWindow().scrVisible->isEnabled());
-  EXPECT_EQ(p->graphWindow().scrVisible->maximum(), 61);
+  EXPECT_TRUE(child<QScrollBar>(&p->graphWindow(), "scrVisible")->isEnabled());
+  EXPECT_EQ(child<QScrollBar>(&p->graphWindow(), "scrVisible")->maximum(), 61);
 }
 
 TEST_F(WindowsTest, CloseBoxOfTheGraphBringsTheListBackAndTheListEndsTheProgram) {
@@ -280,8 +288,8 @@ TEST_F(WindowsTest, CloseBoxOfTheGraphBringsTheListBackAndTheListEndsTheProgram)
   auto p = startProgram();
   openLog(*p, "a.csv");
   frmGraphe& g = p->graphWindow();
-  g.picPlus->click();
-  g.scrVisible->setValue(300);
+  child<QToolButton>(&g, "picPlus")->click();
+  child<QScrollBar>(&g, "scrVisible")->setValue(300);
   g.close();
   EXPECT_FALSE(g.isVisible());
   EXPECT_TRUE(p->mainWindow().isVisible());
@@ -289,11 +297,11 @@ TEST_F(WindowsTest, CloseBoxOfTheGraphBringsTheListBackAndTheListEndsTheProgram)
   EXPECT_EQ(quits, 0);
 
   // Reopened: 10 hours from the first sample again.
-  QTest::mouseClick(p->mainWindow().cmdSelect, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(&p->mainWindow(), "cmdSelect"), Qt::LeftButton);
   EXPECT_TRUE(g.isVisible());
-  EXPECT_EQ(g.lblScale->text(), "10 heures");
-  EXPECT_EQ(g.scrVisible->value(), 1);
-  EXPECT_EQ(g.lblNEchant_s->text(), "600");
+  EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "10 heures");
+  EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 1);
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "600");
   g.close();
 
   p->mainWindow().close();
@@ -329,7 +337,7 @@ TEST_F(WindowsTest, ALogThatCannotBeReadIsReportedAndTheListComesBack) {
   EXPECT_FALSE(p->graphWindow().isVisible());
   openLog(*p, "good.csv");
   EXPECT_TRUE(p->graphWindow().isVisible());
-  EXPECT_EQ(p->graphWindow().lblNEchant->text(), "10");
+  EXPECT_EQ(child<QLabel>(&p->graphWindow(), "lblNEchant")->text(), "10");
 }
 
 TEST_F(WindowsTest, UnreadableLinesAreCountedInOneMessageAfterReading) {
@@ -344,7 +352,7 @@ TEST_F(WindowsTest, UnreadableLinesAreCountedInOneMessageAfterReading) {
   EXPECT_EQ(messages[0].first, "Tavo - Erreur");
   EXPECT_EQ(messages[0].second, "     3 lignes illisibles de ce log ont été ignorées.     ");
   EXPECT_TRUE(p->graphWindow().isVisible());
-  EXPECT_EQ(p->graphWindow().lblNEchant->text(), "5");
+  EXPECT_EQ(child<QLabel>(&p->graphWindow(), "lblNEchant")->text(), "5");
   EXPECT_EQ(quits, 0);
 }
 
@@ -355,15 +363,15 @@ TEST_F(WindowsTest, ALogWithoutSamplesShowsAnEmptyGraph) {
   frmGraphe& g = p->graphWindow();
   EXPECT_TRUE(g.isVisible());
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(g.lblNEchant->text(), "0");
-  EXPECT_EQ(g.lblNEchant_s->text(), "0");
-  EXPECT_EQ(g.lblDateMin->text(), "");
-  EXPECT_EQ(g.lblDateMax_s->text(), "");
-  EXPECT_EQ(g.lblDmoy->text(), "0");
-  EXPECT_FALSE(g.scrVisible->isEnabled());
-  g.picPlus->click();
-  EXPECT_EQ(g.lblNEchant_s->text(), "0");
-  const QImage image = g.picGr->image();
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant")->text(), "0");
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "0");
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMin")->text(), "");
+  EXPECT_EQ(child<QLabel>(&g, "lblDateMax_s")->text(), "");
+  EXPECT_EQ(child<QLabel>(&g, "lblDmoy")->text(), "0");
+  EXPECT_FALSE(child<QScrollBar>(&g, "scrVisible")->isEnabled());
+  child<QToolButton>(&g, "picPlus")->click();
+  EXPECT_EQ(child<QLabel>(&g, "lblNEchant_s")->text(), "0");
+  const QImage image = child<GraphPicture>(&g, "picGr")->image();
   for (int x = 110; x < 712; x += 7) EXPECT_EQ(image.pixelColor(x, 100), QColor(255, 255, 255)) << x;
 }
 
@@ -376,10 +384,10 @@ TEST_F(WindowsTest, PrintButtonAndPicturePrintTheGraphWindow) {
   desktop.printerToUse = &printer;
   auto p = startProgram();
   openLog(*p, "log.csv");
-  QTest::mouseClick(p->graphWindow().cmdPrint, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(&p->graphWindow(), "cmdPrint"), Qt::LeftButton);
   EXPECT_GT(QFileInfo(pdf).size(), 1000);
   ASSERT_TRUE(QFile::remove(pdf));
-  QTest::mouseClick(p->graphWindow().picPrint, Qt::LeftButton);
+  QTest::mouseClick(child<QToolButton>(&p->graphWindow(), "picPrint"), Qt::LeftButton);
   EXPECT_GT(QFileInfo(pdf).size(), 1000);
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
 }
@@ -393,7 +401,7 @@ TEST_F(WindowsTest, ALogsFolderThatCannotBeMadeIsReported) {
   EXPECT_EQ(messages[0].first, "Tavo - Error");
   EXPECT_TRUE(messages[0].second.startsWith("     I could not create the logs folder "));
   EXPECT_TRUE(p.mainWindow().isVisible());
-  EXPECT_EQ(p.mainWindow().flLog->count(), 0);
+  EXPECT_EQ(child<QListWidget>(&p.mainWindow(), "flLog")->count(), 0);
 }
 
 }  // namespace

@@ -20,6 +20,14 @@ using tavo::testing::inkOnGround;
 
 namespace {
 
+// A control of a window, by its object name (the design's control name).
+template <class T>
+T* child(const QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromLatin1(name));
+  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
+  return control;
+}
+
 constexpr double kLeastContrast = 4.5;
 
 struct Area {
@@ -69,11 +77,11 @@ class DarkThemeTest : public ::testing::Test {
       QTest::mouseClick(program.mainWindow()->findChild<QPushButton*>(button), Qt::LeftButton);
       frmGraphe* g = program.graphWindow(kind);
       ASSERT_TRUE(g->isVisible()) << button;
-      all = g->picGr()->surface().image().copy();
-      QTest::mouseClick(g->optTot(), Qt::LeftButton);
-      volumes = g->picGr()->surface().image().copy();
+      all = child<ChartBox>(g, "picGr")->surface().image().copy();
+      QTest::mouseClick(child<QRadioButton>(g, "optTot"), Qt::LeftButton);
+      volumes = child<ChartBox>(g, "picGr")->surface().image().copy();
       // What the window shows is the same picture.
-      EXPECT_EQ(g->picGr()->grab().toImage().convertToFormat(QImage::Format_RGB32), volumes) << button;
+      EXPECT_EQ(child<ChartBox>(g, "picGr")->grab().toImage().convertToFormat(QImage::Format_RGB32), volumes) << button;
       g->close();
     };
     run(PeriodKind::Day, "cmdJour", c.day, c.dayVolumes);

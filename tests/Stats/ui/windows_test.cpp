@@ -22,6 +22,14 @@ using namespace tavo::stats::testing;
 
 namespace {
 
+// A control of a window, by its object name (the design's control name).
+template <class T>
+T* child(const QWidget* window, const char* name) {
+  T* control = window->findChild<T*>(QString::fromLatin1(name));
+  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
+  return control;
+}
+
 QLocale testLocale() { return QLocale(QLocale::English, QLocale::UnitedKingdom); }
 
 class WindowsTest : public ::testing::Test {
@@ -139,30 +147,30 @@ TEST_F(WindowsTest, TwoMonthsRunAtOnceAndTheViewsRedraw) {
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   ASSERT_TRUE(days()->isVisible());
   EXPECT_FALSE(dayPicker()->isVisible());
-  EXPECT_TRUE(days()->optTout()->isChecked());
+  EXPECT_TRUE(child<QRadioButton>(days(), "optTout")->isChecked());
   EXPECT_EQ(text(days(), "lblDateMin"), "01/03/26");
   EXPECT_EQ(text(days(), "lblDateMax"), "30/04/26");
   EXPECT_EQ(text(days(), "lblNJour"), "2");
   EXPECT_EQ(text(days(), "lblDateUmax"), "20/04/26");
 
-  const QImage all = days()->picGr()->surface().image();
+  const QImage all = child<ChartBox>(days(), "picGr")->surface().image();
   QImage previous = all;
-  for (QRadioButton* o : {days()->optTot(), days()->optMax(), days()->optMoy()}) {
+  for (QRadioButton* o : {child<QRadioButton>(days(), "optTot"), child<QRadioButton>(days(), "optMax"), child<QRadioButton>(days(), "optMoy")}) {
     QTest::mouseClick(o, Qt::LeftButton);
     EXPECT_TRUE(o->isChecked());
-    const QImage now = days()->picGr()->surface().image();
+    const QImage now = child<ChartBox>(days(), "picGr")->surface().image();
     EXPECT_NE(now, previous) << o->objectName().toStdString();
     EXPECT_NE(now, all);
     previous = now;
   }
-  QTest::mouseClick(days()->optTout(), Qt::LeftButton);
-  EXPECT_EQ(days()->picGr()->surface().image(), all);
+  QTest::mouseClick(child<QRadioButton>(days(), "optTout"), Qt::LeftButton);
+  EXPECT_EQ(child<ChartBox>(days(), "picGr")->surface().image(), all);
   // What the window shows is the chart's image.
-  const QImage shown = days()->picGr()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage shown = child<ChartBox>(days(), "picGr")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(shown.pixelColor(94, 100), program_->state().palette[6]);  // 2 March, the second slot
 
   // "Autre période" with two months of data runs again without the picker.
-  QTest::mouseClick(days()->cmdAutre(), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(days(), "cmdAutre"), Qt::LeftButton);
   EXPECT_TRUE(days()->isVisible());
   EXPECT_FALSE(dayPicker()->isVisible());
 }
@@ -175,19 +183,19 @@ TEST_F(WindowsTest, RawDataListAndItsWindow) {
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   frmRawData* raw = program_->rawDataWindow();
   EXPECT_FALSE(raw->isVisible());
-  QTest::mouseClick(days()->cmdRawData(), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(days(), "cmdRawData"), Qt::LeftButton);
   ASSERT_TRUE(raw->isVisible());
-  ASSERT_EQ(raw->lstData()->count(), 2);
-  EXPECT_EQ(raw->lstData()->item(0)->text(),
+  ASSERT_EQ(child<QListWidget>(raw, "lstData")->count(), 2);
+  EXPECT_EQ(child<QListWidget>(raw, "lstData")->item(0)->text(),
             QString(4, ' ') + "08/12/26" + QString(6, ' ') + "2 h 00" + QString(8, ' ') + "2000" + QString(9, ' ') +
                 "400" + QString(9, ' ') + "300" + QString(10, ' ') + "30" + QString(9, ' ') + "341" +
                 QString(10, ' ') + "34");
   // The close box hides it; it comes back with the same lines.
   raw->close();
   EXPECT_FALSE(raw->isVisible());
-  QTest::mouseClick(days()->picRawData(), Qt::LeftButton);
+  QTest::mouseClick(child<ClickablePicture>(days(), "picRawData"), Qt::LeftButton);
   EXPECT_TRUE(raw->isVisible());
-  EXPECT_EQ(raw->lstData()->count(), 2);
+  EXPECT_EQ(child<QListWidget>(raw, "lstData")->count(), 2);
   // Closing the graph window hides both; the analysis can start again.
   days()->close();
   EXPECT_FALSE(days()->isVisible());
@@ -202,9 +210,9 @@ TEST_F(WindowsTest, GraphWindowsShowTheSuitesSharedIconsOverTheirButtons) {
   start("FR");
   for (frmGraphe* g : {days(), months()}) {
     ASSERT_NE(g, nullptr);
-    const std::pair<ClickablePicture*, PictureKind> icons[] = {{g->picRawData(), PictureKind::Details},
-                                                               {g->picPrint(), PictureKind::Save},
-                                                               {g->picAutre(), PictureKind::Reload}};
+    const std::pair<ClickablePicture*, PictureKind> icons[] = {{child<ClickablePicture>(g, "picRawData"), PictureKind::Details},
+                                                               {child<ClickablePicture>(g, "picPrint"), PictureKind::Save},
+                                                               {child<ClickablePicture>(g, "picAutre"), PictureKind::Reload}};
     for (const auto& [picture, kind] : icons) {
       const QImage expected = iconPicture(kind, kButtonPictureSide).toImage();
       EXPECT_EQ(picture->pixmap().toImage(), expected) << picture->objectName().toStdString();
@@ -221,12 +229,12 @@ TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
   ASSERT_TRUE(dayPicker()->isVisible());
   EXPECT_TRUE(dayPicker()->isModal());
   EXPECT_FALSE(days()->isVisible());
-  EXPECT_EQ(dayPicker()->scrSelect()->maximum(), 2);
-  EXPECT_EQ(dayPicker()->scrSelect()->value(), 0);
-  EXPECT_EQ(dayPicker()->lblPeriod()->text(), "Nov-25 / Dec-25");
-  dayPicker()->scrSelect()->setValue(1);
-  EXPECT_EQ(dayPicker()->lblPeriod()->text(), "Dec-25 / Jan-26");
-  QTest::mouseClick(dayPicker()->cmdOK(), Qt::LeftButton);
+  EXPECT_EQ(child<QScrollBar>(dayPicker(), "scrSelect")->maximum(), 2);
+  EXPECT_EQ(child<QScrollBar>(dayPicker(), "scrSelect")->value(), 0);
+  EXPECT_EQ(child<QLabel>(dayPicker(), "lblPeriod")->text(), "Nov-25 / Dec-25");
+  child<QScrollBar>(dayPicker(), "scrSelect")->setValue(1);
+  EXPECT_EQ(child<QLabel>(dayPicker(), "lblPeriod")->text(), "Dec-25 / Jan-26");
+  QTest::mouseClick(child<QPushButton>(dayPicker(), "cmdOK"), Qt::LeftButton);
   EXPECT_FALSE(dayPicker()->isVisible());
   ASSERT_TRUE(days()->isVisible());
   EXPECT_EQ(text(days(), "lblDateMin"), "01/12/25");
@@ -238,11 +246,11 @@ TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
   EXPECT_FALSE(months()->isVisible());
 
   // Another period, then Cancel: only the summary stays; the next entry starts at 0.
-  QTest::mouseClick(days()->cmdAutre(), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(days(), "cmdAutre"), Qt::LeftButton);
   EXPECT_FALSE(days()->isVisible());
   ASSERT_TRUE(dayPicker()->isVisible());
-  EXPECT_EQ(dayPicker()->scrSelect()->value(), 0);
-  QTest::mouseClick(dayPicker()->cmdClose(), Qt::LeftButton);
+  EXPECT_EQ(child<QScrollBar>(dayPicker(), "scrSelect")->value(), 0);
+  QTest::mouseClick(child<QPushButton>(dayPicker(), "cmdClose"), Qt::LeftButton);
   EXPECT_FALSE(dayPicker()->isVisible());
   EXPECT_FALSE(days()->isVisible());
   EXPECT_TRUE(program_->mainWindow()->isVisible());
@@ -253,8 +261,8 @@ TEST_F(WindowsTest, AWindowWithoutSessionsSaysSo) {
   writeSessions({{at(2026, 1, 5, 10), 60, 1, 1, 1, 1}, {at(2026, 4, 5, 10), 60, 1, 1, 1, 1}});
   start("FR");
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
-  dayPicker()->scrSelect()->setValue(1);  // February and March
-  QTest::mouseClick(dayPicker()->cmdOK(), Qt::LeftButton);
+  child<QScrollBar>(dayPicker(), "scrSelect")->setValue(1);  // February and March
+  QTest::mouseClick(child<QPushButton>(dayPicker(), "cmdOK"), Qt::LeftButton);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].title, "Tavo - Erreur");
   EXPECT_EQ(messages_[0].text, QString::fromUtf8("     Pas de session pour cette période.     "));
@@ -280,7 +288,7 @@ TEST_F(WindowsTest, ClosingTheSummaryClosesEverythingAndEnds) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
   start("FR");
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
-  QTest::mouseClick(days()->cmdRawData(), Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(days(), "cmdRawData"), Qt::LeftButton);
   ASSERT_TRUE(program_->rawDataWindow()->isVisible());
   program_->mainWindow()->close();
   EXPECT_FALSE(days()->isVisible());
@@ -344,7 +352,7 @@ TEST_F(WindowsTest, FrenchDesignTexts) {
   StatsProgram& p = start("FR");
   EXPECT_EQ(p.state().VolumeUnit, " MO");
   EXPECT_EQ(text(days(), "optMoy"), QString::fromUtf8("Débits moyens"));
-  EXPECT_EQ(days()->cmdAutre()->toolTip(), QString::fromUtf8(" Sélectionner une autre période "));
+  EXPECT_EQ(child<QPushButton>(days(), "cmdAutre")->toolTip(), QString::fromUtf8(" Sélectionner une autre période "));
   EXPECT_EQ(text(p.mainWindow(), "Label34"), "le :");
   EXPECT_EQ(text(months(), "Label34"), "en :");
 }
@@ -361,8 +369,8 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
     ASSERT_TRUE(days()->isVisible());
     QGuiApplication::clipboard()->setText("kept");
-    if (useIcon) QTest::mouseClick(days()->picPrint(), Qt::LeftButton);
-    else QTest::mouseClick(days()->cmdPrint(), Qt::LeftButton);
+    if (useIcon) QTest::mouseClick(child<ClickablePicture>(days(), "picPrint"), Qt::LeftButton);
+    else QTest::mouseClick(child<QPushButton>(days(), "cmdPrint"), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << useIcon;
@@ -404,21 +412,21 @@ TEST_F(WindowsTest, AViewChosenByKeyboardOrAccessibilityRedrawsTheChartOnce) {
   start("FR");
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   ASSERT_TRUE(days()->isVisible());
-  ChartBox* chart = days()->picGr();
+  ChartBox* chart = child<ChartBox>(days(), "picGr");
   const QImage all = chart->surface().image();
   int draws = chart->redrawCount();
 
   // Space on the focused option.
   days()->activateWindow();
-  days()->optTot()->setFocus();
-  QTest::keyClick(days()->optTot(), Qt::Key_Space);
-  EXPECT_TRUE(days()->optTot()->isChecked());
+  child<QRadioButton>(days(), "optTot")->setFocus();
+  QTest::keyClick(child<QRadioButton>(days(), "optTot"), Qt::Key_Space);
+  EXPECT_TRUE(child<QRadioButton>(days(), "optTot")->isChecked());
   EXPECT_EQ(chart->redrawCount(), ++draws);
   const QImage volumes = chart->surface().image();
   EXPECT_NE(volumes, all);
 
   // The toggle and press actions of the accessibility interface.
-  for (QRadioButton* o : {days()->optMax(), days()->optMoy()}) {
+  for (QRadioButton* o : {child<QRadioButton>(days(), "optMax"), child<QRadioButton>(days(), "optMoy")}) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
     ASSERT_NE(a, nullptr);
     ASSERT_NE(a->actionInterface(), nullptr);
@@ -431,7 +439,7 @@ TEST_F(WindowsTest, AViewChosenByKeyboardOrAccessibilityRedrawsTheChartOnce) {
   }
 
   // A click draws once too, and the chosen view is what a click draws.
-  QTest::mouseClick(days()->optTout(), Qt::LeftButton);
+  QTest::mouseClick(child<QRadioButton>(days(), "optTout"), Qt::LeftButton);
   EXPECT_EQ(chart->redrawCount(), ++draws);
   EXPECT_EQ(chart->surface().image(), all);
   const QImage shown = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
