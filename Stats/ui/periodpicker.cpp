@@ -14,26 +14,20 @@ using namespace layout;
 frmSelect::frmSelect(PeriodKind kind) : kind_(kind) {
   const bool day = kind == PeriodKind::Day;
   setObjectName(day ? QStringLiteral("frmJourSelect") : QStringLiteral("frmMoisSelect"));
-  setWindowTitle(QStringLiteral("Tavo - Statistiques - Choix de la période"));
   setWindowFlags(Qt::Dialog);
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(twips(6300), twips(2250));
   setFont(windowFont(false));
-  caption(this, QStringLiteral("Label1"),
-          day ? QStringLiteral("Sélectionnez la période d'analyse - période de 2 mois (61 jours)")
-              : QStringLiteral("Sélectionnez la période d'analyse - période de 2 ans (24 mois)"),
-          120, 120);
+  caption(this, QStringLiteral("Label1"), 120, 120);
   scr_ = new QScrollBar(Qt::Horizontal, this);
   scr_->setObjectName(QStringLiteral("scrSelect"));
   scr_->setSingleStep(1);
   scr_->setPageStep(1);
   scr_->setGeometry(twips(120), twips(480), twips(6060), twips(255));
-  caption(this, QStringLiteral("Label3"), QStringLiteral("période ="), 1500, 960);
+  caption(this, QStringLiteral("Label3"), 1500, 960);
   period_ = value(this, QStringLiteral("lblPeriod"), 2700, 960, 2100, Figure::General, QString());
-  ok_ = button(this, QStringLiteral("cmdOK"), QStringLiteral("Valider"), QStringLiteral(" Valider la période choisie "),
-               3300, 1500, 1500, 450);
-  close_ = button(this, QStringLiteral("cmdClose"), QStringLiteral("Abandonner"),
-                  QStringLiteral(" Ne pas choisir de période "), 1500, 1500, 1500, 450);
+  ok_ = button(this, QStringLiteral("cmdOK"), 3300, 1500, 1500, 450);
+  close_ = button(this, QStringLiteral("cmdClose"), 1500, 1500, 1500, 450);
   // Change and Scroll do the same: valueChanged follows the thumb too.
   connect(scr_, &QScrollBar::valueChanged, this, &frmSelect::scrSelect_Change);
   connect(ok_, &QPushButton::clicked, this, [this] {
@@ -41,7 +35,6 @@ frmSelect::frmSelect(PeriodKind kind) : kind_(kind) {
     emit cmdOK_Click();
   });
   connect(close_, &QPushButton::clicked, this, &QWidget::hide);
-  fitCaptions(this);
 }
 
 void frmSelect::setOffsets(int lastOffset) {

@@ -11,16 +11,13 @@ using namespace layout;
 
 frmRawData::frmRawData() {
   setObjectName(QStringLiteral("frmRawData"));
-  setWindowTitle(QStringLiteral("Tavo - Statistiques - Données brutes"));
   setFixedSize(twips(10740), twips(7650));
   setFont(windowFont(false));
-  const struct { const char* name; const char* text; } headings[] = {
-      {"Label1", "Date"},        {"Label2", "Durée"},   {"Label7", "Déb. max DL"}, {"Label4", "Déb. max UL"},
-      {"Label5", "Vol. DL"},     {"Label6", "Vol. UL"}, {"Label3", "Déb. moy DL"}, {"Label8", "Déb. moy UL"},
-  };
+  // The column headings, left to right.
+  const char* const headings[] = {"Label1", "Label2", "Label7", "Label4", "Label5", "Label6", "Label3", "Label8"};
   int k = 0;
-  for (const auto& h : headings) {
-    caption(this, h.name, QString::fromUtf8(h.text), 165 + 1260 * k, 150, 1230, Qt::AlignRight | Qt::AlignVCenter);
+  for (const char* name : headings) {
+    caption(this, name, 165 + 1260 * k, 150, 1230, Qt::AlignRight | Qt::AlignVCenter);
     ++k;
   }
   list_ = new QListWidget(this);
@@ -34,7 +31,6 @@ frmRawData::frmRawData() {
   mono.setLetterSpacing(QFont::AbsoluteSpacing, 1260.0 / 15.0 / 12.0 - advance);
   list_->setFont(mono);
   list_->setGeometry(twips(60), twips(420), twips(10620), twips(7170));
-  fitCaptions(this);
 }
 
 void frmRawData::setLines(const QStringList& lines) {

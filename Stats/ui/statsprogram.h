@@ -31,9 +31,10 @@ class StatsProgram : public QObject {
   bool Main(const QStringList& arguments);
 
   void InitStatistics();
-  // The names of the English table that no window holds (none, when the
-  // table and the windows agree).
-  QStringList ApplyEnglishTexts();
+  // Puts the texts of the program's language on every window (and the
+  // unit word on the charts). The names of the tables that no window holds
+  // (none, when the tables and the windows agree).
+  [[nodiscard]] QStringList ApplyLanguageTexts();
   // Loads, reports unreadable lines, orders and folds; false when there
   // is nothing to show (the message has been given).
   bool loadAndFold();

@@ -35,9 +35,8 @@ QFont windowFont(bool bold) {
   return f;
 }
 
-QLabel* caption(QWidget* parent, const QString& name, const QString& text, int x, int y, int width,
-                Qt::Alignment align) {
-  auto* l = new QLabel(text, parent);
+QLabel* caption(QWidget* parent, const QString& name, int x, int y, int width, Qt::Alignment align) {
+  auto* l = new QLabel(parent);
   l->setObjectName(name);
   l->setFont(windowFont(false));
   l->setAlignment(align);
@@ -47,8 +46,8 @@ QLabel* caption(QWidget* parent, const QString& name, const QString& text, int x
   return l;
 }
 
-QLabel* heading(QWidget* parent, const QString& name, const QString& text, int x, int y) {
-  QLabel* l = caption(parent, name, text, x, y);
+QLabel* heading(QWidget* parent, const QString& name, int x, int y) {
+  QLabel* l = caption(parent, name, x, y);
   l->setFont(windowFont(true));
   return l;
 }
@@ -68,18 +67,17 @@ QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Fig
   return l;
 }
 
-void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, const QString& periodWord,
-                 const std::vector<FigureLine>& lines) {
+void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, const std::vector<FigureLine>& lines) {
   int y = firstY;
   for (const FigureLine& line : lines) {
-    caption(parent, line.captionName, line.captionText, c.caption, y, c.captionWidth, Qt::AlignCenter);
+    caption(parent, line.captionName, c.caption, y, c.captionWidth, Qt::AlignCenter);
     *line.dlLabel = value(parent, line.dl, c.dl, y, c.valueWidth, Figure::Download);
     *line.ulLabel = value(parent, line.ul, c.ul, y, c.valueWidth, Figure::Upload);
     if (!line.dlDate.isEmpty()) {
-      caption(parent, line.leftWord, periodWord, c.leftWord, y);
+      caption(parent, line.leftWord, c.leftWord, y);
       *line.dlDateLabel =
           value(parent, line.dlDate, c.leftDate, y, c.dateWidth, Figure::Download, QStringLiteral("xx/xx/xx"));
-      caption(parent, line.rightWord, periodWord, c.rightWord, y);
+      caption(parent, line.rightWord, c.rightWord, y);
       *line.ulDateLabel =
           value(parent, line.ulDate, c.rightDate, y, c.dateWidth, Figure::Upload, QStringLiteral("xx/xx/xx"));
     }
@@ -87,12 +85,10 @@ void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, c
   }
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip, int x, int y,
-                    int w, int h) {
-  auto* b = new QPushButton(text, parent);
+QPushButton* button(QWidget* parent, const QString& name, int x, int y, int w, int h) {
+  auto* b = new QPushButton(parent);
   b->setObjectName(name);
   b->setFont(windowFont(false));
-  b->setToolTip(tip);
   b->setGeometry(twips(x), twips(y), twips(w), twips(h));
   return b;
 }
@@ -117,6 +113,9 @@ void fitCaptions(QWidget* window) {
   std::vector<QLabel*> captions;
   for (QLabel* l : window->findChildren<QLabel*>())
     if (l->property(kDesignGeometry).isValid()) captions.push_back(l);
+  // Every caption starts again from its design place, so the result depends
+  // on the texts alone, not on those shown before.
+  for (QLabel* l : captions) l->setGeometry(l->property(kDesignGeometry).toRect());
   for (QLabel* l : captions) {
     const QRect design = l->property(kDesignGeometry).toRect();
     const int textWidth = l->fontMetrics().horizontalAdvance(l->text());
@@ -146,6 +145,12 @@ void fitCaptions(QWidget* window) {
     if (r.right() >= right) r.setRight(right - 1);
     l->setGeometry(r);
   }
+}
+
+QStringList applyTexts(QWidget* window, const WindowTexts& texts) {
+  const QStringList unknown = applyWindowTexts(window, texts);
+  fitCaptions(window);
+  return unknown;
 }
 
 }  // namespace tavo::stats

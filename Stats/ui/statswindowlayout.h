@@ -3,10 +3,12 @@
 // font they were designed for, the fixed captions, the value labels and
 // the tables of figures, and the fitting of the captions to their texts.
 #include "Stats/core/analysis.h"
+#include "common/languagetexts.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -29,29 +31,35 @@ QString captionOf(const QWidget* w);
 // on its line. Captions that fit keep their design geometry.
 void fitCaptions(QWidget* window);
 
+// Puts a language table on one of the analyser's windows and fits its
+// captions to the texts; the names of the table that the window does not
+// hold.
+QStringList applyTexts(QWidget* window, const WindowTexts& texts);
+
 namespace layout {
 
 enum class Figure { General, Download, Upload };
 
 QFont windowFont(bool bold);
 
-// A fixed caption at its design place (x, y in twips); a width of 0 makes
-// it as wide as its text when the captions are fitted.
-QLabel* caption(QWidget* parent, const QString& name, const QString& text, int x, int y, int width = 0,
+// A fixed caption at its design place (x, y in twips), its text to come
+// from the window's language table; a width of 0 makes it as wide as its
+// text when the captions are fitted.
+QLabel* caption(QWidget* parent, const QString& name, int x, int y, int width = 0,
                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
-QLabel* heading(QWidget* parent, const QString& name, const QString& text, int x, int y);
+QLabel* heading(QWidget* parent, const QString& name, int x, int y);
 // A figure on the light yellow: green for downloads, dark red for uploads.
 QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Figure figure,
               const QString& design = QStringLiteral("0"));
-QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QString& tip, int x, int y,
-                    int w, int h);
+// A command button, its caption and tooltip from the language table.
+QPushButton* button(QWidget* parent, const QString& name, int x, int y, int w, int h);
 
 // One line of a figure table: the caption in the middle, the download
 // value left of it and the upload value right of it, and for the lines
-// that name a day (month) the period further out behind "le :" ("en :").
+// that name a day (month) the period further out behind its word ("le :",
+// "en :").
 struct FigureLine {
   QString captionName;
-  QString captionText;
   QString dl;
   QString ul;
   QLabel** dlLabel;
@@ -69,8 +77,7 @@ struct TableColumns {
   int valueWidth = 960, captionWidth = 2610, dateWidth = 1020;
 };
 
-void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, const QString& periodWord,
-                 const std::vector<FigureLine>& lines);
+void figureTable(QWidget* parent, const TableColumns& c, int firstY, int step, const std::vector<FigureLine>& lines);
 
 template <class Figures, class Texts>
 void showFigures(Figures& labels, const Texts& texts) {

@@ -344,7 +344,7 @@ TEST_F(WindowsTest, EnglishTextsLeaveNoFrenchCaptionOrTooltip) {
   EXPECT_EQ(text(p.rawDataWindow(), "Label3"), "Av. rate DL");
   EXPECT_EQ(text(days(), "Frame1"), "Focus");
   // Every control the English tables name is on its window.
-  EXPECT_EQ(p.ApplyEnglishTexts(), QStringList());
+  EXPECT_EQ(p.ApplyLanguageTexts(), QStringList());
 }
 
 TEST_F(WindowsTest, FrenchDesignTexts) {
@@ -355,6 +355,8 @@ TEST_F(WindowsTest, FrenchDesignTexts) {
   EXPECT_EQ(child<QPushButton>(days(), "cmdAutre")->toolTip(), QString::fromUtf8(" Sélectionner une autre période "));
   EXPECT_EQ(text(p.mainWindow(), "Label34"), "le :");
   EXPECT_EQ(text(months(), "Label34"), "en :");
+  // Every control the French tables name is on its window.
+  EXPECT_EQ(p.ApplyLanguageTexts(), QStringList());
 }
 
 TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
