@@ -31,8 +31,8 @@ void GraphPicture::paintEvent(QPaintEvent*) {
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, const QString& text = {}) {
-  auto* l = new QLabel(text, parent);
+QLabel* label(QWidget* parent, const char* name) {
+  auto* l = new QLabel(parent);
   l->setObjectName(QString::fromLatin1(name));
   return l;
 }
@@ -47,23 +47,20 @@ QLabel* value(QWidget* parent, const char* name) {
   return l;
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, tavo::PictureKind kind, const QString& tip) {
+QToolButton* pictureButton(QWidget* parent, const char* name, tavo::PictureKind kind) {
   const QPixmap pm = tavo::iconPicture(kind, kButtonPictureSide);
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setIcon(QIcon(pm));
   b->setIconSize(pm.size());
   b->setAutoRaise(true);
-  b->setToolTip(tip);
   return b;
 }
 
-// One statistics frame as designed: its title, the captions of its rows,
-// the two column headings and the nine value labels in the order of
-// StatsLabels.
+// One statistics frame as designed: the captions of its rows, the two
+// column headings and the nine value labels in the order of StatsLabels.
 struct StatsFrameDesign {
   const char* name;
-  const char* title;
   const char* captions[6];  // dates min and max, maximum, mean, volume, sample count
   const char* headings[2];  // "Download", "Upload"
   const char* values[9];
@@ -72,18 +69,12 @@ struct StatsFrameDesign {
 // Builds a frame and lays out its rows: headings, two dates, three figure
 // rows with a download and an upload value, and the sample count.
 QGroupBox* buildStatsFrame(QWidget* window, const StatsFrameDesign& d, std::array<QLabel*, 9>& values) {
-  static const QString captionTexts[6] = {QStringLiteral("Date inférieure :"),
-                                          QStringLiteral("Date supérieure :"),
-                                          QStringLiteral("Débit maximum constaté (kbit/s)"),
-                                          QStringLiteral("Débit moyen (kbit/s)"),
-                                          QStringLiteral("Volume total transféré (MO)"),
-                                          QStringLiteral("Nombre d'échantillons :")};
-  auto* frame = new QGroupBox(QString::fromUtf8(d.title), window);
+  auto* frame = new QGroupBox(window);
   frame->setObjectName(QString::fromLatin1(d.name));
   auto* g = new QGridLayout(frame);
   g->setVerticalSpacing(2);
   for (int i = 0; i < 2; ++i) {
-    QLabel* h = label(frame, d.headings[i], i == 0 ? QStringLiteral("Download") : QStringLiteral("Upload"));
+    QLabel* h = label(frame, d.headings[i]);
     g->addWidget(h, 0, i + 1, Qt::AlignRight);
   }
   for (int i = 0; i < 9; ++i) values[i] = value(frame, d.values[i]);
@@ -92,7 +83,7 @@ QGroupBox* buildStatsFrame(QWidget* window, const StatsFrameDesign& d, std::arra
   // Row by row: the caption and its values (one spanning both columns, or download and upload).
   const int firstValue[6] = {0, 1, 2, 4, 6, 8};
   for (int row = 0; row < 6; ++row) {
-    QLabel* c = label(frame, d.captions[row], captionTexts[row]);
+    QLabel* c = label(frame, d.captions[row]);
     g->addWidget(c, row + 1, 0);
     QLabel* first = values[firstValue[row]];
     if (row == 0 || row == 1 || row == 5) {
@@ -122,12 +113,11 @@ void setLabels(const StatsLabels& l, const std::array<QLabel*, 9>& values) {
 
 frmGraphe::frmGraphe() {
   setObjectName(QStringLiteral("frmGraphe"));
-  setWindowTitle(QStringLiteral("Tavo - Log Viewer"));
 
   picGr_ = new GraphPicture(this);
-  QLabel* Label1 = label(picGr_, "Label1", QStringLiteral("Download  (kbit/s)"));
+  QLabel* Label1 = label(picGr_, "Label1");
   Label1->move(4, 4);
-  QLabel* Label6 = label(picGr_, "Label6", QStringLiteral("Upload (kbit/s)"));
+  QLabel* Label6 = label(picGr_, "Label6");
   Label6->move(4, kGraphHeight - 20);
   // The captions stand on the graph's own ground, not on the window's:
   // in the graph's ink, whatever the theme.
@@ -139,11 +129,11 @@ frmGraphe::frmGraphe() {
   }
 
   const StatsFrameDesign whole = {
-      "Frame1", "Totalité du log", {"Label2", "Label3", "Label18", "Label12", "Label16", "Label4"},
+      "Frame1", {"Label2", "Label3", "Label18", "Label12", "Label16", "Label4"},
       {"Label43", "Label42"},
       {"lblDateMin", "lblDateMax", "lblDmax", "lblUmax", "lblDmoy", "lblUmoy", "lblDtot", "lblUTot", "lblNEchant"}};
   const StatsFrameDesign visible = {
-      "Frame2", "Partie visible sur le graphique", {"Label7", "Label5", "Label14", "Label22", "Label23", "Label25"},
+      "Frame2", {"Label7", "Label5", "Label14", "Label22", "Label23", "Label25"},
       {"Label8", "Label9"},
       {"lblDateMin_s", "lblDateMax_s", "lblDmax_s", "lblUmax_s", "lblDmoy_s", "lblUmoy_s", "lblDtot_s", "lblUtot_s",
        "lblNEchant_s"}};
@@ -157,17 +147,15 @@ frmGraphe::frmGraphe() {
   scrVisible_->setRange(1, 1);
   static_cast<QGridLayout*>(Frame2->layout())->addWidget(scrVisible_, 7, 0, 1, 3);
 
-  auto* picPlus = pictureButton(this, "picPlus", tavo::PictureKind::ZoomIn,
-                                QStringLiteral(" Zoom in... réduire la taille de la plage visible sur le graphique "));
-  auto* picMoins = pictureButton(this, "picMoins", tavo::PictureKind::ZoomOut,
-                                 QStringLiteral(" Zoom out... augmenter la taille de la plage visible sur le graphique "));
-  lblScale_ = label(this, "lblScale", QStringLiteral("10 heures"));
+  auto* picPlus = pictureButton(this, "picPlus", tavo::PictureKind::ZoomIn);
+  auto* picMoins = pictureButton(this, "picMoins", tavo::PictureKind::ZoomOut);
+  // The scale comes with each log shown.
+  lblScale_ = label(this, "lblScale");
   lblScale_->setAlignment(Qt::AlignCenter);
   lblScale_->setMinimumWidth(70);
-  auto* cmdPrint = new QPushButton(QStringLiteral("Imprimer"), this);
+  auto* cmdPrint = new QPushButton(this);
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-  cmdPrint->setToolTip(QStringLiteral(" Imprimer cette page "));
-  auto* picPrint = pictureButton(this, "picPrint", tavo::PictureKind::Printer, QStringLiteral(" Imprimer cette page "));
+  auto* picPrint = pictureButton(this, "picPrint", tavo::PictureKind::Printer);
 
   auto* zoomRow = new QHBoxLayout;
   zoomRow->addWidget(picPlus);

@@ -8,15 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "LogViewer/ui/pictures.h"
+#include "LogViewer/ui/listdecoration.h"
 
 namespace tavo::logv {
 
 frmMain::frmMain() {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Tavo - Log Viewer"));
 
-  auto* frameSkins = new QGroupBox(QStringLiteral("Logs disponibles"), this);
+  auto* frameSkins = new QGroupBox(this);
   frameSkins->setObjectName(QStringLiteral("frameSkins"));
   flLog_ = new QListWidget(frameSkins);
   flLog_->setObjectName(QStringLiteral("flLog"));
@@ -25,9 +24,8 @@ frmMain::frmMain() {
   auto* listLayout = new QVBoxLayout(frameSkins);
   listLayout->addWidget(flLog_);
 
-  auto* cmdSelect = new QPushButton(QStringLiteral("Analyser >>"), this);
+  auto* cmdSelect = new QPushButton(this);
   cmdSelect->setObjectName(QStringLiteral("cmdSelect"));
-  cmdSelect->setToolTip(QStringLiteral(" Analyser le log sélectionné "));
   auto* Picture3 = new QLabel(this);
   Picture3->setObjectName(QStringLiteral("Picture3"));
   Picture3->setPixmap(listDecoration());

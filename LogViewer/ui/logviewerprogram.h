@@ -35,9 +35,10 @@ class LogViewerProgram : public QObject {
   void ZoomIn();
   void ZoomOut();
 
-  // The names of the English tables that no window holds (none, when the
-  // tables and the windows agree).
-  QStringList ApplyEnglishLogTexts();
+  // Puts the texts of the program's language on both windows (and the hour
+  // word on the scale). The names of the tables that no window holds (none,
+  // when the tables and the windows agree).
+  [[nodiscard]] QStringList ApplyLanguageTexts();
 
   bool ended() const { return ended_; }
   bool isFrench() const { return model_.isFrench; }

@@ -109,6 +109,8 @@ TEST_F(WindowsTest, ListsTheLogsInNameOrderWithFrenchTexts) {
   EXPECT_EQ(child<QGroupBox>(&g, "Frame1")->title(), "Totalité du log");
   EXPECT_EQ(child<QLabel>(&g, "Label4")->text(), "Nombre d'échantillons :");
   EXPECT_EQ(child<QPushButton>(&g, "cmdPrint")->text(), "Imprimer");
+  // Every control the French tables name is on its window.
+  EXPECT_EQ(p->ApplyLanguageTexts(), QStringList());
 }
 
 TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
@@ -136,7 +138,7 @@ TEST_F(WindowsTest, EnglishTextsForEnOrAnyOtherArgument) {
     child<QToolButton>(&g, "picPlus")->click();
     EXPECT_EQ(child<QLabel>(&g, "lblScale")->text(), "5 hours");
     // Every control the English tables name is on its window.
-    EXPECT_EQ(p->ApplyEnglishLogTexts(), QStringList());
+    EXPECT_EQ(p->ApplyLanguageTexts(), QStringList());
   }
 }
 

@@ -1,4 +1,4 @@
-#include "LogViewer/ui/pictures.h"
+#include "LogViewer/ui/listdecoration.h"
 
 #include <QPainter>
 
