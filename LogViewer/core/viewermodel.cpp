@@ -60,7 +60,9 @@ QString LogViewerModel::logsFolder() const { return QDir(programFolder_).filePat
 
 bool LogViewerModel::InitLogViewer() {
   const QString folder = logsFolder();
-  if (!QFileInfo(folder).isDir()) QDir(programFolder_).mkdir(QStringLiteral("logs"));
+  // Whether it could be made is told by the folder being there below (a
+  // monitor may make it at the same moment).
+  if (!QFileInfo(folder).isDir()) static_cast<void>(QDir(programFolder_).mkdir(QStringLiteral("logs")));
   const QDir logs(folder);
   // Unreadable files are listed too: opening one says so.
   logNames_ = logs.exists() ? logs.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name) : QStringList{};

@@ -42,7 +42,7 @@ class LogViewerModel {
   // Creates the logs folder when missing, reads the list of logs once,
   // fills the palette and sets the hour word to " heure". False when the
   // folder is still missing afterwards (the list is then empty).
-  bool InitLogViewer();
+  [[nodiscard]] bool InitLogViewer();
   void ApplyEnglishUnitWord() { UnitWord = QStringLiteral(" hour"); }
 
   QString logsFolder() const;
@@ -51,7 +51,7 @@ class LogViewerModel {
 
   // ClearSamples and ReadLogFile for one listed name; sets SelectedLogPath
   // and the whole-log range.
-  ReadLogResult OpenLog(const QString& name);
+  [[nodiscard]] ReadLogResult OpenLog(const QString& name);
 
   // The whole-log figures, zoom level 10 and the window at the first sample.
   void ShowLogGraph();

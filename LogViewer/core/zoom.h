@@ -24,7 +24,7 @@ struct ZoomGeometry {
 inline constexpr std::int16_t kZoomLevels[] = {1, 2, 5, 10};
 
 // The geometry of level 1, 2, 5 or 10; nothing for any other level.
-std::optional<ZoomGeometry> ApplyZoom(std::int16_t level);
+[[nodiscard]] std::optional<ZoomGeometry> ApplyZoom(std::int16_t level);
 
 // 10 -> 5 -> 2 -> 1 (1 stays), and 1 -> 2 -> 5 -> 10 (10 stays).
 std::int16_t ZoomIn(std::int16_t level);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "LogViewer/core/logviewerlog.h"
 #include "LogViewer/core/logviewerwindowtexts.h"
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
@@ -49,7 +50,10 @@ bool LogViewerProgram::start(const QStringList& arguments) {
   // holds has been warned about and stops a debug build.
   static_cast<void>(ApplyLanguageTexts());
   main_->show();
-  if (!folderReady) desktop_.message(main_.get(), errorTitle(model_.isFrench), noLogsFolderText(model_.isFrench, model_.logsFolder()));
+  if (!folderReady) {
+    qCWarning(logViewerLog) << "no logs folder" << model_.logsFolder();
+    desktop_.message(main_.get(), errorTitle(model_.isFrench), noLogsFolderText(model_.isFrench, model_.logsFolder()));
+  }
   return true;
 }
 
@@ -73,6 +77,7 @@ void LogViewerProgram::OpenSelectedLog() {
     return;
   }
   if (read.outcome == ReadOutcome::Unreadable) {
+    qCWarning(logViewerLog) << "cannot read" << model_.SelectedLogPath;
     // Another log may still be chosen.
     desktop_.message(main_.get(), errorTitle(model_.isFrench), unreadableLogText(model_.isFrench));
     main_->show();
@@ -119,7 +124,12 @@ void LogViewerProgram::visibleSequence() {
   graph_->drawGraph({model_.samples(), model_.VisibleStats, model_.zoom(), model_.palette(), model_.format()});
 }
 
-void LogViewerProgram::cmdPrint_Click() { PrintGraphWindow(graph_.get(), model_.isFrench, desktop_.printer()); }
+void LogViewerProgram::cmdPrint_Click() {
+  // A missing printer has been told in a box; a page that could not be
+  // made is only seen here.
+  if (PrintGraphWindow(graph_.get(), model_.isFrench, desktop_.printer()) == PrintOutcome::Failed)
+    qCWarning(logViewerLog) << "the graph window could not be printed";
+}
 
 void LogViewerProgram::mainQueryUnload() {
   graph_->unload();

@@ -26,7 +26,7 @@ class LogViewerProgram : public QObject {
 
   // The start procedure up to the first window. False when the program
   // must end at once (no language argument): nothing is shown then.
-  bool start(const QStringList& arguments);
+  [[nodiscard]] bool start(const QStringList& arguments);
 
   // Click of cmdSelect.
   void OpenSelectedLog();

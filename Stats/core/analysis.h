@@ -33,14 +33,15 @@ QString periodText(PeriodKind kind, const RegionalFormat& format, const Analysis
 
 // Copies the rows of all that lie in the window into selection (cleared by
 // the caller with ClearPeriodSummary) and computes its figures when any
-// row was taken. Returns the number of rows taken.
-int selectRows(PeriodKind kind, const PeriodSummary& all, const AnalysisWindow& window,
+// row was taken. Returns the number of rows taken: none means the window
+// holds no session, and the selection has nothing to show.
+[[nodiscard]] int selectRows(PeriodKind kind, const PeriodSummary& all, const AnalysisWindow& window,
                const RegionalFormat& format, PeriodSummary& selection);
-inline int SelectDayRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
+[[nodiscard]] inline int SelectDayRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
                          PeriodSummary& sel) {
   return selectRows(PeriodKind::Day, all, w, f, sel);
 }
-inline int SelectMonthRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
+[[nodiscard]] inline int SelectMonthRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
                            PeriodSummary& sel) {
   return selectRows(PeriodKind::Month, all, w, f, sel);
 }

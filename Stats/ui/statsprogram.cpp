@@ -1,5 +1,6 @@
 #include "Stats/ui/statsprogram.h"
 
+#include "Stats/core/statslog.h"
 #include "Stats/core/statswindowtexts.h"
 #include "common/language.h"
 #include "common/printgraph.h"
@@ -63,8 +64,12 @@ bool StatsProgram::Main(const QStringList& arguments) {
 bool StatsProgram::loadAndFold() {
   const LoadOutcome outcome = LoadStatistics(state_.StatsFilePath, state_.format, state_.sessions);
   // Lines that could not be read are left out, but never silently.
-  if (state_.sessions.skippedLines > 0) showMessage(skippedLinesMessage(state_.IsFrench, state_.sessions.skippedLines));
+  if (state_.sessions.skippedLines > 0) {
+    qCInfo(statsLog) << state_.sessions.skippedLines << "unreadable lines left out of" << state_.StatsFilePath;
+    showMessage(skippedLinesMessage(state_.IsFrench, state_.sessions.skippedLines));
+  }
   if (outcome == LoadOutcome::Unreadable) {
+    qCWarning(statsLog) << "cannot read" << state_.StatsFilePath;
     showMessage(unreadableStatisticsMessage(state_.IsFrench));
     return false;
   }
@@ -125,7 +130,12 @@ void StatsProgram::otherPeriod(PeriodKind kind) {
   startAnalysis(kind);
 }
 
-void StatsProgram::print(PeriodKind kind) { PrintGraphWindow(graphWindow(kind), state_.IsFrench, desktop_.printer()); }
+void StatsProgram::print(PeriodKind kind) {
+  // A missing printer has been told in a box; a page that could not be
+  // made is only seen here.
+  if (PrintGraphWindow(graphWindow(kind), state_.IsFrench, desktop_.printer()) == PrintOutcome::Failed)
+    qCWarning(statsLog) << "the graph window" << graphWindow(kind)->objectName() << "could not be printed";
+}
 
 void StatsProgram::showMessage(const MessageText& m) { desktop_.message(nullptr, m.title, m.text); }
 

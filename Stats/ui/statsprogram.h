@@ -28,7 +28,7 @@ class StatsProgram : public QObject {
 
   // Starts the program with its command line (program name first). False
   // when it ends at once: no language argument, or nothing to load.
-  bool Main(const QStringList& arguments);
+  [[nodiscard]] bool Main(const QStringList& arguments);
 
   void InitStatistics();
   // Puts the texts of the program's language on every window (and the
@@ -37,7 +37,7 @@ class StatsProgram : public QObject {
   [[nodiscard]] QStringList ApplyLanguageTexts();
   // Loads, reports unreadable lines, orders and folds; false when there
   // is nothing to show (the message has been given).
-  bool loadAndFold();
+  [[nodiscard]] bool loadAndFold();
   void ShowSummary();
 
   void startAnalysis(PeriodKind kind);

@@ -129,8 +129,9 @@ BENCHMARK(BM_ReadYearLog)->Unit(benchmark::kMillisecond);
 LogViewerModel& openedModel() {
   static LogViewerModel model = [] {
     LogViewerModel m(folder(kYearLog), locale());
-    m.InitLogViewer();
-    m.OpenLog(QLatin1String(kYearLog.name));
+    // A log that could not be opened shows in the checksums of the runs.
+    static_cast<void>(m.InitLogViewer());
+    static_cast<void>(m.OpenLog(QLatin1String(kYearLog.name)));
     m.ShowLogGraph();
     return m;
   }();
@@ -169,10 +170,11 @@ BENCHMARK(BM_VisibleSequence)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::
 // Opening the log from the list: reading and the first graph.
 void BM_OpenYearLog(benchmark::State& state) {
   LogViewerModel m(folder(kYearLog), locale());
-  m.InitLogViewer();
+  // A log that could not be opened shows in the checksum below.
+  static_cast<void>(m.InitLogViewer());
   QImage image = makeGraphImage();
   for (auto _ : state) {
-    m.OpenLog(QLatin1String(kYearLog.name));
+    static_cast<void>(m.OpenLog(QLatin1String(kYearLog.name)));
     m.ShowLogGraph();
     DrawLogGraph(image, {m.samples(), m.VisibleStats, m.zoom(), m.palette(), m.format()});
     benchmark::DoNotOptimize(image.constBits());

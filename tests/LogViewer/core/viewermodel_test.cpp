@@ -43,7 +43,7 @@ TEST(ViewerModelStart, CreatesTheLogsFolderAndListsCsvFilesInNameOrder) {
   for (const char* name : {"301126-23-59.csv", "011226-9-5.csv", "notes.txt"}) writeLog(dir.filePath(QString("logs/") + name), {});
   QDir(dir.path()).mkdir("logs/folder.csv");
   LogViewerModel again(dir.path(), frenchLocale());
-  again.InitLogViewer();
+  ASSERT_TRUE(again.InitLogViewer());
   EXPECT_EQ(again.logNames(), (QStringList{"011226-9-5.csv", "301126-23-59.csv"}));
 
   // Read once: a log begun later is not listed until the next start.
@@ -61,7 +61,7 @@ TEST(ViewerModelStart, AFileInPlaceOfTheLogsFolderGivesAnEmptyList) {
 
 TEST_F(ViewerModelTest, ASecondLogReplacesEverythingOfTheFirst) {
   LogViewerModel m(dir.path(), frenchLocale());
-  m.InitLogViewer();
+  ASSERT_TRUE(m.InitLogViewer());
   open(m, "a.csv", 1000, [](int i) { return i == 500 ? 900 : 10; });
   EXPECT_EQ(m.WholeLogStats.downloadMax, 900);
   m.ZoomIn();

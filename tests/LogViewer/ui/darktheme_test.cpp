@@ -47,7 +47,7 @@ class DarkThemeTest : public ::testing::Test {
   QImage draw() {
     tavo::test::FakeDesktop desktop;
     LogViewerProgram p(dir_.path(), desktop, tavo::logv::testing::frenchLocale());
-    p.start({"TavoLogV", "FR"});
+    EXPECT_TRUE(p.start({"TavoLogV", "FR"}));
     QListWidget* list = child<QListWidget>(&p.mainWindow(), "flLog");
     const auto items = list->findItems("log.csv", Qt::MatchExactly);
     EXPECT_EQ(items.size(), 1);
