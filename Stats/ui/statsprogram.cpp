@@ -27,7 +27,8 @@ StatsProgram::StatsProgram(const QString& programFolder, DesktopSeam& desktop, c
     connect(p, &frmSelect::scrSelect_Change, this, [this, kind](int v) { pickerScrolled(kind, v); });
     connect(p, &frmSelect::cmdOK_Click, this, [this, kind] { runAnalysis(kind); });
     frmGraphe* g = graphWindow(kind);
-    connect(g, &frmGraphe::viewChosen, this, [g, this](ChartView view) { g->drawChartView(state_.chartInputs(), view); });
+    connect(g, &frmGraphe::viewChosen, this,
+            [g, this](ChartView view) { g->drawChartView(state_.chartInputs(), view); });
     connect(g, &frmGraphe::cmdRawData_Click, this, [this] { rawData_->show(); rawData_->raise(); });
     connect(g, &frmGraphe::cmdAutre_Click, this, [this, kind] { otherPeriod(kind); });
     connect(g, &frmGraphe::cmdPrint_Click, this, [this, kind] { print(kind); });

@@ -28,6 +28,30 @@ using tavo::logv::testing::writeLog;
 
 namespace {
 
+// The warnings of one logging category while it lives.
+class CategoryWarnings {
+ public:
+  explicit CategoryWarnings(const char* category) : category_(category) {
+    captured_ = this;
+    previous_ = qInstallMessageHandler(&CategoryWarnings::handle);
+  }
+  ~CategoryWarnings() {
+    qInstallMessageHandler(previous_);
+    captured_ = nullptr;
+  }
+  const QStringList& messages() const { return messages_; }
+
+ private:
+  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (captured_ && type == QtWarningMsg && QByteArrayView(context.category) == captured_->category_)
+      captured_->messages_.append(text);
+  }
+  static inline CategoryWarnings* captured_ = nullptr;
+  QByteArray category_;
+  QStringList messages_;
+  QtMessageHandler previous_ = nullptr;
+};
+
 // A control of a window, by its object name (the design's control name).
 template <class T>
 T* child(const QWidget* window, const char* name) {
@@ -393,6 +417,21 @@ TEST_F(WindowsTest, PrintButtonAndPicturePrintTheGraphWindow) {
   QTest::mouseClick(child<QToolButton>(&p->graphWindow(), "picPrint"), Qt::LeftButton);
   EXPECT_GT(QFileInfo(pdf).size(), 1000);
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(WindowsTest, APageThatCannotBeMadeIsLoggedNotDropped) {
+  writeSamples("log.csv", 100);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("no such folder/print.pdf"));
+  desktop.printerToUse = &printer;
+  auto p = startProgram();
+  openLog(*p, "log.csv");
+  const CategoryWarnings log("tavo.logviewer");
+  QTest::mouseClick(child<QPushButton>(&p->graphWindow(), "cmdPrint"), Qt::LeftButton);
+  EXPECT_EQ(log.messages().size(), 1);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(p->graphWindow().isVisible());
 }
 
 TEST_F(WindowsTest, ALogsFolderThatCannotBeMadeIsReported) {

@@ -22,6 +22,30 @@ using namespace tavo::stats::testing;
 
 namespace {
 
+// The warnings of one logging category while it lives.
+class CategoryWarnings {
+ public:
+  explicit CategoryWarnings(const char* category) : category_(category) {
+    captured_ = this;
+    previous_ = qInstallMessageHandler(&CategoryWarnings::handle);
+  }
+  ~CategoryWarnings() {
+    qInstallMessageHandler(previous_);
+    captured_ = nullptr;
+  }
+  const QStringList& messages() const { return messages_; }
+
+ private:
+  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (captured_ && type == QtWarningMsg && QByteArrayView(context.category) == captured_->category_)
+      captured_->messages_.append(text);
+  }
+  static inline CategoryWarnings* captured_ = nullptr;
+  QByteArray category_;
+  QStringList messages_;
+  QtMessageHandler previous_ = nullptr;
+};
+
 // A control of a window, by its object name (the design's control name).
 template <class T>
 T* child(const QWidget* window, const char* name) {
@@ -381,6 +405,26 @@ TEST_F(WindowsTest, PrintingMakesOneLandscapePageFromTheButtonAndTheIcon) {
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_TRUE(bytes.contains("/Subtype /Image"));
   }
+}
+
+TEST_F(WindowsTest, APageThatCannotBeMadeIsLoggedNotDropped) {
+  writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir_.filePath("no such folder/print.pdf"));
+  printer_ = &printer;
+  start("FR");
+  QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
+  ASSERT_TRUE(days()->isVisible());
+  {
+    const CategoryWarnings log("tavo.stats");
+    QTest::mouseClick(child<QPushButton>(days(), "cmdPrint"), Qt::LeftButton);
+    ASSERT_EQ(log.messages().size(), 1);
+    EXPECT_TRUE(log.messages()[0].contains("frmJourGraphe")) << log.messages()[0].toStdString();
+  }
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(days()->isVisible());
+  program_.reset();
 }
 
 TEST_F(WindowsTest, EveryCaptionShowsWholeWithoutCoveringItsNeighboursInBothLanguages) {
