@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "Chooser/ui/frmchooser.h"
+#include "common/desktopseam.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  tavo::chooser::frmChooser window(QCoreApplication::applicationDirPath(), tavo::chooser::ChooserSeams::desktop());
+  tavo::RealDesktop desktop;
+  tavo::chooser::frmChooser window(QCoreApplication::applicationDirPath(), desktop);
   window.show();
   return QApplication::exec();
 }

@@ -1,15 +1,15 @@
 #include "Chooser/ui/frmchooser.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "common/desktopseam.h"
 
 namespace tavo::chooser {
 
@@ -57,18 +57,7 @@ QGroupBox* choice(QGroupBox* frame, QLabel* picture, std::initializer_list<QLabe
 
 }  // namespace
 
-ChooserSeams ChooserSeams::desktop() {
-  ChooserSeams s;
-  s.start = detachedStarter();
-  s.message = [](const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.exec();
-  };
-  s.quit = [] { QCoreApplication::exit(0); };
-  return s;
-}
-
-frmChooser::frmChooser(const QString& folder, ChooserSeams seams) : folder_(folder), seams_(std::move(seams)) {
+frmChooser::frmChooser(const QString& folder, tavo::DesktopSeam& desktop) : folder_(folder), desktop_(desktop) {
   setObjectName(QStringLiteral("frmChooser"));
   setWindowTitle(QStringLiteral("Tavo - Install"));
 
@@ -123,10 +112,7 @@ void frmChooser::cmdEN_Click() { choose(true); }
 void frmChooser::cmdFR_Click() { choose(false); }
 
 void frmChooser::choose(bool english) {
-  startInstaller(installerBuild(folder_, english), QDir::currentPath(), seams_.start,
-                 [this](const QString& title, const QString& text) {
-                   if (seams_.message) seams_.message(title, text);
-                 });
+  startInstaller(installerBuild(folder_, english), QDir::currentPath(), desktop_);
   end();
 }
 
@@ -134,7 +120,7 @@ void frmChooser::end() {
   if (ended_) return;
   ended_ = true;
   hide();
-  if (seams_.quit) seams_.quit();
+  desktop_.quit();
 }
 
 void frmChooser::closeEvent(QCloseEvent* event) {

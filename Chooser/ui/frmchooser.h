@@ -10,21 +10,18 @@ class QLabel;
 class QPushButton;
 class QFrame;
 
-namespace tavo::chooser {
+namespace tavo {
+class DesktopSeam;
+}
 
-struct ChooserSeams {
-  Starter start;
-  Messenger message;
-  std::function<void()> quit;
-  // Real processes, message boxes and QCoreApplication::exit.
-  static ChooserSeams desktop();
-};
+namespace tavo::chooser {
 
 class frmChooser : public QWidget {
   Q_OBJECT
  public:
-  // folder: where the two builds are (the chooser's own folder).
-  frmChooser(const QString& folder, ChooserSeams seams);
+  // folder: where the two builds are (the chooser's own folder); the
+  // builds start, the messages show and the chooser ends through desktop.
+  frmChooser(const QString& folder, tavo::DesktopSeam& desktop);
 
   QGroupBox* Frame1 = nullptr;
   QLabel* Label4 = nullptr;
@@ -55,7 +52,7 @@ class frmChooser : public QWidget {
   void end();
 
   QString folder_;
-  ChooserSeams seams_;
+  tavo::DesktopSeam& desktop_;
   bool ended_ = false;
 };
 

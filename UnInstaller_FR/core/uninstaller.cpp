@@ -43,6 +43,16 @@ QString notThisRecordLine(const QString& folder) {
   return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (ne contient pas ce uninstall.dat)");
 }
 
+tavo::BoxRequest missingRecordBox() {
+  return {nullptr, QMessageBox::Critical, missingRecordTitle(), missingRecordText(), QMessageBox::Ok,
+          QMessageBox::NoButton, Qt::PlainText};
+}
+
+tavo::BoxRequest confirmBox(const QString& productWord) {
+  return {nullptr, QMessageBox::NoIcon, confirmTitle(), confirmText(productWord),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, Qt::PlainText};
+}
+
 bool isRegularFile(const QString& path) {
   struct stat st{};
   return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
@@ -74,8 +84,8 @@ bool usableFolder(const QString& folder) { return !folder.isEmpty() && !QDir::is
 
 }  // namespace
 
-Uninstaller::Uninstaller(QString programFolder, UninstallerSeams seams, UninstallerDisplay display)
-    : programFolder_(std::move(programFolder)), seams_(std::move(seams)), display_(std::move(display)) {}
+Uninstaller::Uninstaller(QString programFolder, tavo::DesktopSeam& desktop, UninstallerDisplay display)
+    : programFolder_(std::move(programFolder)), desktop_(&desktop), display_(std::move(display)) {}
 
 QString Uninstaller::ownProgram() const { return programFolder_ + QLatin1Char('/') + QLatin1String(kProgramFile); }
 QString Uninstaller::recordPath() const {
@@ -101,7 +111,7 @@ bool Uninstaller::RelaunchFromTemp() {
   const QString copy = folder.filePath(QLatin1String(kCopyFile));
   if (!QFile::copy(ownProgram(), copy)) return false;
   QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  if (!seams_.startProgram(copy, {recordPath()}, folder.path())) return false;
+  if (!desktop_->startProgram({copy, {recordPath()}, folder.path()})) return false;
   // The copy stays where it is: it is running from there.
   folder.setAutoRemove(false);
   copyPath_ = copy;
@@ -163,10 +173,11 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
 bool Uninstaller::RunUninstall(const QString& recordPath) {
   const auto record = isRegularFile(recordPath) ? setup::ReadUninstallRecord(recordPath) : std::nullopt;
   if (!record) {
-    seams_.critical(missingRecordTitle(), missingRecordText());
+    // Only OK: nothing to decide.
+    static_cast<void>(desktop_->ask(missingRecordBox()));
     return false;
   }
-  if (!seams_.question(confirmTitle(), confirmText(record->ProductWord))) return false;
+  if (desktop_->ask(confirmBox(record->ProductWord)) != QMessageBox::Yes) return false;
 
   const QString& word = record->ProductWord;
   display_.log(preparingLine(word));

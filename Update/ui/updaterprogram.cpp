@@ -1,22 +1,14 @@
 #include "Update/ui/updaterprogram.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QLabel>
 
 #include "Update/ui/form1.h"
+#include "common/desktopseam.h"
 
 namespace tavo::update {
 
-UpdaterSeams UpdaterSeams::desktop() {
-  UpdaterSeams s;
-  s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-  s.quit = [] { QCoreApplication::exit(0); };
-  return s;
-}
-
-UpdaterProgram::UpdaterProgram(const QString& host, UpdaterSeams seams, int timeoutMs)
-    : host_(host), seams_(std::move(seams)), timeoutMs_(timeoutMs), form_(std::make_unique<Form1>()) {
+UpdaterProgram::UpdaterProgram(const QString& host, tavo::DesktopSeam& desktop, int timeoutMs)
+    : host_(host), desktop_(desktop), timeoutMs_(timeoutMs), form_(std::make_unique<Form1>()) {
   form_->setHomeAddress(host_);
   connect(form_.get(), &Form1::Label4Clicked, this, &UpdaterProgram::OpenProductPage);
   connect(form_.get(), &Form1::cmdCloseClicked, this, &UpdaterProgram::endProgram);
@@ -71,14 +63,16 @@ void UpdaterProgram::publishedVersionArrived(const std::optional<QByteArray>& bo
 void UpdaterProgram::OpenProductPage() {
   const auto product = findUpdateProduct(arguments_.ProductToken);
   if (!product) return;
-  if (seams_.openUrl) seams_.openUrl(hostUrl(host_, product->productPage));
+  // A browser that does not open has nothing more to tell the user: the
+  // address stays on the label to be typed by hand.
+  static_cast<void>(desktop_.openUrl(hostUrl(host_, product->productPage)));
 }
 
 void UpdaterProgram::endProgram() {
   if (ended_) return;
   ended_ = true;
   form_->hide();
-  if (seams_.quit) seams_.quit();
+  desktop_.quit();
 }
 
 }  // namespace tavo::update

@@ -2,50 +2,30 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "common/messagebox.h"
+#include "common/desktopseam.h"
 #include "installer/ui/pages.h"
 
 namespace tavo::setup {
 
-SetupSeams SetupSeams::desktop(bool isFrench) {
-  SetupSeams s;
-  // The boxes carry the build's own words ("Oui", "Non") and are as wide
-  // as their titles need.
-  s.askYesNo = [isFrench](QWidget* parent, const QString& title, const QString& text) {
-    auto box = makeMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, isFrench, parent);
-    box->setDefaultButton(QMessageBox::No);
-    return box->exec() == QMessageBox::Yes;
-  };
-  s.critical = [isFrench](QWidget* parent, const QString& title, const QString& text) {
-    makeMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, isFrench, parent)->exec();
-  };
-  s.quit = [] { QCoreApplication::exit(0); };
-  s.startHidden = [](const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.setProgram(program);
-    p.setArguments(arguments);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.startDetached();
-  };
+InstallerSteps InstallerSteps::real() {
+  InstallerSteps s;
   s.createShortcuts = &CreateSetupShortcuts;
   s.volumes = &tavo::setup::mountedVolumes;
   s.volumeReady = &tavo::setup::volumeReady;
   return s;
 }
 
-SetupProgram::SetupProgram(const InstallerTexts& texts, SetupSeams seams)
+SetupProgram::SetupProgram(const InstallerTexts& texts, tavo::DesktopSeam& desktop, InstallerSteps steps)
     : texts_(texts),
-      seams_(std::move(seams)),
+      desktop_(desktop),
+      steps_(std::move(steps)),
       install_(std::make_unique<frmInstall>(texts)),
       short_(std::make_unique<frmShort>(texts)),
       log_(std::make_unique<frmLog>(texts)),
@@ -78,7 +58,7 @@ void SetupProgram::SetupMain() {
     page->setPictures(stock);
   }
   install_->txtInstallPath->setText(state_.InstallFolder);
-  install_->setVolumes(seams_.volumes ? seams_.volumes() : QList<Volume>());
+  install_->setVolumes(steps_.volumes ? steps_.volumes() : QList<Volume>());
   install_->dirList->setPath(state_.SourceFolder);
   install_->selectVolumeOf(state_.SourceFolder);
   install_->show();
@@ -94,7 +74,7 @@ void SetupProgram::frmInstall_dirList_LostFocus() {
 }
 
 void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
-  if (seams_.volumeReady && seams_.volumeReady(rootPath)) {
+  if (steps_.volumeReady && steps_.volumeReady(rootPath)) {
     install_->dirList->setPath(rootPath);
     return;
   }
@@ -131,16 +111,19 @@ void SetupProgram::RunInstall() {
   choices.english = short_->optEN->isChecked();
   InstallHooks hooks;
   hooks.showLog = [this](const QString& text) { log_->showLog(text); };
-  hooks.critical = [this](const QString& text, const QString& title) {
-    if (seams_.critical) seams_.critical(log_.get(), title, text);
-  };
+  hooks.critical = [this](const QString& text, const QString& title) { desktop_.critical(log_.get(), title, text); };
   hooks.setFinishCaption = [this](const QString& caption) { log_->cmdFinish->setText(caption); };
   hooks.enableFinish = [this] {
     log_->cmdFinish->setEnabled(true);
     log_->cmdFinish->setFocus();
   };
-  hooks.startHidden = seams_.startHidden;
-  hooks.createShortcuts = seams_.createShortcuts;
+  hooks.startHidden = [this](const QString& program, const QStringList& arguments) {
+    // The registration is checked in the log's next line, not here: a
+    // program that did not start leaves the component unregistered, as a
+    // failed registration does.
+    static_cast<void>(desktop_.startProgram({program, arguments, QString(), /*quiet=*/true}));
+  };
+  hooks.createShortcuts = steps_.createShortcuts;
   running_ = true;
   const InstallOutcome outcome = tavo::setup::RunInstall(state_, texts_, choices, hooks);
   running_ = false;
@@ -164,7 +147,7 @@ void SetupProgram::frmLog_QueryUnload() {
 }
 
 void SetupProgram::cmdCancel_Click(QWidget* page) {
-  if (seams_.askYesNo && seams_.askYesNo(page, texts_.cancelTitle, texts_.cancelQuestion)) QuitSetup();
+  if (desktop_.askYesNo(page, QMessageBox::NoIcon, texts_.cancelTitle, texts_.cancelQuestion)) QuitSetup();
 }
 
 void SetupProgram::QuitSetup() {
@@ -172,7 +155,7 @@ void SetupProgram::QuitSetup() {
   ended_ = true;
   for (SetupPage* page : std::initializer_list<SetupPage*>{end_.get(), install_.get(), log_.get(), short_.get()})
     page->hide();
-  if (seams_.quit) seams_.quit();
+  desktop_.quit();
 }
 
 }  // namespace tavo::setup

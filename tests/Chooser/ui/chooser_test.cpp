@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "Chooser/ui/frmchooser.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::chooser {
 namespace {
@@ -35,12 +37,20 @@ class Chooser : public ::testing::Test {
   }
   void TearDown() override { QDir::setCurrent(old); }
 
-  std::unique_ptr<frmChooser> make(Starter start = detachedStarter()) {
-    ChooserSeams seams;
-    seams.start = std::move(start);
-    seams.message = [this](const QString& title, const QString& text) { messages << title + "|" + text; };
-    seams.quit = [this] { ++quits; };
-    auto w = std::make_unique<frmChooser>(folder.path(), seams);
+  // Starts the builds for real unless the test starts them its own way.
+  std::unique_ptr<frmChooser> make(std::function<bool(const QString& program, const QString& folder)> start = {}) {
+    desktop.onStart = [this, start](const tavo::ProgramStart& s) {
+      EXPECT_TRUE(s.arguments.isEmpty());
+      return start ? start(s.program, s.workingFolder) : desktop.RealDesktop::startProgram(s);
+    };
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+      EXPECT_EQ(box.buttons, QMessageBox::Ok);
+      messages << box.title + "|" + box.text;
+      return QMessageBox::Ok;
+    };
+    desktop.onQuit = [this] { ++quits; };
+    auto w = std::make_unique<frmChooser>(folder.path(), desktop);
     w->show();
     return w;
   }
@@ -57,6 +67,7 @@ class Chooser : public ::testing::Test {
   }
 
   QTemporaryDir folder, current, notes;
+  tavo::test::FakeDesktop desktop;
   QString old;
   QStringList messages;
   int quits = 0;

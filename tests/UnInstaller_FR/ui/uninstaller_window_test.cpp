@@ -13,6 +13,7 @@
 #include "UnInstaller_FR/ui/dummy.h"
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;
@@ -24,17 +25,23 @@ class UninstallerWindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(user.isValid());
     inst = makeInstallation(user);
-    seams.critical = [this](const QString& title, const QString&) { messages << title; };
-    seams.question = [this](const QString&, const QString&) { return answerYes; };
-    seams.startProgram = [](const QString&, const QStringList&, const QString&) { return false; };
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      if (box.icon == QMessageBox::Critical) {
+        messages << box.title;
+        return QMessageBox::Ok;
+      }
+      return answerYes ? QMessageBox::Yes : QMessageBox::No;
+    };
+    desktop.startSucceeds = false;
+    desktop.onQuit = [this] { ++quits; };
   }
   std::unique_ptr<UninstallerProgram> program(int pauseMs = 1) {
-    return std::make_unique<UninstallerProgram>(inst.folder, seams, [this] { ++quits; }, pauseMs);
+    return std::make_unique<UninstallerProgram>(inst.folder, desktop, pauseMs);
   }
 
   FakeUser user;
   Installation inst;
-  UninstallerSeams seams;
+  tavo::test::FakeDesktop desktop;
   bool answerYes = true;
   QStringList messages;
   int quits = 0;
@@ -71,7 +78,8 @@ TEST_F(UninstallerWindowTest, TheCloseBoxEnds) {
 }
 
 TEST_F(UninstallerWindowTest, ThePauseIsTwoSecondsOfTimer1) {
-  auto p = std::make_unique<UninstallerProgram>(inst.folder, seams, [] {});
+  tavo::test::FakeDesktop quiet;
+  auto p = std::make_unique<UninstallerProgram>(inst.folder, quiet);
   EXPECT_EQ(p->window().Timer1->interval(), 2000);
   EXPECT_FALSE(p->window().Timer1->isActive());
 }
@@ -129,12 +137,17 @@ void answerNextBox(SeenBox* seen, QMessageBox::StandardButton answer) {
   });
 }
 
-TEST(DesktopSeams, TheQuestionIsPlainTextWithYesFirst) {
-  const UninstallerSeams desktop = desktopSeams();
+// The desktop the program's main gives it: French buttons.
+tavo::RealDesktop frenchDesktop() {
+  return tavo::RealDesktop([] { return true; });
+}
+
+TEST(DesktopBoxes, TheQuestionIsPlainTextWithYesFirst) {
+  tavo::RealDesktop desktop = frenchDesktop();
   for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
     SeenBox seen;
     answerNextBox(&seen, answer);
-    EXPECT_EQ(desktop.question(confirmTitle(), confirmText("<b>Tavo</b>")), answer == QMessageBox::Yes);
+    EXPECT_EQ(desktop.ask(confirmBox("<b>Tavo</b>")) == QMessageBox::Yes, answer == QMessageBox::Yes);
     EXPECT_EQ(seen.title, "Désinstaller");
     EXPECT_EQ(seen.text, "    Désinstaller <b>Tavo</b> ?    ");
     EXPECT_EQ(seen.format, Qt::PlainText);
@@ -144,10 +157,10 @@ TEST(DesktopSeams, TheQuestionIsPlainTextWithYesFirst) {
   }
 }
 
-TEST(DesktopSeams, TheMissingRecordMessageIsCritical) {
+TEST(DesktopBoxes, TheMissingRecordMessageIsCritical) {
   SeenBox seen;
   answerNextBox(&seen, QMessageBox::Ok);
-  desktopSeams().critical(missingRecordTitle(), missingRecordText());
+  frenchDesktop().ask(missingRecordBox());
   EXPECT_EQ(seen.title, "Erreur");
   EXPECT_EQ(seen.icon, QMessageBox::Critical);
   EXPECT_EQ(seen.text, missingRecordText());

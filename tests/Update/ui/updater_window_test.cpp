@@ -9,6 +9,7 @@
 #include "Update/ui/form1.h"
 #include "Update/ui/updaterprogram.h"
 #include "tests/Update/versionserver.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::update;
 using tavo::update::testing::VersionServer;
@@ -22,18 +23,18 @@ class UpdaterTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(server.listen());
     qputenv("TAVO_WEB_HOST", server.host().toUtf8());
-    seams.openUrl = [this](const QUrl& url) {
+    desktop.onOpen = [this](const QUrl& url) {
       opened << url;
       return true;
     };
-    seams.quit = [this] { ++quits; };
+    desktop.onQuit = [this] { ++quits; };
   }
   void TearDown() override { qunsetenv("TAVO_WEB_HOST"); }
 
   // Starts the program as the monitor does and waits until it has either
   // shown its window or ended.
   std::unique_ptr<UpdaterProgram> run(const QStringList& arguments) {
-    auto program = std::make_unique<UpdaterProgram>(webHost(), seams, kShortTimeoutMs);
+    auto program = std::make_unique<UpdaterProgram>(webHost(), desktop, kShortTimeoutMs);
     if (program->start(QStringList{"Update"} + arguments)) {
       UpdaterProgram* p = program.get();
       EXPECT_TRUE(QTest::qWaitFor([p] { return p->ended() || p->window().isVisible(); }, 10000));
@@ -42,7 +43,7 @@ class UpdaterTest : public ::testing::Test {
   }
 
   VersionServer server;
-  UpdaterSeams seams;
+  tavo::test::FakeDesktop desktop;
   QList<QUrl> opened;
   int quits = 0;
 };

@@ -20,6 +20,7 @@
 #include "installer/ui/pages.h"
 #include "installer/ui/setupprogram.h"
 #include "tests/installer/setup_fixture.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::setup {
 namespace {
@@ -48,23 +49,30 @@ struct Recorded {
 class Pages : public ::testing::Test {
  protected:
   void start(const InstallerTexts& texts = englishInstallerTexts()) {
-    SetupSeams seams;
-    seams.askYesNo = [this](QWidget*, const QString& title, const QString& text) {
-      rec.questions << title + "|" + text;
-      return rec.answer;
-    };
-    seams.critical = [this](QWidget*, const QString& title, const QString& text) {
-      rec.messages << title + "|" + text;
+    // The cancel question is a Yes / No box without an icon, No pressed by
+    // Enter; a stop is a critical box with OK.
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      if (box.buttons == (QMessageBox::Yes | QMessageBox::No)) {
+        EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(box.defaultButton, QMessageBox::No);
+        rec.questions << box.title + "|" + box.text;
+        return rec.answer ? QMessageBox::Yes : QMessageBox::No;
+      }
+      EXPECT_EQ(box.icon, QMessageBox::Critical);
+      EXPECT_EQ(box.buttons, QMessageBox::Ok);
+      rec.messages << box.title + "|" + box.text;
       if (rec.duringMessage) rec.duringMessage();
+      return QMessageBox::Ok;
     };
-    seams.quit = [this] { ++rec.quits; };
-    seams.createShortcuts = [this](const InstallerState&, const ShortcutChoice&) {
+    desktop.onQuit = [this] { ++rec.quits; };
+    InstallerSteps steps;
+    steps.createShortcuts = [this](const InstallerState&, const ShortcutChoice&) {
       ++rec.shortcutRuns;
       return ShellFolders{"/d", "/g", "/s"};
     };
-    seams.volumes = [this] { return volumes; };
-    seams.volumeReady = &volumeReady;
-    program = std::make_unique<SetupProgram>(texts, seams);
+    steps.volumes = [this] { return volumes; };
+    steps.volumeReady = &volumeReady;
+    program = std::make_unique<SetupProgram>(texts, desktop, steps);
     program->SetupMain();
   }
   frmInstall& folder() { return program->folderPage(); }
@@ -85,6 +93,7 @@ class Pages : public ::testing::Test {
   CurrentFolder here{setup.path()};
   QList<Volume> volumes{{"/", "root"}};
   Recorded rec;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<SetupProgram> program;
 };
 
@@ -402,7 +411,8 @@ TEST_P(CancelBox, SpeaksTheBuildsLanguageAndShowsItsTitle) {
     width = box->width();
     box->button(QMessageBox::No)->click();
   });
-  EXPECT_FALSE(SetupSeams::desktop(texts.isFrench).askYesNo(nullptr, texts.cancelTitle, texts.cancelQuestion));
+  tavo::RealDesktop desktop([&texts] { return texts.isFrench; });
+  EXPECT_FALSE(desktop.askYesNo(nullptr, QMessageBox::NoIcon, texts.cancelTitle, texts.cancelQuestion));
   EXPECT_EQ(title, texts.cancelTitle);
   EXPECT_EQ(buttons, GetParam().buttons);
   EXPECT_GE(width, titleBarWidth(texts.cancelTitle));
