@@ -8,9 +8,8 @@
 #include <unistd.h>
 
 #include "common/platform/instance/singleinstance.h"
-#include "installer/core/installerstate.h"
-#include "installer/core/shortcuts.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/setupentries.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::uninstall {
 
@@ -63,14 +62,6 @@ bool isSameFile(const QString& readPath, const QString& entryPath) {
   if (::lstat(QFile::encodeName(readPath).constData(), &read) != 0) return false;
   if (::lstat(QFile::encodeName(entryPath).constData(), &entry) != 0) return false;
   return S_ISREG(read.st_mode) && S_ISREG(entry.st_mode) && read.st_dev == entry.st_dev && read.st_ino == entry.st_ino;
-}
-
-QStringList groupEntryNames(const QString& productWord) {
-  // In the order of their names, as the log lists them.
-  QStringList names{setup::shortcutFileName(productWord), QString::fromLatin1(setup::kHelpShortcutFileFR),
-                    QString::fromLatin1(setup::kHelpShortcutFileEN), QString::fromLatin1(setup::kUninstallShortcutFile)};
-  names.sort();
-  return names;
 }
 
 namespace {
@@ -147,7 +138,7 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
   const QString group = QDir::cleanPath(groupFolder);
   struct stat st{};
   if (::lstat(QFile::encodeName(group).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
-  for (const QString& name : groupEntryNames(productWord)) {
+  for (const QString& name : setup::groupEntryNames(productWord)) {
     const QString entry = group + QLatin1Char('/') + name;
     if (::lstat(QFile::encodeName(entry).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
     display_.log(QStringLiteral("delete : ") + entry);

@@ -54,10 +54,6 @@ bool isSameFile(const QString& readPath, const QString& entryPath);
 // a link could name another installation).
 bool isRegularFile(const QString& path);
 
-// The entries the installer makes in the program group, by name: the
-// monitor's, both builds' help entries and the uninstaller's.
-QStringList groupEntryNames(const QString& productWord);
-
 class Uninstaller {
  public:
   // programFolder: the folder of the running program, which holds

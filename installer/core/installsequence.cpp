@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #include "common/textfile.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::setup {
 

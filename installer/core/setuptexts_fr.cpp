@@ -1,5 +1,5 @@
 #include "installer/core/setuptexts.h"
-#include "installer/core/shortcuts.h"
+#include "common/setup/setupentries.h"
 
 namespace tavo::setup {
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "installer/core/shortcuts.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/setupentries.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::uninstall::testing {
 

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "installer/core/installsequence.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/uninstallrecord.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
