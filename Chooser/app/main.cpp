@@ -2,14 +2,14 @@
 // installer build from its own folder, keeping the current folder.
 #include <QApplication>
 
-#include "Chooser/ui/frmchooser.h"
+#include "Chooser/ui/chooserprogram.h"
 #include "common/desktopseam.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   tavo::RealDesktop desktop;
-  tavo::chooser::frmChooser window(QCoreApplication::applicationDirPath(), desktop);
-  window.show();
+  tavo::chooser::ChooserProgram program(QCoreApplication::applicationDirPath(), desktop);
+  program.show();
   return QApplication::exec();
 }

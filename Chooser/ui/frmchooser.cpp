@@ -1,7 +1,6 @@
 #include "Chooser/ui/frmchooser.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/desktopseam.h"
 
 namespace tavo::chooser {
 
@@ -57,7 +55,7 @@ QGroupBox* choice(QGroupBox* frame, QLabel* picture, std::initializer_list<QLabe
 
 }  // namespace
 
-frmChooser::frmChooser(const QString& folder, tavo::DesktopSeam& desktop) : folder_(folder), desktop_(desktop) {
+frmChooser::frmChooser() {
   setObjectName(QStringLiteral("frmChooser"));
   setWindowTitle(QStringLiteral("Tavo - Install"));
 
@@ -103,30 +101,14 @@ frmChooser::frmChooser(const QString& folder, tavo::DesktopSeam& desktop) : fold
   layout->addWidget(Shape1);
   layout->addLayout(bottom);
 
-  connect(cmdEN, &QPushButton::clicked, this, &frmChooser::cmdEN_Click);
-  connect(cmdFR, &QPushButton::clicked, this, &frmChooser::cmdFR_Click);
-  connect(cmdCancel, &QPushButton::clicked, this, &frmChooser::end);
-}
-
-void frmChooser::cmdEN_Click() { choose(true); }
-void frmChooser::cmdFR_Click() { choose(false); }
-
-void frmChooser::choose(bool english) {
-  startInstaller(installerBuild(folder_, english), QDir::currentPath(), desktop_);
-  end();
-}
-
-void frmChooser::end() {
-  if (ended_) return;
-  ended_ = true;
-  hide();
-  desktop_.quit();
+  connect(cmdEN, &QPushButton::clicked, this, &frmChooser::cmdENClicked);
+  connect(cmdFR, &QPushButton::clicked, this, &frmChooser::cmdFRClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmChooser::cmdCancelClicked);
 }
 
 void frmChooser::closeEvent(QCloseEvent* event) {
-  // The title bar ends the chooser as its Cancel button does.
   event->accept();
-  end();
+  emit queryUnload();
 }
 
 }  // namespace tavo::chooser

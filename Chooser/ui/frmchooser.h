@@ -1,28 +1,31 @@
 #pragma once
-// frmChooser: the chooser's one window. Each button starts its installer
-// build and the chooser ends.
+// frmChooser: the chooser's one window. It tells which button was pressed;
+// ChooserProgram starts the build and ends the chooser.
 #include <QWidget>
-
-#include "Chooser/core/chooser.h"
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QFrame;
 
-namespace tavo {
-class DesktopSeam;
-}
-
 namespace tavo::chooser {
 
 class frmChooser : public QWidget {
   Q_OBJECT
  public:
-  // folder: where the two builds are (the chooser's own folder); the
-  // builds start, the messages show and the chooser ends through desktop.
-  frmChooser(const QString& folder, tavo::DesktopSeam& desktop);
+  frmChooser();
 
+ signals:
+  void cmdENClicked();
+  void cmdFRClicked();
+  void cmdCancelClicked();
+  // The window is being closed from its title bar.
+  void queryUnload();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QGroupBox* Frame1 = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label2 = nullptr;
@@ -39,21 +42,6 @@ class frmChooser : public QWidget {
   QLabel* Picture3 = nullptr;
   QLabel* Picture4 = nullptr;
   QFrame* Shape1 = nullptr;
-
-  bool ended() const { return ended_; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void cmdEN_Click();
-  void cmdFR_Click();
-  void choose(bool english);
-  void end();
-
-  QString folder_;
-  tavo::DesktopSeam& desktop_;
-  bool ended_ = false;
 };
 
 }  // namespace tavo::chooser

@@ -1,7 +1,6 @@
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include "UnInstaller_FR/ui/dummy.h"
 
@@ -13,7 +12,7 @@ UninstallerProgram::UninstallerProgram(const QString& programFolder, tavo::Deskt
       uninstaller_(programFolder, desktop,
                    UninstallerDisplay{[this](const QString& line) { AppendUninstallLog(line); },
                                       [this] { return pause(); }, [this] { return letEventsRun(); }}) {
-  dummy_->Timer1->setInterval(pauseMs);
+  dummy_->setPauseMs(pauseMs);
   connect(dummy_.get(), &Dummy::cmdDoneClicked, this, &UninstallerProgram::endProgram);
   connect(dummy_.get(), &Dummy::queryUnload, this, &UninstallerProgram::endProgram);
 }
@@ -35,8 +34,8 @@ void UninstallerProgram::AppendUninstallLog(const QString& line) {
 }
 
 bool UninstallerProgram::pause() {
-  dummy_->Timer1->start();
-  while (dummy_->Timer1->isActive() && !ended_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  dummy_->startPause();
+  while (dummy_->pauseRunning() && !ended_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return !ended_;
 }
 

@@ -1,7 +1,5 @@
 #include "Update/ui/updaterprogram.h"
 
-#include <QLabel>
-
 #include "Update/ui/form1.h"
 #include "common/desktopseam.h"
 
@@ -38,7 +36,7 @@ void UpdaterProgram::ApplyUpdaterLanguage() {
 }
 
 bool UpdaterProgram::CheckPublishedVersion() {
-  form_->lblCurrent->setText(arguments_.InstalledVersion);
+  form_->setCurrentVersion(arguments_.InstalledVersion);
   const auto product = findUpdateProduct(arguments_.ProductToken);
   // Without a product there is nothing to ask: the body stays empty,
   // which is never a newer version.
@@ -56,7 +54,7 @@ void UpdaterProgram::publishedVersionArrived(const std::optional<QByteArray>& bo
     endProgram();
     return;
   }
-  form_->lblDispo->setText(*version);
+  form_->setPublishedVersion(*version);
   form_->show();
 }
 

@@ -20,6 +20,14 @@ using namespace tavo::uninstall::testing;
 
 namespace {
 
+// A control of the window by its name, as the window keeps them.
+template <class T>
+T* child(QWidget& window, const char* name) {
+  T* control = window.findChild<T*>(QLatin1String(name));
+  if (!control) ADD_FAILURE() << "no control " << name;
+  return control;
+}
+
 class UninstallerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,17 +61,17 @@ TEST_F(UninstallerWindowTest, TheWindowShowsTheLogAndStaysUntilCmdDone) {
   Dummy& w = p->window();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.windowTitle(), "Désinstallation...");
-  EXPECT_EQ(w.cmdDone->text(), "Fermer");
-  EXPECT_FALSE(w.Timer1->isActive());
+  EXPECT_EQ(child<QPushButton>(w, "cmdDone")->text(), "Fermer");
+  EXPECT_FALSE(child<QTimer>(w, "Timer1")->isActive());
   const QStringList lines = w.lines();
   ASSERT_GE(lines.size(), 4);
   EXPECT_EQ(lines.first(), "----- Préparation de la désinstallation de Tavo -----");
   EXPECT_EQ(lines.last(), "----- Tavo a été désinstallé avec succès -----");
-  EXPECT_EQ(w.Text1->toPlainText(), lines.join('\n') + '\n');
+  EXPECT_EQ(child<QPlainTextEdit>(w, "Text1")->toPlainText(), lines.join('\n') + '\n');
   EXPECT_FALSE(QFileInfo::exists(inst.folder));
   EXPECT_EQ(quits, 0);
 
-  QTest::mouseClick(w.cmdDone, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(w, "cmdDone"), Qt::LeftButton);
   EXPECT_TRUE(p->ended());
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(quits, 1);
@@ -80,8 +88,8 @@ TEST_F(UninstallerWindowTest, TheCloseBoxEnds) {
 TEST_F(UninstallerWindowTest, ThePauseIsTwoSecondsOfTimer1) {
   tavo::test::FakeDesktop quiet;
   auto p = std::make_unique<UninstallerProgram>(inst.folder, quiet);
-  EXPECT_EQ(p->window().Timer1->interval(), 2000);
-  EXPECT_FALSE(p->window().Timer1->isActive());
+  EXPECT_EQ(child<QTimer>(p->window(), "Timer1")->interval(), 2000);
+  EXPECT_FALSE(child<QTimer>(p->window(), "Timer1")->isActive());
 }
 
 TEST_F(UninstallerWindowTest, CmdDoneDuringThePauseEndsBeforeAnyDeletion) {
@@ -90,9 +98,9 @@ TEST_F(UninstallerWindowTest, CmdDoneDuringThePauseEndsBeforeAnyDeletion) {
   bool shownDuringPause = false;
   QStringList linesDuringPause;
   QTimer::singleShot(50, [&] {
-    shownDuringPause = p->window().isVisible() && p->window().Timer1->isActive();
+    shownDuringPause = p->window().isVisible() && child<QTimer>(p->window(), "Timer1")->isActive();
     linesDuringPause = p->window().lines();
-    QTest::mouseClick(p->window().cmdDone, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(p->window(), "cmdDone"), Qt::LeftButton);
   });
   EXPECT_FALSE(p->start({"uninst_tmp", inst.recordPath()}));
   EXPECT_TRUE(shownDuringPause);
