@@ -234,7 +234,25 @@ frmInstall::frmInstall(const InstallerTexts& texts) : SetupPage(QStringLiteral("
 
   connect(drvList, &QComboBox::activated, this,
           [this](int index) { emit drvListChanged(drvList->itemData(index).toString()); });
+  connect(dirList, &QListWidget::itemClicked, this, &frmInstall::dirListClicked);
+  connect(dirList, &FolderList::lostFocus, this, &frmInstall::dirListLostFocus);
+  connect(cmdInstall, &QPushButton::clicked, this, &frmInstall::cmdInstallClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmInstall::cmdCancelClicked);
 }
+
+void frmInstall::setInstallPath(const QString& path) { txtInstallPath->setText(path); }
+QString frmInstall::installPath() const { return txtInstallPath->text(); }
+void frmInstall::focusInstallPath() { txtInstallPath->setFocus(); }
+
+void frmInstall::showFolderError(const QString& text) {
+  lblFolderError->setText(text);
+  lblFolderError->show();
+}
+void frmInstall::hideFolderError() { lblFolderError->hide(); }
+
+void frmInstall::openFolder(const QString& path) { dirList->setPath(path); }
+QString frmInstall::openedFolder() const { return dirList->path(); }
+QString frmInstall::highlightedFolder() const { return dirList->highlightedPath(); }
 
 void frmInstall::setVolumes(const QList<Volume>& volumes) {
   volumes_ = volumes;
@@ -282,7 +300,15 @@ frmShort::frmShort(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmS
   layout->addWidget(Frame2);
   layout->addStretch();
   layout->addLayout(buttonRow({cmdCancel, cmdInstall}));
+  connect(cmdInstall, &QPushButton::clicked, this, &frmShort::cmdInstallClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmShort::cmdCancelClicked);
 }
+
+ShortcutChoice frmShort::shortcutChoice() const {
+  return {chkDesktop->isChecked(), chkStart->isChecked(), chkStartup->isChecked()};
+}
+
+bool frmShort::englishChosen() const { return optEN->isChecked(); }
 
 frmLog::frmLog(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmLog")) {
   txtLog = new QPlainTextEdit(content());
@@ -295,7 +321,18 @@ frmLog::frmLog(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmLog")
   auto* layout = new QVBoxLayout(content());
   layout->addWidget(txtLog, 1);
   layout->addLayout(buttonRow({cmdFinish}));
+  connect(cmdFinish, &QPushButton::clicked, this, &frmLog::cmdFinishClicked);
 }
+
+void frmLog::setFinishCaption(const QString& caption) { cmdFinish->setText(caption); }
+QString frmLog::finishCaption() const { return cmdFinish->text(); }
+
+void frmLog::enableFinish() {
+  cmdFinish->setEnabled(true);
+  cmdFinish->setFocus();
+}
+
+bool frmLog::finishEnabled() const { return cmdFinish->isEnabled(); }
 
 void frmLog::showLog(const QString& text) {
   QString shown = text;
@@ -315,6 +352,9 @@ frmEnd::frmEnd(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmEnd")
   layout->addWidget(Label2, 0, Qt::AlignCenter);
   layout->addStretch();
   layout->addLayout(buttonRow({cmdFinish}));
+  connect(cmdFinish, &QPushButton::clicked, this, &frmEnd::cmdFinishClicked);
 }
+
+void frmEnd::setOutcomeText(const QString& text) { Label2->setText(text); }
 
 }  // namespace tavo::setup

@@ -1,13 +1,7 @@
 #include "installer/ui/setupprogram.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "common/desktopseam.h"
 #include "installer/ui/pages.h"
@@ -30,18 +24,18 @@ SetupProgram::SetupProgram(const InstallerTexts& texts, tavo::DesktopSeam& deskt
       short_(std::make_unique<frmShort>(texts)),
       log_(std::make_unique<frmLog>(texts)),
       end_(std::make_unique<frmEnd>(texts)) {
-  connect(install_->dirList, &QListWidget::itemClicked, this, [this] { frmInstall_dirList_Click(); });
-  connect(install_->dirList, &FolderList::lostFocus, this, [this] { frmInstall_dirList_LostFocus(); });
+  connect(install_.get(), &frmInstall::dirListClicked, this, [this] { frmInstall_dirList_Click(); });
+  connect(install_.get(), &frmInstall::dirListLostFocus, this, [this] { frmInstall_dirList_LostFocus(); });
   connect(install_.get(), &frmInstall::drvListChanged, this, &SetupProgram::frmInstall_drvList_Change);
-  connect(install_->cmdInstall, &QPushButton::clicked, this, [this] { frmInstall_cmdInstall_Click(); });
-  connect(install_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(install_.get()); });
+  connect(install_.get(), &frmInstall::cmdInstallClicked, this, [this] { frmInstall_cmdInstall_Click(); });
+  connect(install_.get(), &frmInstall::cmdCancelClicked, this, [this] { cmdCancel_Click(install_.get()); });
   connect(install_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(install_.get()); });
-  connect(short_->cmdInstall, &QPushButton::clicked, this, [this] { frmShort_cmdInstall_Click(); });
-  connect(short_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(short_.get()); });
+  connect(short_.get(), &frmShort::cmdInstallClicked, this, [this] { frmShort_cmdInstall_Click(); });
+  connect(short_.get(), &frmShort::cmdCancelClicked, this, [this] { cmdCancel_Click(short_.get()); });
   connect(short_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(short_.get()); });
-  connect(log_->cmdFinish, &QPushButton::clicked, this, [this] { frmLog_cmdFinish_Click(); });
+  connect(log_.get(), &frmLog::cmdFinishClicked, this, [this] { frmLog_cmdFinish_Click(); });
   connect(log_.get(), &SetupPage::queryUnload, this, [this] { frmLog_QueryUnload(); });
-  connect(end_->cmdFinish, &QPushButton::clicked, this, [this] { QuitSetup(); });
+  connect(end_.get(), &frmEnd::cmdFinishClicked, this, [this] { QuitSetup(); });
   connect(end_.get(), &SetupPage::queryUnload, this, [this] { QuitSetup(); });
 }
 
@@ -57,43 +51,42 @@ void SetupProgram::SetupMain() {
     page->setWindowTitle(title);
     page->setPictures(stock);
   }
-  install_->txtInstallPath->setText(state_.InstallFolder);
+  install_->setInstallPath(state_.InstallFolder);
   install_->setVolumes(steps_.volumes ? steps_.volumes() : QList<Volume>());
-  install_->dirList->setPath(state_.SourceFolder);
+  install_->openFolder(state_.SourceFolder);
   install_->selectVolumeOf(state_.SourceFolder);
   install_->show();
 }
 
 void SetupProgram::frmInstall_dirList_Click() {
-  install_->txtInstallPath->setText(installFolderUnder(install_->dirList->highlightedPath()));
-  state_.InstallFolder = install_->txtInstallPath->text();
+  install_->setInstallPath(installFolderUnder(install_->highlightedFolder()));
+  state_.InstallFolder = install_->installPath();
 }
 
 void SetupProgram::frmInstall_dirList_LostFocus() {
-  install_->dirList->setPath(install_->dirList->highlightedPath());
+  install_->openFolder(install_->highlightedFolder());
 }
 
 void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
   if (steps_.volumeReady && steps_.volumeReady(rootPath)) {
-    install_->dirList->setPath(rootPath);
+    install_->openFolder(rootPath);
     return;
   }
   // A volume that is not ready: back to the one the folder list is on.
-  install_->selectVolumeOf(install_->dirList->path());
+  install_->selectVolumeOf(install_->openedFolder());
 }
 
 void SetupProgram::frmInstall_cmdInstall_Click() {
-  const QString typed = install_->txtInstallPath->text();
+  const QString typed = install_->installPath();
   // Made absolute before anything is made: the entries and the record
   // must name the folder wherever they are read from.
   const std::optional<QString> folder = absoluteInstallFolder(typed, state_.SourceFolder, QDir::homePath());
   if (!folder) {
-    install_->lblFolderError->setText(typed.isEmpty() ? texts_.folderEmpty : texts_.folderLineBreak);
-    install_->lblFolderError->show();
-    install_->txtInstallPath->setFocus();
+    install_->showFolderError(typed.isEmpty() ? texts_.folderEmpty : texts_.folderLineBreak);
+    install_->focusInstallPath();
     return;
   }
-  install_->lblFolderError->hide();
+  install_->hideFolderError();
   state_.InstallFolder = *folder;
   install_->hide();
   short_->show();
@@ -107,16 +100,13 @@ void SetupProgram::frmShort_cmdInstall_Click() {
 
 void SetupProgram::RunInstall() {
   InstallChoices choices;
-  choices.shortcuts = {short_->chkDesktop->isChecked(), short_->chkStart->isChecked(), short_->chkStartup->isChecked()};
-  choices.english = short_->optEN->isChecked();
+  choices.shortcuts = short_->shortcutChoice();
+  choices.english = short_->englishChosen();
   InstallHooks hooks;
   hooks.showLog = [this](const QString& text) { log_->showLog(text); };
   hooks.critical = [this](const QString& text, const QString& title) { desktop_.critical(log_.get(), title, text); };
-  hooks.setFinishCaption = [this](const QString& caption) { log_->cmdFinish->setText(caption); };
-  hooks.enableFinish = [this] {
-    log_->cmdFinish->setEnabled(true);
-    log_->cmdFinish->setFocus();
-  };
+  hooks.setFinishCaption = [this](const QString& caption) { log_->setFinishCaption(caption); };
+  hooks.enableFinish = [this] { log_->enableFinish(); };
   hooks.startHidden = [this](const QString& program, const QStringList& arguments) {
     // The registration is checked in the log's next line, not here: a
     // program that did not start leaves the component unregistered, as a
@@ -128,11 +118,11 @@ void SetupProgram::RunInstall() {
   const InstallOutcome outcome = tavo::setup::RunInstall(state_, texts_, choices, hooks);
   running_ = false;
   // The end page claims success only for a complete installation.
-  end_->Label2->setText(outcome == InstallOutcome::Incomplete ? texts_.incompleteLabel : texts_.complete);
+  end_->setOutcomeText(outcome == InstallOutcome::Incomplete ? texts_.incompleteLabel : texts_.complete);
 }
 
 void SetupProgram::frmLog_cmdFinish_Click() {
-  if (log_->cmdFinish->text() == texts_.close) {
+  if (log_->finishCaption() == texts_.close) {
     QuitSetup();
     return;
   }
@@ -142,7 +132,7 @@ void SetupProgram::frmLog_cmdFinish_Click() {
 
 void SetupProgram::frmLog_QueryUnload() {
   // Nothing may interrupt the sequence; afterwards the close is the button.
-  if (running_ || !log_->cmdFinish->isEnabled()) return;
+  if (running_ || !log_->finishEnabled()) return;
   frmLog_cmdFinish_Click();
 }
 
