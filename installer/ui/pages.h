@@ -44,6 +44,8 @@ class SetupPage : public QDialog {
   explicit SetupPage(const QString& objectName);
   // The page's own controls go here, right of the pictures.
   QWidget* content() const { return content_; }
+  // Puts the page's captions on its controls, by their names.
+  void applyTexts(const tavo::WindowTexts& texts);
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
   void showEvent(QShowEvent* event) override;
