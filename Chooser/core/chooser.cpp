@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "Chooser/core/chooserlog.h"
 #include "common/desktopseam.h"
 
 namespace tavo::chooser {
@@ -15,7 +16,10 @@ InstallerBuild installerBuild(const QString& chooserFolder, bool english) {
 }
 
 void startInstaller(const InstallerBuild& build, const QString& currentFolder, tavo::DesktopSeam& desktop) {
-  if (QFileInfo(build.program).isFile() && desktop.startProgram({build.program, {}, currentFolder})) return;
+  if (QFileInfo(build.program).isFile()) {
+    if (desktop.startProgram({build.program, {}, currentFolder})) return;
+    qCWarning(chooserLog) << "could not start" << build.program;
+  }
   desktop.message(nullptr, build.missingTitle, build.missingText);
 }
 

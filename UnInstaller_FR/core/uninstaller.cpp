@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "UnInstaller_FR/core/uninstalllog.h"
 #include "common/platform/instance/singleinstance.h"
 #include "common/setup/setupentries.h"
 #include "common/setup/uninstallrecord.h"
@@ -73,6 +76,14 @@ bool usableProductWord(const QString& word) { return word == QLatin1String(setup
 
 bool usableFolder(const QString& folder) { return !folder.isEmpty() && !QDir::isRelativePath(folder); }
 
+// Removes one file or link by name. The log window lists what goes, not
+// what stays: a failure is told to the log category, and the last line
+// says whether the installation is gone.
+void unlinkOrWarn(const QString& path) {
+  if (::unlink(QFile::encodeName(path).constData()) != 0)
+    qCWarning(uninstallLog) << "could not delete" << path << ":" << std::strerror(errno);
+}
+
 }  // namespace
 
 Uninstaller::Uninstaller(QString programFolder, tavo::DesktopSeam& desktop, UninstallerDisplay display)
@@ -101,7 +112,10 @@ bool Uninstaller::RelaunchFromTemp() {
   if (!folder.isValid()) return false;
   const QString copy = folder.filePath(QLatin1String(kCopyFile));
   if (!QFile::copy(ownProgram(), copy)) return false;
-  QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  // A copy that is not executable cannot be started: the start below
+  // fails then, and this run does the work itself.
+  if (!QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+    qCWarning(uninstallLog) << "could not make the copy executable:" << copy;
   if (!desktop_->startProgram({copy, {recordPath()}, folder.path()})) return false;
   // The copy stays where it is: it is running from there.
   folder.setAutoRemove(false);
@@ -114,7 +128,7 @@ void Uninstaller::deleteEntry(const QString& path) {
   // and a link goes as a link, its target untouched.
   struct stat st{};
   if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return;
-  ::unlink(QFile::encodeName(path).constData());
+  unlinkOrWarn(path);
 }
 
 void Uninstaller::deleteShortcut(const QString& folder, const QString& productWord) {
@@ -142,7 +156,7 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
     const QString entry = group + QLatin1Char('/') + name;
     if (::lstat(QFile::encodeName(entry).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
     display_.log(QStringLiteral("delete : ") + entry);
-    ::unlink(QFile::encodeName(entry).constData());
+    unlinkOrWarn(entry);
   }
   if (::rmdir(QFile::encodeName(group).constData()) != 0) return;
   display_.log(QStringLiteral("*** remove : ") + group);
@@ -152,13 +166,14 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
   for (const QString& file : {menu.menuFile, menu.directoryFile}) {
     if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
     display_.log(QStringLiteral("delete : ") + file);
-    ::unlink(QFile::encodeName(file).constData());
+    unlinkOrWarn(file);
   }
   // The folders the installer made for them, when nothing else is in
   // them (rmdir removes only an empty folder).
   const QString merged = QFileInfo(menu.menuFile).path();
+  // A folder that still holds something stays, on purpose: no result.
   for (const QString& folder : {QFileInfo(menu.directoryFile).path(), merged, QFileInfo(merged).path()})
-    ::rmdir(QFile::encodeName(folder).constData());
+    static_cast<void>(::rmdir(QFile::encodeName(folder).constData()));
 }
 
 bool Uninstaller::RunUninstall(const QString& recordPath) {

@@ -1,5 +1,6 @@
 #include "Update/ui/updaterprogram.h"
 
+#include "Update/core/updatelog.h"
 #include "Update/ui/form1.h"
 #include "common/desktopseam.h"
 
@@ -49,6 +50,7 @@ bool UpdaterProgram::CheckPublishedVersion() {
 void UpdaterProgram::publishedVersionArrived(const std::optional<QByteArray>& body) {
   // A failed request has nothing to show, like any answer that is not a
   // newer version: the program ends without a word.
+  if (!body) qCInfo(updateLog) << "no answer from" << host_;
   const std::optional<QString> version = body ? publishedVersion(*body) : std::nullopt;
   if (!version || !isNewerPublishedVersion(*version, arguments_.InstalledVersion)) {
     endProgram();
@@ -63,7 +65,8 @@ void UpdaterProgram::OpenProductPage() {
   if (!product) return;
   // A browser that does not open has nothing more to tell the user: the
   // address stays on the label to be typed by hand.
-  static_cast<void>(desktop_.openUrl(hostUrl(host_, product->productPage)));
+  const QUrl page = hostUrl(host_, product->productPage);
+  if (!desktop_.openUrl(page)) qCWarning(updateLog) << "no browser took" << page;
 }
 
 void UpdaterProgram::endProgram() {

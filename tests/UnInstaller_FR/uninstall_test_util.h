@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <vector>
 
 #include "common/setup/setupentries.h"
@@ -144,7 +145,7 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
   const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
   writeFile(menu.menuFile, "<Menu/>\n");
   writeFile(menu.directoryFile, "[Desktop Entry]\n");
-  setup::WriteUninstallRecord(inst.recordPath(), inst.record);
+  if (!setup::WriteUninstallRecord(inst.recordPath(), inst.record)) ADD_FAILURE() << "no record written";
   return inst;
 }
 
