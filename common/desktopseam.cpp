@@ -25,6 +25,7 @@ RealDesktop::RealDesktop(std::function<bool()> isFrench) : isFrench_(std::move(i
 QMessageBox::StandardButton RealDesktop::ask(const BoxRequest& request) {
   auto box = makeMessageBox(request.icon, request.title, request.text, request.buttons, isFrench(), request.parent);
   if (request.defaultButton != QMessageBox::NoButton) box->setDefaultButton(request.defaultButton);
+  box->setTextFormat(request.textFormat);
   return QMessageBox::StandardButton(box->exec());
 }
 

@@ -30,6 +30,9 @@ struct BoxRequest {
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   // The button Enter presses; NoButton leaves Qt's choice.
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  // PlainText for a text that holds what a file or the user gave, which
+  // must never be read as markup.
+  Qt::TextFormat textFormat = Qt::AutoText;
 };
 
 // A program started without waiting for it.

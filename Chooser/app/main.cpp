@@ -2,12 +2,14 @@
 // installer build from its own folder, keeping the current folder.
 #include <QApplication>
 
-#include "Chooser/ui/frmchooser.h"
+#include "Chooser/ui/chooserprogram.h"
+#include "common/desktopseam.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  tavo::chooser::frmChooser window(QCoreApplication::applicationDirPath(), tavo::chooser::ChooserSeams::desktop());
-  window.show();
+  tavo::RealDesktop desktop;
+  tavo::chooser::ChooserProgram program(QCoreApplication::applicationDirPath(), desktop);
+  program.show();
   return QApplication::exec();
 }

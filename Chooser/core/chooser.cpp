@@ -1,7 +1,9 @@
 #include "Chooser/core/chooser.h"
 
 #include <QFileInfo>
-#include <QProcess>
+
+#include "Chooser/core/chooserlog.h"
+#include "common/desktopseam.h"
 
 namespace tavo::chooser {
 
@@ -13,16 +15,12 @@ InstallerBuild installerBuild(const QString& chooserFolder, bool english) {
           QStringLiteral("Erreur")};
 }
 
-void startInstaller(const InstallerBuild& build, const QString& currentFolder, const Starter& start,
-                    const Messenger& message) {
-  if (QFileInfo(build.program).isFile() && start(build.program, currentFolder)) return;
-  message(build.missingTitle, build.missingText);
-}
-
-Starter detachedStarter() {
-  return [](const QString& program, const QString& workingFolder) {
-    return QProcess::startDetached(program, {}, workingFolder);
-  };
+void startInstaller(const InstallerBuild& build, const QString& currentFolder, tavo::DesktopSeam& desktop) {
+  if (QFileInfo(build.program).isFile()) {
+    if (desktop.startProgram({build.program, {}, currentFolder})) return;
+    qCWarning(chooserLog) << "could not start" << build.program;
+  }
+  desktop.message(nullptr, build.missingTitle, build.missingText);
 }
 
 }  // namespace tavo::chooser

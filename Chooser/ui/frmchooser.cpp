@@ -1,15 +1,13 @@
 #include "Chooser/ui/frmchooser.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
 
 namespace tavo::chooser {
 
@@ -57,18 +55,7 @@ QGroupBox* choice(QGroupBox* frame, QLabel* picture, std::initializer_list<QLabe
 
 }  // namespace
 
-ChooserSeams ChooserSeams::desktop() {
-  ChooserSeams s;
-  s.start = detachedStarter();
-  s.message = [](const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.exec();
-  };
-  s.quit = [] { QCoreApplication::exit(0); };
-  return s;
-}
-
-frmChooser::frmChooser(const QString& folder, ChooserSeams seams) : folder_(folder), seams_(std::move(seams)) {
+frmChooser::frmChooser() {
   setObjectName(QStringLiteral("frmChooser"));
   setWindowTitle(QStringLiteral("Tavo - Install"));
 
@@ -114,33 +101,14 @@ frmChooser::frmChooser(const QString& folder, ChooserSeams seams) : folder_(fold
   layout->addWidget(Shape1);
   layout->addLayout(bottom);
 
-  connect(cmdEN, &QPushButton::clicked, this, &frmChooser::cmdEN_Click);
-  connect(cmdFR, &QPushButton::clicked, this, &frmChooser::cmdFR_Click);
-  connect(cmdCancel, &QPushButton::clicked, this, &frmChooser::end);
-}
-
-void frmChooser::cmdEN_Click() { choose(true); }
-void frmChooser::cmdFR_Click() { choose(false); }
-
-void frmChooser::choose(bool english) {
-  startInstaller(installerBuild(folder_, english), QDir::currentPath(), seams_.start,
-                 [this](const QString& title, const QString& text) {
-                   if (seams_.message) seams_.message(title, text);
-                 });
-  end();
-}
-
-void frmChooser::end() {
-  if (ended_) return;
-  ended_ = true;
-  hide();
-  if (seams_.quit) seams_.quit();
+  connect(cmdEN, &QPushButton::clicked, this, &frmChooser::cmdENClicked);
+  connect(cmdFR, &QPushButton::clicked, this, &frmChooser::cmdFRClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmChooser::cmdCancelClicked);
 }
 
 void frmChooser::closeEvent(QCloseEvent* event) {
-  // The title bar ends the chooser as its Cancel button does.
   event->accept();
-  end();
+  emit queryUnload();
 }
 
 }  // namespace tavo::chooser

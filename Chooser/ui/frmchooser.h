@@ -1,9 +1,7 @@
 #pragma once
-// frmChooser: the chooser's one window. Each button starts its installer
-// build and the chooser ends.
+// frmChooser: the chooser's one window. It tells which button was pressed;
+// ChooserProgram starts the build and ends the chooser.
 #include <QWidget>
-
-#include "Chooser/core/chooser.h"
 
 class QGroupBox;
 class QLabel;
@@ -12,20 +10,22 @@ class QFrame;
 
 namespace tavo::chooser {
 
-struct ChooserSeams {
-  Starter start;
-  Messenger message;
-  std::function<void()> quit;
-  // Real processes, message boxes and QCoreApplication::exit.
-  static ChooserSeams desktop();
-};
-
 class frmChooser : public QWidget {
   Q_OBJECT
  public:
-  // folder: where the two builds are (the chooser's own folder).
-  frmChooser(const QString& folder, ChooserSeams seams);
+  frmChooser();
 
+ signals:
+  void cmdENClicked();
+  void cmdFRClicked();
+  void cmdCancelClicked();
+  // The window is being closed from its title bar.
+  void queryUnload();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QGroupBox* Frame1 = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label2 = nullptr;
@@ -42,21 +42,6 @@ class frmChooser : public QWidget {
   QLabel* Picture3 = nullptr;
   QLabel* Picture4 = nullptr;
   QFrame* Shape1 = nullptr;
-
-  bool ended() const { return ended_; }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void cmdEN_Click();
-  void cmdFR_Click();
-  void choose(bool english);
-  void end();
-
-  QString folder_;
-  ChooserSeams seams_;
-  bool ended_ = false;
 };
 
 }  // namespace tavo::chooser

@@ -4,13 +4,15 @@
 #include <QApplication>
 
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
+#include "common/desktopseam.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The program ends through its log window, or when there is nothing to do.
   QApplication::setQuitOnLastWindowClosed(false);
-  tavo::uninstall::UninstallerProgram program(QCoreApplication::applicationDirPath(), tavo::uninstall::desktopSeams(),
-                                              [] { QCoreApplication::exit(0); });
+  // The uninstaller speaks French: "Oui" and "Non" on its buttons.
+  tavo::RealDesktop desktop([] { return true; });
+  tavo::uninstall::UninstallerProgram program(QCoreApplication::applicationDirPath(), desktop);
   if (!program.start(QCoreApplication::arguments())) return 0;
   return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
+#include "UnInstaller_FR/core/uninstalllog.h"
+
 namespace tavo::uninstall {
 
 namespace {
@@ -28,7 +30,9 @@ bool removeEmptyFolder(const QString& path) { return ::rmdir(QFile::encodeName(p
 void makeFolderWritable(const QString& folder) {
   const QFile::Permissions need = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
   const QFile::Permissions now = QFile::permissions(folder);
-  if ((now & need) != need) QFile::setPermissions(folder, now | need);
+  // When this fails, the deletions in the folder fail and the log says so.
+  if ((now & need) != need && !QFile::setPermissions(folder, now | need))
+    qCWarning(uninstallLog) << "could not make the folder writable:" << folder;
 }
 
 enum class Level { Done, Failed, Ended };

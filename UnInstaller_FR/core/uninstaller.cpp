@@ -4,13 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "UnInstaller_FR/core/uninstalllog.h"
 #include "common/platform/instance/singleinstance.h"
-#include "installer/core/installerstate.h"
-#include "installer/core/shortcuts.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/setupentries.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::uninstall {
 
@@ -43,6 +45,16 @@ QString notThisRecordLine(const QString& folder) {
   return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (ne contient pas ce uninstall.dat)");
 }
 
+tavo::BoxRequest missingRecordBox() {
+  return {nullptr, QMessageBox::Critical, missingRecordTitle(), missingRecordText(), QMessageBox::Ok,
+          QMessageBox::NoButton, Qt::PlainText};
+}
+
+tavo::BoxRequest confirmBox(const QString& productWord) {
+  return {nullptr, QMessageBox::NoIcon, confirmTitle(), confirmText(productWord),
+          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, Qt::PlainText};
+}
+
 bool isRegularFile(const QString& path) {
   struct stat st{};
   return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
@@ -55,14 +67,6 @@ bool isSameFile(const QString& readPath, const QString& entryPath) {
   return S_ISREG(read.st_mode) && S_ISREG(entry.st_mode) && read.st_dev == entry.st_dev && read.st_ino == entry.st_ino;
 }
 
-QStringList groupEntryNames(const QString& productWord) {
-  // In the order of their names, as the log lists them.
-  QStringList names{setup::shortcutFileName(productWord), QString::fromLatin1(setup::kHelpShortcutFileFR),
-                    QString::fromLatin1(setup::kHelpShortcutFileEN), QString::fromLatin1(setup::kUninstallShortcutFile)};
-  names.sort();
-  return names;
-}
-
 namespace {
 
 // The product word names the entries to delete; the installer names them
@@ -72,10 +76,18 @@ bool usableProductWord(const QString& word) { return word == QLatin1String(setup
 
 bool usableFolder(const QString& folder) { return !folder.isEmpty() && !QDir::isRelativePath(folder); }
 
+// Removes one file or link by name. The log window lists what goes, not
+// what stays: a failure is told to the log category, and the last line
+// says whether the installation is gone.
+void unlinkOrWarn(const QString& path) {
+  if (::unlink(QFile::encodeName(path).constData()) != 0)
+    qCWarning(uninstallLog) << "could not delete" << path << ":" << std::strerror(errno);
+}
+
 }  // namespace
 
-Uninstaller::Uninstaller(QString programFolder, UninstallerSeams seams, UninstallerDisplay display)
-    : programFolder_(std::move(programFolder)), seams_(std::move(seams)), display_(std::move(display)) {}
+Uninstaller::Uninstaller(QString programFolder, tavo::DesktopSeam& desktop, UninstallerDisplay display)
+    : programFolder_(std::move(programFolder)), desktop_(&desktop), display_(std::move(display)) {}
 
 QString Uninstaller::ownProgram() const { return programFolder_ + QLatin1Char('/') + QLatin1String(kProgramFile); }
 QString Uninstaller::recordPath() const {
@@ -100,8 +112,11 @@ bool Uninstaller::RelaunchFromTemp() {
   if (!folder.isValid()) return false;
   const QString copy = folder.filePath(QLatin1String(kCopyFile));
   if (!QFile::copy(ownProgram(), copy)) return false;
-  QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  if (!seams_.startProgram(copy, {recordPath()}, folder.path())) return false;
+  // A copy that is not executable cannot be started: the start below
+  // fails then, and this run does the work itself.
+  if (!QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+    qCWarning(uninstallLog) << "could not make the copy executable:" << copy;
+  if (!desktop_->startProgram({copy, {recordPath()}, folder.path()})) return false;
   // The copy stays where it is: it is running from there.
   folder.setAutoRemove(false);
   copyPath_ = copy;
@@ -113,7 +128,7 @@ void Uninstaller::deleteEntry(const QString& path) {
   // and a link goes as a link, its target untouched.
   struct stat st{};
   if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return;
-  ::unlink(QFile::encodeName(path).constData());
+  unlinkOrWarn(path);
 }
 
 void Uninstaller::deleteShortcut(const QString& folder, const QString& productWord) {
@@ -137,11 +152,11 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
   const QString group = QDir::cleanPath(groupFolder);
   struct stat st{};
   if (::lstat(QFile::encodeName(group).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
-  for (const QString& name : groupEntryNames(productWord)) {
+  for (const QString& name : setup::groupEntryNames(productWord)) {
     const QString entry = group + QLatin1Char('/') + name;
     if (::lstat(QFile::encodeName(entry).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
     display_.log(QStringLiteral("delete : ") + entry);
-    ::unlink(QFile::encodeName(entry).constData());
+    unlinkOrWarn(entry);
   }
   if (::rmdir(QFile::encodeName(group).constData()) != 0) return;
   display_.log(QStringLiteral("*** remove : ") + group);
@@ -151,22 +166,24 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
   for (const QString& file : {menu.menuFile, menu.directoryFile}) {
     if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
     display_.log(QStringLiteral("delete : ") + file);
-    ::unlink(QFile::encodeName(file).constData());
+    unlinkOrWarn(file);
   }
   // The folders the installer made for them, when nothing else is in
   // them (rmdir removes only an empty folder).
   const QString merged = QFileInfo(menu.menuFile).path();
+  // A folder that still holds something stays, on purpose: no result.
   for (const QString& folder : {QFileInfo(menu.directoryFile).path(), merged, QFileInfo(merged).path()})
-    ::rmdir(QFile::encodeName(folder).constData());
+    static_cast<void>(::rmdir(QFile::encodeName(folder).constData()));
 }
 
 bool Uninstaller::RunUninstall(const QString& recordPath) {
   const auto record = isRegularFile(recordPath) ? setup::ReadUninstallRecord(recordPath) : std::nullopt;
   if (!record) {
-    seams_.critical(missingRecordTitle(), missingRecordText());
+    // Only OK: nothing to decide.
+    static_cast<void>(desktop_->ask(missingRecordBox()));
     return false;
   }
-  if (!seams_.question(confirmTitle(), confirmText(record->ProductWord))) return false;
+  if (desktop_->ask(confirmBox(record->ProductWord)) != QMessageBox::Yes) return false;
 
   const QString& word = record->ProductWord;
   display_.log(preparingLine(word));

@@ -8,22 +8,13 @@
 #include <functional>
 
 #include "UnInstaller_FR/core/foldertree.h"
+#include "common/desktopseam.h"
 
 namespace tavo::uninstall {
 
 // The file names of the program and of its copy.
 inline constexpr char kProgramFile[] = "Uninstall";
 inline constexpr char kCopyFile[] = "uninst_tmp";
-
-// What the uninstaller asks of the desktop, replaceable in tests.
-struct UninstallerSeams {
-  // A message box with the critical icon and an OK button.
-  std::function<void(const QString& title, const QString& text)> critical;
-  // A question with Yes and No; true for Yes.
-  std::function<bool(const QString& title, const QString& text)> question;
-  // Starts a program without waiting; false when it could not be started.
-  std::function<bool(const QString& program, const QStringList& arguments, const QString& workingFolder)> startProgram;
-};
 
 // What the log window does for the work.
 struct UninstallerDisplay {
@@ -50,6 +41,11 @@ QString runningLine(const QString& productWord);
 // The installation folder does not hold the record that was read.
 QString notThisRecordLine(const QString& folder);
 
+// The two boxes, in plain text: the product word comes from a file and is
+// never shown as markup. The question has Yes pressed by Enter.
+tavo::BoxRequest missingRecordBox();
+tavo::BoxRequest confirmBox(const QString& productWord);
+
 // True when both paths name the same regular file on the disk (not the
 // same text); neither may be a symbolic link.
 bool isSameFile(const QString& readPath, const QString& entryPath);
@@ -58,15 +54,12 @@ bool isSameFile(const QString& readPath, const QString& entryPath);
 // a link could name another installation).
 bool isRegularFile(const QString& path);
 
-// The entries the installer makes in the program group, by name: the
-// monitor's, both builds' help entries and the uninstaller's.
-QStringList groupEntryNames(const QString& productWord);
-
 class Uninstaller {
  public:
   // programFolder: the folder of the running program, which holds
-  // "Uninstall" and, in an installation, "uninstall.dat".
-  Uninstaller(QString programFolder, UninstallerSeams seams, UninstallerDisplay display);
+  // "Uninstall" and, in an installation, "uninstall.dat". The boxes and
+  // the start of the copy go through desktop.
+  Uninstaller(QString programFolder, tavo::DesktopSeam& desktop, UninstallerDisplay display);
 
   // The start procedure. True when the log window stays open (the removal
   // ran); false when the program ends now.
@@ -92,7 +85,7 @@ class Uninstaller {
   void deleteGroup(const QString& groupFolder, const QString& productWord, const ProtectedFolders& protectedFolders);
 
   QString programFolder_;
-  UninstallerSeams seams_;
+  tavo::DesktopSeam* desktop_;
   UninstallerDisplay display_;
   QString copyPath_;
 };

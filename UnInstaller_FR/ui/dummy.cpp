@@ -42,6 +42,10 @@ void Dummy::appendLine(const QString& line) {
 
 QStringList Dummy::lines() const { return lines_; }
 
+void Dummy::setPauseMs(int ms) { Timer1->setInterval(ms); }
+void Dummy::startPause() { Timer1->start(); }
+bool Dummy::pauseRunning() const { return Timer1->isActive(); }
+
 void Dummy::Dummy_Timer1_Timer() { Timer1->stop(); }
 
 void Dummy::closeEvent(QCloseEvent* event) {

@@ -19,10 +19,11 @@ class Dummy : public QWidget {
   // The lines shown, in order.
   QStringList lines() const;
 
-  QPlainTextEdit* Text1;
-  QPushButton* cmdDone;
-  // 2000 ms, disabled until the pause; its first tick disables it.
-  QTimer* Timer1;
+  // The pause before the deletions: Timer1, 2000 ms unless set, runs
+  // until its first tick.
+  void setPauseMs(int ms);
+  void startPause();
+  bool pauseRunning() const;
 
  signals:
   void cmdDoneClicked();
@@ -34,6 +35,11 @@ class Dummy : public QWidget {
 
  private:
   void Dummy_Timer1_Timer();
+
+  QPlainTextEdit* Text1;
+  QPushButton* cmdDone;
+  // Disabled until the pause; its first tick disables it.
+  QTimer* Timer1;
   QStringList lines_;
 };
 

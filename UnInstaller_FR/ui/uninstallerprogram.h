@@ -1,8 +1,8 @@
 #pragma once
 // The uninstaller program: the removal of the core shown in the window
-// Dummy, with the desktop's message boxes and program start.
+// Dummy; the message boxes, the start of the copy and the end of the
+// program go through the desktop seam.
 #include <QObject>
-#include <functional>
 #include <memory>
 
 #include "UnInstaller_FR/core/uninstaller.h"
@@ -11,16 +11,11 @@ namespace tavo::uninstall {
 
 class Dummy;
 
-// Real message boxes (plain text) and QProcess::startDetached.
-UninstallerSeams desktopSeams();
-
 class UninstallerProgram : public QObject {
   Q_OBJECT
  public:
-  // quit ends the program (leaves the event loop); pauseMs is Timer1's
-  // interval, the pause before the deletions.
-  UninstallerProgram(const QString& programFolder, UninstallerSeams seams, std::function<void()> quit,
-                     int pauseMs = 2000);
+  // pauseMs is Timer1's interval, the pause before the deletions.
+  UninstallerProgram(const QString& programFolder, tavo::DesktopSeam& desktop, int pauseMs = 2000);
   ~UninstallerProgram() override;
 
   // UninstallMain. True when the log window stays open until cmdDone or
@@ -38,7 +33,7 @@ class UninstallerProgram : public QObject {
   void endProgram();
 
   std::unique_ptr<Dummy> dummy_;
-  std::function<void()> quit_;
+  tavo::DesktopSeam& desktop_;
   Uninstaller uninstaller_;
   bool ended_ = false;
 };

@@ -105,6 +105,10 @@ void Form1::setHomeAddress(const QString& address) {
   setFixedSize(sizeHint());
 }
 
+void Form1::setCurrentVersion(const QString& version) { lblCurrent->setText(version); }
+
+void Form1::setPublishedVersion(const QString& version) { lblDispo->setText(version); }
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label4 && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

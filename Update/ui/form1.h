@@ -18,15 +18,10 @@ class Form1 : public QWidget {
   void applyTexts(const UpdaterTexts& texts);
   // The address shown on the link label.
   void setHomeAddress(const QString& address);
-
-  QLabel* Picture1;
-  QLabel* Label1;
-  QLabel* lblCurrent;
-  QLabel* Label2;
-  QLabel* lblDispo;
-  QLabel* Label3;
-  QLabel* Label4;
-  QPushButton* cmdClose;
+  // The installed version (lblCurrent) and the published one (lblDispo),
+  // shown as they are.
+  void setCurrentVersion(const QString& version);
+  void setPublishedVersion(const QString& version);
 
  signals:
   void Label4Clicked();
@@ -37,6 +32,16 @@ class Form1 : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QLabel* Picture1;
+  QLabel* Label1;
+  QLabel* lblCurrent;
+  QLabel* Label2;
+  QLabel* lblDispo;
+  QLabel* Label3;
+  QLabel* Label4;
+  QPushButton* cmdClose;
 };
 
 }  // namespace tavo::update

@@ -1,22 +1,13 @@
 #include "Update/ui/updaterprogram.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QLabel>
-
+#include "Update/core/updatelog.h"
 #include "Update/ui/form1.h"
+#include "common/desktopseam.h"
 
 namespace tavo::update {
 
-UpdaterSeams UpdaterSeams::desktop() {
-  UpdaterSeams s;
-  s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-  s.quit = [] { QCoreApplication::exit(0); };
-  return s;
-}
-
-UpdaterProgram::UpdaterProgram(const QString& host, UpdaterSeams seams, int timeoutMs)
-    : host_(host), seams_(std::move(seams)), timeoutMs_(timeoutMs), form_(std::make_unique<Form1>()) {
+UpdaterProgram::UpdaterProgram(const QString& host, tavo::DesktopSeam& desktop, int timeoutMs)
+    : host_(host), desktop_(desktop), timeoutMs_(timeoutMs), form_(std::make_unique<Form1>()) {
   form_->setHomeAddress(host_);
   connect(form_.get(), &Form1::Label4Clicked, this, &UpdaterProgram::OpenProductPage);
   connect(form_.get(), &Form1::cmdCloseClicked, this, &UpdaterProgram::endProgram);
@@ -46,7 +37,7 @@ void UpdaterProgram::ApplyUpdaterLanguage() {
 }
 
 bool UpdaterProgram::CheckPublishedVersion() {
-  form_->lblCurrent->setText(arguments_.InstalledVersion);
+  form_->setCurrentVersion(arguments_.InstalledVersion);
   const auto product = findUpdateProduct(arguments_.ProductToken);
   // Without a product there is nothing to ask: the body stays empty,
   // which is never a newer version.
@@ -59,26 +50,30 @@ bool UpdaterProgram::CheckPublishedVersion() {
 void UpdaterProgram::publishedVersionArrived(const std::optional<QByteArray>& body) {
   // A failed request has nothing to show, like any answer that is not a
   // newer version: the program ends without a word.
+  if (!body) qCInfo(updateLog) << "no answer from" << host_;
   const std::optional<QString> version = body ? publishedVersion(*body) : std::nullopt;
   if (!version || !isNewerPublishedVersion(*version, arguments_.InstalledVersion)) {
     endProgram();
     return;
   }
-  form_->lblDispo->setText(*version);
+  form_->setPublishedVersion(*version);
   form_->show();
 }
 
 void UpdaterProgram::OpenProductPage() {
   const auto product = findUpdateProduct(arguments_.ProductToken);
   if (!product) return;
-  if (seams_.openUrl) seams_.openUrl(hostUrl(host_, product->productPage));
+  // A browser that does not open has nothing more to tell the user: the
+  // address stays on the label to be typed by hand.
+  const QUrl page = hostUrl(host_, product->productPage);
+  if (!desktop_.openUrl(page)) qCWarning(updateLog) << "no browser took" << page;
 }
 
 void UpdaterProgram::endProgram() {
   if (ended_) return;
   ended_ = true;
   form_->hide();
-  if (seams_.quit) seams_.quit();
+  desktop_.quit();
 }
 
 }  // namespace tavo::update

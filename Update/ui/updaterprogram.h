@@ -2,38 +2,31 @@
 // The updater program: its arguments, its one request and its window.
 #include <QObject>
 #include <QUrl>
-#include <functional>
 #include <memory>
 
 #include "Update/core/updater.h"
+
+namespace tavo {
+class DesktopSeam;
+}
 
 namespace tavo::update {
 
 class Form1;
 
-// What the updater asks of the desktop that tests replace.
-struct UpdaterSeams {
-  // Opens a page in the user's browser; the result is ignored.
-  std::function<bool(const QUrl&)> openUrl;
-  // Ends the program (leaves the event loop).
-  std::function<void()> quit;
-
-  // QDesktopServices and QCoreApplication::exit.
-  static UpdaterSeams desktop();
-};
-
 class UpdaterProgram : public QObject {
   Q_OBJECT
  public:
-  // host: the maker's host with its scheme (webHost()).
-  UpdaterProgram(const QString& host, UpdaterSeams seams, int timeoutMs = kRequestTimeoutMs);
+  // host: the maker's host with its scheme (webHost()). The product page
+  // opens and the program ends through desktop.
+  UpdaterProgram(const QString& host, tavo::DesktopSeam& desktop, int timeoutMs = kRequestTimeoutMs);
   ~UpdaterProgram() override;
 
   // Reads the arguments, puts the texts on the window and asks the host
   // for the published version; nothing is shown meanwhile. False when the
   // program ends at once (no argument, a product it does not know): the
   // event loop is not needed then. Otherwise the answer either shows the
-  // window or ends the program through the quit seam.
+  // window or ends the program through the desktop's quit.
   bool start(const QStringList& arguments);
 
   // Click of Label4.
@@ -50,7 +43,7 @@ class UpdaterProgram : public QObject {
   void endProgram();
 
   QString host_;
-  UpdaterSeams seams_;
+  tavo::DesktopSeam& desktop_;
   int timeoutMs_;
   UpdaterArguments arguments_;
   std::unique_ptr<Form1> form_;

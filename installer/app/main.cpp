@@ -2,6 +2,7 @@
 // this file (TAVO_SETUP_FRENCH chooses the build's texts).
 #include <QApplication>
 
+#include "common/desktopseam.h"
 #include "installer/ui/setupprogram.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +14,9 @@ int main(int argc, char** argv) {
 #else
   const tavo::setup::InstallerTexts& texts = tavo::setup::englishInstallerTexts();
 #endif
-  tavo::setup::SetupProgram program(texts, tavo::setup::SetupSeams::desktop(texts.isFrench));
+  // The boxes carry the build's own words ("Oui", "Non").
+  tavo::RealDesktop desktop([&texts] { return texts.isFrench; });
+  tavo::setup::SetupProgram program(texts, desktop);
   program.SetupMain();
   return QApplication::exec();
 }

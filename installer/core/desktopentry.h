@@ -28,7 +28,7 @@ QString directoryEntryText(const QString& name, const QString& icon);
 QString mergedMenuText(const QString& name, const QString& directoryFile, const QStringList& entryIds);
 
 // Replaces the file at path with text, whole or not at all.
-bool writeTextFile(const QString& path, const QString& text);
+[[nodiscard]] bool writeTextFile(const QString& path, const QString& text);
 
 // One argument of an Exec line: always in double quotes, with the quoting
 // escapes and "%%" for a percent sign. The string escapes come on top when
@@ -45,6 +45,6 @@ QString desktopEntryText(const DesktopEntry& entry);
 // Replaces the file at path with the entry, whole or not at all; the
 // desktop's own copy is made executable (desktops start only launchers
 // marked so). False when it could not be written.
-bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, bool executable);
+[[nodiscard]] bool writeDesktopEntry(const QString& path, const DesktopEntry& entry, bool executable);
 
 }  // namespace tavo::setup

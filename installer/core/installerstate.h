@@ -6,11 +6,10 @@
 #include <QList>
 #include <QString>
 
-#include "installer/core/shortcuts.h"
+#include "common/setup/setupentries.h"
 
 namespace tavo::setup {
 
-inline constexpr char kProductWord[] = "Tavo";
 // The installation folder's name under the chosen place.
 inline constexpr char kInstallFolderName[] = "Tavo_3";
 

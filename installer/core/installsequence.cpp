@@ -5,7 +5,8 @@
 #include <QFileInfo>
 
 #include "common/textfile.h"
-#include "installer/core/uninstallrecord.h"
+#include "installer/core/setuplog.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::setup {
 
@@ -117,10 +118,11 @@ class Sequence {
 
   void folders() {
     log_.heading(t_.folderCreation);
-    // One level only: the parent must exist.
-    if (!QFileInfo(s_.InstallFolder).isDir()) QDir().mkdir(s_.InstallFolder);
-    const QString skins = inFolder(s_.InstallFolder, QStringLiteral("skins"));
-    if (!QFileInfo(skins).isDir()) QDir().mkdir(skins);
+    // One level only: the parent must exist. A folder that could not be
+    // made still gets its OK here: the copy into it then fails and the log
+    // says so at that file.
+    for (const QString& folder : {s_.InstallFolder, inFolder(s_.InstallFolder, QStringLiteral("skins"))})
+      if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) qCWarning(setupLog) << "could not make" << folder;
     log_.ok();
   }
 
@@ -132,7 +134,9 @@ class Sequence {
       const QString installed = inFolder(system32, name);
       const QString setup = inFolder(s_.SourceFolder, name);
       if (!setupFileExists(installed)) {
-        QFile::copy(setup, installed);
+        // The log says "registered" all the same: the registration below
+        // is what puts the component in place, whoever copied it.
+        if (!QFile::copy(setup, installed)) qCWarning(setupLog) << "could not copy" << setup << "to" << installed;
         for (const char* folder : {"system", "system32"}) {
           const QString program = inFolder(inFolder(s_.WindowsFolder, QLatin1String(folder)), QStringLiteral("regsvr32"));
           if (setupFileExists(program) && h_.startHidden) h_.startHidden(program, {QStringLiteral("/s"), installed});
@@ -171,23 +175,37 @@ class Sequence {
     const QString target = inFolder(s_.InstallFolder, QStringLiteral("skins"));
     int count = 0;
     for (const QString& name : source.entryList({QStringLiteral("*.xs0")}, QDir::Files, QDir::Unsorted)) {
-      copyOverInPlace(source.filePath(name), inFolder(target, installedSkinName(name, QLatin1Char('d'))));
+      copySkinFile(source.filePath(name), inFolder(target, installedSkinName(name, QLatin1Char('d'))));
       ++count;  // also when the copy failed
     }
     for (const QString& name : source.entryList({QStringLiteral("*.bm0")}, QDir::Files, QDir::Unsorted))
-      copyOverInPlace(source.filePath(name), inFolder(target, installedSkinName(name, QLatin1Char('p'))));
+      copySkinFile(source.filePath(name), inFolder(target, installedSkinName(name, QLatin1Char('p'))));
     log_.line(QStringLiteral("  - ") + QString::number(count) + t_.skinsCounted);
   }
 
-  bool language() {
-    return appendLineDurably(inFolder(s_.InstallFolder, QStringLiteral("Tavo.ini")),
-                      c_.english ? QStringLiteral("Lang=EN") : QStringLiteral("Lang=FR"));
+  // A skin that could not be copied is missing from the monitor's list;
+  // the count and the log stay as they are, the reason goes to the log
+  // category.
+  static void copySkinFile(const QString& from, const QString& to) {
+    if (!copyOverInPlace(from, to)) qCWarning(setupLog) << "could not copy the skin file" << from << "to" << to;
   }
 
-  bool record() {
-    return WriteUninstallRecord(inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile)),
-                         {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder, s_.Folders.GroupFolder,
-                          s_.Folders.StartupFolder});
+  [[nodiscard]] bool language() {
+    const QString path = inFolder(s_.InstallFolder, QStringLiteral("Tavo.ini"));
+    QString error;
+    if (appendLineDurably(path, c_.english ? QStringLiteral("Lang=EN") : QStringLiteral("Lang=FR"), &error))
+      return true;
+    qCWarning(setupLog) << "could not append the Lang line to" << path << ":" << error;
+    return false;
+  }
+
+  [[nodiscard]] bool record() {
+    const QString path = inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile));
+    if (WriteUninstallRecord(path, {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder,
+                                    s_.Folders.GroupFolder, s_.Folders.StartupFolder}))
+      return true;
+    qCWarning(setupLog) << "could not write the uninstall record" << path;
+    return false;
   }
 
   InstallerState& s_;

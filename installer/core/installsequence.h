@@ -55,16 +55,16 @@ class InstallLog {
   std::function<void(const QString&)> changed_;
 };
 
-InstallOutcome RunInstall(InstallerState& state, const InstallerTexts& texts, const InstallChoices& choices,
-                          const InstallHooks& hooks);
+[[nodiscard]] InstallOutcome RunInstall(InstallerState& state, const InstallerTexts& texts, const InstallChoices& choices,
+                                        const InstallHooks& hooks);
 
 // The installation folder as the folder page's text gives it, made
 // absolute: a leading "~/" (or "~" alone) is the home folder, a relative
 // text is taken against currentFolder (the folder the installer runs in).
 // Nothing when the text is empty or holds a line break: such a name
 // would shift the lines of the uninstall record.
-std::optional<QString> absoluteInstallFolder(const QString& typed, const QString& currentFolder,
-                                             const QString& homeFolder);
+[[nodiscard]] std::optional<QString> absoluteInstallFolder(const QString& typed, const QString& currentFolder,
+                                                           const QString& homeFolder);
 
 // A file counts when it is a regular file that can be read and its name is
 // not hidden (no leading dot).
@@ -78,6 +78,6 @@ int dayNumber(const QDateTime& time);
 // replaced (the kernel refuses to open it for writing) and the copy fails.
 // The new file gets the source's permissions. Copying a file onto itself
 // succeeds and changes nothing.
-bool copyOverInPlace(const QString& from, const QString& to);
+[[nodiscard]] bool copyOverInPlace(const QString& from, const QString& to);
 
 }  // namespace tavo::setup

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "installer/core/desktopentry.h"
+#include "installer/core/setuplog.h"
 
 namespace tavo::setup {
 
@@ -16,10 +17,21 @@ QString baseName(const QString& fileName) {
   return dot > 0 ? fileName.left(dot) : fileName;
 }
 
+// The step never fails (the record keeps the folders either way), so an
+// entry that could not be written is only told to the log category.
 void makeEntry(const QString& folder, const QString& file, const DesktopEntry& entry, bool executable) {
   // A fresh account may have no applications or autostart folder yet.
-  if (!QDir().mkpath(folder)) return;
-  writeDesktopEntry(inFolder(folder, file), entry, executable);
+  if (!QDir().mkpath(folder)) {
+    qCWarning(setupLog) << "could not make the folder" << folder;
+    return;
+  }
+  if (!writeDesktopEntry(inFolder(folder, file), entry, executable))
+    qCWarning(setupLog) << "could not write the entry" << inFolder(folder, file);
+}
+
+void writeMenuFile(const QString& path, const QString& text) {
+  if (!QDir().mkpath(QFileInfo(path).path()) || !writeTextFile(path, text))
+    qCWarning(setupLog) << "could not write the menu file" << path;
 }
 
 }  // namespace
@@ -48,14 +60,11 @@ void makeSetupShortcuts(const InstallerState& state, const ShortcutChoice& choic
     // desktops are extended.
     const MenuFiles menu = findMenuFiles(state.ProductWord);
     const QString directoryName = QFileInfo(menu.directoryFile).fileName();
-    if (QDir().mkpath(QFileInfo(menu.directoryFile).path()))
-      writeTextFile(menu.directoryFile, directoryEntryText(state.ProductWord, icon));
-    if (QDir().mkpath(QFileInfo(menu.menuFile).path()))
-      writeTextFile(menu.menuFile,
-                    mergedMenuText(state.ProductWord, directoryName,
-                                   {groupEntryId(state.ProductWord, state.ShortcutFile),
-                                    groupEntryId(state.ProductWord, state.HelpShortcutFile),
-                                    groupEntryId(state.ProductWord, state.UninstallShortcutFile)}));
+    writeMenuFile(menu.directoryFile, directoryEntryText(state.ProductWord, icon));
+    writeMenuFile(menu.menuFile, mergedMenuText(state.ProductWord, directoryName,
+                                                {groupEntryId(state.ProductWord, state.ShortcutFile),
+                                                 groupEntryId(state.ProductWord, state.HelpShortcutFile),
+                                                 groupEntryId(state.ProductWord, state.UninstallShortcutFile)}));
   }
   if (choice.startup) makeEntry(folders.StartupFolder, state.ShortcutFile, monitor, false);
 }

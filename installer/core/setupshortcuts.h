@@ -13,7 +13,8 @@ struct ShortcutChoice {
 
 // Makes the chosen entries in the given folders, each with the
 // installation folder as its working folder; a folder that is missing is
-// made first. Failures are skipped silently: the step never fails.
+// made first. The step never fails: an entry that could not be written
+// is skipped, and told to the tavo.setup log category.
 void makeSetupShortcuts(const InstallerState& state, const ShortcutChoice& choice, const ShellFolders& folders);
 
 // The step as the installer runs it: the folders found through

@@ -1,32 +1,32 @@
 #pragma once
-// Every text that the installer shows or writes, one table per build. The
-// French build links only the French table and the English build only the
+// Every text that the installer shows or writes, one set per build. The
+// French build links only the French set and the English build only the
 // English one (each lives in its own object file), so a build holds one
-// language and has nothing to switch to.
+// language and has nothing to switch to. The pages' captions are tables of
+// {control, property, text}, put on each page when it is made; the texts
+// the program sets itself (titles, boxes, log lines) are named strings.
 #include <QString>
+
+#include "common/languagetexts.h"
 
 namespace tavo::setup {
 
 struct InstallerTexts {
   bool isFrench = false;  // also which language option is preselected
 
-  // Pages.
+  // The pages' captions, one table a page.
+  tavo::WindowTexts frmInstallTexts;
+  tavo::WindowTexts frmShortTexts;
+  tavo::WindowTexts frmLogTexts;
+  tavo::WindowTexts frmEndTexts;
+
+  // Pages: the texts the program sets.
   QString titleSuffix;        // after the product word in every page's title
-  QString folderLabel;        // folder page, Label3
-  QString changeFolderLabel;  // folder page, Label2
-  QString next;               // forward buttons; the progress button at start and after completion
-  QString cancel;             // cancel buttons of the folder and options pages
-  QString shortcutsFrame;     // options page, Frame1
-  QString desktopOption;      // chkDesktop
-  QString groupOption;        // chkStart
-  QString startupOption;      // chkStartup
-  QString languageFrame;      // Frame2
-  QString frenchOption;       // optFR
-  QString englishOption;      // optEN
+  QString next;               // the progress button after completion
+  QString close;              // the progress button after a stop (and what ends the installer)
   QString cancelQuestion;     // the cancel confirmation
   QString cancelTitle;
-  QString close;              // the progress button after a stop (and what ends the installer), the end page's button
-  QString complete;           // end page, Label2
+  QString complete;           // end page, Label2, after a complete run
 
   // Log of the install sequence.
   QString necessaryFiles;     // heading, step 1

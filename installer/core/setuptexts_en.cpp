@@ -1,27 +1,49 @@
 #include "installer/core/setuptexts.h"
-#include "installer/core/shortcuts.h"
+#include "common/setup/setupentries.h"
 
 namespace tavo::setup {
 
 const InstallerTexts& englishInstallerTexts() {
+  using tavo::TextProperty;
+  // The captions that stand on several controls, or that the program sets
+  // again, written once.
+  const QString next = QStringLiteral("Next >");
+  const QString cancel = QStringLiteral("Cancel");
+  const QString close = QStringLiteral("Close");
+  const QString complete = QStringLiteral("Installation complete !");
   static const InstallerTexts texts{
       .isFrench = false,
+      .frmInstallTexts =
+          {
+              {QStringLiteral("Label3"), TextProperty::Caption, QStringLiteral("Installation folder :")},
+              {QStringLiteral("Label2"), TextProperty::Caption, QStringLiteral("Change installation folder ...")},
+              {QStringLiteral("cmdInstall"), TextProperty::Caption, next},
+              {QStringLiteral("cmdCancel"), TextProperty::Caption, cancel},
+          },
+      .frmShortTexts =
+          {
+              {QStringLiteral("Frame1"), TextProperty::Caption, QStringLiteral("Shortcuts")},
+              {QStringLiteral("chkDesktop"), TextProperty::Caption, QStringLiteral(" on the desktop")},
+              {QStringLiteral("chkStart"), TextProperty::Caption, QStringLiteral(" group in Start/Programs menu")},
+              {QStringLiteral("chkStartup"), TextProperty::Caption, QStringLiteral(" in Windows Startup menu")},
+              {QStringLiteral("Frame2"), TextProperty::Caption, QStringLiteral("Program Language")},
+              {QStringLiteral("optFR"), TextProperty::Caption, QStringLiteral("French")},
+              {QStringLiteral("optEN"), TextProperty::Caption, QStringLiteral("English")},
+              {QStringLiteral("cmdInstall"), TextProperty::Caption, next},
+              {QStringLiteral("cmdCancel"), TextProperty::Caption, cancel},
+          },
+      .frmLogTexts = {{QStringLiteral("cmdFinish"), TextProperty::Caption, next}},
+      .frmEndTexts =
+          {
+              {QStringLiteral("Label2"), TextProperty::Caption, complete},
+              {QStringLiteral("cmdFinish"), TextProperty::Caption, close},
+          },
       .titleSuffix = QStringLiteral(" - install"),
-      .folderLabel = QStringLiteral("Installation folder :"),
-      .changeFolderLabel = QStringLiteral("Change installation folder ..."),
-      .next = QStringLiteral("Next >"),
-      .cancel = QStringLiteral("Cancel"),
-      .shortcutsFrame = QStringLiteral("Shortcuts"),
-      .desktopOption = QStringLiteral(" on the desktop"),
-      .groupOption = QStringLiteral(" group in Start/Programs menu"),
-      .startupOption = QStringLiteral(" in Windows Startup menu"),
-      .languageFrame = QStringLiteral("Program Language"),
-      .frenchOption = QStringLiteral("French"),
-      .englishOption = QStringLiteral("English"),
+      .next = next,
+      .close = close,
       .cancelQuestion = QStringLiteral("   Cancel installation ?   "),
       .cancelTitle = QStringLiteral("Please confirm"),
-      .close = QStringLiteral("Close"),
-      .complete = QStringLiteral("Installation complete !"),
+      .complete = complete,
       .necessaryFiles = QStringLiteral("Necessary files..."),
       .missingBefore = QStringLiteral("  ERROR : "),
       .missingAfter = QStringLiteral(" is missing"),

@@ -1,27 +1,49 @@
 #include "installer/core/setuptexts.h"
-#include "installer/core/shortcuts.h"
+#include "common/setup/setupentries.h"
 
 namespace tavo::setup {
 
 const InstallerTexts& frenchInstallerTexts() {
+  using tavo::TextProperty;
+  // The captions that stand on several controls, or that the program sets
+  // again, written once.
+  const QString next = QStringLiteral("Suivant >");
+  const QString cancel = QStringLiteral("Abandon");
+  const QString close = QStringLiteral("Fermer");
+  const QString complete = QStringLiteral("Installation terminée !");
   static const InstallerTexts texts{
       .isFrench = true,
+      .frmInstallTexts =
+          {
+              {QStringLiteral("Label3"), TextProperty::Caption, QStringLiteral("Dossier d'installation :")},
+              {QStringLiteral("Label2"), TextProperty::Caption, QStringLiteral("Changer le dossier d'installation ...")},
+              {QStringLiteral("cmdInstall"), TextProperty::Caption, next},
+              {QStringLiteral("cmdCancel"), TextProperty::Caption, cancel},
+          },
+      .frmShortTexts =
+          {
+              {QStringLiteral("Frame1"), TextProperty::Caption, QStringLiteral("Raccourcis")},
+              {QStringLiteral("chkDesktop"), TextProperty::Caption, QStringLiteral(" sur le bureau")},
+              {QStringLiteral("chkStart"), TextProperty::Caption, QStringLiteral(" menu dans Démarrer/Programmes")},
+              {QStringLiteral("chkStartup"), TextProperty::Caption, QStringLiteral(" dans le menu Démarrage de Windows")},
+              {QStringLiteral("Frame2"), TextProperty::Caption, QStringLiteral("Langage du programme")},
+              {QStringLiteral("optFR"), TextProperty::Caption, QStringLiteral("Français")},
+              {QStringLiteral("optEN"), TextProperty::Caption, QStringLiteral("Anglais")},
+              {QStringLiteral("cmdInstall"), TextProperty::Caption, next},
+              {QStringLiteral("cmdCancel"), TextProperty::Caption, cancel},
+          },
+      .frmLogTexts = {{QStringLiteral("cmdFinish"), TextProperty::Caption, next}},
+      .frmEndTexts =
+          {
+              {QStringLiteral("Label2"), TextProperty::Caption, complete},
+              {QStringLiteral("cmdFinish"), TextProperty::Caption, close},
+          },
       .titleSuffix = QStringLiteral(" - installation"),
-      .folderLabel = QStringLiteral("Dossier d'installation :"),
-      .changeFolderLabel = QStringLiteral("Changer le dossier d'installation ..."),
-      .next = QStringLiteral("Suivant >"),
-      .cancel = QStringLiteral("Abandon"),
-      .shortcutsFrame = QStringLiteral("Raccourcis"),
-      .desktopOption = QStringLiteral(" sur le bureau"),
-      .groupOption = QStringLiteral(" menu dans Démarrer/Programmes"),
-      .startupOption = QStringLiteral(" dans le menu Démarrage de Windows"),
-      .languageFrame = QStringLiteral("Langage du programme"),
-      .frenchOption = QStringLiteral("Français"),
-      .englishOption = QStringLiteral("Anglais"),
+      .next = next,
+      .close = close,
       .cancelQuestion = QStringLiteral("   Abandonner l'installation ?   "),
       .cancelTitle = QStringLiteral("Confirmez"),
-      .close = QStringLiteral("Fermer"),
-      .complete = QStringLiteral("Installation terminée !"),
+      .complete = complete,
       .necessaryFiles = QStringLiteral("Fichiers nécessaires..."),
       .missingBefore = QStringLiteral("  ERREUR : "),
       .missingAfter = QStringLiteral(" est absent"),

@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "common/languagetexts.h"
+
 namespace tavo::setup {
 
 namespace {
@@ -27,8 +29,8 @@ constexpr int kPageWidth = 620;
 constexpr int kPageHeight = 400;
 constexpr int kPathRole = Qt::UserRole;
 
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
+QPushButton* button(const QString& name, QWidget* parent) {
+  auto* b = new QPushButton(parent);
   b->setObjectName(name);
   return b;
 }
@@ -113,6 +115,13 @@ SetupPage::SetupPage(const QString& objectName) {
   layout->addLayout(pictures);
   layout->addWidget(Shape1);
   layout->addWidget(content_, 1);
+}
+
+void SetupPage::applyTexts(const tavo::WindowTexts& texts) {
+  // The tables name only controls the pages make: a name that is missing
+  // is reported by applyWindowTexts itself (a warning, and a stop in a
+  // debug build).
+  static_cast<void>(tavo::applyWindowTexts(this, texts));
 }
 
 void SetupPage::setPictures(const frmStock& stock) {
@@ -200,10 +209,10 @@ void FolderList::focusOutEvent(QFocusEvent* event) {
 }
 
 frmInstall::frmInstall(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmInstall")) {
-  Label3 = boldLabel(QStringLiteral("Label3"), texts.folderLabel, content());
+  Label3 = boldLabel(QStringLiteral("Label3"), QString(), content());
   txtInstallPath = new QLineEdit(QStringLiteral("/"), content());
   txtInstallPath->setObjectName(QStringLiteral("txtInstallPath"));
-  Label2 = boldLabel(QStringLiteral("Label2"), texts.changeFolderLabel, content());
+  Label2 = boldLabel(QStringLiteral("Label2"), QString(), content());
   Picture1 = new QFrame(content());
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setFrameShape(QFrame::StyledPanel);
@@ -214,9 +223,9 @@ frmInstall::frmInstall(const InstallerTexts& texts) : SetupPage(QStringLiteral("
   auto* places = new QVBoxLayout(Picture1);
   places->addWidget(drvList);
   places->addWidget(dirList, 1);
-  cmdInstall = button(QStringLiteral("cmdInstall"), texts.next, content());
+  cmdInstall = button(QStringLiteral("cmdInstall"), content());
   cmdInstall->setDefault(true);
-  cmdCancel = button(QStringLiteral("cmdCancel"), texts.cancel, content());
+  cmdCancel = button(QStringLiteral("cmdCancel"), content());
   lblFolderError = boldLabel(QStringLiteral("lblFolderError"), QString(), content());
   lblFolderError->setWordWrap(true);
   lblFolderError->setTextFormat(Qt::PlainText);
@@ -232,9 +241,29 @@ frmInstall::frmInstall(const InstallerTexts& texts) : SetupPage(QStringLiteral("
   layout->addLayout(buttonRow({cmdCancel, cmdInstall}));
   txtInstallPath->setFocus();
 
+  applyTexts(texts.frmInstallTexts);
+
   connect(drvList, &QComboBox::activated, this,
           [this](int index) { emit drvListChanged(drvList->itemData(index).toString()); });
+  connect(dirList, &QListWidget::itemClicked, this, &frmInstall::dirListClicked);
+  connect(dirList, &FolderList::lostFocus, this, &frmInstall::dirListLostFocus);
+  connect(cmdInstall, &QPushButton::clicked, this, &frmInstall::cmdInstallClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmInstall::cmdCancelClicked);
 }
+
+void frmInstall::setInstallPath(const QString& path) { txtInstallPath->setText(path); }
+QString frmInstall::installPath() const { return txtInstallPath->text(); }
+void frmInstall::focusInstallPath() { txtInstallPath->setFocus(); }
+
+void frmInstall::showFolderError(const QString& text) {
+  lblFolderError->setText(text);
+  lblFolderError->show();
+}
+void frmInstall::hideFolderError() { lblFolderError->hide(); }
+
+void frmInstall::openFolder(const QString& path) { dirList->setPath(path); }
+QString frmInstall::openedFolder() const { return dirList->path(); }
+QString frmInstall::highlightedFolder() const { return dirList->highlightedPath(); }
 
 void frmInstall::setVolumes(const QList<Volume>& volumes) {
   volumes_ = volumes;
@@ -249,53 +278,74 @@ void frmInstall::selectVolumeOf(const QString& path) {
 }
 
 frmShort::frmShort(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmShort")) {
-  Frame1 = new QGroupBox(texts.shortcutsFrame, content());
+  Frame1 = new QGroupBox(content());
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  const auto check = [this](const QString& name, const QString& text, bool on) {
-    auto* c = new QCheckBox(text, Frame1);
+  const auto check = [this](const QString& name, bool on) {
+    auto* c = new QCheckBox(Frame1);
     c->setObjectName(name);
     c->setChecked(on);
     return c;
   };
-  chkDesktop = check(QStringLiteral("chkDesktop"), texts.desktopOption, false);
-  chkStart = check(QStringLiteral("chkStart"), texts.groupOption, true);
-  chkStartup = check(QStringLiteral("chkStartup"), texts.startupOption, true);
+  chkDesktop = check(QStringLiteral("chkDesktop"), false);
+  chkStart = check(QStringLiteral("chkStart"), true);
+  chkStartup = check(QStringLiteral("chkStartup"), true);
   auto* shortcuts = new QVBoxLayout(Frame1);
   for (QCheckBox* c : {chkDesktop, chkStart, chkStartup}) shortcuts->addWidget(c);
 
-  Frame2 = new QGroupBox(texts.languageFrame, content());
+  Frame2 = new QGroupBox(content());
   Frame2->setObjectName(QStringLiteral("Frame2"));
-  optFR = new QRadioButton(texts.frenchOption, Frame2);
+  optFR = new QRadioButton(Frame2);
   optFR->setObjectName(QStringLiteral("optFR"));
-  optEN = new QRadioButton(texts.englishOption, Frame2);
+  optEN = new QRadioButton(Frame2);
   optEN->setObjectName(QStringLiteral("optEN"));
   (texts.isFrench ? optFR : optEN)->setChecked(true);
   auto* language = new QVBoxLayout(Frame2);
   language->addWidget(optFR);
   language->addWidget(optEN);
 
-  cmdInstall = button(QStringLiteral("cmdInstall"), texts.next, content());
+  cmdInstall = button(QStringLiteral("cmdInstall"), content());
   cmdInstall->setDefault(true);
-  cmdCancel = button(QStringLiteral("cmdCancel"), texts.cancel, content());
+  cmdCancel = button(QStringLiteral("cmdCancel"), content());
   auto* layout = new QVBoxLayout(content());
   layout->addWidget(Frame1);
   layout->addWidget(Frame2);
   layout->addStretch();
   layout->addLayout(buttonRow({cmdCancel, cmdInstall}));
+  applyTexts(texts.frmShortTexts);
+  connect(cmdInstall, &QPushButton::clicked, this, &frmShort::cmdInstallClicked);
+  connect(cmdCancel, &QPushButton::clicked, this, &frmShort::cmdCancelClicked);
 }
+
+ShortcutChoice frmShort::shortcutChoice() const {
+  return {chkDesktop->isChecked(), chkStart->isChecked(), chkStartup->isChecked()};
+}
+
+bool frmShort::englishChosen() const { return optEN->isChecked(); }
 
 frmLog::frmLog(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmLog")) {
   txtLog = new QPlainTextEdit(content());
   txtLog->setObjectName(QStringLiteral("txtLog"));
   txtLog->setReadOnly(true);
   txtLog->setLineWrapMode(QPlainTextEdit::NoWrap);
-  cmdFinish = button(QStringLiteral("cmdFinish"), texts.next, content());
+  cmdFinish = button(QStringLiteral("cmdFinish"), content());
   cmdFinish->setDefault(true);
   cmdFinish->setEnabled(false);
   auto* layout = new QVBoxLayout(content());
   layout->addWidget(txtLog, 1);
   layout->addLayout(buttonRow({cmdFinish}));
+  applyTexts(texts.frmLogTexts);
+  connect(cmdFinish, &QPushButton::clicked, this, &frmLog::cmdFinishClicked);
 }
+
+void frmLog::setFinishCaption(const QString& caption) { cmdFinish->setText(caption); }
+QString frmLog::finishCaption() const { return cmdFinish->text(); }
+
+void frmLog::enableFinish() {
+  cmdFinish->setEnabled(true);
+  cmdFinish->setFocus();
+}
+
+bool frmLog::finishEnabled() const { return cmdFinish->isEnabled(); }
 
 void frmLog::showLog(const QString& text) {
   QString shown = text;
@@ -307,14 +357,18 @@ void frmLog::showLog(const QString& text) {
 }
 
 frmEnd::frmEnd(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmEnd")) {
-  Label2 = boldLabel(QStringLiteral("Label2"), texts.complete, content(), 12);
-  cmdFinish = button(QStringLiteral("cmdFinish"), texts.close, content());
+  Label2 = boldLabel(QStringLiteral("Label2"), QString(), content(), 12);
+  cmdFinish = button(QStringLiteral("cmdFinish"), content());
   cmdFinish->setDefault(true);
   auto* layout = new QVBoxLayout(content());
   layout->addStretch();
   layout->addWidget(Label2, 0, Qt::AlignCenter);
   layout->addStretch();
   layout->addLayout(buttonRow({cmdFinish}));
+  applyTexts(texts.frmEndTexts);
+  connect(cmdFinish, &QPushButton::clicked, this, &frmEnd::cmdFinishClicked);
 }
+
+void frmEnd::setOutcomeText(const QString& text) { Label2->setText(text); }
 
 }  // namespace tavo::setup

@@ -1,10 +1,12 @@
 #pragma once
-// The installer's four pages. They only show state and pass their events
-// on; SetupProgram decides what each click does.
+// The installer's four pages. They keep their controls, show state through
+// setters and pass their events on as signals; SetupProgram decides what
+// each click does.
 #include <QDialog>
 #include <QListWidget>
 #include <QPixmap>
 
+#include "installer/core/setupshortcuts.h"
 #include "installer/core/setuptexts.h"
 #include "installer/core/volumes.h"
 
@@ -33,10 +35,6 @@ struct frmStock {
 class SetupPage : public QDialog {
   Q_OBJECT
  public:
-  QLabel* Image1 = nullptr;
-  QLabel* Image2 = nullptr;
-  QFrame* Shape1 = nullptr;
-
   void setPictures(const frmStock& stock);
 
  signals:
@@ -46,12 +44,17 @@ class SetupPage : public QDialog {
   explicit SetupPage(const QString& objectName);
   // The page's own controls go here, right of the pictures.
   QWidget* content() const { return content_; }
+  // Puts the page's captions on its controls, by their names.
+  void applyTexts(const tavo::WindowTexts& texts);
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QLabel* Image1 = nullptr;
+  QLabel* Image2 = nullptr;
+  QFrame* Shape1 = nullptr;
   QWidget* content_ = nullptr;
 };
 
@@ -79,16 +82,18 @@ class frmInstall : public SetupPage {
   Q_OBJECT
  public:
   explicit frmInstall(const InstallerTexts& texts);
-  QLabel* Label3 = nullptr;
-  QLineEdit* txtInstallPath = nullptr;
-  QLabel* Label2 = nullptr;
-  QFrame* Picture1 = nullptr;
-  QComboBox* drvList = nullptr;
-  FolderList* dirList = nullptr;
-  QPushButton* cmdInstall = nullptr;
-  QPushButton* cmdCancel = nullptr;
-  // Why the typed folder was refused; hidden until then.
-  QLabel* lblFolderError = nullptr;
+
+  // txtInstallPath: the folder to install into, as typed.
+  void setInstallPath(const QString& path);
+  QString installPath() const;
+  void focusInstallPath();
+  // lblFolderError: why the typed folder was refused; hidden until then.
+  void showFolderError(const QString& text);
+  void hideFolderError();
+  // dirList: the folder it shows, and the entry highlighted in it.
+  void openFolder(const QString& path);
+  QString openedFolder() const;
+  QString highlightedFolder() const;
 
   void setVolumes(const QList<Volume>& volumes);
   const QList<Volume>& volumes() const { return volumes_; }
@@ -97,8 +102,21 @@ class frmInstall : public SetupPage {
 
  signals:
   void drvListChanged(const QString& rootPath);
+  void dirListClicked();
+  void dirListLostFocus();
+  void cmdInstallClicked();
+  void cmdCancelClicked();
 
  private:
+  QLabel* Label3 = nullptr;
+  QLineEdit* txtInstallPath = nullptr;
+  QLabel* Label2 = nullptr;
+  QFrame* Picture1 = nullptr;
+  QComboBox* drvList = nullptr;
+  FolderList* dirList = nullptr;
+  QPushButton* cmdInstall = nullptr;
+  QPushButton* cmdCancel = nullptr;
+  QLabel* lblFolderError = nullptr;
   QList<Volume> volumes_;
 };
 
@@ -106,6 +124,17 @@ class frmShort : public SetupPage {
   Q_OBJECT
  public:
   explicit frmShort(const InstallerTexts& texts);
+
+  // The three check boxes.
+  ShortcutChoice shortcutChoice() const;
+  // optEN.
+  bool englishChosen() const;
+
+ signals:
+  void cmdInstallClicked();
+  void cmdCancelClicked();
+
+ private:
   QGroupBox* Frame1 = nullptr;
   QCheckBox* chkDesktop = nullptr;
   QCheckBox* chkStart = nullptr;
@@ -121,17 +150,36 @@ class frmLog : public SetupPage {
   Q_OBJECT
  public:
   explicit frmLog(const InstallerTexts& texts);
-  QPlainTextEdit* txtLog = nullptr;
-  QPushButton* cmdFinish = nullptr;
 
   // Shows the sequence's log (CR LF line ends) and lets it paint.
   void showLog(const QString& text);
+  // cmdFinish: disabled until the sequence has ended.
+  void setFinishCaption(const QString& caption);
+  QString finishCaption() const;
+  // Enables the button and gives it the focus.
+  void enableFinish();
+  bool finishEnabled() const;
+
+ signals:
+  void cmdFinishClicked();
+
+ private:
+  QPlainTextEdit* txtLog = nullptr;
+  QPushButton* cmdFinish = nullptr;
 };
 
 class frmEnd : public SetupPage {
   Q_OBJECT
  public:
   explicit frmEnd(const InstallerTexts& texts);
+
+  // Label2: how the installation went.
+  void setOutcomeText(const QString& text);
+
+ signals:
+  void cmdFinishClicked();
+
+ private:
   QLabel* Label2 = nullptr;
   QPushButton* cmdFinish = nullptr;
 };

@@ -1,67 +1,41 @@
 #include "installer/ui/setupprogram.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 
-#include "common/messagebox.h"
+#include "common/desktopseam.h"
 #include "installer/ui/pages.h"
 
 namespace tavo::setup {
 
-SetupSeams SetupSeams::desktop(bool isFrench) {
-  SetupSeams s;
-  // The boxes carry the build's own words ("Oui", "Non") and are as wide
-  // as their titles need.
-  s.askYesNo = [isFrench](QWidget* parent, const QString& title, const QString& text) {
-    auto box = makeMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, isFrench, parent);
-    box->setDefaultButton(QMessageBox::No);
-    return box->exec() == QMessageBox::Yes;
-  };
-  s.critical = [isFrench](QWidget* parent, const QString& title, const QString& text) {
-    makeMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, isFrench, parent)->exec();
-  };
-  s.quit = [] { QCoreApplication::exit(0); };
-  s.startHidden = [](const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.setProgram(program);
-    p.setArguments(arguments);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    p.setStandardErrorFile(QProcess::nullDevice());
-    p.startDetached();
-  };
+InstallerSteps InstallerSteps::real() {
+  InstallerSteps s;
   s.createShortcuts = &CreateSetupShortcuts;
   s.volumes = &tavo::setup::mountedVolumes;
   s.volumeReady = &tavo::setup::volumeReady;
   return s;
 }
 
-SetupProgram::SetupProgram(const InstallerTexts& texts, SetupSeams seams)
+SetupProgram::SetupProgram(const InstallerTexts& texts, tavo::DesktopSeam& desktop, InstallerSteps steps)
     : texts_(texts),
-      seams_(std::move(seams)),
+      desktop_(desktop),
+      steps_(std::move(steps)),
       install_(std::make_unique<frmInstall>(texts)),
       short_(std::make_unique<frmShort>(texts)),
       log_(std::make_unique<frmLog>(texts)),
       end_(std::make_unique<frmEnd>(texts)) {
-  connect(install_->dirList, &QListWidget::itemClicked, this, [this] { frmInstall_dirList_Click(); });
-  connect(install_->dirList, &FolderList::lostFocus, this, [this] { frmInstall_dirList_LostFocus(); });
+  connect(install_.get(), &frmInstall::dirListClicked, this, [this] { frmInstall_dirList_Click(); });
+  connect(install_.get(), &frmInstall::dirListLostFocus, this, [this] { frmInstall_dirList_LostFocus(); });
   connect(install_.get(), &frmInstall::drvListChanged, this, &SetupProgram::frmInstall_drvList_Change);
-  connect(install_->cmdInstall, &QPushButton::clicked, this, [this] { frmInstall_cmdInstall_Click(); });
-  connect(install_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(install_.get()); });
+  connect(install_.get(), &frmInstall::cmdInstallClicked, this, [this] { frmInstall_cmdInstall_Click(); });
+  connect(install_.get(), &frmInstall::cmdCancelClicked, this, [this] { cmdCancel_Click(install_.get()); });
   connect(install_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(install_.get()); });
-  connect(short_->cmdInstall, &QPushButton::clicked, this, [this] { frmShort_cmdInstall_Click(); });
-  connect(short_->cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(short_.get()); });
+  connect(short_.get(), &frmShort::cmdInstallClicked, this, [this] { frmShort_cmdInstall_Click(); });
+  connect(short_.get(), &frmShort::cmdCancelClicked, this, [this] { cmdCancel_Click(short_.get()); });
   connect(short_.get(), &SetupPage::queryUnload, this, [this] { cmdCancel_Click(short_.get()); });
-  connect(log_->cmdFinish, &QPushButton::clicked, this, [this] { frmLog_cmdFinish_Click(); });
+  connect(log_.get(), &frmLog::cmdFinishClicked, this, [this] { frmLog_cmdFinish_Click(); });
   connect(log_.get(), &SetupPage::queryUnload, this, [this] { frmLog_QueryUnload(); });
-  connect(end_->cmdFinish, &QPushButton::clicked, this, [this] { QuitSetup(); });
+  connect(end_.get(), &frmEnd::cmdFinishClicked, this, [this] { QuitSetup(); });
   connect(end_.get(), &SetupPage::queryUnload, this, [this] { QuitSetup(); });
 }
 
@@ -77,43 +51,42 @@ void SetupProgram::SetupMain() {
     page->setWindowTitle(title);
     page->setPictures(stock);
   }
-  install_->txtInstallPath->setText(state_.InstallFolder);
-  install_->setVolumes(seams_.volumes ? seams_.volumes() : QList<Volume>());
-  install_->dirList->setPath(state_.SourceFolder);
+  install_->setInstallPath(state_.InstallFolder);
+  install_->setVolumes(steps_.volumes ? steps_.volumes() : QList<Volume>());
+  install_->openFolder(state_.SourceFolder);
   install_->selectVolumeOf(state_.SourceFolder);
   install_->show();
 }
 
 void SetupProgram::frmInstall_dirList_Click() {
-  install_->txtInstallPath->setText(installFolderUnder(install_->dirList->highlightedPath()));
-  state_.InstallFolder = install_->txtInstallPath->text();
+  install_->setInstallPath(installFolderUnder(install_->highlightedFolder()));
+  state_.InstallFolder = install_->installPath();
 }
 
 void SetupProgram::frmInstall_dirList_LostFocus() {
-  install_->dirList->setPath(install_->dirList->highlightedPath());
+  install_->openFolder(install_->highlightedFolder());
 }
 
 void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
-  if (seams_.volumeReady && seams_.volumeReady(rootPath)) {
-    install_->dirList->setPath(rootPath);
+  if (steps_.volumeReady && steps_.volumeReady(rootPath)) {
+    install_->openFolder(rootPath);
     return;
   }
   // A volume that is not ready: back to the one the folder list is on.
-  install_->selectVolumeOf(install_->dirList->path());
+  install_->selectVolumeOf(install_->openedFolder());
 }
 
 void SetupProgram::frmInstall_cmdInstall_Click() {
-  const QString typed = install_->txtInstallPath->text();
+  const QString typed = install_->installPath();
   // Made absolute before anything is made: the entries and the record
   // must name the folder wherever they are read from.
   const std::optional<QString> folder = absoluteInstallFolder(typed, state_.SourceFolder, QDir::homePath());
   if (!folder) {
-    install_->lblFolderError->setText(typed.isEmpty() ? texts_.folderEmpty : texts_.folderLineBreak);
-    install_->lblFolderError->show();
-    install_->txtInstallPath->setFocus();
+    install_->showFolderError(typed.isEmpty() ? texts_.folderEmpty : texts_.folderLineBreak);
+    install_->focusInstallPath();
     return;
   }
-  install_->lblFolderError->hide();
+  install_->hideFolderError();
   state_.InstallFolder = *folder;
   install_->hide();
   short_->show();
@@ -127,29 +100,29 @@ void SetupProgram::frmShort_cmdInstall_Click() {
 
 void SetupProgram::RunInstall() {
   InstallChoices choices;
-  choices.shortcuts = {short_->chkDesktop->isChecked(), short_->chkStart->isChecked(), short_->chkStartup->isChecked()};
-  choices.english = short_->optEN->isChecked();
+  choices.shortcuts = short_->shortcutChoice();
+  choices.english = short_->englishChosen();
   InstallHooks hooks;
   hooks.showLog = [this](const QString& text) { log_->showLog(text); };
-  hooks.critical = [this](const QString& text, const QString& title) {
-    if (seams_.critical) seams_.critical(log_.get(), title, text);
+  hooks.critical = [this](const QString& text, const QString& title) { desktop_.critical(log_.get(), title, text); };
+  hooks.setFinishCaption = [this](const QString& caption) { log_->setFinishCaption(caption); };
+  hooks.enableFinish = [this] { log_->enableFinish(); };
+  hooks.startHidden = [this](const QString& program, const QStringList& arguments) {
+    // The registration is checked in the log's next line, not here: a
+    // program that did not start leaves the component unregistered, as a
+    // failed registration does.
+    static_cast<void>(desktop_.startProgram({program, arguments, QString(), /*quiet=*/true}));
   };
-  hooks.setFinishCaption = [this](const QString& caption) { log_->cmdFinish->setText(caption); };
-  hooks.enableFinish = [this] {
-    log_->cmdFinish->setEnabled(true);
-    log_->cmdFinish->setFocus();
-  };
-  hooks.startHidden = seams_.startHidden;
-  hooks.createShortcuts = seams_.createShortcuts;
+  hooks.createShortcuts = steps_.createShortcuts;
   running_ = true;
   const InstallOutcome outcome = tavo::setup::RunInstall(state_, texts_, choices, hooks);
   running_ = false;
   // The end page claims success only for a complete installation.
-  end_->Label2->setText(outcome == InstallOutcome::Incomplete ? texts_.incompleteLabel : texts_.complete);
+  end_->setOutcomeText(outcome == InstallOutcome::Incomplete ? texts_.incompleteLabel : texts_.complete);
 }
 
 void SetupProgram::frmLog_cmdFinish_Click() {
-  if (log_->cmdFinish->text() == texts_.close) {
+  if (log_->finishCaption() == texts_.close) {
     QuitSetup();
     return;
   }
@@ -159,12 +132,12 @@ void SetupProgram::frmLog_cmdFinish_Click() {
 
 void SetupProgram::frmLog_QueryUnload() {
   // Nothing may interrupt the sequence; afterwards the close is the button.
-  if (running_ || !log_->cmdFinish->isEnabled()) return;
+  if (running_ || !log_->finishEnabled()) return;
   frmLog_cmdFinish_Click();
 }
 
 void SetupProgram::cmdCancel_Click(QWidget* page) {
-  if (seams_.askYesNo && seams_.askYesNo(page, texts_.cancelTitle, texts_.cancelQuestion)) QuitSetup();
+  if (desktop_.askYesNo(page, QMessageBox::NoIcon, texts_.cancelTitle, texts_.cancelQuestion)) QuitSetup();
 }
 
 void SetupProgram::QuitSetup() {
@@ -172,7 +145,7 @@ void SetupProgram::QuitSetup() {
   ended_ = true;
   for (SetupPage* page : std::initializer_list<SetupPage*>{end_.get(), install_.get(), log_.get(), short_.get()})
     page->hide();
-  if (seams_.quit) seams_.quit();
+  desktop_.quit();
 }
 
 }  // namespace tavo::setup

@@ -1,8 +1,9 @@
 #pragma once
 // The installer program: its state, its four pages and their handlers, the
-// start procedure and the end. Message boxes, the end of the program, the
-// shortcut step and the volume list come through SetupSeams, so tests can
-// drive the pages offscreen.
+// start procedure and the end. Message boxes, the registration programs and
+// the end of the program go through the desktop seam; the shortcut step and
+// the volume list through InstallerSteps; so tests can drive the pages
+// offscreen.
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -13,6 +14,10 @@
 
 class QWidget;
 
+namespace tavo {
+class DesktopSeam;
+}
+
 namespace tavo::setup {
 
 class frmInstall;
@@ -20,27 +25,22 @@ class frmShort;
 class frmLog;
 class frmEnd;
 
-struct SetupSeams {
-  // Yes / No question without an icon; true for Yes.
-  std::function<bool(QWidget* parent, const QString& title, const QString& text)> askYesNo;
-  // Critical message with an OK button.
-  std::function<void(QWidget* parent, const QString& title, const QString& text)> critical;
-  std::function<void()> quit;
-  std::function<void(const QString& program, const QStringList& arguments)> startHidden;
+// The installer's own work on the machine that is not a question to the
+// desktop: writing the shortcuts, listing the volumes and whether one is
+// ready. Tests replace them.
+struct InstallerSteps {
   std::function<ShellFolders(const InstallerState&, const ShortcutChoice&)> createShortcuts;
   std::function<QList<Volume>()> volumes;
   std::function<bool(const QString& rootPath)> volumeReady;
 
-  // Real message boxes in the build's language, QCoreApplication::exit,
-  // detached processes, the user's own desktop folders and the mounted
-  // volumes.
-  static SetupSeams desktop(bool isFrench);
+  // The user's own desktop folders and the mounted volumes.
+  static InstallerSteps real();
 };
 
 class SetupProgram : public QObject {
   Q_OBJECT
  public:
-  SetupProgram(const InstallerTexts& texts, SetupSeams seams);
+  SetupProgram(const InstallerTexts& texts, tavo::DesktopSeam& desktop, InstallerSteps steps = InstallerSteps::real());
   ~SetupProgram() override;
 
   // The start procedure: the state (the setup folder is the current
@@ -69,7 +69,8 @@ class SetupProgram : public QObject {
   void QuitSetup();
 
   const InstallerTexts& texts_;
-  SetupSeams seams_;
+  tavo::DesktopSeam& desktop_;
+  InstallerSteps steps_;
   InstallerState state_;
   std::unique_ptr<frmInstall> install_;
   std::unique_ptr<frmShort> short_;

@@ -10,10 +10,11 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <vector>
 
-#include "installer/core/shortcuts.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/setupentries.h"
+#include "common/setup/uninstallrecord.h"
 
 namespace tavo::uninstall::testing {
 
@@ -144,7 +145,7 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
   const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
   writeFile(menu.menuFile, "<Menu/>\n");
   writeFile(menu.directoryFile, "[Desktop Entry]\n");
-  setup::WriteUninstallRecord(inst.recordPath(), inst.record);
+  if (!setup::WriteUninstallRecord(inst.recordPath(), inst.record)) ADD_FAILURE() << "no record written";
   return inst;
 }
 

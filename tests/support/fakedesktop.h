@@ -24,6 +24,7 @@ class FakeDesktop : public tavo::RealDesktop {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     bool blocking = true;  // false for a notice
+    Qt::TextFormat textFormat = Qt::AutoText;
   };
 
   // ---- what the programs did ----------------------------------------------
@@ -54,7 +55,7 @@ class FakeDesktop : public tavo::RealDesktop {
   std::function<QRect(QPoint)> onScreenGeometryAt;
 
   QMessageBox::StandardButton ask(const tavo::BoxRequest& box) override {
-    boxes.append({box.parent, box.icon, box.title, box.text, box.buttons, box.defaultButton, true});
+    boxes.append({box.parent, box.icon, box.title, box.text, box.buttons, box.defaultButton, true, box.textFormat});
     return onAsk ? onAsk(box) : answer;
   }
   void notice(const QString& title, const QString& text) override {

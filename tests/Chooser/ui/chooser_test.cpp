@@ -5,16 +5,27 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "Chooser/ui/chooserprogram.h"
 #include "Chooser/ui/frmchooser.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::chooser {
 namespace {
+
+// A control of the window by its name, as the window keeps them.
+template <class T>
+T* child(QWidget& window, const char* name) {
+  T* control = window.findChild<T*>(QLatin1String(name));
+  if (!control) ADD_FAILURE() << "no control " << name;
+  return control;
+}
 
 class Chooser : public ::testing::Test {
  protected:
@@ -35,14 +46,22 @@ class Chooser : public ::testing::Test {
   }
   void TearDown() override { QDir::setCurrent(old); }
 
-  std::unique_ptr<frmChooser> make(Starter start = detachedStarter()) {
-    ChooserSeams seams;
-    seams.start = std::move(start);
-    seams.message = [this](const QString& title, const QString& text) { messages << title + "|" + text; };
-    seams.quit = [this] { ++quits; };
-    auto w = std::make_unique<frmChooser>(folder.path(), seams);
-    w->show();
-    return w;
+  // Starts the builds for real unless the test starts them its own way.
+  frmChooser* make(std::function<bool(const QString& program, const QString& folder)> start = {}) {
+    desktop.onStart = [this, start](const tavo::ProgramStart& s) {
+      EXPECT_TRUE(s.arguments.isEmpty());
+      return start ? start(s.program, s.workingFolder) : desktop.RealDesktop::startProgram(s);
+    };
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+      EXPECT_EQ(box.buttons, QMessageBox::Ok);
+      messages << box.title + "|" + box.text;
+      return QMessageBox::Ok;
+    };
+    desktop.onQuit = [this] { ++quits; };
+    program = std::make_unique<ChooserProgram>(folder.path(), desktop);
+    program->show();
+    return &program->window();
   }
   QString started(int waitMs) const {
     QDeadlineTimer deadline(waitMs);
@@ -57,6 +76,8 @@ class Chooser : public ::testing::Test {
   }
 
   QTemporaryDir folder, current, notes;
+  tavo::test::FakeDesktop desktop;
+  std::unique_ptr<ChooserProgram> program;
   QString old;
   QStringList messages;
   int quits = 0;
@@ -72,7 +93,7 @@ void PrintTo(const ButtonCase& c, std::ostream* os) { *os << c.name; }
 
 class Buttons : public Chooser, public ::testing::WithParamInterface<ButtonCase> {
  protected:
-  QPushButton* button(frmChooser& w) const { return GetParam().english ? w.cmdEN : w.cmdFR; }
+  QPushButton* button(frmChooser& w) const { return child<QPushButton>(w, GetParam().english ? "cmdEN" : "cmdFR"); }
 };
 
 TEST_P(Buttons, StartOnlyTheirOwnBuildInTheCurrentFolder) {
@@ -108,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Chooser, ABuildThatCannotStartIsReportedToo) {
   ASSERT_TRUE(QFile::setPermissions(folder.filePath("Pondel_EN"), QFile::ReadOwner | QFile::WriteOwner));
   auto w = make();
-  QTest::mouseClick(w->cmdEN, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(*w, "cmdEN"), Qt::LeftButton);
   EXPECT_EQ(started(300), QString());
   EXPECT_EQ(messages, QStringList({"Error|     Pondel_EN not found.     "}));
 }
@@ -119,13 +140,13 @@ TEST_F(Chooser, ShowsBothSentencesAndCancelEnds) {
     return false;
   });
   EXPECT_EQ(w->windowTitle(), "Tavo - Install");
-  EXPECT_EQ(QStringList({w->Label4->text(), w->Label2->text(), w->Label5->text()}),
+  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label4")->text(), child<QLabel>(*w, "Label2")->text(), child<QLabel>(*w, "Label5")->text()}),
             QStringList({"This assistant will install", "Tavo", "on your PC."}));
-  EXPECT_EQ(QStringList({w->Label1->text(), w->Label6->text(), w->Label3->text()}),
+  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label1")->text(), child<QLabel>(*w, "Label6")->text(), child<QLabel>(*w, "Label3")->text()}),
             QStringList({"Cet assistant va installer", "Tavo", "sur votre PC."}));
-  EXPECT_EQ(w->cmdEN->text(), "Install process : English");
-  EXPECT_EQ(w->cmdFR->text(), "Installation en français");
-  QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+  EXPECT_EQ(child<QPushButton>(*w, "cmdEN")->text(), "Install process : English");
+  EXPECT_EQ(child<QPushButton>(*w, "cmdFR")->text(), "Installation en français");
+  QTest::mouseClick(child<QPushButton>(*w, "cmdCancel"), Qt::LeftButton);
   EXPECT_EQ(quits, 1);
   EXPECT_TRUE(messages.isEmpty());
 }

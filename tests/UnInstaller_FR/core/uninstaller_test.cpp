@@ -7,6 +7,7 @@
 #include "UnInstaller_FR/core/uninstaller.h"
 #include "common/platform/instance/singleinstance.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;
@@ -25,13 +26,21 @@ class UninstallerTest : public ::testing::Test {
     ASSERT_TRUE(user.isValid());
     inst = makeInstallation(user);
     makeBystanders(user);
-    seams.critical = [this](const QString& title, const QString& text) { messages << title + '|' + text; };
-    seams.question = [this](const QString& title, const QString& text) {
-      questions << title + '|' + text;
-      return answerYes;
+    // The missing record is a critical box with OK, the question one with
+    // Yes and No; both in plain text.
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      EXPECT_EQ(box.textFormat, Qt::PlainText);
+      if (box.icon == QMessageBox::Critical) {
+        EXPECT_EQ(box.buttons, QMessageBox::Ok);
+        messages << box.title + '|' + box.text;
+        return QMessageBox::Ok;
+      }
+      EXPECT_EQ(box.buttons, QMessageBox::Yes | QMessageBox::No);
+      questions << box.title + '|' + box.text;
+      return answerYes ? QMessageBox::Yes : QMessageBox::No;
     };
-    seams.startProgram = [this](const QString& program, const QStringList& arguments, const QString& folder) {
-      started.push_back({program, arguments, folder});
+    desktop.onStart = [this](const tavo::ProgramStart& start) {
+      started.push_back({start.program, start.arguments, start.workingFolder});
       return startSucceeds;
     };
     display.log = [this](const QString& line) { log << line; };
@@ -43,7 +52,7 @@ class UninstallerTest : public ::testing::Test {
   }
   // The uninstaller as it runs from the installation folder.
   Uninstaller uninstaller(const QString& programFolder = {}) {
-    return Uninstaller(programFolder.isEmpty() ? inst.folder : programFolder, seams, display);
+    return Uninstaller(programFolder.isEmpty() ? inst.folder : programFolder, desktop, display);
   }
   bool runWith(const QString& recordPath) { return uninstaller().UninstallMain({"Uninstall", recordPath}); }
   void rewriteRecord(const tavo::setup::UninstallRecord& record) {
@@ -52,7 +61,7 @@ class UninstallerTest : public ::testing::Test {
 
   FakeUser user;
   Installation inst;
-  UninstallerSeams seams;
+  tavo::test::FakeDesktop desktop;
   UninstallerDisplay display;
   bool answerYes = true;
   bool startSucceeds = true;

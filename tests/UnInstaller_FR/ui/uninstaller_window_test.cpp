@@ -13,28 +13,43 @@
 #include "UnInstaller_FR/ui/dummy.h"
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;
 
 namespace {
 
+// A control of the window by its name, as the window keeps them.
+template <class T>
+T* child(QWidget& window, const char* name) {
+  T* control = window.findChild<T*>(QLatin1String(name));
+  if (!control) ADD_FAILURE() << "no control " << name;
+  return control;
+}
+
 class UninstallerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(user.isValid());
     inst = makeInstallation(user);
-    seams.critical = [this](const QString& title, const QString&) { messages << title; };
-    seams.question = [this](const QString&, const QString&) { return answerYes; };
-    seams.startProgram = [](const QString&, const QStringList&, const QString&) { return false; };
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      if (box.icon == QMessageBox::Critical) {
+        messages << box.title;
+        return QMessageBox::Ok;
+      }
+      return answerYes ? QMessageBox::Yes : QMessageBox::No;
+    };
+    desktop.startSucceeds = false;
+    desktop.onQuit = [this] { ++quits; };
   }
   std::unique_ptr<UninstallerProgram> program(int pauseMs = 1) {
-    return std::make_unique<UninstallerProgram>(inst.folder, seams, [this] { ++quits; }, pauseMs);
+    return std::make_unique<UninstallerProgram>(inst.folder, desktop, pauseMs);
   }
 
   FakeUser user;
   Installation inst;
-  UninstallerSeams seams;
+  tavo::test::FakeDesktop desktop;
   bool answerYes = true;
   QStringList messages;
   int quits = 0;
@@ -46,17 +61,17 @@ TEST_F(UninstallerWindowTest, TheWindowShowsTheLogAndStaysUntilCmdDone) {
   Dummy& w = p->window();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.windowTitle(), "Désinstallation...");
-  EXPECT_EQ(w.cmdDone->text(), "Fermer");
-  EXPECT_FALSE(w.Timer1->isActive());
+  EXPECT_EQ(child<QPushButton>(w, "cmdDone")->text(), "Fermer");
+  EXPECT_FALSE(child<QTimer>(w, "Timer1")->isActive());
   const QStringList lines = w.lines();
   ASSERT_GE(lines.size(), 4);
   EXPECT_EQ(lines.first(), "----- Préparation de la désinstallation de Tavo -----");
   EXPECT_EQ(lines.last(), "----- Tavo a été désinstallé avec succès -----");
-  EXPECT_EQ(w.Text1->toPlainText(), lines.join('\n') + '\n');
+  EXPECT_EQ(child<QPlainTextEdit>(w, "Text1")->toPlainText(), lines.join('\n') + '\n');
   EXPECT_FALSE(QFileInfo::exists(inst.folder));
   EXPECT_EQ(quits, 0);
 
-  QTest::mouseClick(w.cmdDone, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(w, "cmdDone"), Qt::LeftButton);
   EXPECT_TRUE(p->ended());
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(quits, 1);
@@ -71,9 +86,10 @@ TEST_F(UninstallerWindowTest, TheCloseBoxEnds) {
 }
 
 TEST_F(UninstallerWindowTest, ThePauseIsTwoSecondsOfTimer1) {
-  auto p = std::make_unique<UninstallerProgram>(inst.folder, seams, [] {});
-  EXPECT_EQ(p->window().Timer1->interval(), 2000);
-  EXPECT_FALSE(p->window().Timer1->isActive());
+  tavo::test::FakeDesktop quiet;
+  auto p = std::make_unique<UninstallerProgram>(inst.folder, quiet);
+  EXPECT_EQ(child<QTimer>(p->window(), "Timer1")->interval(), 2000);
+  EXPECT_FALSE(child<QTimer>(p->window(), "Timer1")->isActive());
 }
 
 TEST_F(UninstallerWindowTest, CmdDoneDuringThePauseEndsBeforeAnyDeletion) {
@@ -82,9 +98,9 @@ TEST_F(UninstallerWindowTest, CmdDoneDuringThePauseEndsBeforeAnyDeletion) {
   bool shownDuringPause = false;
   QStringList linesDuringPause;
   QTimer::singleShot(50, [&] {
-    shownDuringPause = p->window().isVisible() && p->window().Timer1->isActive();
+    shownDuringPause = p->window().isVisible() && child<QTimer>(p->window(), "Timer1")->isActive();
     linesDuringPause = p->window().lines();
-    QTest::mouseClick(p->window().cmdDone, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(p->window(), "cmdDone"), Qt::LeftButton);
   });
   EXPECT_FALSE(p->start({"uninst_tmp", inst.recordPath()}));
   EXPECT_TRUE(shownDuringPause);
@@ -129,12 +145,17 @@ void answerNextBox(SeenBox* seen, QMessageBox::StandardButton answer) {
   });
 }
 
-TEST(DesktopSeams, TheQuestionIsPlainTextWithYesFirst) {
-  const UninstallerSeams desktop = desktopSeams();
+// The desktop the program's main gives it: French buttons.
+tavo::RealDesktop frenchDesktop() {
+  return tavo::RealDesktop([] { return true; });
+}
+
+TEST(DesktopBoxes, TheQuestionIsPlainTextWithYesFirst) {
+  tavo::RealDesktop desktop = frenchDesktop();
   for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
     SeenBox seen;
     answerNextBox(&seen, answer);
-    EXPECT_EQ(desktop.question(confirmTitle(), confirmText("<b>Tavo</b>")), answer == QMessageBox::Yes);
+    EXPECT_EQ(desktop.ask(confirmBox("<b>Tavo</b>")) == QMessageBox::Yes, answer == QMessageBox::Yes);
     EXPECT_EQ(seen.title, "Désinstaller");
     EXPECT_EQ(seen.text, "    Désinstaller <b>Tavo</b> ?    ");
     EXPECT_EQ(seen.format, Qt::PlainText);
@@ -144,10 +165,10 @@ TEST(DesktopSeams, TheQuestionIsPlainTextWithYesFirst) {
   }
 }
 
-TEST(DesktopSeams, TheMissingRecordMessageIsCritical) {
+TEST(DesktopBoxes, TheMissingRecordMessageIsCritical) {
   SeenBox seen;
   answerNextBox(&seen, QMessageBox::Ok);
-  desktopSeams().critical(missingRecordTitle(), missingRecordText());
+  frenchDesktop().ask(missingRecordBox());
   EXPECT_EQ(seen.title, "Erreur");
   EXPECT_EQ(seen.icon, QMessageBox::Critical);
   EXPECT_EQ(seen.text, missingRecordText());

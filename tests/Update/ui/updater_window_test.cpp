@@ -9,6 +9,7 @@
 #include "Update/ui/form1.h"
 #include "Update/ui/updaterprogram.h"
 #include "tests/Update/versionserver.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::update;
 using tavo::update::testing::VersionServer;
@@ -17,23 +18,31 @@ namespace {
 
 constexpr int kShortTimeoutMs = 300;
 
+// A control of the window by its name, as the window keeps them.
+template <class T>
+T* child(QWidget& window, const char* name) {
+  T* control = window.findChild<T*>(QLatin1String(name));
+  if (!control) ADD_FAILURE() << "no control " << name;
+  return control;
+}
+
 class UpdaterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(server.listen());
     qputenv("TAVO_WEB_HOST", server.host().toUtf8());
-    seams.openUrl = [this](const QUrl& url) {
+    desktop.onOpen = [this](const QUrl& url) {
       opened << url;
       return true;
     };
-    seams.quit = [this] { ++quits; };
+    desktop.onQuit = [this] { ++quits; };
   }
   void TearDown() override { qunsetenv("TAVO_WEB_HOST"); }
 
   // Starts the program as the monitor does and waits until it has either
   // shown its window or ended.
   std::unique_ptr<UpdaterProgram> run(const QStringList& arguments) {
-    auto program = std::make_unique<UpdaterProgram>(webHost(), seams, kShortTimeoutMs);
+    auto program = std::make_unique<UpdaterProgram>(webHost(), desktop, kShortTimeoutMs);
     if (program->start(QStringList{"Update"} + arguments)) {
       UpdaterProgram* p = program.get();
       EXPECT_TRUE(QTest::qWaitFor([p] { return p->ended() || p->window().isVisible(); }, 10000));
@@ -42,7 +51,7 @@ class UpdaterTest : public ::testing::Test {
   }
 
   VersionServer server;
-  UpdaterSeams seams;
+  tavo::test::FakeDesktop desktop;
   QList<QUrl> opened;
   int quits = 0;
 };
@@ -67,7 +76,7 @@ TEST_P(UpdaterAnswers, ShowsTheWindowOnlyForANewerVersion) {
   EXPECT_EQ(program->ended(), !c.shown);
   EXPECT_EQ(quits, c.shown ? 0 : 1);
   if (c.shown) {
-    EXPECT_EQ(program->window().lblDispo->text(), QString::fromUtf8(c.body));
+    EXPECT_EQ(child<QLabel>(program->window(), "lblDispo")->text(), QString::fromUtf8(c.body));
   }
 }
 
@@ -103,7 +112,7 @@ TEST_F(UpdaterTest, ARedirectIsFollowedOnlyOnTheSameHost) {
   server.redirect("/moved.txt", "/tavo.txt");
   auto program = run(kMonitorFR);
   ASSERT_TRUE(program->window().isVisible());
-  EXPECT_EQ(program->window().lblDispo->text(), "3.07");
+  EXPECT_EQ(child<QLabel>(program->window(), "lblDispo")->text(), "3.07");
   EXPECT_EQ(server.requests, (QStringList{"GET /tavo.txt HTTP/1.1", "GET /moved.txt HTTP/1.1"}));
 
   // Another port is another host.
@@ -138,13 +147,13 @@ TEST_F(UpdaterTest, NewerVersionShowsBothVersionsAndTheFrenchTexts) {
   Form1& w = program->window();
   ASSERT_TRUE(w.isVisible());
   EXPECT_EQ(w.windowTitle(), "Tavo - Update");
-  EXPECT_EQ(w.lblCurrent->text(), "3.05");
-  EXPECT_EQ(w.lblDispo->text(), "3.06");
-  EXPECT_EQ(w.Label1->text(), "Votre version actuelle :");
-  EXPECT_EQ(w.Label2->text(), "Dernière version disponible :");
-  EXPECT_EQ(w.Label3->text(), "Pour télécharger la dernière version...");
-  EXPECT_EQ(w.cmdClose->text(), "Fermer");
-  EXPECT_EQ(w.Label4->text(), server.host());
+  EXPECT_EQ(child<QLabel>(w, "lblCurrent")->text(), "3.05");
+  EXPECT_EQ(child<QLabel>(w, "lblDispo")->text(), "3.06");
+  EXPECT_EQ(child<QLabel>(w, "Label1")->text(), "Votre version actuelle :");
+  EXPECT_EQ(child<QLabel>(w, "Label2")->text(), "Dernière version disponible :");
+  EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "Pour télécharger la dernière version...");
+  EXPECT_EQ(child<QPushButton>(w, "cmdClose")->text(), "Fermer");
+  EXPECT_EQ(child<QLabel>(w, "Label4")->text(), server.host());
 }
 
 TEST_F(UpdaterTest, OnlyENInCapitalsGivesEnglish) {
@@ -157,11 +166,11 @@ TEST_F(UpdaterTest, OnlyENInCapitalsGivesEnglish) {
     auto program = run({"Zenfo", "1.00", c.code});
     Form1& w = program->window();
     ASSERT_TRUE(w.isVisible()) << c.code;
-    EXPECT_EQ(w.Label1->text(), c.english ? "Your current version :" : "Votre version actuelle :") << c.code;
-    EXPECT_EQ(w.Label2->text(), c.english ? "Latest available version :" : "Dernière version disponible :");
-    EXPECT_EQ(w.Label3->text(),
+    EXPECT_EQ(child<QLabel>(w, "Label1")->text(), c.english ? "Your current version :" : "Votre version actuelle :") << c.code;
+    EXPECT_EQ(child<QLabel>(w, "Label2")->text(), c.english ? "Latest available version :" : "Dernière version disponible :");
+    EXPECT_EQ(child<QLabel>(w, "Label3")->text(),
               c.english ? "Download the latest version..." : "Pour télécharger la dernière version...");
-    EXPECT_EQ(w.cmdClose->text(), c.english ? "Close" : "Fermer");
+    EXPECT_EQ(child<QPushButton>(w, "cmdClose")->text(), c.english ? "Close" : "Fermer");
     EXPECT_EQ(w.windowTitle(), "Zenfo - Update");
   }
   EXPECT_EQ(server.requests.size(), 4);
@@ -173,9 +182,9 @@ TEST_F(UpdaterTest, TwoBlanksMakeTheVersionTheLanguage) {
   auto program = run({"Tavo  3.05 EN"});
   Form1& w = program->window();
   ASSERT_TRUE(w.isVisible());
-  EXPECT_EQ(w.lblCurrent->text(), "");
-  EXPECT_EQ(w.lblDispo->text(), "0.00");
-  EXPECT_EQ(w.Label1->text(), "Votre version actuelle :");
+  EXPECT_EQ(child<QLabel>(w, "lblCurrent")->text(), "");
+  EXPECT_EQ(child<QLabel>(w, "lblDispo")->text(), "0.00");
+  EXPECT_EQ(child<QLabel>(w, "Label1")->text(), "Votre version actuelle :");
 }
 
 TEST_F(UpdaterTest, RichTextFromTheServerIsShownAsItIs) {
@@ -183,13 +192,13 @@ TEST_F(UpdaterTest, RichTextFromTheServerIsShownAsItIs) {
   auto program = run({"Tavo", "<a>1", "FR"});
   Form1& w = program->window();
   ASSERT_TRUE(w.isVisible());
-  for (QLabel* label : {w.lblDispo, w.lblCurrent, w.Label4}) EXPECT_EQ(label->textFormat(), Qt::PlainText);
-  EXPECT_EQ(w.lblDispo->text(), "<b>9");
-  EXPECT_EQ(w.lblCurrent->text(), "<a>1");
+  for (QLabel* label : {child<QLabel>(w, "lblDispo"), child<QLabel>(w, "lblCurrent"), child<QLabel>(w, "Label4")}) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_EQ(child<QLabel>(w, "lblDispo")->text(), "<b>9");
+  EXPECT_EQ(child<QLabel>(w, "lblCurrent")->text(), "<a>1");
   // Drawn as plain text, the markup's characters take room of their own.
   QLabel reference;
   reference.setText("9");
-  EXPECT_GT(w.lblDispo->sizeHint().width(), reference.sizeHint().width() * 2);
+  EXPECT_GT(child<QLabel>(w, "lblDispo")->sizeHint().width(), reference.sizeHint().width() * 2);
 }
 
 TEST_F(UpdaterTest, NoRequestWithoutAKnownProduct) {
@@ -231,10 +240,10 @@ TEST_F(UpdaterTest, TheLinkOpensTheProductPageAndCloseEnds) {
   auto program = run({"Quorbel", "1.00", "EN"});
   Form1& w = program->window();
   ASSERT_TRUE(w.isVisible());
-  QTest::mouseClick(w.Label4, Qt::LeftButton);
+  QTest::mouseClick(child<QLabel>(w, "Label4"), Qt::LeftButton);
   EXPECT_EQ(opened, QList<QUrl>{QUrl(server.host() + "/quorb.php")});
   EXPECT_EQ(quits, 0);
-  QTest::mouseClick(w.cmdClose, Qt::LeftButton);
+  QTest::mouseClick(child<QPushButton>(w, "cmdClose"), Qt::LeftButton);
   EXPECT_FALSE(w.isVisible());
   EXPECT_TRUE(program->ended());
   EXPECT_EQ(quits, 1);

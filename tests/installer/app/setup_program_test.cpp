@@ -97,41 +97,61 @@ class SetupProgram : public ::testing::Test {
   }
   QString errors() const { return QString::fromLocal8Bit(readAll(output.filePath("stderr"))); }
 
+  // Starts the setup folder's Pondel_EN in the setup folder, for the test's
+  // user on the test's display.
+  void startInstaller(const QProcessEnvironment& env) {
+    installer.setProgram(setup() + "/Pondel_EN");
+    installer.setWorkingDirectory(setup());
+    installer.setProcessEnvironment(env);
+    installer.setStandardOutputFile(output.filePath("stdout"));
+    installer.setStandardErrorFile(output.filePath("stderr"));
+    installer.start();
+    ASSERT_TRUE(installer.waitForStarted(10000));
+  }
+  void startInstaller() { startInstaller(user.environment(display.environment())); }
+
+  // Through the folder page (typed over its folder when given) and the
+  // options page with Enter, up to the progress page, whose sequence then
+  // runs; it has ended once the record is in folder.
+  void throughOptions(const QString& folder, const QString& typed = {}) {
+    const QString folderPage = nextPage({});
+    ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
+    if (!typed.isEmpty()) display.typeOver(folderPage, typed);
+    display.press(folderPage, "Return");
+    const QString optionsPage = nextPage(folderPage);
+    ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
+    display.press(optionsPage, "Return");
+    progressPage = nextPage(optionsPage);
+    ASSERT_FALSE(progressPage.isEmpty()) << "Enter did not press Next >" << errors().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder + "/uninstall.dat"); }, 60000))
+        << folder.toStdString() << errors().toStdString();
+  }
+
+  // From the progress page through the end page with Enter, until the
+  // installer has ended.
+  void finish() {
+    QTest::qWait(300);
+    display.press(progressPage, "Return");
+    const QString endPage = nextPage(progressPage);
+    ASSERT_FALSE(endPage.isEmpty()) << errors().toStdString();
+    display.press(endPage, "Return");
+    ASSERT_TRUE(installer.waitForFinished(30000)) << "the installer did not end at its last page";
+  }
+
   QTemporaryDir copy, output, elsewhere;
   User user;
   VirtualDisplay display;
   QProcess installer, monitor;
+  QString progressPage;
 };
 
 TEST_F(SetupProgram, Pondel_EN_InstallsAndTheMonitorRunsFromTheInstallation) {
   const QStringList setupBefore = filesUnder(setup());
-  installer.setProgram(setup() + "/Pondel_EN");
-  installer.setWorkingDirectory(setup());
-  installer.setProcessEnvironment(user.environment(display.environment()));
-  installer.setStandardOutputFile(output.filePath("stdout"));
-  installer.setStandardErrorFile(output.filePath("stderr"));
-  installer.start();
-  ASSERT_TRUE(installer.waitForStarted(10000));
-
-  // Folder page: the default folder, Tavo_3 in the user's data folder.
-  const QString folderPage = nextPage({});
-  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
-  display.press(folderPage, "Return");
-  // Options page: the presets.
-  const QString optionsPage = nextPage(folderPage);
-  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
-  display.press(optionsPage, "Return");
-  // Progress page: the sequence runs; its last file is the record.
-  const QString progressPage = nextPage(optionsPage);
-  ASSERT_FALSE(progressPage.isEmpty()) << errors().toStdString();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(installed("uninstall.dat")); }, 60000))
-      << errors().toStdString();
-  QTest::qWait(300);
-  display.press(progressPage, "Return");
-  const QString endPage = nextPage(progressPage);
-  ASSERT_FALSE(endPage.isEmpty()) << errors().toStdString();
-  display.press(endPage, "Return");
-  ASSERT_TRUE(installer.waitForFinished(30000)) << "the installer did not end at its last page";
+  ASSERT_NO_FATAL_FAILURE(startInstaller());
+  // Folder page: the default folder, Tavo_3 in the user's data folder;
+  // options page: the presets; the sequence's last file is the record.
+  ASSERT_NO_FATAL_FAILURE(throughOptions(user.data() + "/Tavo_3"));
+  ASSERT_NO_FATAL_FAILURE(finish());
   EXPECT_EQ(installer.exitCode(), 0) << errors().toStdString();
 
   // The installation.
@@ -174,25 +194,12 @@ TEST_F(SetupProgram, Pondel_EN_InstallsAndTheMonitorRunsFromTheInstallation) {
 // Under the gtk3 platform theme Enter presses a focused check box; on the
 // installer's pages it is the default button's all the same.
 TEST_F(SetupProgram, UnderTheGtkThemeEnterPressesNextAndTicksNothing) {
-  installer.setProgram(setup() + "/Pondel_EN");
-  installer.setWorkingDirectory(setup());
   QProcessEnvironment env = user.environment(display.environment());
   env.insert("QT_QPA_PLATFORMTHEME", "gtk3");
-  installer.setProcessEnvironment(env);
-  installer.setStandardOutputFile(output.filePath("stdout"));
-  installer.setStandardErrorFile(output.filePath("stderr"));
-  installer.start();
-  ASSERT_TRUE(installer.waitForStarted(10000));
-  const QString folderPage = nextPage({});
-  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
-  display.press(folderPage, "Return");
-  const QString optionsPage = nextPage(folderPage);
-  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
-  // The focus is on the first check box ("on the desktop", off).
-  display.press(optionsPage, "Return");
-  const QString progressPage = nextPage(optionsPage);
-  ASSERT_FALSE(progressPage.isEmpty()) << "Enter did not press Next >" << errors().toStdString();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(installed("uninstall.dat")); }, 60000));
+  ASSERT_NO_FATAL_FAILURE(startInstaller(env));
+  // On the options page the focus is on the first check box ("on the
+  // desktop", off) when Enter is pressed.
+  ASSERT_NO_FATAL_FAILURE(throughOptions(user.data() + "/Tavo_3"));
   EXPECT_FALSE(QFileInfo::exists(user.home() + "/Desktop/Tavo.desktop"));
 }
 
@@ -230,31 +237,10 @@ class TypedFolder : public SetupProgram, public ::testing::WithParamInterface<co
 };
 
 TEST_P(TypedFolder, GivesAnAbsoluteInstallationThatStartsAndUninstalls) {
-  installer.setProgram(setup() + "/Pondel_EN");
-  installer.setWorkingDirectory(setup());
-  installer.setProcessEnvironment(user.environment(display.environment()));
-  installer.setStandardOutputFile(output.filePath("stdout"));
-  installer.setStandardErrorFile(output.filePath("stderr"));
-  installer.start();
-  ASSERT_TRUE(installer.waitForStarted(10000));
-  const QString folderPage = nextPage({});
-  ASSERT_FALSE(folderPage.isEmpty()) << errors().toStdString();
-  display.typeOver(folderPage, GetParam());
-  display.press(folderPage, "Return");
-  const QString optionsPage = nextPage(folderPage);
-  ASSERT_FALSE(optionsPage.isEmpty()) << errors().toStdString();
-  display.press(optionsPage, "Return");
-  const QString progressPage = nextPage(optionsPage);
-  ASSERT_FALSE(progressPage.isEmpty()) << errors().toStdString();
+  ASSERT_NO_FATAL_FAILURE(startInstaller());
   const QString folder = installFolder();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder + "/uninstall.dat"); }, 60000))
-      << folder.toStdString() << errors().toStdString();
-  QTest::qWait(300);
-  display.press(progressPage, "Return");
-  const QString endPage = nextPage(progressPage);
-  ASSERT_FALSE(endPage.isEmpty());
-  display.press(endPage, "Return");
-  ASSERT_TRUE(installer.waitForFinished(30000));
+  ASSERT_NO_FATAL_FAILURE(throughOptions(folder, GetParam()));
+  ASSERT_NO_FATAL_FAILURE(finish());
 
   // The entries and the record hold the absolute folder.
   const QString entry = user.data() + "/applications/Tavo/Tavo.desktop";

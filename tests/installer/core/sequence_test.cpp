@@ -4,13 +4,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "installer/core/installsequence.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/uninstallrecord.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
@@ -319,6 +321,43 @@ TEST_P(LateFailure, IsLoggedAndTheOutcomeIsIncomplete) {
   EXPECT_EQ(lines.mid(lines.size() - GetParam().lastLines.size()), GetParam().lastLines);
   EXPECT_FALSE(log.contains("FINISHED"));
   EXPECT_TRUE(events.contains("enable"));
+}
+
+// The warnings of the installer's log category while it lives.
+class SetupWarnings {
+ public:
+  SetupWarnings() : old_(qInstallMessageHandler(&SetupWarnings::handle)) { current_ = this; }
+  ~SetupWarnings() {
+    qInstallMessageHandler(old_);
+    current_ = nullptr;
+  }
+  bool anyNames(const QString& text) const {
+    return std::any_of(lines.begin(), lines.end(), [&text](const QString& l) { return l.contains(text); });
+  }
+  QStringList lines;
+
+ private:
+  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (current_ && type == QtWarningMsg && context.category && QByteArray(context.category) == "tavo.setup")
+      current_->lines << message;
+  }
+  static inline SetupWarnings* current_ = nullptr;
+  QtMessageHandler old_;
+};
+
+TEST_P(LateFailure, IsToldToTheSetupLogCategoryToo) {
+  ASSERT_TRUE(QDir().mkpath(installed(GetParam().blocked)));
+  SetupWarnings warnings;
+  ASSERT_EQ(run(), InstallOutcome::Incomplete);
+  EXPECT_TRUE(warnings.anyNames(installed(GetParam().blocked))) << warnings.lines.join('\n').toStdString();
+}
+
+TEST_F(Installation, ASkinThatCannotBeCopiedIsCountedAndToldToTheLogCategory) {
+  ASSERT_TRUE(QDir().mkpath(installed("skins/ardoise.xsd")));
+  SetupWarnings warnings;
+  ASSERT_EQ(run(), InstallOutcome::Completed);
+  EXPECT_TRUE(log.contains("  - 3 skin(s) found.")) << log.toStdString();
+  EXPECT_TRUE(warnings.anyNames(installed("skins/ardoise.xsd"))) << warnings.lines.join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,7 +11,7 @@
 #include "installer/core/desktopentry.h"
 #include "installer/core/installsequence.h"
 #include "installer/core/setupshortcuts.h"
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/uninstallrecord.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {

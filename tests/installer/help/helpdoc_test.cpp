@@ -71,7 +71,12 @@ TEST(HelpGuides, NameTheSetupButtonsAsTheProgramsShowThem) {
     ASSERT_FALSE(guide.isEmpty());
     // "Open a terminal in it" and then "cd setup" contradict each other.
     EXPECT_FALSE(guide.contains("cd setup"));
-    for (const QString& button : {g.texts.next, g.texts.cancel, g.texts.close, g.texts.finished, g.texts.incomplete})
+    const auto caption = [&g](const char* control) {
+      for (const ControlText& t : g.texts.frmInstallTexts)
+        if (t.control == QLatin1String(control)) return t.text;
+      return QString();
+    };
+    for (const QString& button : {g.texts.next, caption("cmdCancel"), g.texts.close, g.texts.finished, g.texts.incomplete})
       EXPECT_TRUE(guide.contains("**" + button + "**")) << button.toStdString();
     const QString yes = g.texts.isFrench ? "**Oui**" : "**Yes**";
     const QString no = g.texts.isFrench ? "**Non**" : "**No**";

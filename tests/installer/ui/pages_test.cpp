@@ -20,9 +20,18 @@
 #include "installer/ui/pages.h"
 #include "installer/ui/setupprogram.h"
 #include "tests/installer/setup_fixture.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::setup {
 namespace {
+
+// A control of a page by its name, as the pages keep them.
+template <class T>
+T* child(QWidget& page, const char* name) {
+  T* control = page.findChild<T*>(QLatin1String(name));
+  if (!control) ADD_FAILURE() << "no control " << name;
+  return control;
+}
 
 // Before anything asks QStandardPaths: nothing lands in the real account.
 testing::PrivateHome privateHome;
@@ -48,23 +57,30 @@ struct Recorded {
 class Pages : public ::testing::Test {
  protected:
   void start(const InstallerTexts& texts = englishInstallerTexts()) {
-    SetupSeams seams;
-    seams.askYesNo = [this](QWidget*, const QString& title, const QString& text) {
-      rec.questions << title + "|" + text;
-      return rec.answer;
-    };
-    seams.critical = [this](QWidget*, const QString& title, const QString& text) {
-      rec.messages << title + "|" + text;
+    // The cancel question is a Yes / No box without an icon, No pressed by
+    // Enter; a stop is a critical box with OK.
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      if (box.buttons == (QMessageBox::Yes | QMessageBox::No)) {
+        EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+        EXPECT_EQ(box.defaultButton, QMessageBox::No);
+        rec.questions << box.title + "|" + box.text;
+        return rec.answer ? QMessageBox::Yes : QMessageBox::No;
+      }
+      EXPECT_EQ(box.icon, QMessageBox::Critical);
+      EXPECT_EQ(box.buttons, QMessageBox::Ok);
+      rec.messages << box.title + "|" + box.text;
       if (rec.duringMessage) rec.duringMessage();
+      return QMessageBox::Ok;
     };
-    seams.quit = [this] { ++rec.quits; };
-    seams.createShortcuts = [this](const InstallerState&, const ShortcutChoice&) {
+    desktop.onQuit = [this] { ++rec.quits; };
+    InstallerSteps steps;
+    steps.createShortcuts = [this](const InstallerState&, const ShortcutChoice&) {
       ++rec.shortcutRuns;
       return ShellFolders{"/d", "/g", "/s"};
     };
-    seams.volumes = [this] { return volumes; };
-    seams.volumeReady = &volumeReady;
-    program = std::make_unique<SetupProgram>(texts, seams);
+    steps.volumes = [this] { return volumes; };
+    steps.volumeReady = &volumeReady;
+    program = std::make_unique<SetupProgram>(texts, desktop, steps);
     program->SetupMain();
   }
   frmInstall& folder() { return program->folderPage(); }
@@ -72,7 +88,7 @@ class Pages : public ::testing::Test {
   frmLog& progress() { return program->progressPage(); }
   void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
   void clickFolder(const QString& path) {
-    FolderList* list = folder().dirList;
+    FolderList* list = child<FolderList>(folder(), "dirList");
     for (int i = 0; i < list->count(); ++i) {
       if (list->item(i)->data(Qt::UserRole).toString() != path) continue;
       QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
@@ -85,6 +101,7 @@ class Pages : public ::testing::Test {
   CurrentFolder here{setup.path()};
   QList<Volume> volumes{{"/", "root"}};
   Recorded rec;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<SetupProgram> program;
 };
 
@@ -107,28 +124,28 @@ TEST_P(Presets, OfEachBuild) {
   for (QWidget* page : {static_cast<QWidget*>(&folder()), static_cast<QWidget*>(&options()),
                         static_cast<QWidget*>(&progress()), static_cast<QWidget*>(&program->endPage())})
     EXPECT_EQ(page->windowTitle(), c.title);
-  EXPECT_EQ(folder().txtInstallPath->text(),
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(),
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tavo_3");
-  EXPECT_TRUE(folder().txtInstallPath->text().startsWith(privateHome.path()));
-  EXPECT_EQ(QStringList({folder().Label3->text(), folder().Label2->text(), folder().cmdInstall->text(),
-                         folder().cmdCancel->text()}),
+  EXPECT_TRUE(child<QLineEdit>(folder(), "txtInstallPath")->text().startsWith(privateHome.path()));
+  EXPECT_EQ(QStringList({child<QLabel>(folder(), "Label3")->text(), child<QLabel>(folder(), "Label2")->text(), child<QPushButton>(folder(), "cmdInstall")->text(),
+                         child<QPushButton>(folder(), "cmdCancel")->text()}),
             c.folderPage);
-  EXPECT_TRUE(folder().Label3->font().bold());
-  EXPECT_TRUE(folder().cmdInstall->isDefault());
-  EXPECT_EQ(folder().dirList->path(), setup.path());
-  EXPECT_EQ(QStringList({options().Frame1->title(), options().chkDesktop->text(), options().chkStart->text(),
-                         options().chkStartup->text(), options().Frame2->title(), options().optFR->text(),
-                         options().optEN->text()}),
+  EXPECT_TRUE(child<QLabel>(folder(), "Label3")->font().bold());
+  EXPECT_TRUE(child<QPushButton>(folder(), "cmdInstall")->isDefault());
+  EXPECT_EQ(child<FolderList>(folder(), "dirList")->path(), setup.path());
+  EXPECT_EQ(QStringList({child<QGroupBox>(options(), "Frame1")->title(), child<QCheckBox>(options(), "chkDesktop")->text(), child<QCheckBox>(options(), "chkStart")->text(),
+                         child<QCheckBox>(options(), "chkStartup")->text(), child<QGroupBox>(options(), "Frame2")->title(), child<QRadioButton>(options(), "optFR")->text(),
+                         child<QRadioButton>(options(), "optEN")->text()}),
             c.optionsPage);
-  EXPECT_FALSE(options().chkDesktop->isChecked());
-  EXPECT_TRUE(options().chkStart->isChecked());
-  EXPECT_TRUE(options().chkStartup->isChecked());
-  EXPECT_EQ(options().optFR->isChecked(), c.frenchSelected);
-  EXPECT_EQ(options().optEN->isChecked(), !c.frenchSelected);
-  EXPECT_FALSE(progress().cmdFinish->isEnabled());
-  EXPECT_TRUE(progress().txtLog->toPlainText().isEmpty());
-  EXPECT_FALSE(folder().Image1->pixmap().isNull());
-  EXPECT_EQ(folder().Image1->pixmap().size(), QSize(100, 214));
+  EXPECT_FALSE(child<QCheckBox>(options(), "chkDesktop")->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(options(), "chkStart")->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(options(), "chkStartup")->isChecked());
+  EXPECT_EQ(child<QRadioButton>(options(), "optFR")->isChecked(), c.frenchSelected);
+  EXPECT_EQ(child<QRadioButton>(options(), "optEN")->isChecked(), !c.frenchSelected);
+  EXPECT_FALSE(child<QPushButton>(progress(), "cmdFinish")->isEnabled());
+  EXPECT_TRUE(child<QPlainTextEdit>(progress(), "txtLog")->toPlainText().isEmpty());
+  EXPECT_FALSE(child<QLabel>(folder(), "Image1")->pixmap().isNull());
+  EXPECT_EQ(child<QLabel>(folder(), "Image1")->pixmap().size(), QSize(100, 214));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,26 +165,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Pages, CancelAnsweredNoKeepsEveryChoice) {
   start(frenchInstallerTexts());
-  folder().txtInstallPath->setText("/opt/typed/Tavo_3");
-  click(folder().cmdCancel);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText("/opt/typed/Tavo_3");
+  click(child<QPushButton>(folder(), "cmdCancel"));
   EXPECT_EQ(rec.questions, QStringList({"Confirmez|   Abandonner l'installation ?   "}));
   EXPECT_TRUE(folder().isVisible());
-  EXPECT_EQ(folder().txtInstallPath->text(), "/opt/typed/Tavo_3");
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(), "/opt/typed/Tavo_3");
 
-  click(folder().cmdInstall);
+  click(child<QPushButton>(folder(), "cmdInstall"));
   EXPECT_EQ(program->state().InstallFolder, "/opt/typed/Tavo_3");
   ASSERT_TRUE(options().isVisible());
-  options().chkDesktop->click();
-  options().chkStartup->click();
-  options().optEN->click();
-  click(options().cmdCancel);
+  child<QCheckBox>(options(), "chkDesktop")->click();
+  child<QCheckBox>(options(), "chkStartup")->click();
+  child<QRadioButton>(options(), "optEN")->click();
+  click(child<QPushButton>(options(), "cmdCancel"));
   options().close();  // the title bar asks the same question
   EXPECT_EQ(rec.questions.size(), 3);
   EXPECT_TRUE(options().isVisible());
-  EXPECT_TRUE(options().chkDesktop->isChecked());
-  EXPECT_TRUE(options().chkStart->isChecked());
-  EXPECT_FALSE(options().chkStartup->isChecked());
-  EXPECT_TRUE(options().optEN->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(options(), "chkDesktop")->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(options(), "chkStart")->isChecked());
+  EXPECT_FALSE(child<QCheckBox>(options(), "chkStartup")->isChecked());
+  EXPECT_TRUE(child<QRadioButton>(options(), "optEN")->isChecked());
   EXPECT_EQ(program->state().InstallFolder, "/opt/typed/Tavo_3");
   EXPECT_EQ(rec.quits, 0);
   EXPECT_FALSE(QFileInfo::exists("/opt/typed"));
@@ -192,24 +209,24 @@ TEST_F(Pages, AFolderClickMakesTavo3UnderIt) {
   ASSERT_TRUE(QDir(setup.path()).mkdir("my apps"));
   start();
   clickFolder(setup.file("Data"));
-  EXPECT_EQ(folder().txtInstallPath->text(), setup.file("Data/Tavo_3"));
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(), setup.file("Data/Tavo_3"));
   clickFolder(setup.file("my apps"));
-  EXPECT_EQ(folder().txtInstallPath->text(), setup.file("my apps/Tavo_3"));
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(), setup.file("my apps/Tavo_3"));
   clickFolder("/");
-  EXPECT_EQ(folder().txtInstallPath->text(), "/Tavo_3");
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(), "/Tavo_3");
   EXPECT_EQ(program->state().InstallFolder, "/Tavo_3");
 
   // Leaving the list opens the highlighted folder.
   clickFolder(setup.file("Data"));
-  folder().txtInstallPath->setFocus();
-  emit folder().dirList->lostFocus();
-  EXPECT_EQ(folder().dirList->path(), setup.file("Data"));
+  child<QLineEdit>(folder(), "txtInstallPath")->setFocus();
+  emit child<FolderList>(folder(), "dirList")->lostFocus();
+  EXPECT_EQ(child<FolderList>(folder(), "dirList")->path(), setup.file("Data"));
   clickFolder(setup.file("Data/inner"));
-  EXPECT_EQ(folder().txtInstallPath->text(), setup.file("Data/inner/Tavo_3"));
+  EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(), setup.file("Data/inner/Tavo_3"));
 
   // What is typed after a click is what is installed into.
-  folder().txtInstallPath->setText("/srv/by hand");
-  click(folder().cmdInstall);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText("/srv/by hand");
+  click(child<QPushButton>(folder(), "cmdInstall"));
   EXPECT_EQ(program->state().InstallFolder, "/srv/by hand");
 }
 
@@ -219,29 +236,29 @@ TEST_F(Pages, AVolumeThatIsNotReadySetsTheListBack) {
   gone.remove();
   volumes = {{"/", ""}, {goneRoot, "USB"}};
   start();
-  QComboBox* drives = folder().drvList;
+  QComboBox* drives = child<QComboBox>(folder(), "drvList");
   ASSERT_EQ(drives->count(), 2);
   EXPECT_EQ(drives->currentIndex(), 0);
   emit drives->activated(1);
   EXPECT_EQ(drives->currentIndex(), 0);
-  EXPECT_EQ(folder().dirList->path(), setup.path());
+  EXPECT_EQ(child<FolderList>(folder(), "dirList")->path(), setup.path());
   EXPECT_TRUE(rec.messages.isEmpty());
   emit drives->activated(0);
-  EXPECT_EQ(folder().dirList->path(), "/");
+  EXPECT_EQ(child<FolderList>(folder(), "dirList")->path(), "/");
 }
 
 TEST_F(Pages, AStopMakesTheProgressButtonCloseTheInstaller) {
   QTemporaryDir empty;
   CurrentFolder elsewhere(empty.path());
   start();
-  click(folder().cmdInstall);
-  click(options().cmdInstall);
+  click(child<QPushButton>(folder(), "cmdInstall"));
+  click(child<QPushButton>(options(), "cmdInstall"));
   EXPECT_TRUE(progress().isVisible());
   EXPECT_EQ(rec.messages, QStringList({"Error|    Some files are missing - see log    "}));
-  EXPECT_EQ(progress().cmdFinish->text(), "Close");
-  EXPECT_TRUE(progress().cmdFinish->isEnabled());
-  EXPECT_TRUE(progress().txtLog->toPlainText().contains("  ERROR : TV0.dat is missing"));
-  click(progress().cmdFinish);
+  EXPECT_EQ(child<QPushButton>(progress(), "cmdFinish")->text(), "Close");
+  EXPECT_TRUE(child<QPushButton>(progress(), "cmdFinish")->isEnabled());
+  EXPECT_TRUE(child<QPlainTextEdit>(progress(), "txtLog")->toPlainText().contains("  ERROR : TV0.dat is missing"));
+  click(child<QPushButton>(progress(), "cmdFinish"));
   EXPECT_EQ(rec.quits, 1);
   EXPECT_FALSE(program->endPage().isVisible());
 }
@@ -249,25 +266,25 @@ TEST_F(Pages, AStopMakesTheProgressButtonCloseTheInstaller) {
 TEST_F(Pages, ACompleteRunLeadsToTheEndPage) {
   QTemporaryDir place;
   start(frenchInstallerTexts());
-  folder().txtInstallPath->setText(place.filePath("Tavo_3"));
-  click(folder().cmdInstall);
-  click(options().cmdInstall);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText(place.filePath("Tavo_3"));
+  click(child<QPushButton>(folder(), "cmdInstall"));
+  click(child<QPushButton>(options(), "cmdInstall"));
   EXPECT_TRUE(rec.messages.isEmpty());
-  EXPECT_EQ(progress().cmdFinish->text(), "Suivant >");
-  EXPECT_TRUE(progress().cmdFinish->isEnabled());
-  const QStringList shown = progress().txtLog->toPlainText().split('\n');
+  EXPECT_EQ(child<QPushButton>(progress(), "cmdFinish")->text(), "Suivant >");
+  EXPECT_TRUE(child<QPushButton>(progress(), "cmdFinish")->isEnabled());
+  const QStringList shown = child<QPlainTextEdit>(progress(), "txtLog")->toPlainText().split('\n');
   EXPECT_EQ(shown.last(), "TERMINE");
   EXPECT_EQ(shown.at(2), "Fichiers nécessaires...  OK");
   EXPECT_EQ(testing::readAll(place.filePath("Tavo_3/Tavo.ini")), "Lang=FR\r\n");
 
-  click(progress().cmdFinish);
+  click(child<QPushButton>(progress(), "cmdFinish"));
   EXPECT_FALSE(progress().isVisible());
   ASSERT_TRUE(program->endPage().isVisible());
-  EXPECT_EQ(program->endPage().Label2->text(), "Installation terminée !");
-  EXPECT_EQ(program->endPage().Label2->font().pointSize(), 12);
-  EXPECT_EQ(program->endPage().cmdFinish->text(), "Fermer");
+  EXPECT_EQ(child<QLabel>(program->endPage(), "Label2")->text(), "Installation terminée !");
+  EXPECT_EQ(child<QLabel>(program->endPage(), "Label2")->font().pointSize(), 12);
+  EXPECT_EQ(child<QPushButton>(program->endPage(), "cmdFinish")->text(), "Fermer");
   EXPECT_EQ(rec.quits, 0);
-  click(program->endPage().cmdFinish);
+  click(child<QPushButton>(program->endPage(), "cmdFinish"));
   EXPECT_EQ(rec.quits, 1);
 }
 
@@ -278,8 +295,8 @@ TEST_F(Pages, TheProgressPageCannotBeClosedWhileTheSequenceRuns) {
     EXPECT_TRUE(program->sequenceRunning());
     progress().close();
   };
-  click(folder().cmdInstall);
-  click(options().cmdInstall);
+  click(child<QPushButton>(folder(), "cmdInstall"));
+  click(child<QPushButton>(options(), "cmdInstall"));
   ASSERT_EQ(rec.messages.size(), 1);
   EXPECT_TRUE(progress().isVisible());
   EXPECT_EQ(rec.quits, 0);
@@ -291,9 +308,9 @@ TEST_F(Pages, TheProgressPageCannotBeClosedWhileTheSequenceRuns) {
 TEST_F(Pages, AfterCompletionTheTitleBarLeadsToTheEndPage) {
   QTemporaryDir place;
   start();
-  folder().txtInstallPath->setText(place.filePath("Tavo_3"));
-  click(folder().cmdInstall);
-  click(options().cmdInstall);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText(place.filePath("Tavo_3"));
+  click(child<QPushButton>(folder(), "cmdInstall"));
+  click(child<QPushButton>(options(), "cmdInstall"));
   progress().close();
   EXPECT_TRUE(program->endPage().isVisible());
   program->endPage().close();
@@ -313,20 +330,20 @@ class TypedFolder : public Pages, public ::testing::WithParamInterface<TypedFold
 TEST_P(TypedFolder, IsMadeAbsoluteOrRefused) {
   const TypedFolderCase& c = GetParam();
   start();
-  folder().txtInstallPath->setText(c.typed);
-  click(folder().cmdInstall);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText(c.typed);
+  click(child<QPushButton>(folder(), "cmdInstall"));
   if (c.expected.isEmpty()) {
     EXPECT_TRUE(folder().isVisible());
     EXPECT_FALSE(options().isVisible());
-    EXPECT_FALSE(folder().lblFolderError->isHidden());
-    EXPECT_EQ(folder().lblFolderError->text(), c.typed.isEmpty() ? englishInstallerTexts().folderEmpty
+    EXPECT_FALSE(child<QLabel>(folder(), "lblFolderError")->isHidden());
+    EXPECT_EQ(child<QLabel>(folder(), "lblFolderError")->text(), c.typed.isEmpty() ? englishInstallerTexts().folderEmpty
                                                                   : englishInstallerTexts().folderLineBreak);
     return;
   }
   QString expected = c.expected;
   expected.replace("@setup", QDir(setup.path()).absolutePath()).replace("@home", QDir::homePath());
   EXPECT_TRUE(options().isVisible());
-  EXPECT_TRUE(folder().lblFolderError->isHidden());
+  EXPECT_TRUE(child<QLabel>(folder(), "lblFolderError")->isHidden());
   EXPECT_EQ(program->state().InstallFolder, expected);
 }
 
@@ -365,13 +382,13 @@ class EnterKey : public Pages, public ::testing::WithParamInterface<const char*>
 
 TEST_P(EnterKey, PressesNextWhateverHasTheFocus) {
   start();
-  folder().txtInstallPath->setText(QDir(setup.path()).filePath("Tavo_enter"));
-  QTest::keyClick(folder().txtInstallPath, Qt::Key_Return);
+  child<QLineEdit>(folder(), "txtInstallPath")->setText(QDir(setup.path()).filePath("Tavo_enter"));
+  QTest::keyClick(child<QLineEdit>(folder(), "txtInstallPath"), Qt::Key_Return);
   ASSERT_TRUE(options().isVisible());
   // The focus on the first check box, as some desktops start the page.
-  options().chkDesktop->setFocus();
-  QTest::keyClick(options().chkDesktop, Qt::Key_Return);
-  EXPECT_FALSE(options().chkDesktop->isChecked());
+  child<QCheckBox>(options(), "chkDesktop")->setFocus();
+  QTest::keyClick(child<QCheckBox>(options(), "chkDesktop"), Qt::Key_Return);
+  EXPECT_FALSE(child<QCheckBox>(options(), "chkDesktop")->isChecked());
   EXPECT_TRUE(progress().isVisible());
 }
 
@@ -402,7 +419,8 @@ TEST_P(CancelBox, SpeaksTheBuildsLanguageAndShowsItsTitle) {
     width = box->width();
     box->button(QMessageBox::No)->click();
   });
-  EXPECT_FALSE(SetupSeams::desktop(texts.isFrench).askYesNo(nullptr, texts.cancelTitle, texts.cancelQuestion));
+  tavo::RealDesktop desktop([&texts] { return texts.isFrench; });
+  EXPECT_FALSE(desktop.askYesNo(nullptr, QMessageBox::NoIcon, texts.cancelTitle, texts.cancelQuestion));
   EXPECT_EQ(title, texts.cancelTitle);
   EXPECT_EQ(buttons, GetParam().buttons);
   EXPECT_GE(width, titleBarWidth(texts.cancelTitle));

@@ -1,4 +1,4 @@
-#include "installer/core/uninstallrecord.h"
+#include "common/setup/uninstallrecord.h"
 
 #include "common/textfile.h"
 

@@ -1,10 +1,16 @@
 #pragma once
-// The desktop entries (freedesktop .desktop files) that the installer makes
-// and the uninstaller removes, and the three folders they go into. The
-// names are fixed here once so that both programs agree on them.
+// The names both setup programs must agree on: the product word, the
+// desktop entries (freedesktop .desktop files) that the installer makes and
+// the uninstaller removes, the submenu's files and the three folders the
+// entries go into. Fixed here once, in the library both link.
 #include <QString>
+#include <QStringList>
 
 namespace tavo::setup {
+
+// The word the installer installs under: it names the entries, and line 1
+// of the uninstall record holds it.
+inline constexpr char kProductWord[] = "Tavo";
 
 // The monitor's entry, on the desktop, in the group and in autostart:
 // the product word and this extension ("Tavo" gives "Tavo.desktop").
@@ -40,6 +46,11 @@ MenuFiles findMenuFiles(const QString& productWord);
 // applications folder with "/" as "-" ("Tavo/Help.desktop" is
 // "Tavo-Help.desktop").
 QString groupEntryId(const QString& productWord, const QString& entryFile);
+
+// The entries the installer makes in the program group, by name, in the
+// order of their names: the monitor's, both builds' help entries and the
+// uninstaller's.
+QStringList groupEntryNames(const QString& productWord);
 
 // The suite's icon, installed beside the programs.
 inline constexpr char kIconFile[] = "Tavo.png";

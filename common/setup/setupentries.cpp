@@ -1,4 +1,4 @@
-#include "installer/core/shortcuts.h"
+#include "common/setup/setupentries.h"
 
 #include <QStandardPaths>
 
@@ -14,10 +14,6 @@ ShellFolders findShellFolders(const QString& productWord) {
   return f;
 }
 
-}  // namespace tavo::setup
-
-namespace tavo::setup {
-
 MenuFiles findMenuFiles(const QString& productWord) {
   return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
               QStringLiteral("/menus/applications-merged/") + productWord + QStringLiteral(".menu"),
@@ -27,6 +23,14 @@ MenuFiles findMenuFiles(const QString& productWord) {
 
 QString groupEntryId(const QString& productWord, const QString& entryFile) {
   return productWord + QLatin1Char('-') + entryFile;
+}
+
+QStringList groupEntryNames(const QString& productWord) {
+  // In the order of their names, as the uninstaller's log lists them.
+  QStringList names{shortcutFileName(productWord), QString::fromLatin1(kHelpShortcutFileFR),
+                    QString::fromLatin1(kHelpShortcutFileEN), QString::fromLatin1(kUninstallShortcutFile)};
+  names.sort();
+  return names;
 }
 
 }  // namespace tavo::setup
