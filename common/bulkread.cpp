@@ -50,14 +50,16 @@ QDateTime fromWallTime(WallTime t) { return QDateTime(wallDate(t), wallTimeOfDay
 //   the lines of a year's rate log (525,600 lines, 15.6 MB):
 //     this reader 6.7 ms (2.3 GB/s); QFile::readLine and decoding each
 //     line 147 ms; readTextLines 430 ms;
-//   the year log read into samples (ReadLogFile): 26 to 31 ms; the same
+//   the year log read into samples (ReadLogFile): 30 to 35 ms; the same
 //     done the plain way (readTextLines, the regional reader, readInt32Checked)
 //     500 ms;
 //   1,000,000 sessions of all_stats.csv loaded, sorted and folded into days
 //     and months (BM_LoadSortFold): 150 ms, 93 MB at the peak.
 // Out of line here, with the rest of the tuning, the field readers below
-// cost the year log some 3 ms against inline ones in the header (29-31 ms
-// against 26-28 ms), and the sessions nothing measurable.
+// cost the year log some 4 to 7 ms against inline ones in the header
+// (measured side by side: 30 to 35 ms against 26 to 30 ms), and the
+// sessions nothing measurable; a tenth of a second on a ten-year log, for
+// a header that holds only what the readers are.
 //
 // The fast path is a line that ends inside the block: one scan, no copy.
 // Everything else is the slow path, tested case by case against a plain

@@ -87,6 +87,43 @@ class LineReader {
   std::unique_ptr<State> state_;
 };
 
+struct RecordLinesResult {
+  bool readWhole = false;            // false: a read error stopped the lines
+  std::int64_t unreadableLines = 0;  // lines with text that were no record, and overlong lines
+};
+
+// The rule both readers of the long files follow, for the lines of an
+// opened file from where it stands: an empty line (or a byte order mark
+// alone) is passed over; an overlong one is unreadable, its bytes never
+// held; any other line goes to the reader of its kind, ascii(bytes) for a
+// line of plain ASCII and text(decoded) for any other, and is unreadable
+// when that returns false (no record). A template, so that the readers are
+// compiled into the loop instead of being called through a std::function
+// once a line.
+template <class AsciiReader, class TextReader>
+[[nodiscard]] RecordLinesResult readRecordLines(LineReader& file, AsciiReader&& ascii, TextReader&& text) {
+  RecordLinesResult result;
+  LineReader::Line line;
+  while (file.next(line)) {
+    if (line.overlong) {  // no record is that long: an unreadable line, its bytes never held
+      ++result.unreadableLines;
+      continue;
+    }
+    if (line.bytes.empty()) continue;
+    bool record = false;
+    if (line.ascii) {
+      record = ascii(line.bytes);
+    } else {
+      const QString decoded = file.decoded();
+      if (decoded.isEmpty()) continue;  // a byte order mark alone
+      record = text(decoded);
+    }
+    if (!record) ++result.unreadableLines;
+  }
+  result.readWhole = !file.failed();
+  return result;
+}
+
 // The first c in text from `from` on, or -1.
 qsizetype findByte(std::string_view text, char c, std::size_t from);
 
