@@ -141,29 +141,19 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
   WallClockReader dates(format);
   const auto asciiDate = [&dates](std::string_view field) { return dates.read(field); };
   const auto textDate = [&dates](QStringView field) { return dates.read(field.toString()); };
-  LineReader::Line line;
-  while (file.next(line)) {
-    if (line.overlong) {  // no sample is that long: an unreadable line, its bytes never held
-      ++result.skippedLines;
-      continue;
-    }
-    if (line.bytes.empty()) continue;
-    std::optional<LogSample> sample;
-    if (line.ascii) {
-      sample = parseSample(line.bytes, asciiDate, readInt32Ascii);
-    } else {
-      const QString text = file.decoded();
-      if (text.isEmpty()) continue;  // a byte order mark alone
-      sample = parseSample(QStringView(text), textDate, readInt32Text);
-    }
+  const auto keep = [&samples](const std::optional<LogSample>& sample) {
     if (sample) samples.append(*sample);
-    else ++result.skippedLines;
-  }
-  if (file.failed()) {
+    return sample.has_value();
+  };
+  const RecordLinesResult read = readRecordLines(
+      file, [&](std::string_view bytes) { return keep(parseSample(bytes, asciiDate, readInt32Ascii)); },
+             [&](const QString& text) { return keep(parseSample(QStringView(text), textDate, readInt32Text)); });
+  if (!read.readWhole) {
     samples.ClearSamples();
-    result.skippedLines = 0;
     return result;
   }
+  result.skippedLines = static_cast<std::int32_t>(
+      std::min<std::int64_t>(read.unreadableLines, std::numeric_limits<std::int32_t>::max()));
   samples.trim();
   result.outcome = ReadOutcome::Read;
   return result;

@@ -96,32 +96,20 @@ LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& f
   // The table grows with the sessions found, not with the file: a huge
   // file of garbage (or of NUL bytes) costs no memory.
   WallClockReader dates(format);
-  LineReader::Line line;
-  while (file.next(line)) {
-    if (line.overlong) {
-      ++store.skippedLines;
-      continue;
-    }
-    if (line.bytes.empty()) continue;
-    std::optional<SessionRecord> record;
-    if (line.ascii) {
-      record = parseSessionLine(line.bytes, dates);
-    } else {
-      const QString text = file.decoded();
-      if (text.isEmpty()) continue;  // a byte order mark alone
-      record = parseSessionLine(text, format);
-    }
-    if (!record) {
-      ++store.skippedLines;
-      continue;
-    }
+  const auto keep = [&store](const std::optional<SessionRecord>& record) {
+    if (!record) return false;
     store.totalMinutes += record->minutes;
     store.sessionTable.push_back(*record);
-  }
-  if (file.failed()) {
+    return true;
+  };
+  const RecordLinesResult read =
+      readRecordLines(file, [&](std::string_view bytes) { return keep(parseSessionLine(bytes, dates)); },
+                             [&](const QString& text) { return keep(parseSessionLine(text, format)); });
+  if (!read.readWhole) {
     store = SessionStore{};
     return LoadOutcome::Unreadable;
   }
+  store.skippedLines = static_cast<int>(std::min<std::int64_t>(read.unreadableLines, std::numeric_limits<int>::max()));
   store.sessionTable.shrink_to_fit();
   return store.sessionTable.empty() ? LoadOutcome::NothingToLoad : LoadOutcome::Loaded;
 }

@@ -23,7 +23,10 @@
 #include "LogViewer/ui/logviewerprogram.h"
 #include "bench/Stats/childrun.h"
 #include "tests/support/fakedesktop.h"
+#include "common/bulkread.h"
+#include "common/numbers.h"
 #include "common/regionaltext.h"
+#include "common/textfile.h"
 
 using namespace tavo::logv;
 
@@ -125,6 +128,70 @@ void BM_ReadYearLog(benchmark::State& state) {
   checkResult(state, kYearLog, checksum(samples, whole, statsLabels(whole, samples, format)));
 }
 BENCHMARK(BM_ReadYearLog)->Unit(benchmark::kMillisecond);
+
+// The lines of the year log alone, by the suite's line reader and by the
+// plain ways it stands in for (QFile::readLine, then the system decoding;
+// readTextLines): the figures quoted in common/bulkread.cpp.
+void BM_LinesOfYearLog(benchmark::State& state) {
+  const QString path = logPath(kYearLog);
+  std::int64_t lines = 0;
+  for (auto _ : state) {
+    lines = 0;
+    switch (state.range(0)) {
+      case 0: {
+        tavo::LineReader reader(path);
+        tavo::LineReader::Line line;
+        if (!reader.open()) break;
+        while (reader.next(line)) lines += !line.bytes.empty();
+        break;
+      }
+      case 1: {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) break;
+        while (!f.atEnd()) {
+          const QString text = QString::fromLocal8Bit(f.readLine()).trimmed();
+          lines += !text.isEmpty();
+        }
+        break;
+      }
+      default:
+        lines = tavo::readTextLines(path).lines.size();
+        break;
+    }
+    benchmark::DoNotOptimize(lines);
+  }
+  static const char* const kNames[] = {"LineReader", "QFile::readLine", "readTextLines"};
+  state.SetLabel(kNames[state.range(0)]);
+  state.SetItemsProcessed(state.iterations() * kYear);
+  state.SetBytesProcessed(state.iterations() * QFile(path).size());
+  if (lines != kYear) state.SkipWithError("not every line read");
+}
+BENCHMARK(BM_LinesOfYearLog)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// The year log read the plain way: every line as text, its date-time by
+// the regional reader and its rates by readInt32Checked. What ReadLogFile
+// gives, at the cost it would have without the long-file readers.
+void BM_ReadYearLogAsText(benchmark::State& state) {
+  const tavo::RegionalFormat format(locale());
+  const QString path = logPath(kYearLog);
+  std::int64_t read = 0;
+  for (auto _ : state) {
+    read = 0;
+    for (const QString& line : tavo::readTextLines(path).lines) {
+      const QStringList fields = line.split(QLatin1Char(';'));
+      if (fields.size() < 3) continue;
+      const auto when = format.parseDateTimeParts(fields[0]);
+      const auto download = tavo::readInt32Checked(fields[1]);
+      const auto upload = tavo::readInt32Checked(fields[2]);
+      read += when && download && upload;
+    }
+    benchmark::DoNotOptimize(read);
+  }
+  state.SetItemsProcessed(state.iterations() * kYear);
+  state.SetBytesProcessed(state.iterations() * QFile(path).size());
+  if (read != kYear) state.SkipWithError("not every sample read");
+}
+BENCHMARK(BM_ReadYearLogAsText)->Unit(benchmark::kMillisecond);
 
 LogViewerModel& openedModel() {
   static LogViewerModel model = [] {

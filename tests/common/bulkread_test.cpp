@@ -129,6 +129,37 @@ TEST_F(LineReaderTest, RefusesWhatCannotBeReadWhole) {
   }
 }
 
+TEST_F(LineReaderTest, RecordLinesByTheReadersRules) {
+  // Records are the lines holding "ok"; an empty line and a byte order mark
+  // alone are no line at all, an overlong line is unreadable unseen.
+  const QByteArray bytes = "\xEF\xBB\xBF\r\nok 1\r\n\r\nnot a record\r\n" + QByteArray(40, 'o') +
+                           "\r\n\xC3\xA9 ok\r\n\xC3\xA9 no\r\n\n\nok 2";
+  LineReader reader(write(bytes), 20, 8);
+  ASSERT_TRUE(reader.open());
+  QStringList asciiSeen, textSeen;
+  const RecordLinesResult read = readRecordLines(
+      reader, [&](std::string_view b) {
+                 asciiSeen << QString::fromLatin1(b.data(), qsizetype(b.size()));
+                 return asciiSeen.back().startsWith(QLatin1String("ok"));
+               },
+               [&](const QString& t) {
+                 textSeen << t;
+                 return t.endsWith(QLatin1String("ok"));
+               });
+  EXPECT_TRUE(read.readWhole);
+  EXPECT_EQ(read.unreadableLines, 3);
+  EXPECT_EQ(asciiSeen, QStringList({"ok 1", "not a record", "ok 2"}));
+  EXPECT_EQ(textSeen, QStringList({QString::fromUtf8("\xC3\xA9 ok"), QString::fromUtf8("\xC3\xA9 no")}));
+
+  // A file that cannot be read to its end is not read whole.
+  LineReader folder(dir_.path());
+  if (folder.open()) {
+    const RecordLinesResult none = readRecordLines(folder, [](std::string_view) { return true; },
+                                                            [](const QString&) { return true; });
+    EXPECT_FALSE(none.readWhole);
+  }
+}
+
 TEST(ReadInt32Ascii, SameAsTheTextReader) {
   for (const char* field : {"", "0", "-0", "7", "123", "-123", "00012", "999999999", "-999999999", "1234567890",
                             "2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999", "12.5", "13.5",
