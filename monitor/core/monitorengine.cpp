@@ -65,7 +65,24 @@ QString MonitorEngine::errorTitle() { return kErrorTitle; }
 
 // ---------------------------------------------------------------- start-up
 
-bool MonitorEngine::Main(const StartupSteps& steps) {
+namespace {
+
+struct NoWindows : StartupSteps {
+  void ApplyLanguage() override {}
+  void LaunchUpdater() override {}
+  void LoadSkins() override {}
+  void AddTrayIcon() override {}
+  void ShowMain() override {}
+};
+
+}  // namespace
+
+bool MonitorEngine::Main() {
+  NoWindows none;
+  return Main(none);
+}
+
+bool MonitorEngine::Main(StartupSteps& steps) {
   if (!guard_.admit()) return false;
   // Under the lock no other monitor writes here: what a replacement left
   // behind is a kill's left-over.
@@ -81,14 +98,14 @@ bool MonitorEngine::Main(const StartupSteps& steps) {
   settingsFile_.LoadSettings();
   emit selectedInterfaceChanged(Interfaces.SelectedInterface);
   applyEngineTexts();
-  if (steps.ApplyLanguage) steps.ApplyLanguage();
-  if (settings().chkUpdate() == 1 && steps.LaunchUpdater) steps.LaunchUpdater();
-  if (steps.LoadSkins) steps.LoadSkins();
+  steps.ApplyLanguage();
+  if (settings().chkUpdate() == 1) steps.LaunchUpdater();
+  steps.LoadSkins();
   ResetMonitoring();
   // A line left by a run that ended without its quit joins all_stats.csv.
   sessions_.FlushSessionStats();
-  if (steps.AddTrayIcon) steps.AddTrayIcon();
-  if (steps.ShowMain) steps.ShowMain();
+  steps.AddTrayIcon();
+  steps.ShowMain();
   return true;
 }
 

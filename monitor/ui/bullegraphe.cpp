@@ -1,5 +1,6 @@
 #include "monitor/ui/bullegraphe.h"
 
+#include "common/platform/desktop/desktop.h"
 #include "monitor/core/monitorengine.h"
 
 #include <QEvent>
@@ -36,10 +37,8 @@ DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bo
   return in;
 }
 
-BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::DesktopQueries desktop, QObject* parent)
-    : QObject(parent),
-      engine_(engine),
-      desktop_(desktop.withRealDefaults()) {
+BulleGraphe::BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::DesktopSeam& desktop, QObject* parent)
+    : QObject(parent), engine_(engine), desktop_(desktop) {
   connect(&engine_, &tavo::monitor::MonitorEngine::trackBubble, this, &BulleGraphe::TrackBubble);
   connect(&engine_, &tavo::monitor::MonitorEngine::refreshHistoryCounters, this,
           &BulleGraphe::RefreshHistoryCounters);

@@ -8,7 +8,7 @@
 // lblGraphe_MouseMove(), its other mouse moves call HideBubble(), its double
 // clicks and the tray's mnuBig call DrawHoursGraph(); statsRequested()/
 // logViewerRequested() (frmBig's buttons) start the other programs.
-#include "common/platform/desktop/desktop.h"
+#include "common/desktopseam.h"
 #include "monitor/core/bubbleplacement.h"
 #include "monitor/core/countertexts.h"
 #include "monitor/core/detailgraph.h"
@@ -35,10 +35,8 @@ DetailGraphInput detailGraphInput(const tavo::monitor::MonitorEngine& engine, bo
 class BulleGraphe : public QObject {
   Q_OBJECT
  public:
-  // The pointer and the screen under it come from desktop (empty entries:
-  // the real desktop's).
-  explicit BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::desktop::DesktopQueries desktop = {},
-                       QObject* parent = nullptr);
+  // The pointer and the screen under it come from desktop, which outlives this.
+  BulleGraphe(tavo::monitor::MonitorEngine& engine, tavo::DesktopSeam& desktop, QObject* parent = nullptr);
   ~BulleGraphe() override;
 
   // Each window is made on first use.
@@ -82,7 +80,7 @@ class BulleGraphe : public QObject {
   void applyBubbleTexts(bool french);
 
   tavo::monitor::MonitorEngine& engine_;
-  tavo::desktop::DesktopQueries desktop_;
+  tavo::DesktopSeam& desktop_;
   std::unique_ptr<frmBulle> frmBulle_;
   std::unique_ptr<frmBig> frmBig_;
   QPointer<QWidget> hoverWidget_;

@@ -26,10 +26,9 @@ TrayAction trayActionFor(TrayClick click) {
   }
 }
 
-MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desktop::DesktopQueries desktop)
+MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeam& desktop)
     : engine_(engine),
-      seams_(seams.withDesktopDefaults([this] { return engine_.IsFrench; }, engine.programFolder())),
-      desktop_(desktop.withRealDefaults()),
+      desktop_(desktop),
       net_(std::make_unique<frmNet>()),
       trayMenu_(std::make_unique<TrayMenu>()) {
 
@@ -41,8 +40,9 @@ MonitorUi::MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desk
   // there costs a round trip to the X server each time. Elsewhere (or with
   // a test's own answer) it is looked for when the program wakes anyway,
   // for the engine's tick or for an event: a timer of its own would wake it
-  // once more each second.
-  if (!desktop.trayAvailable && trayChanges_.heard()) {
+  // once more each second. A test's own answer never comes through the
+  // desktop's announcement; the tests that change it ask again themselves.
+  if (trayChanges_.heard()) {
     connect(&trayChanges_, &desktop::TrayWatch::trayMayHaveChanged, this, [this] {
       if (trayWatched_) keepMainWindowReachable();
     });
@@ -59,17 +59,9 @@ MonitorUi::~MonitorUi() {
   if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
 }
 
-StartupSteps MonitorUi::startupSteps() {
-  StartupSteps steps;
-  steps.ApplyLanguage = [this] { ApplyLanguage(); };
-  steps.LaunchUpdater = [this] { LaunchUpdater(); };
-  steps.LoadSkins = [this] { LoadSkins(); };
-  steps.AddTrayIcon = [this] { AddTrayIcon(); };
-  steps.ShowMain = [this] {
-    net_->show();
-    net_->raise();
-  };
-  return steps;
+void MonitorUi::ShowMain() {
+  net_->show();
+  net_->raise();
 }
 
 // ------------------------------------------------------------- language
@@ -121,14 +113,14 @@ void MonitorUi::ApplyLanguage() {
 void MonitorUi::LaunchUpdater() {
   if (engine_.settings().chkUpdate() != 1) return;
   const QString program = engine_.programFolder() + QStringLiteral("/Update");
-  if (!seams_.startProgram(program, {QStringLiteral("Tavo"), versionText(), languageCode()}))
-    seams_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
+  if (!desktop_.startProgram({program, {QStringLiteral("Tavo"), versionText(), languageCode()}, engine_.programFolder()}))
+    desktop_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
 void MonitorUi::startSuiteProgram(const QString& name) {
   const QString program = engine_.programFolder() + u'/' + name;
-  if (!seams_.startProgram(program, {languageCode()}))
-    seams_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
+  if (!desktop_.startProgram({program, {languageCode()}, engine_.programFolder()}))
+    desktop_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
 }
 
 // ---------------------------------------------------------------- skins
@@ -318,8 +310,9 @@ void MonitorUi::mnuLogViewer_Click() { startSuiteProgram(QStringLiteral("TavoLog
 // ----------------------------------------------------------------- quit
 
 void MonitorUi::ConfirmQuit() {
-  const auto answer = seams_.ask(settings_ && settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
-                                        texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No);
+  const auto answer = desktop_.ask({settings_ && settings_->isVisible() ? settings_.get() : nullptr,
+                                    QMessageBox::Question, texts_.QuitTitle, texts_.QuitPrompt,
+                                    QMessageBox::Yes | QMessageBox::No});
   if (answer != QMessageBox::Yes) return;
   const QList<FileFailure> failures = engine_.QuitSave();
   if (!failures.isEmpty()) {
@@ -329,18 +322,18 @@ void MonitorUi::ConfirmQuit() {
       texts << fileFailureText(f, engine_.IsFrench);
       std::fprintf(stderr, "%s: %s\n", qPrintable(MonitorEngine::errorTitle()), qPrintable(texts.back().simplified()));
     }
-    seams_.message(nullptr, MonitorEngine::errorTitle(), texts.join(QStringLiteral("\n\n")));
+    desktop_.message(nullptr, MonitorEngine::errorTitle(), texts.join(QStringLiteral("\n\n")));
   }
   RemoveTrayIcon();
   if (settings_) settings_->setEnding(true);
-  seams_.quit();
+  desktop_.quit();
 }
 
 void MonitorUi::showFileFailure(const FileFailure& failure) {
   const QString text = fileFailureText(failure, engine_.IsFrench);
   std::fprintf(stderr, "%s: %s\n", qPrintable(MonitorEngine::errorTitle()), qPrintable(text.simplified()));
   // The tick goes on while the box is up.
-  seams_.notice(MonitorEngine::errorTitle(), text);
+  desktop_.notice(MonitorEngine::errorTitle(), text);
 }
 
 }  // namespace tavo::monitor

@@ -5,8 +5,8 @@
 // texts. One object, owned by MonitorWindows, which connects the windows'
 // signals to it; what concerns the secondary windows (detailed graph,
 // bubble, interface chooser) it signals.
+#include "common/desktopseam.h"
 #include "common/platform/desktop/desktop.h"
-#include "common/seams.h"
 #include "monitor/core/monitorengine.h"
 #include "monitor/ui/frmnet.h"
 #include "monitor/ui/frmsettings.h"
@@ -37,12 +37,9 @@ TrayAction trayActionFor(TrayClick click);
 class MonitorUi : public QObject {
   Q_OBJECT
  public:
-  // Seams and queries left empty take the real desktop's.
-  explicit MonitorUi(MonitorEngine& engine, tavo::DesktopSeams seams = {}, tavo::desktop::DesktopQueries desktop = {});
+  // The desktop is the program's (a RealDesktop) or a test's; it outlives this.
+  MonitorUi(MonitorEngine& engine, tavo::DesktopSeam& desktop);
   ~MonitorUi() override;
-
-  // The window steps of the engine's start-up.
-  StartupSteps startupSteps();
 
   void ApplyLanguage();
   void SetFrenchTexts();
@@ -53,6 +50,8 @@ class MonitorUi : public QObject {
   // comes to the primary screen's top-left corner.
   void keepMainWindowOnAScreen();
   void AddTrayIcon();
+  // The main window shown and raised: the last step of start-up.
+  void ShowMain();
   void RemoveTrayIcon();
   void ConfirmQuit();
   // A file the engine could not use: a box that does not block, and stderr.
@@ -103,7 +102,7 @@ class MonitorUi : public QObject {
   bool trayShown() const;
   const QString& QuitPrompt() const { return texts_.QuitPrompt; }
   const QString& QuitTitle() const { return texts_.QuitTitle; }
-  const tavo::desktop::DesktopQueries& desktop() const { return desktop_; }
+  tavo::DesktopSeam& desktop() const { return desktop_; }
 
  signals:
   void hoursGraphRequested();        // the tray's mnuBig
@@ -122,8 +121,7 @@ class MonitorUi : public QObject {
   QString languageCode() const { return engine_.IsFrench ? QStringLiteral("FR") : QStringLiteral("EN"); }
 
   MonitorEngine& engine_;
-  tavo::DesktopSeams seams_;
-  tavo::desktop::DesktopQueries desktop_;
+  tavo::DesktopSeam& desktop_;
   std::unique_ptr<frmNet> net_;
   std::unique_ptr<frmSettings> settings_;
   std::unique_ptr<TrayMenu> trayMenu_;

@@ -1,5 +1,7 @@
 #include "monitor/ui/monitorwindows.h"
 
+#include "common/platform/desktop/desktop.h"
+
 namespace tavo::monitor {
 
 namespace {
@@ -20,8 +22,8 @@ QRadioButton* optionButton(const frmSettings& s, Option o) {
 
 }  // namespace
 
-MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams, tavo::desktop::DesktopQueries desktop)
-    : engine_(engine), ui_(std::make_unique<MonitorUi>(engine, std::move(seams), std::move(desktop))) {
+MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeam& desktop)
+    : engine_(engine), ui_(std::make_unique<MonitorUi>(engine, desktop)) {
   bindMainWindow();
   bindSettings();
   QObject::connect(ui_.get(), &MonitorUi::settingsDialogMade, ui_.get(),
@@ -38,6 +40,12 @@ MonitorWindows::~MonitorWindows() {
   bulle_.reset();
   ui_.reset();
 }
+
+void MonitorWindows::ApplyLanguage() { ui_->ApplyLanguage(); }
+void MonitorWindows::LaunchUpdater() { ui_->LaunchUpdater(); }
+void MonitorWindows::LoadSkins() { ui_->LoadSkins(); }
+void MonitorWindows::AddTrayIcon() { ui_->AddTrayIcon(); }
+void MonitorWindows::ShowMain() { ui_->ShowMain(); }
 
 tavo::monitor::frmInterfaces& MonitorWindows::chooser() {
   if (!chooser_) {
@@ -151,6 +159,9 @@ void MonitorWindows::bindEngine() {
   frmNet* net = &ui->net();
   QObject::connect(&engine_, &MonitorEngine::rateTextsChanged, net, &frmNet::setRateTexts);
   QObject::connect(&engine_, &MonitorEngine::fileFailed, ui, &MonitorUi::showFileFailure);
+  // Not modal: the tick goes on while the box is up.
+  QObject::connect(&engine_, &MonitorEngine::errorRaised, ui,
+                   [ui](const QString& text, const QString& title) { ui->desktop().notice(title, text); });
   QObject::connect(&engine_, &MonitorEngine::miniGraphUpdated, ui, [net](const MiniGraphBars& bars) {
     for (int i = 0; i < frmNet::kBars && i < int(bars.size()); ++i) net->setBarHeight(i, bars[i]);
   });

@@ -4,8 +4,7 @@
 // the bubble, the detailed graph and the interface chooser. This is the one
 // place where the windows' signals meet the engine and the procedures. The
 // program makes one after its engine and drops it before the engine.
-#include "common/platform/desktop/desktop.h"
-#include "common/seams.h"
+#include "common/desktopseam.h"
 #include "monitor/ui/monitorui.h"
 #include "monitor/ui/bullegraphe.h"
 #include "monitor/ui/frminterfaces.h"
@@ -14,14 +13,20 @@
 
 namespace tavo::monitor {
 
-class MonitorWindows {
+class MonitorWindows : public StartupSteps {
  public:
-  // Seams and queries left empty take the real desktop's.
-  explicit MonitorWindows(MonitorEngine& engine, tavo::DesktopSeams seams = {},
-                          tavo::desktop::DesktopQueries desktop = {});
-  ~MonitorWindows();
+  // The desktop is the program's (a RealDesktop) or a test's; it outlives this.
+  MonitorWindows(MonitorEngine& engine, tavo::DesktopSeam& desktop);
+  ~MonitorWindows() override;
   MonitorWindows(const MonitorWindows&) = delete;
   MonitorWindows& operator=(const MonitorWindows&) = delete;
+
+  // The window steps of the engine's start-up: engine.Main(windows).
+  void ApplyLanguage() override;
+  void LaunchUpdater() override;
+  void LoadSkins() override;
+  void AddTrayIcon() override;
+  void ShowMain() override;
 
   MonitorUi& ui() { return *ui_; }
   tavo::monitor::BulleGraphe& bulle() { return *bulle_; }

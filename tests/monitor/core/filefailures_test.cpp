@@ -25,7 +25,7 @@ class FileFailureTest : public EngineTest {
     make();
     QObject::connect(engine.get(), &MonitorEngine::fileFailed,
                      [this](const FileFailure& f) { told.append(f); });
-    ASSERT_TRUE(engine->Main({}));
+    ASSERT_TRUE(engine->Main());
   }
   int toldOf(Action action) const {
     return int(std::count_if(told.begin(), told.end(), [&](const FileFailure& f) { return f.action == action; }));
@@ -235,7 +235,7 @@ TEST_F(FileFailureTest, NothingIsRemovedWhenAnotherMonitorHoldsTheFolder) {
   start();
   MonitorEngine second({dir.path(), &src, &clock, /*runTimer=*/false});
   writeFile(kSession + ".XyZxYz", "the first monitor's");
-  EXPECT_FALSE(second.Main({}));
+  EXPECT_FALSE(second.Main());
   EXPECT_TRUE(exists(kSession + ".XyZxYz"));
 }
 

@@ -133,7 +133,7 @@ TEST_F(EngineTest, NotSupportedIsShownOnceWhileItLasts) {
   QObject::connect(engine.get(), &MonitorEngine::errorRaised,
                    [&](const QString& text, const QString& title) { shown << title + "|" + text; });
   src.status = tavo::net::ReadStatus::NotSupported;
-  ASSERT_TRUE(engine->Main({}));
+  ASSERT_TRUE(engine->Main());
   ticks(5);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(shown[0], QStringLiteral("Tavo error|    Your system does not support IP Helper DLL    "));

@@ -13,9 +13,8 @@ class BubbleTest : public ViewsTest {
   void SetUp() override {
     ViewsTest::SetUp();
     start();
-    tavo::desktop::DesktopQueries desktop;
-    desktop.pointerPosition = [this] { return pointer; };
-    desktop.screenGeometryAt = [this](QPoint) { return screen; };
+    desktop.onPointerPosition = [this] { return pointer; };
+    desktop.onScreenGeometryAt = [this](QPoint) { return screen; };
     bg = std::make_unique<BulleGraphe>(*engine, desktop);
     bg->setHoverWidget(&hover);
     setGraph(HoverArea::fromTopLeftAndSize({100, 100}, QSize(60, 50)));
@@ -177,9 +176,6 @@ TEST_F(BubbleTest, HoverAreaIsTheMainWindowsGraphLabel) {
   main.setGeometry(200, 300, 136, 131);
   auto* lblGraphe = new QWidget(&main);
   lblGraphe->setGeometry(38, 60, 60, 50);
-  tavo::desktop::DesktopQueries desktop;
-  desktop.pointerPosition = [this] { return pointer; };
-  desktop.screenGeometryAt = [this](QPoint) { return screen; };
   BulleGraphe real(*engine, desktop);
   real.setHoverWidget(lblGraphe);
   // Not shown: the pointer never counts as over it.

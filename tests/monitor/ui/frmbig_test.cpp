@@ -36,7 +36,7 @@ class DetailGraphWindowTest : public ViewsTest {
   void SetUp() override {
     ViewsTest::SetUp();
     start();
-    bg = std::make_unique<BulleGraphe>(*engine);
+    bg = std::make_unique<BulleGraphe>(*engine, desktop);
   }
   void TearDown() override {
     bg.reset();
@@ -231,13 +231,13 @@ TEST_F(DetailGraphWindowTest, LogFrameShownFromTheStartThenFollowsLogging) {
   engine->settings().setChkLogging(1);
   EXPECT_FALSE(big().frameLog->isHidden());
   // A window made while logging is on starts with its frame shown.
-  BulleGraphe other(*engine);
+  BulleGraphe other(*engine, desktop);
   EXPECT_FALSE(other.big().frameLog->isHidden());
 }
 
 // Both windows are made when first needed: what changed before must show.
 TEST_F(DetailGraphWindowTest, WindowsMadeLateShowWhatChangedBefore) {
-  BulleGraphe late(*engine);
+  BulleGraphe late(*engine, desktop);
   late.applyTexts(false);
   engine->settings().setChkLogging(1);
   engine->StartNewLogFile(true);

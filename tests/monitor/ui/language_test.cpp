@@ -4,6 +4,7 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QGroupBox>
@@ -21,19 +22,16 @@ struct Started {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
   explicit Started(const char* langLine) {
     src.set("eth0", 10, 10);
     if (langLine) tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {QString::fromLatin1(langLine)});
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::No;
-    };
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return false; };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    engine->Main(windows->ui().startupSteps());
+    desktop.answer = QMessageBox::No;
+    desktop.trayIsAvailable = false;
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    engine->Main(*windows);
   }
   ~Started() {
     windows.reset();

@@ -1,5 +1,6 @@
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ class MonitorWindowsTest : public ::testing::Test {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
   std::vector<std::pair<QString, QStringList>> started;
   std::function<QPoint()> pointer;
@@ -38,21 +40,15 @@ class MonitorWindowsTest : public ::testing::Test {
       ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), ini));
     }
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::No;
-    };
-    seams.startProgram = [this](const QString& p, const QStringList& a) {
-      started.emplace_back(p, a);
+    desktop.answer = QMessageBox::No;
+    desktop.onStart = [this](const tavo::ProgramStart& s) {
+      started.emplace_back(s.program, s.arguments);
       return true;
     };
-    seams.quit = [] {};
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return true; };
-    desktop.minimizeOtherWindows = [] { return 0; };
-    desktop.pointerPosition = [this] { return pointer ? pointer() : QPoint(); };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
+    desktop.trayIsAvailable = true;
+    desktop.onPointerPosition = [this] { return pointer ? pointer() : QPoint(); };
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    ASSERT_TRUE(engine->Main(*windows));
   }
   tavo::monitor::frmBig& big() { return windows->bulle().big(); }
 };

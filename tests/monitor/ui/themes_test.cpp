@@ -82,7 +82,7 @@ class DarkThemeTest : public ViewsTest {
 }  // namespace
 
 TEST_F(DarkThemeTest, TheBubbleStaysReadable) {
-  BulleGraphe bg(*engine);
+  BulleGraphe bg(*engine, desktop);
   bg.ShowBubble();
   expectEveryTextReadable(bg.bubble(), 15);
   // The column heads, white on cream before.
@@ -90,7 +90,7 @@ TEST_F(DarkThemeTest, TheBubbleStaysReadable) {
 }
 
 TEST_F(DarkThemeTest, TheDetailedGraphStaysReadable) {
-  BulleGraphe bg(*engine);
+  BulleGraphe bg(*engine, desktop);
   bg.DrawHoursGraph();
   expectEveryTextReadable(bg.big(), 30);
 }
