@@ -87,6 +87,7 @@ frmBulle::frmBulle(QWidget* parent)
   tmrShow->setObjectName(QStringLiteral("tmrShow"));
   tmrShow->setInterval(500);
   tmrShow->setSingleShot(true);
+  connect(tmrShow, &QTimer::timeout, this, &frmBulle::showDelayElapsed);
 
   SetFrenchTexts();
 }

@@ -40,7 +40,7 @@ class WindowsOnTheDesktop : public ::testing::Test {
     windows.reset();
     engine.reset();
   }
-  frmNet& net() { return windows->ui().net(); }
+  frmNet& net() { return windows->net(); }
   xcb_window_t xid() { return xcb_window_t(net().internalWinId()); }
   void settle() { XDesktop::waitFor([] { return false; }, 300); }
 

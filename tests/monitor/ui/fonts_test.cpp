@@ -122,7 +122,7 @@ TEST_F(TextsFitAnyFont, InTheBubbleTheDetailedGraphTheChooserAndTheSettings) {
       frmBig big;
       big.applyTexts(french);
       EXPECT_EQ(cutTexts(&big), QStringList());
-      frmInterfaces chooser(*engine);
+      frmInterfaces chooser;
       chooser.applyTexts(french);
       EXPECT_EQ(cutTexts(&chooser), QStringList());
       frmSettings settings;

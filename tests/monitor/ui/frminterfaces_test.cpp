@@ -1,4 +1,5 @@
 #include "monitor/ui/frminterfaces.h"
+#include "monitor/ui/monitorwindows.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -20,7 +21,9 @@ TEST_F(InterfaceChooserTest, ChoosingAnotherEntrySavesResetsAndClosesTheSession)
   ASSERT_GT(e.Counters.KbitDL, 0);
   QSignalSpy changed(&e, &tavo::monitor::MonitorEngine::selectedInterfaceChanged);
 
-  frmInterfaces dlg(e);
+  // The chooser as the program has it, bound to the engine.
+  MonitorWindows windows(e, desktop);
+  frmInterfaces& dlg = windows.chooser();
   dlg.fillList(e.Interfaces);
   dlg.show();
   EXPECT_EQ(dlg.cmdInterfaces->currentIndex(), 0);
@@ -48,7 +51,8 @@ TEST_F(InterfaceChooserTest, ValidatingTheWatchedEntryOrNothingOnlyCloses) {
   ticks(5, 12800, 0);
   const auto history = e.History.dlPerSecond.values;
   const int write = e.History.dlPerSecond.writeIndex;
-  frmInterfaces dlg(e);
+  MonitorWindows windows(e, desktop);
+  frmInterfaces& dlg = windows.chooser();
   for (int selection : {0, -1}) {
     dlg.fillList(e.Interfaces);
     dlg.show();
@@ -76,7 +80,7 @@ TEST_F(InterfaceChooserTest, FifteenRowsListAllInterfacesAndTheFirstTen) {
   for (int k = 1; k <= 15; ++k) src.set(QStringLiteral("if%1").arg(k), 100, 100);
   auto& e = start();
   ASSERT_EQ(e.Interfaces.InterfaceCount, 15);
-  frmInterfaces dlg(e);
+  frmInterfaces dlg;
   dlg.cmdInterfaces->addItem("left from before");
   dlg.fillList(e.Interfaces);
   ASSERT_EQ(dlg.cmdInterfaces->count(), 11);
@@ -89,8 +93,8 @@ TEST_F(InterfaceChooserTest, FifteenRowsListAllInterfacesAndTheFirstTen) {
 }
 
 TEST_F(InterfaceChooserTest, FrenchAndEnglishTexts) {
-  auto& e = start();
-  frmInterfaces dlg(e);
+  start();
+  frmInterfaces dlg;
   EXPECT_EQ(dlg.windowTitle(), "Tavo - Interfaces");
   EXPECT_EQ(dlg.Label1->text(),
             "Attention : changer d'interface entraine la remise à zéro des compteurs et des données statistiques");

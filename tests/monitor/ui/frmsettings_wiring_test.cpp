@@ -42,7 +42,7 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
   std::unique_ptr<MonitorEngine> engine;
   tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
-  MonitorUi* ui = nullptr;
+  MonitorWindows* ui = nullptr;
 
   int asked = 0, ended = 0;
   std::vector<QUrl> opened;
@@ -87,7 +87,7 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
       return true;
     };
     windows = std::make_unique<MonitorWindows>(*engine, desktop);
-    ui = &windows->ui();
+    ui = windows.get();
     ASSERT_TRUE(engine->Main(*windows));
     ui->mnuSettings_Click();
     ASSERT_TRUE(dialog().isVisible());

@@ -37,9 +37,9 @@ struct Started {
     windows.reset();
     engine.reset();
   }
-  frmSettings& s() { return windows->ui().settingsDialog(); }
-  TrayMenu& menu() { return windows->ui().trayMenu(); }
-  MonitorUi& ui() { return windows->ui(); }
+  frmSettings& s() { return windows->settingsDialog(); }
+  TrayMenu& menu() { return windows->trayMenu(); }
+  MonitorWindows& ui() { return *windows; }
 };
 
 QString textOf(frmSettings& s, const ControlText& t) {
@@ -148,7 +148,7 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   Started m("Lang=EN");
   frmBig big;
   frmBulle bubble;
-  frmInterfaces chooser(*m.engine);
+  frmInterfaces chooser;
   for (bool french : {true, false}) {
     SCOPED_TRACE(french ? "FR" : "EN");
     EXPECT_EQ(tavo::applyWindowTexts(&big, bigGraphTexts(french)), QStringList{});

@@ -36,7 +36,7 @@ class MonitorUiTest : public ::testing::Test {
     bool trayAvailable() override { return *tray; }
   } desktop;
   std::unique_ptr<MonitorWindows> windows;
-  MonitorUi* ui = nullptr;
+  MonitorWindows* ui = nullptr;
 
   bool tray = true;
   QMessageBox::StandardButton answer = QMessageBox::No;
@@ -81,7 +81,7 @@ class MonitorUiTest : public ::testing::Test {
     };
     desktop.onShownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
     windows = std::make_unique<MonitorWindows>(*engine, desktop);
-    ui = &windows->ui();
+    ui = windows.get();
     ASSERT_TRUE(engine->Main(*windows));
   }
   // Runs one event of the tray icon; checks whether it toggled the main
@@ -410,7 +410,7 @@ TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
   desktop.onStart = [&desktop](const tavo::ProgramStart& s) { return desktop.RealDesktop::startProgram(s); };
   desktop.trayIsAvailable = false;
   MonitorWindows windows(engine, desktop);
-  MonitorUi& ui = windows.ui();
+  MonitorWindows& ui = windows;
   ASSERT_TRUE(engine.Main(windows));
   ui.mnuLogViewer_Click();
   auto argsOf = [&](const char* name) {
@@ -545,7 +545,7 @@ TEST(MonitorUiQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
     desktop.onQuit = [&ended] { ++ended; };
     desktop.trayIsAvailable = false;
     MonitorWindows windows(engine, desktop);
-    MonitorUi& ui = windows.ui();
+    MonitorWindows& ui = windows;
     ASSERT_TRUE(engine.Main(windows));
 
     QStringList buttons;
