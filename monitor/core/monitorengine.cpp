@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <tuple>
 
 namespace tavo::monitor {
 
@@ -103,7 +104,9 @@ bool MonitorEngine::Main(StartupSteps& steps) {
   steps.LoadSkins();
   ResetMonitoring();
   // A line left by a run that ended without its quit joins all_stats.csv.
-  sessions_.FlushSessionStats();
+  // One that cannot waits in session_stats.csv (the failure is told), and
+  // each minute's write tries the move again.
+  std::ignore = sessions_.FlushSessionStats();
   steps.AddTrayIcon();
   steps.ShowMain();
   return true;
@@ -139,10 +142,12 @@ void MonitorEngine::frmNet_tmrMainTimer_Timer() {
       histories_.RingWrite(Ring::UlPerMinute, Counters.CurOut, tod);
       histories_.RingWrite(Ring::DlPerMinute, Counters.CurIn, tod);
     });
-    step([&] { sessions_.WriteSessionStats(); });
+    // Both writes tell their failures themselves, once, and the next
+    // minute tries again: the tick has nothing more to do about them.
+    step([&] { std::ignore = sessions_.WriteSessionStats(); });
     step([&] {
       if (settings().chkLogging() == 1)
-        rateLog_.AppendLogLine(History.dlPerMinute.newest(), History.ulPerMinute.newest());
+        std::ignore = rateLog_.AppendLogLine(History.dlPerMinute.newest(), History.ulPerMinute.newest());
     });
   }
   step([&] {
@@ -171,7 +176,8 @@ void MonitorEngine::redrawMiniGraph() {
 QList<FileFailure> MonitorEngine::QuitSave() {
   tmrMainTimer.stop();
   failures_.beginCollecting();
-  settingsFile_.SaveSettings();
+  // Its failure is among the collected ones the quit says.
+  std::ignore = settingsFile_.SaveSettings();
   if (!sessions_.FlushSessionStats() && sessions_.sessionLineHeld())
     failures_.failed({FileFailure::Action::SessionLineLost, SessionStatsPath(), {}, {}});
   return failures_.endCollecting();
@@ -207,11 +213,13 @@ void MonitorEngine::ChangeInterface(int index) {
   const int last = std::min(Interfaces.InterfaceCount, kTableEntries - 1);
   if (index < 0 || index > last || index == Interfaces.SelectedInterface) return;
   counters_.selectInterface(index);
-  settingsFile_.SaveSettings();
+  // A failure is told through fileFailed; the change holds for this run.
+  std::ignore = settingsFile_.SaveSettings();
   emit selectedInterfaceChanged(index);
   // The other interface's traffic goes into a new log and a new session.
   if (settings().chkLogging() == 1) rateLog_.StartNewLogFile(true);
-  sessions_.FlushSessionStats();
+  // A line that cannot move waits in session_stats.csv (told), before the new session's.
+  std::ignore = sessions_.FlushSessionStats();
   ResetMonitoring();
 }
 

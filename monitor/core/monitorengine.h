@@ -109,7 +109,9 @@ class MonitorEngine : public QObject {
   void ResetMonitoring();
   void ResetCounters();  // the dialog's cmdReset and frmBig's cmdRAZ
   void StartNewLogFile(bool on);
-  bool SaveSettings();   // false when Tavo.ini could not be replaced
+  // False when Tavo.ini could not be replaced; the failure is told through
+  // fileFailed, once, so a caller only decides what else to do.
+  [[nodiscard]] bool SaveSettings();
   // The dialog's cmdUpdateGRaph (and its close box): takes the limit and
   // the delay list's index (0 "1 minute", 1 "60 minutes") into use.
   void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
