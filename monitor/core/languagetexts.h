@@ -38,8 +38,8 @@ QString versionText();
 // The tray tip: the product word and the version between blanks.
 QString trayTip();
 
-// Texts of the box shown when a program of the suite cannot be started.
-QString launchErrorTitle();
+// The text of the box (titled errorBoxTitle) shown when a program of the
+// suite cannot be started.
 QString launchErrorText(bool isFrench, const QString& program);
 
 }  // namespace tavo::monitor

@@ -17,7 +17,6 @@ constexpr int kTickMs = 1000;
 constexpr int kTicksPerMinute = 60;
 constexpr int kTicksPerCycle = 600;
 
-const QString kErrorTitle = QStringLiteral("Tavo error");
 
 }  // namespace
 
@@ -62,7 +61,7 @@ MonitorEngine::MonitorEngine(const EngineConfig& config, QObject* parent)
 
 MonitorEngine::~MonitorEngine() = default;
 
-QString MonitorEngine::errorTitle() { return kErrorTitle; }
+QString MonitorEngine::errorTitle() { return errorBoxTitle(); }
 
 // ---------------------------------------------------------------- start-up
 

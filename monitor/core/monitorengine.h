@@ -161,7 +161,7 @@ class MonitorEngine : public QObject {
 
  signals:
   // The one error box of the tick ("    Your system does not support IP
-  // Helper DLL    ", "Tavo error"), raised once while the condition
+  // Helper DLL    ", errorBoxTitle()), raised once while the condition
   // lasts; the box must not block.
   void errorRaised(const QString& text, const QString& title);
   // A file the monitor uses failed in a way not told since it last

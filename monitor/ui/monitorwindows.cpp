@@ -218,7 +218,7 @@ void MonitorWindows::LaunchUpdater() {
   if (engine_.settings().chkUpdate() != 1) return;
   const QString program = engine_.programFolder() + QStringLiteral("/Update");
   if (!desktop_.startProgram({program, {QStringLiteral("Tavo"), versionText(), languageCode()}, engine_.programFolder()}))
-    desktop_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
+    desktop_.notice(errorBoxTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
 void MonitorWindows::LoadSkins() {
@@ -342,7 +342,7 @@ void MonitorWindows::bindBig() {
 void MonitorWindows::startSuiteProgram(const QString& name) {
   const QString program = engine_.programFolder() + u'/' + name;
   if (!desktop_.startProgram({program, {languageCode()}, engine_.programFolder()}))
-    desktop_.notice(launchErrorTitle(), launchErrorText(engine_.IsFrench, name));
+    desktop_.notice(errorBoxTitle(), launchErrorText(engine_.IsFrench, name));
 }
 
 void MonitorWindows::mnuStats_Click() { startSuiteProgram(QStringLiteral("TavoStat")); }
@@ -370,8 +370,8 @@ void MonitorWindows::changeSkin(const QString& descriptorPath) {
 }
 
 void MonitorWindows::defaultSkin() {
-  engine_.settings().setSkinDescriptorFile(QStringLiteral("default"));
-  net_->LoadDefaultSkin(QStringLiteral("default"));
+  engine_.settings().setSkinDescriptorFile(builtInSkinName());
+  net_->LoadDefaultSkin(builtInSkinName());
   net_->ApplySkin();
 }
 

@@ -139,7 +139,7 @@ TEST(MonitorLanguage, TrickyTexts) {
 }
 
 TEST(MonitorLanguage, LaunchErrorInBothLanguages) {
-  EXPECT_EQ(launchErrorTitle(), "Tavo error");
+  EXPECT_EQ(errorBoxTitle(), "Tavo error");
   EXPECT_EQ(launchErrorText(true, "TavoLogV"), " Impossible de démarrer TavoLogV. ");
   EXPECT_EQ(launchErrorText(false, "TavoLogV"), " TavoLogV could not be started. ");
 }
