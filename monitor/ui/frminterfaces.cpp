@@ -4,7 +4,7 @@
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/interfacechoice.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "monitor/core/trafficcounters.h"
 #include "monitor/ui/textfit.h"
 

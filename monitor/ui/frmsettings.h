@@ -3,7 +3,7 @@
 // its handlers apply a change at once; what a change does beyond the dialog
 // it signals. It also carries the tray icon's picture Picture1, which is
 // never shown on the dialog itself.
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "monitor/core/monitorsettings.h"
 
 #include <QButtonGroup>

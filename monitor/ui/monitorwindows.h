@@ -13,7 +13,7 @@
 #include "monitor/core/bubbleplacement.h"
 #include "monitor/core/countertexts.h"
 #include "monitor/core/detailgraph.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "monitor/core/monitorengine.h"
 #include "monitor/ui/frmbig.h"
 #include "monitor/ui/frmbulle.h"

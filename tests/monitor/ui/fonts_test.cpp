@@ -6,7 +6,7 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/frmsettings.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "tests/monitor/ui/views_fixture.h"
 
 #include <QCheckBox>

@@ -1,6 +1,9 @@
 #pragma once
 // The texts of the monitor's own windows in French and in English, as data:
-// the language procedures put them on the controls named here.
+// one table of {control, property, French, English} per window, which
+// tavo::applyWindowTexts (common/languagetexts.h) puts on the controls named
+// here. The other programs of the suite put their texts on their windows
+// the same way.
 #include "common/languagetexts.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 
 #include <span>
 
