@@ -33,17 +33,17 @@ class frmInterfaces : public QDialog {
   void cmdChange_Click();
   void cmdCancel_Click();
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QComboBox* cmdInterfaces;
-  QPushButton* cmdChange;
-  QPushButton* cmdCancel;
-
  signals:
   // Another entry than the watched one was validated.
   void interfaceChosen(int index);
 
  private:
+  // Reached by their object names, the design's control names.
+  QLabel* Label1;
+  QLabel* Label2;
+  QComboBox* cmdInterfaces;
+  QPushButton* cmdChange;
+  QPushButton* cmdCancel;
   // The entry watched when the list was filled.
   int watched_ = 0;
 };

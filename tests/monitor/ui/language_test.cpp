@@ -163,5 +163,5 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   bubble.SetEnglishTexts();
   EXPECT_EQ(bubble.Label7->text(), "Double click on Tavo for detailed graph");
   chooser.SetFrenchTexts();
-  EXPECT_EQ(chooser.cmdChange->toolTip(), " Changer d'interface ");
+  EXPECT_EQ(chooser.findChild<QPushButton*>("cmdChange")->toolTip(), " Changer d'interface ");
 }

@@ -83,14 +83,14 @@ TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
   EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
   EXPECT_EQ(big().cmdRAZ->text(), "Reset");
   EXPECT_EQ(windows->bubble().Label7->text(), "Double click on Tavo for detailed graph");
-  EXPECT_EQ(windows->chooser().Label2->text(), "Select the interface to monitor");
-  EXPECT_EQ(windows->chooser().cmdChange->toolTip(), " Change interface ");
+  EXPECT_EQ(windows->chooser().findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
+  EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
 }
 
 TEST_F(MonitorWindowsTest, FrenchSecondaryTexts) {
   start();
   EXPECT_EQ(big().windowTitle(), "Tavo - Historique");
-  EXPECT_EQ(windows->chooser().cmdCancel->text(), "Abandonner");
+  EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdCancel")->text(), "Abandonner");
 }
 
 TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) {
@@ -101,7 +101,7 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
     tavo::monitor::frmInterfaces& chooser = windows->chooser();
     if (QApplication::activeModalWidget() != &chooser) return;
     ++opened;
-    chooser.cmdInterfaces->setCurrentIndex(2);
+    chooser.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(2);
     chooser.cmdChange_Click();
   });
   QTest::mouseClick(windows->settingsDialog().cmdInterface, Qt::LeftButton);
