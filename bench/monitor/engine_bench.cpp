@@ -20,7 +20,7 @@ void BM_Tick(benchmark::State& state) {
   ManualClock clock;
   QTemporaryDir dir;
   MonitorEngine engine({dir.path(), &src, &clock, /*runTimer=*/false});
-  engine.Main({});
+  engine.Main();
   QString ul, dl;
   float top = 0;
   QObject::connect(&engine, &MonitorEngine::rateTextsChanged, [&](const QString& u, const QString& d) {

@@ -1,12 +1,11 @@
 // The monitor Tavo: one instance per program folder, measuring once a
 // second in its skinned window until the user quits from its menu.
-#include "common/messagebox.h"
+#include "common/desktopseam.h"
 #include "common/platform/net/procnetdevsource.h"
 #include "monitor/core/monitorengine.h"
 #include "monitor/ui/monitorwindows.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <csignal>
 #include <cstdio>
@@ -30,25 +29,19 @@ int main(int argc, char** argv) {
   tavo::net::ProcNetDevSource source;
   tavo::monitor::SystemClock clock;
   tavo::monitor::MonitorEngine engine({folder, &source, &clock, /*runTimer=*/true});
-  tavo::monitor::MonitorWindows windows(engine);
+  // The boxes' buttons follow the language the settings chose.
+  tavo::RealDesktop desktop([&engine] { return engine.IsFrench; });
+  tavo::monitor::MonitorWindows windows(engine, desktop);
 
-  QObject::connect(&engine, &tavo::monitor::MonitorEngine::errorRaised, &engine, [&windows](const QString& text,
-                                                                                         const QString& title) {
-    // Not modal: the tick goes on while the box is up.
-    auto* box = new QMessageBox(QMessageBox::Critical, title, text, QMessageBox::Ok, &windows.ui().net());
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
-  });
-
-  if (!engine.Main(windows.ui().startupSteps())) {
+  if (!engine.Main(windows)) {
     using Refusal = tavo::monitor::MonitorEngine::StartRefusal;
     if (engine.startRefusal() == Refusal::AnotherMonitor) return 0;  // silently, as a second start must
     const QString text = engine.startRefusalText();
     std::fprintf(stderr, "%s: %s\n", qPrintable(engine.errorTitle()), qPrintable(text.simplified()));
-    tavo::makeMessageBox(QMessageBox::Critical, engine.errorTitle(), text, QMessageBox::Ok,
-                         engine.startRefusalIsFrench())
-        ->exec();
+    // In the language of the settings file that refused, read apart.
+    const bool french = engine.startRefusalIsFrench();
+    tavo::RealDesktop refusal([french] { return french; });
+    refusal.critical(nullptr, engine.errorTitle(), text);
     return 1;
   }
   return app.exec();

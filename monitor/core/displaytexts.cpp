@@ -11,6 +11,8 @@ constexpr int kMaxPathLength = 50;
 const QString kEllipsis = QStringLiteral("...");
 }  // namespace
 
+QString errorBoxTitle() { return QStringLiteral("Tavo error"); }
+
 QString ShortenText(const QString& text) {
   if (text.size() > kMaxTextLength) return text.left(kMaxTextLength - kEllipsis.size()) + kEllipsis;
   return text;

@@ -13,6 +13,8 @@ namespace tavo::monitor {
 QString ShortenText(const QString& text);   // > 65 chars: first 62 + "..."
 QString ShortenPath(const QString& text);   // > 50 chars: "..." + last 47
 QString FormatElapsed(double seconds);      // "26 h : 3 m"
+// The title of every error box of the monitor, the same in both languages.
+QString errorBoxTitle();
 // The description of interface entry 0 in the language.
 QString allInterfacesText(bool french);
 

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <tuple>
 
 namespace tavo::monitor {
 
@@ -16,7 +17,6 @@ constexpr int kTickMs = 1000;
 constexpr int kTicksPerMinute = 60;
 constexpr int kTicksPerCycle = 600;
 
-const QString kErrorTitle = QStringLiteral("Tavo error");
 
 }  // namespace
 
@@ -61,11 +61,28 @@ MonitorEngine::MonitorEngine(const EngineConfig& config, QObject* parent)
 
 MonitorEngine::~MonitorEngine() = default;
 
-QString MonitorEngine::errorTitle() { return kErrorTitle; }
+QString MonitorEngine::errorTitle() { return errorBoxTitle(); }
 
 // ---------------------------------------------------------------- start-up
 
-bool MonitorEngine::Main(const StartupSteps& steps) {
+namespace {
+
+struct NoWindows : StartupSteps {
+  void ApplyLanguage() override {}
+  void LaunchUpdater() override {}
+  void LoadSkins() override {}
+  void AddTrayIcon() override {}
+  void ShowMain() override {}
+};
+
+}  // namespace
+
+bool MonitorEngine::Main() {
+  NoWindows none;
+  return Main(none);
+}
+
+bool MonitorEngine::Main(StartupSteps& steps) {
   if (!guard_.admit()) return false;
   // Under the lock no other monitor writes here: what a replacement left
   // behind is a kill's left-over.
@@ -81,14 +98,16 @@ bool MonitorEngine::Main(const StartupSteps& steps) {
   settingsFile_.LoadSettings();
   emit selectedInterfaceChanged(Interfaces.SelectedInterface);
   applyEngineTexts();
-  if (steps.ApplyLanguage) steps.ApplyLanguage();
-  if (settings().chkUpdate() == 1 && steps.LaunchUpdater) steps.LaunchUpdater();
-  if (steps.LoadSkins) steps.LoadSkins();
+  steps.ApplyLanguage();
+  if (settings().chkUpdate() == 1) steps.LaunchUpdater();
+  steps.LoadSkins();
   ResetMonitoring();
   // A line left by a run that ended without its quit joins all_stats.csv.
-  sessions_.FlushSessionStats();
-  if (steps.AddTrayIcon) steps.AddTrayIcon();
-  if (steps.ShowMain) steps.ShowMain();
+  // One that cannot waits in session_stats.csv (the failure is told), and
+  // each minute's write tries the move again.
+  std::ignore = sessions_.FlushSessionStats();
+  steps.AddTrayIcon();
+  steps.ShowMain();
   return true;
 }
 
@@ -122,10 +141,12 @@ void MonitorEngine::frmNet_tmrMainTimer_Timer() {
       histories_.RingWrite(Ring::UlPerMinute, Counters.CurOut, tod);
       histories_.RingWrite(Ring::DlPerMinute, Counters.CurIn, tod);
     });
-    step([&] { sessions_.WriteSessionStats(); });
+    // Both writes tell their failures themselves, once, and the next
+    // minute tries again: the tick has nothing more to do about them.
+    step([&] { std::ignore = sessions_.WriteSessionStats(); });
     step([&] {
       if (settings().chkLogging() == 1)
-        rateLog_.AppendLogLine(History.dlPerMinute.newest(), History.ulPerMinute.newest());
+        std::ignore = rateLog_.AppendLogLine(History.dlPerMinute.newest(), History.ulPerMinute.newest());
     });
   }
   step([&] {
@@ -154,7 +175,8 @@ void MonitorEngine::redrawMiniGraph() {
 QList<FileFailure> MonitorEngine::QuitSave() {
   tmrMainTimer.stop();
   failures_.beginCollecting();
-  settingsFile_.SaveSettings();
+  // Its failure is among the collected ones the quit says.
+  std::ignore = settingsFile_.SaveSettings();
   if (!sessions_.FlushSessionStats() && sessions_.sessionLineHeld())
     failures_.failed({FileFailure::Action::SessionLineLost, SessionStatsPath(), {}, {}});
   return failures_.endCollecting();
@@ -190,11 +212,13 @@ void MonitorEngine::ChangeInterface(int index) {
   const int last = std::min(Interfaces.InterfaceCount, kTableEntries - 1);
   if (index < 0 || index > last || index == Interfaces.SelectedInterface) return;
   counters_.selectInterface(index);
-  settingsFile_.SaveSettings();
+  // A failure is told through fileFailed; the change holds for this run.
+  std::ignore = settingsFile_.SaveSettings();
   emit selectedInterfaceChanged(index);
   // The other interface's traffic goes into a new log and a new session.
   if (settings().chkLogging() == 1) rateLog_.StartNewLogFile(true);
-  sessions_.FlushSessionStats();
+  // A line that cannot move waits in session_stats.csv (told), before the new session's.
+  std::ignore = sessions_.FlushSessionStats();
   ResetMonitoring();
 }
 

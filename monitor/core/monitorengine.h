@@ -10,7 +10,7 @@
 //   tavo::net::FakeInterfaceSource source;      // or ProcNetDevSource
 //   tavo::monitor::ManualClock clock;           // or SystemClock
 //   tavo::monitor::MonitorEngine engine({folder, &source, &clock, /*runTimer=*/false});
-//   engine.Main({});                            // or step by step
+//   engine.Main();                              // or Main(windows)
 //   engine.frmNet_tmrMainTimer_Timer();         // one tick
 #include "monitor/core/clock.h"
 #include "monitor/core/displaytexts.h"
@@ -45,13 +45,16 @@ struct EngineConfig {
   bool runTimer = true;                          // false: tests call the tick themselves
 };
 
-// The window steps of start-up, run by Main in their place.
-struct StartupSteps {
-  std::function<void()> ApplyLanguage;   // captions, tooltips (the engine's own texts are set before it)
-  std::function<void()> LaunchUpdater;   // when chkUpdate is 1
-  std::function<void()> LoadSkins;       // LoadDefaultSkin, LoadSkinDescriptor, ApplySkin (shows frmNet)
-  std::function<void()> AddTrayIcon;
-  std::function<void()> ShowMain;        // show frmNet
+// The window steps of start-up, which Main runs in their place and order:
+// the one class that binds the windows to the engine implements them.
+class StartupSteps {
+ public:
+  virtual ~StartupSteps() = default;
+  virtual void ApplyLanguage() = 0;  // captions, tooltips (the engine's own texts are set before it)
+  virtual void LaunchUpdater() = 0;  // run only when chkUpdate is 1
+  virtual void LoadSkins() = 0;      // LoadDefaultSkin, LoadSkinDescriptor, ApplySkin
+  virtual void AddTrayIcon() = 0;
+  virtual void ShowMain() = 0;       // show frmNet
 };
 
 class MonitorEngine : public QObject {
@@ -86,7 +89,9 @@ class MonitorEngine : public QObject {
   // ---- start-up, the tick and the quit ----------------------------------
   // Runs start-up in order. Returns false, having done nothing else, when
   // the monitor must not run: startRefusal() then says why.
-  bool Main(const StartupSteps& steps);
+  bool Main(StartupSteps& steps);
+  // Start-up without windows (the engine's tests, the benchmarks).
+  bool Main();
   using StartRefusal = StartupGuard::Refusal;
   StartRefusal startRefusal() const { return guard_.refusal(); }
   QString startRefusalText() const { return guard_.refusalText(settingsPath()); }
@@ -104,7 +109,9 @@ class MonitorEngine : public QObject {
   void ResetMonitoring();
   void ResetCounters();  // the dialog's cmdReset and frmBig's cmdRAZ
   void StartNewLogFile(bool on);
-  bool SaveSettings();   // false when Tavo.ini could not be replaced
+  // False when Tavo.ini could not be replaced; the failure is told through
+  // fileFailed, once, so a caller only decides what else to do.
+  [[nodiscard]] bool SaveSettings();
   // The dialog's cmdUpdateGRaph (and its close box): takes the limit and
   // the delay list's index (0 "1 minute", 1 "60 minutes") into use.
   void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
@@ -154,7 +161,7 @@ class MonitorEngine : public QObject {
 
  signals:
   // The one error box of the tick ("    Your system does not support IP
-  // Helper DLL    ", "Tavo error"), raised once while the condition
+  // Helper DLL    ", errorBoxTitle()), raised once while the condition
   // lasts; the box must not block.
   void errorRaised(const QString& text, const QString& title);
   // A file the monitor uses failed in a way not told since it last

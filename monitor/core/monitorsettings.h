@@ -14,6 +14,10 @@ namespace tavo::monitor {
 // The option buttons, in three groups: {Inbits, InBytes, Cumul, Mean},
 // {DL, UL}, {MinAll, MinTavo}. Switching one on switches the others of its
 // group off; switching one off switches no other on.
+// The skin drawn by the monitor itself, named so in Tavo.ini in place of a
+// descriptor's path.
+inline QString builtInSkinName() { return QStringLiteral("default"); }
+
 enum class Option { Inbits, InBytes, Cumul, Mean, DL, UL, MinAll, MinTavo };
 inline constexpr int kOptionCount = 8;
 
@@ -48,7 +52,7 @@ class MonitorSettings : public QObject {
   std::int16_t GraphRefresh() const { return graphRefresh_; }
   void setGraphRefresh(std::int16_t v);
 
-  QString SkinDescriptorFile() const { return skinDescriptorFile_; }  // full path or "default"
+  QString SkinDescriptorFile() const { return skinDescriptorFile_; }  // full path or builtInSkinName()
   void setSkinDescriptorFile(const QString& path);
 
   // The main window's top-left corner in pixels.
@@ -74,7 +78,7 @@ class MonitorSettings : public QObject {
   int scrTransp_ = 255;
   std::int16_t dlLimit_ = 1024;
   std::int16_t graphRefresh_ = 0;
-  QString skinDescriptorFile_ = QStringLiteral("default");
+  QString skinDescriptorFile_ = builtInSkinName();
   QPointF windowPosition_;
 };
 

@@ -4,33 +4,32 @@
 #include <limits>
 
 #include "common/units.h"
+#include "monitor/core/trafficcounters.h"
 
 namespace tavo::monitor {
 
 namespace {
 
-// Bytes between two readings that make 1 kbit/s in a slot: a per-second
-// slot holds the bytes of one second * 8 / 1024, a per-minute slot the
-// mean of 60 seconds, the bytes * 8 / (60 * 1024).
-constexpr int kPerSecondDivisor = 1024;
-constexpr int kPerMinuteDivisor = 60 * 1024;
+// The seconds between two readings of a ring: a per-second slot holds the
+// rate of one second, a per-minute slot the mean rate of sixty.
+constexpr int kPerSecondSpan = 1;
+constexpr int kPerMinuteSpan = 60;
 
 constexpr qint64 kMsPerMinute = 60000;
 
-// Exact floor(diff * 8 / divisor) without overflow, held in 32 bits.
-std::int32_t ringValue(std::uint64_t diff, int divisor) {
-  const std::uint64_t d = std::uint64_t(divisor);
-  const std::uint64_t v = (diff / d) * 8 + ((diff % d) * 8) / d;
+// The slot's whole kbit/s, held in 32 bits.
+std::int32_t ringValue(std::uint64_t diff, int seconds) {
+  const std::uint64_t v = wholeKbitPerSecond(diff, std::uint64_t(seconds));
   return v > std::uint64_t(std::numeric_limits<std::int32_t>::max()) ? std::numeric_limits<std::int32_t>::max()
                                                                      : std::int32_t(v);
 }
 
-void writeSlot(RateRing& ring, std::uint64_t reading, int divisor, std::array<QTime, kRingSlots>* labels,
+void writeSlot(RateRing& ring, std::uint64_t reading, int seconds, std::array<QTime, kRingSlots>* labels,
                QTime timeOfDay) {
   if (ring.hasReading) {
     ring.writeIndex = (ring.writeIndex + 1) % kRingSlots;
     const std::uint64_t diff = reading >= ring.previousCounter ? reading - ring.previousCounter : 0;
-    ring.values[ring.writeIndex] = ringValue(diff, divisor);
+    ring.values[ring.writeIndex] = ringValue(diff, seconds);
     if (labels) (*labels)[ring.writeIndex] = timeOfDay;
   }
   ring.previousCounter = reading;
@@ -54,13 +53,13 @@ void RateHistories::RingWrite(Ring ring, std::uint64_t reading, QTime timeOfDay)
   // Both directions share the upload ring's labels: one tick, one time.
   switch (ring) {
     case Ring::UlPerSecond:
-      return writeSlot(history_.ulPerSecond, reading, kPerSecondDivisor, &labels_.perSecond, timeOfDay);
+      return writeSlot(history_.ulPerSecond, reading, kPerSecondSpan, &labels_.perSecond, timeOfDay);
     case Ring::DlPerSecond:
-      return writeSlot(history_.dlPerSecond, reading, kPerSecondDivisor, nullptr, timeOfDay);
+      return writeSlot(history_.dlPerSecond, reading, kPerSecondSpan, nullptr, timeOfDay);
     case Ring::UlPerMinute:
-      return writeSlot(history_.ulPerMinute, reading, kPerMinuteDivisor, &labels_.perMinute, timeOfDay);
+      return writeSlot(history_.ulPerMinute, reading, kPerMinuteSpan, &labels_.perMinute, timeOfDay);
     case Ring::DlPerMinute:
-      return writeSlot(history_.dlPerMinute, reading, kPerMinuteDivisor, nullptr, timeOfDay);
+      return writeSlot(history_.dlPerMinute, reading, kPerMinuteSpan, nullptr, timeOfDay);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "monitor/core/displaytexts.h"
 #include "common/textfile.h"
@@ -30,39 +31,45 @@ void RateLog::StartNewLogFile(bool on) {
   emit logFilePathChanged(ShortenPath(logFilePath_));
 }
 
-void RateLog::EnsureLogsFolder() {
-  if (QFileInfo(logsFolder()).isDir()) return;
+bool RateLog::EnsureLogsFolder() {
+  if (QFileInfo(logsFolder()).isDir()) return true;
   if (QDir(folder_).mkdir(QStringLiteral("logs"))) {
     if (failures_) failures_->succeeded(logsFolder());
-    return;
+    return true;
   }
-  if (!failures_) return;
+  if (!failures_) return false;
   // mkdir gives no reason; the folder's state tells it.
   const QFileInfo logs(logsFolder());
   const QString reason = logs.exists() || logs.isSymLink() ? QString::fromLocal8Bit(std::strerror(EEXIST))
                          : !QFileInfo(folder_).isWritable() ? QString::fromLocal8Bit(std::strerror(EACCES))
                                                             : QString();
   failures_->failed({FileFailure::Action::MakeLogsFolder, logsFolder(), reason, {}});
+  return false;
 }
 
-void RateLog::AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate) {
-  if (logFilePath_ == kLoggingOff) return;
+bool RateLog::AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate) {
+  if (logFilePath_ == kLoggingOff) return true;  // nothing asked, nothing lost
   const QChar sep(QLatin1Char(';'));
   QString error;
   const bool appended = appendLineDurably(
       logFilePath_, regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep +
                         QString::number(uploadRate),
       &error);
-  if (!failures_) return;
-  if (appended) failures_->succeeded(logFilePath_);
-  else failures_->failed({FileFailure::Action::AppendLogLine, logFilePath_, error, {}});
+  if (failures_) {
+    if (appended) failures_->succeeded(logFilePath_);
+    else failures_->failed({FileFailure::Action::AppendLogLine, logFilePath_, error, {}});
+  }
+  return appended;
 }
 
 void RateLog::applyChkLogging(int value) {
   const bool on = value == 1;
   // Only switching logging on makes the folder: a folder deleted while
   // logging stays away until logging is switched off and on.
-  if (on) EnsureLogsFolder();
+  // A folder that cannot be made is told by EnsureLogsFolder; the log
+  // still starts, so each minute's append tries again (and a folder made
+  // by the user meanwhile is used).
+  if (on) std::ignore = EnsureLogsFolder();
   StartNewLogFile(on);
   emit loggingStateChanged(on);
 }

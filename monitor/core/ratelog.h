@@ -25,8 +25,10 @@ class RateLog : public QObject {
   // On: a new file named by the current date and time (created by the
   // first append); off: "----".
   void StartNewLogFile(bool on);
-  void EnsureLogsFolder();
-  void AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate);
+  // False when logs/ is not there and could not be made (told to the failures).
+  [[nodiscard]] bool EnsureLogsFolder();
+  // False when the line could not be appended (told to the failures).
+  [[nodiscard]] bool AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate);
   // chkLogging's click, by the user or by the loader: 1 makes the logs
   // folder and starts a file; any other value (also a greyed box) stops.
   void applyChkLogging(int value);

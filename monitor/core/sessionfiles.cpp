@@ -81,7 +81,7 @@ QString SessionFiles::sessionLine() const {
          QString::number(c.DailyWholeMBDL) + sep + QString::number(c.DailyWholeMBUL);
 }
 
-void SessionFiles::WriteSessionStats() {
+bool SessionFiles::WriteSessionStats() {
   const QDateTime now = clock_.now();
   // Lines of closed sessions that could not reach all_stats.csv go first.
   // Only this once-a-minute write retries them: the other ticks stay free
@@ -91,7 +91,7 @@ void SessionFiles::WriteSessionStats() {
     // The previous day's line must be kept, in all_stats.csv or waiting in
     // session_stats.csv, before the new day's session begins; while it has
     // no place but memory, the day closes at a later minute.
-    if (!FlushSessionStats() && !heldLine_.isEmpty()) return;
+    if (!FlushSessionStats() && !heldLine_.isEmpty()) return false;
     beginSession();
   }
   const QString line = sessionLine();
@@ -100,18 +100,19 @@ void SessionFiles::WriteSessionStats() {
     // here, and it holds the totals since the session began, so the
     // session loses nothing by the wait.
     heldLine_ = line;
-    return;
+    return true;
   }
   QString error;
   if (!writeLinesAtomically(SessionStatsPath(), {line}, &error)) {
     // Kept in memory: the session's close still gets it to all_stats.csv.
     heldLine_ = line;
     failed(FileFailure::Action::WriteSessionLine, SessionStatsPath(), error);
-    return;
+    return false;
   }
   succeeded(SessionStatsPath());
   heldLine_.clear();
   fileHoldsCurrentSession_ = true;
+  return true;
 }
 
 bool SessionFiles::FlushSessionStats() {

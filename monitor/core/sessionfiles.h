@@ -24,13 +24,16 @@ class SessionFiles {
 
   // The once-a-minute write: closes the day at its first write of a new
   // date, then rewrites the session's line.
-  void WriteSessionStats();
+  // False when a write failed: the line is then held in memory and the
+  // failure told (the session's close still gets it to all_stats.csv).
+  // True also while the line waits in memory behind lines not yet moved.
+  [[nodiscard]] bool WriteSessionStats();
   // Closes the current session: its line (and any line still waiting
   // before it) moves from session_stats.csv into all_stats.csv. False when
   // a line could not be moved: it then waits in session_stats.csv, which no
   // once-a-minute write overwrites, and each once-a-minute write tries the
   // move again.
-  bool FlushSessionStats();
+  [[nodiscard]] bool FlushSessionStats();
   // True while session_stats.csv holds lines that all_stats.csv lacks.
   bool sessionLineWaiting() const { return sessionLineWaiting_; }
 

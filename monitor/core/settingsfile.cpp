@@ -60,7 +60,7 @@ void SettingsFile::InitDefaults() {
   settings_.setScrTransp(kOpaque);
   settings_.setChkLogging(0);
   if (!QFileInfo::exists(skinsFolder())) QDir(folder_).mkdir(QStringLiteral("skins"));
-  settings_.setSkinDescriptorFile(QStringLiteral("default"));
+  settings_.setSkinDescriptorFile(builtInSkinName());
 }
 
 void SettingsFile::applyLine(const QString& key, const QString& value) {

@@ -32,7 +32,7 @@ class SettingsFile {
   // Needs the interface table read once (its count bounds Interface).
   void InitDefaults();
   void LoadSettings();
-  bool SaveSettings();  // false when Tavo.ini could not be replaced (told to the failures)
+  [[nodiscard]] bool SaveSettings();  // false when Tavo.ini could not be replaced (told to the failures)
   void setFailures(FileFailures* failures) { failures_ = failures; }
   // The dialog's limit and delay list (0 "1 minute", 1 "60 minutes").
   void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);

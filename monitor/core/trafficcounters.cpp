@@ -19,15 +19,12 @@ constexpr std::uint64_t kMaxWrapDistance = std::uint64_t(1) << 30;
 constexpr std::uint64_t k2p32 = std::uint64_t(1) << 32;
 
 constexpr double kBytesPerMegabyte = 1048576.0;
-// floor(bytes * 8 / 1024): the bytes of one tick in whole kbit/s.
-constexpr std::uint64_t kBytesPerKbit = 128;
 constexpr std::uint64_t kBytesPerKbyte = 1024;
 // The mean counts from one tick before the reset, so that the first tick
 // after it already has a duration.
 constexpr qint64 kOneTickMs = 1000;
 
 const QString kNotSupportedText = QStringLiteral("    Your system does not support IP Helper DLL    ");
-const QString kNotSupportedTitle = QStringLiteral("Tavo error");
 
 std::int64_t floorToInt64(double v, bool* ok = nullptr) {
   if (!std::isfinite(v)) {
@@ -41,9 +38,9 @@ std::int64_t floorToInt64(double v, bool* ok = nullptr) {
   return std::int64_t(f);
 }
 
-std::int64_t wholeUnits(std::uint64_t bytes, std::uint64_t bytesPerUnit) {
-  return std::int64_t(std::min<std::uint64_t>(bytes / bytesPerUnit, std::uint64_t(INT64_MAX)));
-}
+std::int64_t toInt64(std::uint64_t v) { return std::int64_t(std::min<std::uint64_t>(v, std::uint64_t(INT64_MAX))); }
+
+std::int64_t wholeUnits(std::uint64_t bytes, std::uint64_t bytesPerUnit) { return toInt64(bytes / bytesPerUnit); }
 
 }  // namespace
 
@@ -69,7 +66,7 @@ void TrafficCounters::ReadInterfaceTable() {
   if (status == tavo::net::ReadStatus::NotSupported) {
     if (!notSupportedShown_) {
       notSupportedShown_ = true;
-      if (showError_) showError_(kNotSupportedText, kNotSupportedTitle);
+      if (showError_) showError_(kNotSupportedText, errorBoxTitle());
     }
     return;
   }
@@ -163,8 +160,8 @@ void TrafficCounters::SampleCounters() {
 
 void TrafficCounters::ComputeRates() {
   MonitorCounters& c = counters_;
-  c.KbitUL = wholeUnits(c.DeltaUL, kBytesPerKbit);
-  c.KbitDL = wholeUnits(c.DeltaDL, kBytesPerKbit);
+  c.KbitUL = toInt64(wholeKbitPerSecond(c.DeltaUL));
+  c.KbitDL = toInt64(wholeKbitPerSecond(c.DeltaDL));
   c.KbyteUL = wholeUnits(c.DeltaUL, kBytesPerKbyte);
   c.KbyteDL = wholeUnits(c.DeltaDL, kBytesPerKbyte);
   c.MBytesShownUL = roundHalfEven(c.MBytesUL * 10.0) / 10.0;

@@ -15,7 +15,17 @@
 
 namespace tavo::monitor {
 
-inline constexpr int kTableEntries = 11;  // entry 0 = all interfaces, 1..10 = first ten rows
+inline constexpr int kTableEntries = 11;
+
+// The monitor's one rule for a rate: the whole kbit/s (1 kbit = 1024 bits)
+// that `bytes` counted over `seconds` make, rounded down, exact for any
+// count (floor(bytes * 8 / (1024 * seconds)) without the overflow of the
+// product). The figures of each tick take it over one second, the
+// per-minute rings over sixty.
+constexpr std::uint64_t wholeKbitPerSecond(std::uint64_t bytes, std::uint64_t seconds = 1) {
+  constexpr std::uint64_t kBytesPerKbit = 1024 / 8;
+  return seconds == 0 ? 0 : bytes / (kBytesPerKbit * seconds);
+}  // entry 0 = all interfaces, 1..10 = first ten rows
 
 // One entry of the interface table. The counters are the monitor's own
 // running byte counts of the entry: they start at the kernel's reading

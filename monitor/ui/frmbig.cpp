@@ -3,7 +3,7 @@
 #include "common/languagetexts.h"
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "monitor/ui/textfit.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // frmBig: the detailed graph window. It shows what it is given (the drawn
 // columns, the counter texts, the log file name) and reports its buttons
-// as signals; the drawing procedures live in BulleGraphe.
+// as signals; the drawing procedures live in MonitorWindows.
 #include "common/clickablepicture.h"
 #include "monitor/core/countertexts.h"
 #include "monitor/core/detailgraph.h"
@@ -46,6 +46,8 @@ class frmBig : public QWidget, public FigureLabels {
   void setCounters(const CounterTexts& texts);
   // The current log file name (already shortened) for lblLogFile.
   void setLogFileText(const QString& text);
+  // The log frame, shown while the rate log is written.
+  void setLogFrameShown(bool shown) { frameLog->setVisible(shown); }
 
   const QImage& graphImage() const { return image_; }
   const DetailGraphColumns& columns() const { return columns_; }

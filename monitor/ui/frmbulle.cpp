@@ -2,7 +2,7 @@
 
 #include "common/languagetexts.h"
 #include "monitor/core/fixedpalette.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "monitor/ui/textfit.h"
 
 #include <QMouseEvent>
@@ -87,6 +87,7 @@ frmBulle::frmBulle(QWidget* parent)
   tmrShow->setObjectName(QStringLiteral("tmrShow"));
   tmrShow->setInterval(500);
   tmrShow->setSingleShot(true);
+  connect(tmrShow, &QTimer::timeout, this, &frmBulle::showDelayElapsed);
 
   SetFrenchTexts();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // frmBulle: the hover bubble beside the mini graph. A thin window: it only
 // shows the texts it is given; when and where it appears is decided by
-// BulleGraphe.
+// MonitorWindows.
 #include "monitor/core/countertexts.h"
 #include "monitor/ui/figurelabels.h"
 
@@ -30,10 +30,17 @@ class frmBulle : public QWidget, public FigureLabels {
   QLabel* Label7;  // hint
   // The hover delay.
   QTimer* tmrShow;
+  // Starts the delay unless it runs already: further moves do not restart it.
+  void armShowDelay() {
+    if (!tmrShow->isActive()) tmrShow->start();
+  }
+  void cancelShowDelay() { tmrShow->stop(); }
 
  signals:
   // A pointer move over the bubble's background (not over its labels).
   void backgroundMouseMoved();
+  // The hover delay ran out.
+  void showDelayElapsed();
 
  protected:
   void fitTitles();

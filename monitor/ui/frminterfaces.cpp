@@ -4,17 +4,16 @@
 #include "common/platform/desktop/desktop.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/core/interfacechoice.h"
-#include "monitor/core/languagetexts.h"
-#include "monitor/core/monitorengine.h"
+#include "monitor/core/monitortexts.h"
+#include "monitor/core/trafficcounters.h"
 #include "monitor/ui/textfit.h"
 
 #include <QTimer>
 
 namespace tavo::monitor {
 
-frmInterfaces::frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      engine_(engine) {
+frmInterfaces::frmInterfaces(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("frmInterfaces"));
   setWindowTitle(QStringLiteral("Tavo - Interfaces"));
   setModal(true);
@@ -62,14 +61,15 @@ void frmInterfaces::SetEnglishTexts() {
 void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {
   QStringList descriptions;
   for (const auto& e : table.entries) descriptions << e.description;
+  watched_ = table.SelectedInterface;
   cmdInterfaces->clear();
   cmdInterfaces->addItems(chooserItems(descriptions, table.InterfaceCount));
   // An entry beyond the list (a table that shrank) selects nothing.
   cmdInterfaces->setCurrentIndex(table.SelectedInterface < cmdInterfaces->count() ? table.SelectedInterface : -1);
 }
 
-int frmInterfaces::OpenChooser() {
-  fillList(engine_.Interfaces);
+int frmInterfaces::OpenChooser(const tavo::monitor::InterfaceTable& table) {
+  fillList(table);
   // Normal and in front once shown, even where it was minimised before.
   setWindowState(windowState() & ~Qt::WindowMinimized);
   QTimer::singleShot(0, this, [this] {
@@ -79,8 +79,7 @@ int frmInterfaces::OpenChooser() {
 }
 
 void frmInterfaces::cmdChange_Click() {
-  if (const auto k = interfaceToWatch(cmdInterfaces->currentIndex(), engine_.Interfaces.SelectedInterface))
-    engine_.ChangeInterface(*k);
+  if (const auto k = interfaceToWatch(cmdInterfaces->currentIndex(), watched_)) emit interfaceChosen(*k);
   accept();
 }
 

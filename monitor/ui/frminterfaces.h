@@ -1,14 +1,14 @@
 #pragma once
-// frmInterfaces: the modal chooser of the watched interface. A change goes
-// to the engine's ChangeInterface, which saves the choice, starts a new log
-// when logging is on, closes the old session and restarts the measuring.
+// frmInterfaces: the modal chooser of the watched interface. A change is
+// told by interfaceChosen; the program's engine then saves the choice,
+// starts a new log when logging is on, closes the old session and restarts
+// the measuring.
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
 namespace tavo::monitor {
-class MonitorEngine;
 struct InterfaceTable;
 }  // namespace tavo::monitor
 
@@ -17,7 +17,7 @@ namespace tavo::monitor {
 class frmInterfaces : public QDialog {
   Q_OBJECT
  public:
-  explicit frmInterfaces(tavo::monitor::MonitorEngine& engine, QWidget* parent = nullptr);
+  explicit frmInterfaces(QWidget* parent = nullptr);
 
   void SetFrenchTexts();
   void SetEnglishTexts();
@@ -28,19 +28,24 @@ class frmInterfaces : public QDialog {
   void fillList(const tavo::monitor::InterfaceTable& table);
   // The settings dialog's cmdInterface: refill, then show modal (blocks
   // until the chooser is closed).
-  int OpenChooser();
+  int OpenChooser(const tavo::monitor::InterfaceTable& table);
 
   void cmdChange_Click();
   void cmdCancel_Click();
 
+ signals:
+  // Another entry than the watched one was validated.
+  void interfaceChosen(int index);
+
+ private:
+  // Reached by their object names, the design's control names.
   QLabel* Label1;
   QLabel* Label2;
   QComboBox* cmdInterfaces;
   QPushButton* cmdChange;
   QPushButton* cmdCancel;
-
- private:
-  tavo::monitor::MonitorEngine& engine_;
+  // The entry watched when the list was filled.
+  int watched_ = 0;
 };
 
 }  // namespace tavo::monitor

@@ -1,6 +1,7 @@
 #include "monitor/ui/frmnet.h"
 
 #include "common/platform/desktop/desktop.h"
+#include "monitor/core/monitorsettings.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -93,14 +94,14 @@ void frmNet::showPicture(const QImage& image) {
 }
 
 void frmNet::LoadDefaultSkin(const QString& skinDescriptorFile) {
-  if (skinDescriptorFile != u"default") return;
+  if (skinDescriptorFile != builtInSkinName()) return;
   picSkin_ = picDefaultSkin_;
   showPicture(picSkin_);
   setBuiltinValues(layout_);
 }
 
 bool frmNet::LoadSkinDescriptor(const QString& skinDescriptorFile, const QString& skinsFolder) {
-  if (skinDescriptorFile == u"default") return true;
+  if (skinDescriptorFile == builtInSkinName()) return true;
   if (picSkin_.isNull()) {
     // Nothing shown yet: a descriptor that cannot be used, or lacks some
     // values, leaves the built-in skin rather than an empty layout.

@@ -3,6 +3,7 @@
 #include "common/languagetexts.h"
 #include "common/numbers.h"
 #include "common/pictures.h"
+#include "monitor/core/displaytexts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -259,6 +260,11 @@ frmSettings::frmSettings(QWidget* parent) : QWidget(parent, Qt::Window) {
     if (on) optUL_Click();
   });
   for (QLabel* clickable : {lblFindSkins, Picture10, picQuit}) clickable->installEventFilter(this);
+  for (int i = 0; i < kOptionCount; ++i) {
+    const Option o = Option(i);
+    connect(optionButton(o), &QRadioButton::toggled, this, [this, o](bool on) { emit optionToggled(o, on); });
+  }
+  connect(chkUpdate, &QCheckBox::stateChanged, this, [this] { emit chkUpdateChanged(checkBoxValue(chkUpdate)); });
 
   Form_Load();
 }
@@ -385,6 +391,36 @@ void frmSettings::takeGraphSettings() {
 void frmSettings::cmdUpdateGRaph_Click() { takeGraphSettings(); }
 
 void frmSettings::setLogFileText(const QString& text) { lblLogFile->setText(text); }
+
+QRadioButton* frmSettings::optionButton(Option o) const {
+  switch (o) {
+    case Option::Inbits: return optInbits;
+    case Option::InBytes: return optInBytes;
+    case Option::Cumul: return optCumul;
+    case Option::Mean: return optMean;
+    case Option::DL: return optDL;
+    case Option::UL: return optUL;
+    case Option::MinAll: return optMinAll;
+    case Option::MinTavo: return optMinTavo;
+  }
+  return nullptr;
+}
+
+void frmSettings::setOptionValue(Option option, bool on) {
+  if (QRadioButton* button = optionButton(option)) setOption(button, on);
+}
+
+void frmSettings::setTransparencyValue(int opacity) { scrTransp->setValue(opacity); }
+
+void frmSettings::setDLLimitValue(int limit) { txtDLLimit->setText(QString::number(limit)); }
+
+void frmSettings::setGraphDelayIndex(int index) {
+  if (index == 0 || index == 1) cmbGraphDelay->setCurrentIndex(index);
+}
+
+void frmSettings::setNewLogFileEnabled(bool enabled) { cmdLogFile->setEnabled(enabled); }
+
+void frmSettings::setInterfaceText(const QString& description) { lblInterface->setText(ShortenText(description)); }
 
 void frmSettings::chkLogging_Click() {
   const bool on = chkLogging->checkState() == Qt::Checked;

@@ -3,7 +3,8 @@
 // its handlers apply a change at once; what a change does beyond the dialog
 // it signals. It also carries the tray icon's picture Picture1, which is
 // never shown on the dialog itself.
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
+#include "monitor/core/monitorsettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -88,6 +89,20 @@ class frmSettings : public QWidget {
   // The name of the rate log now written (already shortened), or "----".
   void setLogFileText(const QString& text);
 
+  // The state the dialog shows, set by the program; none of these tells
+  // the program back, except where the control's own signal does.
+  void setOptionValue(Option option, bool on);
+  void setChkUpdateValue(int value) { setCheckBoxValue(chkUpdate, value); }
+  void setChkLoggingValue(int value) { setCheckBoxValue(chkLogging, value); }
+  int chkLoggingValue() const { return checkBoxValue(chkLogging); }
+  void setTransparencyValue(int opacity);
+  void setDLLimitValue(int limit);
+  // 0 "1 minute", 1 "60 minutes"; any other index leaves the list as it is.
+  void setGraphDelayIndex(int index);
+  void setNewLogFileEnabled(bool enabled);
+  // The watched interface's description (shortened here).
+  void setInterfaceText(const QString& description);
+
   QTabBar* tabOptions = nullptr;
   QStackedWidget* pages = nullptr;
   QWidget* fTab[2] = {nullptr, nullptr};
@@ -142,6 +157,10 @@ class frmSettings : public QWidget {
 
  signals:
   void saveRequested();
+  // An option button switched on or off, by the user or by the program.
+  void optionToggled(tavo::monitor::Option option, bool on);
+  // chkUpdate's new value (0, 1 or 2).
+  void chkUpdateChanged(int value);
   // DLLimit and GraphRefresh taken into use; the mini
   // graph is to be redrawn at the next tick.
   void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh);
@@ -163,6 +182,7 @@ class frmSettings : public QWidget {
 
  private:
   void takeGraphSettings();
+  QRadioButton* optionButton(Option option) const;
 
   QString programFolder_;
   QString webHost_;

@@ -24,8 +24,8 @@ const QRect kScreen(0, 0, 1600, 1200);
 // screen at this scale, scroll down to their last row.
 TEST_F(WindowsOnTheDesktop, EachWindowOpensInsideTheScreen) {
   ASSERT_EQ(net().devicePixelRatio(), 2);
-  frmSettings& dialog = windows->ui().settingsDialog();
-  windows->ui().mnuSettings_Click();
+  frmSettings& dialog = windows->settingsDialog();
+  windows->mnuSettings_Click();
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); }));
   settle();
   const QRect frame = desktop().geometry(desktop().frameOf(xidOf(dialog)));
@@ -38,8 +38,8 @@ TEST_F(WindowsOnTheDesktop, EachWindowOpensInsideTheScreen) {
   const QRect quit(dialog.cmdQuit->mapTo(&dialog, QPoint(0, 0)), dialog.cmdQuit->size());
   EXPECT_TRUE(dialog.rect().contains(quit)) << "Quit at " << quit.y() << " of " << dialog.height();
 
-  windows->bulle().DrawHoursGraph();
-  frmBig& big = windows->bulle().big();
+  windows->DrawHoursGraph();
+  frmBig& big = windows->big();
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(big); }));
   settle();
   const QRect graph = desktop().geometry(desktop().frameOf(xidOf(big)));

@@ -24,8 +24,8 @@ TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
   int round = 0;
   for (const Change& c : changes) {
     SCOPED_TRACE(++round);
-    if (c.descriptor.isEmpty()) windows->ui().defaultSkin();
-    else windows->ui().changeSkin(c.descriptor);
+    if (c.descriptor.isEmpty()) windows->defaultSkin();
+    else windows->changeSkin(c.descriptor);
     settle();
     const QSize expected = c.size.isValid() ? c.size : net().picSkin().size();
     ASSERT_TRUE(XDesktop::waitFor([&] { return desktop().geometry(xid()) == QRect(QPoint(300, 200), expected); }))
@@ -39,7 +39,7 @@ TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
   const QPoint graph = net().lblGraphe->mapToGlobal(net().lblGraphe->rect().center());
   desktop().moveTo(graph + QPoint(-3, 0));
   desktop().moveTo(graph);
-  auto& bubble = windows->bulle().bubble();
+  auto& bubble = windows->bubble();
   EXPECT_TRUE(XDesktop::waitFor([&] {
     return bubble.isVisible() && bubble.internalWinId() && desktop().viewable(xcb_window_t(bubble.internalWinId()));
   })) << "no bubble";
@@ -53,8 +53,8 @@ TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
 
 // The detailed graph window has a title bar with its close box only.
 TEST_F(WindowsOnTheDesktop, TheDetailedGraphHasNoMinimiseOrMaximiseBox) {
-  windows->bulle().DrawHoursGraph();
-  auto& big = windows->bulle().big();
+  windows->DrawHoursGraph();
+  auto& big = windows->big();
   const auto id = [&] { return xcb_window_t(big.internalWinId()); };
   ASSERT_TRUE(XDesktop::waitFor([&] { return id() && !desktop().property32(id(), "_NET_WM_ALLOWED_ACTIONS").empty(); }));
   EXPECT_TRUE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"));
@@ -64,19 +64,19 @@ TEST_F(WindowsOnTheDesktop, TheDetailedGraphHasNoMinimiseOrMaximiseBox) {
   // Its close box hides it, and drawing it shows it again.
   big.close();
   EXPECT_TRUE(XDesktop::waitFor([&] { return !desktop().viewable(id()); }));
-  windows->bulle().DrawHoursGraph();
+  windows->DrawHoursGraph();
   EXPECT_TRUE(XDesktop::waitFor([&] { return desktop().viewable(id()); }));
 }
 
 // A settings window minimised with the window manager's box comes back,
 // normal and active, from the tray menu's entry and from the "set" label.
 TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
-  frmSettings& dialog = windows->ui().settingsDialog();
-  windows->ui().mnuSettings_Click();
+  frmSettings& dialog = windows->settingsDialog();
+  windows->mnuSettings_Click();
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); })) << "the settings never showed";
   settle();
   const std::function<void()> commands[] = {
-      [this] { windows->ui().trayMenu().mnuSettings->trigger(); },
+      [this] { windows->trayMenu().mnuSettings->trigger(); },
       [this] { desktop().click(net().lblMore->mapToGlobal(net().lblMore->rect().center()), 1); },
   };
   int round = 0;
@@ -95,19 +95,19 @@ TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
 // The window just asked for comes to the front: the settings over the
 // detailed graph, then the detailed graph over the settings.
 TEST_F(WindowsOnTheDesktop, TheWindowAskedForComesToTheFront) {
-  frmSettings& dialog = windows->ui().settingsDialog();
-  windows->ui().mnuSettings_Click();
+  frmSettings& dialog = windows->settingsDialog();
+  windows->mnuSettings_Click();
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); }));
-  windows->bulle().DrawHoursGraph();
-  frmBig& big = windows->bulle().big();
+  windows->DrawHoursGraph();
+  frmBig& big = windows->big();
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(big); }));
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog); })) << "the graph opened behind the settings";
   settle();
-  windows->ui().mnuSettings_Click();
+  windows->mnuSettings_Click();
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(dialog, big) && desktop().activeWindow() == xidOf(dialog); }))
       << "the settings stayed behind the graph";
   settle();
-  windows->ui().trayMenu().mnuBig->trigger();
+  windows->trayMenu().mnuBig->trigger();
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog) && desktop().activeWindow() == xidOf(big); }))
       << "the graph stayed behind the settings";
 }

@@ -32,17 +32,15 @@ class WindowsOnTheDesktop : public ::testing::Test {
     ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {"WindowPositionX=300", "WindowPositionY=200"}));
     src.set("eth0", 1000, 1000);
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::desktop::DesktopQueries noTray;
-    noTray.trayAvailable = [] { return false; };
-    windows = std::make_unique<MonitorWindows>(*engine, tavo::DesktopSeams{}, noTray);
-    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
+    windows = std::make_unique<MonitorWindows>(*engine, noTray);
+    ASSERT_TRUE(engine->Main(*windows));
     ASSERT_TRUE(XDesktop::waitFor([this] { return xid() && desktop().viewable(xid()); }));
   }
   void TearDown() override {
     windows.reset();
     engine.reset();
   }
-  frmNet& net() { return windows->ui().net(); }
+  frmNet& net() { return windows->net(); }
   xcb_window_t xid() { return xcb_window_t(net().internalWinId()); }
   void settle() { XDesktop::waitFor([] { return false; }, 300); }
 
@@ -50,6 +48,10 @@ class WindowsOnTheDesktop : public ::testing::Test {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  // The real desktop's boxes and programs, without a notification area.
+  struct NoTrayDesktop : tavo::RealDesktop {
+    bool trayAvailable() override { return false; }
+  } noTray;
   std::unique_ptr<MonitorWindows> windows;
 
   // The client window of one of the monitor's windows.

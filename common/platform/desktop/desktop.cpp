@@ -406,15 +406,4 @@ void placeOnScreenOf(QWidget* window, const QWidget* anchor) {
   window->setProperty("tavoPlaced", true);
 }
 
-DesktopQueries DesktopQueries::withRealDefaults() const {
-  DesktopQueries q = *this;
-  if (!q.trayAvailable) q.trayAvailable = [] { return desktop::trayAvailable(); };
-  if (!q.minimizeOtherWindows) q.minimizeOtherWindows = [] { return desktop::minimizeOtherWindows(); };
-  if (!q.shownOnScreen) q.shownOnScreen = [](const QWidget* w) { return desktop::isShownOnScreen(w); };
-  if (!q.pointerPosition) q.pointerPosition = [] { return desktop::pointerPosition(); };
-  if (!q.screenGeometryAt) q.screenGeometryAt = [](QPoint p) { return desktop::screenGeometryUnder(p); };
-  if (!q.openUrl) q.openUrl = [](const QUrl& url) { return desktop::openUrl(url); };
-  return q;
-}
-
 }  // namespace tavo::desktop

@@ -14,7 +14,6 @@
 #include <QStringList>
 #include <QUrl>
 #include <cstdint>
-#include <functional>
 
 class QWidget;
 
@@ -121,21 +120,5 @@ QRect availableAreaOf(const QWidget* anchor);
 // the area is brought to the area's size when it can be resized (its
 // content then scrolls); a fixed one stays whole, at the area's top-left.
 void placeOnScreenOf(QWidget* window, const QWidget* anchor);
-
-// What the windows ask of the desktop while they run, as one set a test
-// replaces entry by entry: without a notification area, with a desktop
-// that hid a window, with the pointer and the screen where it wants them.
-struct DesktopQueries {
-  std::function<bool()> trayAvailable;
-  // -1 when the desktop cannot.
-  std::function<int()> minimizeOtherWindows;
-  std::function<bool(const QWidget*)> shownOnScreen;
-  std::function<QPoint()> pointerPosition;
-  std::function<QRect(QPoint)> screenGeometryAt;
-  std::function<bool(const QUrl&)> openUrl;
-
-  // These with every empty entry answered by the real desktop.
-  DesktopQueries withRealDefaults() const;
-};
 
 }  // namespace tavo::desktop

@@ -32,7 +32,7 @@ class EngineTest : public ::testing::Test {
   // Start-up as the program runs it.
   MonitorEngine& start() {
     make();
-    EXPECT_TRUE(engine->Main({}));
+    EXPECT_TRUE(engine->Main());
     return *engine;
   }
   // One second passes and `name` moves by rx/tx bytes; then the tick runs.

@@ -7,6 +7,9 @@
 
 #include <QDirIterator>
 
+#include <functional>
+#include <vector>
+
 #include <unistd.h>
 
 namespace tavo::monitor::testing {
@@ -25,7 +28,7 @@ class FileFailureTest : public EngineTest {
     make();
     QObject::connect(engine.get(), &MonitorEngine::fileFailed,
                      [this](const FileFailure& f) { told.append(f); });
-    ASSERT_TRUE(engine->Main({}));
+    ASSERT_TRUE(engine->Main());
   }
   int toldOf(Action action) const {
     return int(std::count_if(told.begin(), told.end(), [&](const FileFailure& f) { return f.action == action; }));
@@ -198,6 +201,73 @@ TEST_F(FileFailureTest, RateLogFailuresAreToldOnce) {
   EXPECT_FALSE(told.last().reason.isEmpty());
 }
 
+// What each write returns says what it did: a failure is never reported
+// to its caller as a success, and a write that works says so.
+struct WriteCase {
+  const char* name;
+  // Put in the way before the write: "name/" a folder under that name,
+  // "name!" a plain file; empty: nothing in the way.
+  const char* inTheWay;
+  std::function<bool(FileFailureTest&)> write;
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+
+class WriteResultTest : public FileFailureTest, public ::testing::WithParamInterface<WriteCase> {
+ public:
+  using FileFailureTest::rateLog;
+  using FileFailureTest::sessions;
+  MonitorEngine& theEngine() { return *engine; }
+};
+
+TEST_P(WriteResultTest, EachWriteSaysWhetherItWorked) {
+  const WriteCase& c = GetParam();
+  startWatching();
+  const QString inTheWay = QString::fromLatin1(c.inTheWay);
+  if (inTheWay.endsWith(u'!')) {
+    writeFile(inTheWay.chopped(1), "in the way");
+  } else if (inTheWay.endsWith(u'/')) {
+    QFile::remove(path(inTheWay.chopped(1)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(inTheWay.chopped(1)));
+  }
+  const bool failing = !inTheWay.isEmpty();
+  EXPECT_EQ(c.write(*this), !failing);
+  EXPECT_EQ(told.isEmpty(), !failing) << "a failure is told, a success is not";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writes, WriteResultTest,
+    ::testing::Values(
+        WriteCase{"logs_folder", "", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder();
+                  }},
+        WriteCase{"logs_folder_over_a_file", "logs!", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder();
+                  }},
+        WriteCase{"log_line", "", [](FileFailureTest& t) {
+                    RateLog& log = static_cast<WriteResultTest&>(t).rateLog();
+                    log.StartNewLogFile(true);
+                    return log.EnsureLogsFolder() && log.AppendLogLine(1, 2);
+                  }},
+        WriteCase{"log_line_without_its_folder", "logs!", [](FileFailureTest& t) {
+                    RateLog& log = static_cast<WriteResultTest&>(t).rateLog();
+                    log.StartNewLogFile(true);
+                    return log.AppendLogLine(1, 2);
+                  }},
+        WriteCase{"minute_write", "", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats();
+                  }},
+        WriteCase{"minute_write_over_a_folder", "session_stats.csv/", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats();
+                  }},
+        WriteCase{"settings", "", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).theEngine().SaveSettings();
+                  }},
+        WriteCase{"settings_over_a_folder", "Tavo.ini/", [](FileFailureTest& t) {
+                    return static_cast<WriteResultTest&>(t).theEngine().SaveSettings();
+                  }}),
+    [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+
 TEST(FileFailureText, NamesTheFileAndTheReasonInTheLanguage) {
   const FileFailure f{Action::MoveSessionLines, "/opt/tavo/all_stats.csv", "Permission denied", {}};
   const QString en = fileFailureText(f, false);
@@ -235,7 +305,7 @@ TEST_F(FileFailureTest, NothingIsRemovedWhenAnotherMonitorHoldsTheFolder) {
   start();
   MonitorEngine second({dir.path(), &src, &clock, /*runTimer=*/false});
   writeFile(kSession + ".XyZxYz", "the first monitor's");
-  EXPECT_FALSE(second.Main({}));
+  EXPECT_FALSE(second.Main());
   EXPECT_TRUE(exists(kSession + ".XyZxYz"));
 }
 

@@ -28,7 +28,7 @@ TEST_F(StartupTest, AnotherMonitorOfThisFolderEndsTheStartSilently) {
   ticks(5);
   const QStringList before = snapshot();
   MonitorEngine second({dir.path(), &src, &clock, /*runTimer=*/false});
-  EXPECT_FALSE(second.Main({}));
+  EXPECT_FALSE(second.Main());
   EXPECT_EQ(second.startRefusal(), Refusal::AnotherMonitor);
   EXPECT_EQ(snapshot(), before);
 }
@@ -82,7 +82,7 @@ TEST_P(UnwritableFolderTest, RefusesWithAMessageAndChangesNothing) {
     GetParam().make(dir.path());
     const QStringList before = snapshot();
     make();
-    EXPECT_FALSE(engine->Main({}));
+    EXPECT_FALSE(engine->Main());
     EXPECT_EQ(engine->startRefusal(), GetParam().refusal);
     EXPECT_TRUE(engine->startRefusalText().contains(dir.path())) << engine->startRefusalText().toStdString();
     engine.reset();
@@ -116,7 +116,7 @@ TEST_F(StartupTest, RefusalMessageInTheLanguageOfTheSettings) {
     QFile::remove(path("Tavo.ini"));
     if (!c.ini.isEmpty()) writeIni(c.ini);
     make();
-    ASSERT_FALSE(engine->Main({}));
+    ASSERT_FALSE(engine->Main());
     const QString text = engine->startRefusalText();
     EXPECT_EQ(text.contains(QStringLiteral("Tavo ne peut pas utiliser son fichier de verrou")), c.french)
         << text.toStdString();
@@ -152,7 +152,7 @@ TEST_F(StartupTest, UnusableLockFileIsNamedWithItsTrueReason) {
     const QString lock = folder.filePath("Tavo.lock");
     c.make(lock);
     MonitorEngine engine({folder.path(), &src, &clock, /*runTimer=*/false});
-    EXPECT_FALSE(engine.Main({}));
+    EXPECT_FALSE(engine.Main());
     EXPECT_EQ(engine.startRefusal(), Refusal::LockUnusable);
     const QString text = engine.startRefusalText();
     EXPECT_TRUE(text.contains(QStringLiteral("Tavo cannot use its lock file"))) << text.toStdString();

@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <limits>
 #include <thread>
 #include <unistd.h>
 
@@ -13,6 +14,27 @@ namespace {
 
 constexpr std::uint64_t k2p31 = std::uint64_t(1) << 31;
 constexpr std::uint64_t k2p32 = std::uint64_t(1) << 32;
+
+// The one rate rule of the figures and the rings: whole kbit/s rounded
+// down, exact up to the largest counts, over one second or sixty.
+TEST(WholeKbitPerSecond, TableOfCounts) {
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+  struct Case { std::uint64_t bytes, seconds, kbit; const char* what; };
+  const Case cases[] = {
+      {0, 1, 0, "nothing"},
+      {127, 1, 0, "under one kbit rounds down"},
+      {128, 1, 1, "one kbit"},
+      {131072, 1, 1024, "one megabit"},
+      {1250000000, 1, 9765625, "a 10 Gbit/s line"},
+      {7679, 60, 0, "a minute under one kbit/s"},
+      {7680, 60, 1, "a minute of one kbit/s"},
+      {60 * 131072 + 7679, 60, 1024, "a minute's mean rounds down"},
+      {kMax, 1, kMax / 128, "the largest count, one second"},
+      {kMax, 60, kMax / 7680, "the largest count, one minute"},
+      {1000, 0, 0, "no time, no rate"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(wholeKbitPerSecond(c.bytes, c.seconds), c.kbit) << c.what;
+}
 
 TEST(CounterDelta, TableOfReadings) {
   struct Case { std::uint64_t prev, cur, delta; const char* what; };
@@ -133,7 +155,7 @@ TEST_F(EngineTest, NotSupportedIsShownOnceWhileItLasts) {
   QObject::connect(engine.get(), &MonitorEngine::errorRaised,
                    [&](const QString& text, const QString& title) { shown << title + "|" + text; });
   src.status = tavo::net::ReadStatus::NotSupported;
-  ASSERT_TRUE(engine->Main({}));
+  ASSERT_TRUE(engine->Main());
   ticks(5);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(shown[0], QStringLiteral("Tavo error|    Your system does not support IP Helper DLL    "));

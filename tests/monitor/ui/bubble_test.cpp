@@ -1,7 +1,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "monitor/ui/bullegraphe.h"
+#include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
 
 using namespace tavo::monitor;
@@ -13,10 +13,9 @@ class BubbleTest : public ViewsTest {
   void SetUp() override {
     ViewsTest::SetUp();
     start();
-    tavo::desktop::DesktopQueries desktop;
-    desktop.pointerPosition = [this] { return pointer; };
-    desktop.screenGeometryAt = [this](QPoint) { return screen; };
-    bg = std::make_unique<BulleGraphe>(*engine, desktop);
+    desktop.onPointerPosition = [this] { return pointer; };
+    desktop.onScreenGeometryAt = [this](QPoint) { return screen; };
+    bg = std::make_unique<MonitorWindows>(*engine, desktop);
     bg->setHoverWidget(&hover);
     setGraph(HoverArea::fromTopLeftAndSize({100, 100}, QSize(60, 50)));
   }
@@ -35,7 +34,7 @@ class BubbleTest : public ViewsTest {
   }
   frmBulle& bubble() { return bg->bubble(); }
 
-  std::unique_ptr<BulleGraphe> bg;
+  std::unique_ptr<MonitorWindows> bg;
   QPoint pointer{150, 120};
   QRect screen{0, 0, 1920, 1080};
   QWidget hover{nullptr, Qt::FramelessWindowHint};
@@ -177,10 +176,7 @@ TEST_F(BubbleTest, HoverAreaIsTheMainWindowsGraphLabel) {
   main.setGeometry(200, 300, 136, 131);
   auto* lblGraphe = new QWidget(&main);
   lblGraphe->setGeometry(38, 60, 60, 50);
-  tavo::desktop::DesktopQueries desktop;
-  desktop.pointerPosition = [this] { return pointer; };
-  desktop.screenGeometryAt = [this](QPoint) { return screen; };
-  BulleGraphe real(*engine, desktop);
+  MonitorWindows real(*engine, desktop);
   real.setHoverWidget(lblGraphe);
   // Not shown: the pointer never counts as over it.
   const QPoint origin = lblGraphe->mapToGlobal(QPoint(0, 0));

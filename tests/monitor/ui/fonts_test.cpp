@@ -6,7 +6,7 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/frmsettings.h"
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 #include "tests/monitor/ui/views_fixture.h"
 
 #include <QCheckBox>
@@ -122,7 +122,7 @@ TEST_F(TextsFitAnyFont, InTheBubbleTheDetailedGraphTheChooserAndTheSettings) {
       frmBig big;
       big.applyTexts(french);
       EXPECT_EQ(cutTexts(&big), QStringList());
-      frmInterfaces chooser(*engine);
+      frmInterfaces chooser;
       chooser.applyTexts(french);
       EXPECT_EQ(cutTexts(&chooser), QStringList());
       frmSettings settings;

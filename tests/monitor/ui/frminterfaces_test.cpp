@@ -1,4 +1,5 @@
 #include "monitor/ui/frminterfaces.h"
+#include "monitor/ui/monitorwindows.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -20,15 +21,17 @@ TEST_F(InterfaceChooserTest, ChoosingAnotherEntrySavesResetsAndClosesTheSession)
   ASSERT_GT(e.Counters.KbitDL, 0);
   QSignalSpy changed(&e, &tavo::monitor::MonitorEngine::selectedInterfaceChanged);
 
-  frmInterfaces dlg(e);
+  // The chooser as the program has it, bound to the engine.
+  MonitorWindows windows(e, desktop);
+  frmInterfaces& dlg = windows.chooser();
   dlg.fillList(e.Interfaces);
   dlg.show();
-  EXPECT_EQ(dlg.cmdInterfaces->currentIndex(), 0);
-  EXPECT_EQ(dlg.cmdInterfaces->itemText(0), "Toutes les interfaces");
-  EXPECT_EQ(dlg.cmdInterfaces->itemText(2), "eth0");
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->currentIndex(), 0);
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->itemText(0), "Toutes les interfaces");
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->itemText(2), "eth0");
   clock.advanceSeconds(61);  // a new log name needs another minute
-  dlg.cmdInterfaces->setCurrentIndex(2);
-  QTest::mouseClick(dlg.cmdChange, Qt::LeftButton);
+  dlg.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(2);
+  QTest::mouseClick(dlg.findChild<QPushButton*>("cmdChange"), Qt::LeftButton);
 
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(e.Interfaces.SelectedInterface, 2);
@@ -48,12 +51,13 @@ TEST_F(InterfaceChooserTest, ValidatingTheWatchedEntryOrNothingOnlyCloses) {
   ticks(5, 12800, 0);
   const auto history = e.History.dlPerSecond.values;
   const int write = e.History.dlPerSecond.writeIndex;
-  frmInterfaces dlg(e);
+  MonitorWindows windows(e, desktop);
+  frmInterfaces& dlg = windows.chooser();
   for (int selection : {0, -1}) {
     dlg.fillList(e.Interfaces);
     dlg.show();
-    dlg.cmdInterfaces->setCurrentIndex(selection);
-    QTest::mouseClick(dlg.cmdChange, Qt::LeftButton);
+    dlg.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(selection);
+    QTest::mouseClick(dlg.findChild<QPushButton*>("cmdChange"), Qt::LeftButton);
     EXPECT_FALSE(dlg.isVisible()) << selection;
     EXPECT_EQ(e.Interfaces.SelectedInterface, 0);
     EXPECT_FALSE(QFile::exists(path("Tavo.ini"))) << "nothing saved";
@@ -64,8 +68,8 @@ TEST_F(InterfaceChooserTest, ValidatingTheWatchedEntryOrNothingOnlyCloses) {
   // Cancel after choosing another entry changes nothing either.
   dlg.fillList(e.Interfaces);
   dlg.show();
-  dlg.cmdInterfaces->setCurrentIndex(3);
-  QTest::mouseClick(dlg.cmdCancel, Qt::LeftButton);
+  dlg.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(3);
+  QTest::mouseClick(dlg.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(e.Interfaces.SelectedInterface, 0);
   EXPECT_FALSE(QFile::exists(path("Tavo.ini")));
@@ -76,37 +80,37 @@ TEST_F(InterfaceChooserTest, FifteenRowsListAllInterfacesAndTheFirstTen) {
   for (int k = 1; k <= 15; ++k) src.set(QStringLiteral("if%1").arg(k), 100, 100);
   auto& e = start();
   ASSERT_EQ(e.Interfaces.InterfaceCount, 15);
-  frmInterfaces dlg(e);
-  dlg.cmdInterfaces->addItem("left from before");
+  frmInterfaces dlg;
+  dlg.findChild<QComboBox*>("cmdInterfaces")->addItem("left from before");
   dlg.fillList(e.Interfaces);
-  ASSERT_EQ(dlg.cmdInterfaces->count(), 11);
-  EXPECT_EQ(dlg.cmdInterfaces->itemText(0), "Toutes les interfaces");
-  EXPECT_EQ(dlg.cmdInterfaces->itemText(1), "if1");
-  EXPECT_EQ(dlg.cmdInterfaces->itemText(10), "if10");
+  ASSERT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->count(), 11);
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->itemText(0), "Toutes les interfaces");
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->itemText(1), "if1");
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->itemText(10), "if10");
   // Reopened: the list is refilled, not appended to.
   dlg.fillList(e.Interfaces);
-  EXPECT_EQ(dlg.cmdInterfaces->count(), 11);
+  EXPECT_EQ(dlg.findChild<QComboBox*>("cmdInterfaces")->count(), 11);
 }
 
 TEST_F(InterfaceChooserTest, FrenchAndEnglishTexts) {
-  auto& e = start();
-  frmInterfaces dlg(e);
+  start();
+  frmInterfaces dlg;
   EXPECT_EQ(dlg.windowTitle(), "Tavo - Interfaces");
-  EXPECT_EQ(dlg.Label1->text(),
+  EXPECT_EQ(dlg.findChild<QLabel*>("Label1")->text(),
             "Attention : changer d'interface entraine la remise à zéro des compteurs et des données statistiques");
-  EXPECT_EQ(dlg.Label2->text(), "Sélectionnez l'interface à surveiller");
-  EXPECT_EQ(dlg.cmdChange->text(), "Valider");
-  EXPECT_EQ(dlg.cmdChange->toolTip(), " Changer d'interface ");
-  EXPECT_EQ(dlg.cmdCancel->text(), "Abandonner");
-  EXPECT_EQ(dlg.cmdCancel->toolTip(), " Ne pas changer d'interface ");
+  EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "Sélectionnez l'interface à surveiller");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->text(), "Valider");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->toolTip(), " Changer d'interface ");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->text(), "Abandonner");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->toolTip(), " Ne pas changer d'interface ");
   dlg.applyTexts(false);
   EXPECT_EQ(dlg.windowTitle(), "Tavo - Interfaces");
-  EXPECT_EQ(dlg.Label1->text(), "Caution : change interface will cause reset of counters and graphs");
-  EXPECT_EQ(dlg.Label2->text(), "Select the interface to monitor");
-  EXPECT_EQ(dlg.cmdChange->text(), "Validate");
-  EXPECT_EQ(dlg.cmdChange->toolTip(), " Change interface ");
-  EXPECT_EQ(dlg.cmdCancel->text(), "Cancel");
-  EXPECT_EQ(dlg.cmdCancel->toolTip(), " Don't change interface ");
+  EXPECT_EQ(dlg.findChild<QLabel*>("Label1")->text(), "Caution : change interface will cause reset of counters and graphs");
+  EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->text(), "Validate");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->text(), "Cancel");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->toolTip(), " Don't change interface ");
   dlg.applyTexts(true);
-  EXPECT_EQ(dlg.cmdCancel->text(), "Abandonner");
+  EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->text(), "Abandonner");
 }

@@ -4,6 +4,7 @@
 // way (the control's own, or the binder's) is gone.
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QApplication>
@@ -39,8 +40,9 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
-  MonitorUi* ui = nullptr;
+  MonitorWindows* ui = nullptr;
 
   int asked = 0, ended = 0;
   std::vector<QUrl> opened;
@@ -73,25 +75,20 @@ class SettingsWiring : public ::testing::TestWithParam<WiringCase> {
       ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), GetParam().ini));
     }
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [this](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
+    desktop.onAsk = [this](const tavo::BoxRequest&) {
       ++asked;
       return QMessageBox::No;
     };
-    seams.notice = [](const QString&, const QString&) {};
-    seams.startProgram = [](const QString&, const QStringList&) { return true; };
-    seams.quit = [this] { ++ended; };
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return true; };
-    desktop.minimizeOtherWindows = [] { return 0; };
-    desktop.shownOnScreen = [](const QWidget* w) { return w->isVisible(); };
-    desktop.openUrl = [this](const QUrl& url) {
+    desktop.onQuit = [this] { ++ended; };
+    desktop.trayIsAvailable = true;
+    desktop.onShownOnScreen = [](const QWidget* w) { return w->isVisible(); };
+    desktop.onOpen = [this](const QUrl& url) {
       opened.push_back(url);
       return true;
     };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    ui = &windows->ui();
-    ASSERT_TRUE(engine->Main(ui->startupSteps()));
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    ui = windows.get();
+    ASSERT_TRUE(engine->Main(*windows));
     ui->mnuSettings_Click();
     ASSERT_TRUE(dialog().isVisible());
     directions = std::make_unique<QSignalSpy>(&dialog(), &frmSettings::graphDirectionChosen);

@@ -4,6 +4,7 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QGroupBox>
@@ -21,27 +22,24 @@ struct Started {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
   explicit Started(const char* langLine) {
     src.set("eth0", 10, 10);
     if (langLine) tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), {QString::fromLatin1(langLine)});
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::No;
-    };
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return false; };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    engine->Main(windows->ui().startupSteps());
+    desktop.answer = QMessageBox::No;
+    desktop.trayIsAvailable = false;
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    engine->Main(*windows);
   }
   ~Started() {
     windows.reset();
     engine.reset();
   }
-  frmSettings& s() { return windows->ui().settingsDialog(); }
-  TrayMenu& menu() { return windows->ui().trayMenu(); }
-  MonitorUi& ui() { return windows->ui(); }
+  frmSettings& s() { return windows->settingsDialog(); }
+  TrayMenu& menu() { return windows->trayMenu(); }
+  MonitorWindows& ui() { return *windows; }
 };
 
 QString textOf(frmSettings& s, const ControlText& t) {
@@ -141,7 +139,7 @@ TEST(MonitorLanguage, TrickyTexts) {
 }
 
 TEST(MonitorLanguage, LaunchErrorInBothLanguages) {
-  EXPECT_EQ(launchErrorTitle(), "Tavo error");
+  EXPECT_EQ(errorBoxTitle(), "Tavo error");
   EXPECT_EQ(launchErrorText(true, "TavoLogV"), " Impossible de démarrer TavoLogV. ");
   EXPECT_EQ(launchErrorText(false, "TavoLogV"), " TavoLogV could not be started. ");
 }
@@ -150,7 +148,7 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   Started m("Lang=EN");
   frmBig big;
   frmBulle bubble;
-  frmInterfaces chooser(*m.engine);
+  frmInterfaces chooser;
   for (bool french : {true, false}) {
     SCOPED_TRACE(french ? "FR" : "EN");
     EXPECT_EQ(tavo::applyWindowTexts(&big, bigGraphTexts(french)), QStringList{});
@@ -165,5 +163,5 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   bubble.SetEnglishTexts();
   EXPECT_EQ(bubble.Label7->text(), "Double click on Tavo for detailed graph");
   chooser.SetFrenchTexts();
-  EXPECT_EQ(chooser.cmdChange->toolTip(), " Changer d'interface ");
+  EXPECT_EQ(chooser.findChild<QPushButton*>("cmdChange")->toolTip(), " Changer d'interface ");
 }

@@ -1,6 +1,7 @@
 #include "common/messagebox.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QApplication>
@@ -29,8 +30,13 @@ class MonitorUiTest : public ::testing::Test {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  // The notification area comes and goes as the test's tray says.
+  struct TrayDesktop : tavo::test::FakeDesktop {
+    const bool* tray = nullptr;
+    bool trayAvailable() override { return *tray; }
+  } desktop;
   std::unique_ptr<MonitorWindows> windows;
-  MonitorUi* ui = nullptr;
+  MonitorWindows* ui = nullptr;
 
   bool tray = true;
   QMessageBox::StandardButton answer = QMessageBox::No;
@@ -57,30 +63,26 @@ class MonitorUiTest : public ::testing::Test {
 
   void start() {
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [this](QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text,
-                       QMessageBox::StandardButtons buttons) {
-      boxes.push_back({icon, title, text, buttons});
+    desktop.tray = &tray;
+    desktop.onAsk = [this](const tavo::BoxRequest& box) {
+      boxes.push_back({box.icon, box.title, box.text, box.buttons});
       return answer;
     };
-    seams.notice = [this](const QString& title, const QString& text) { notices.emplace_back(title, text); };
-    if (!realStarter)
-      seams.startProgram = [this](const QString& program, const QStringList& args) {
-        started.emplace_back(program, args);
-        return startWorks;
-      };
-    seams.quit = [this] { ++ended; };
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [this] { return tray; };
-    desktop.minimizeOtherWindows = [this] {
+    desktop.onNotice = [this](const QString& title, const QString& text) { notices.emplace_back(title, text); };
+    desktop.onStart = [this](const tavo::ProgramStart& s) {
+      if (realStarter) return desktop.RealDesktop::startProgram(s);
+      started.emplace_back(s.program, s.arguments);
+      return startWorks;
+    };
+    desktop.onQuit = [this] { ++ended; };
+    desktop.onMinimizeOthers = [this] {
       ++minimizedOthers;
       return 0;
     };
-    desktop.shownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
-    desktop.openUrl = [](const QUrl&) { return true; };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    ui = &windows->ui();
-    ASSERT_TRUE(engine->Main(ui->startupSteps()));
+    desktop.onShownOnScreen = [this](const QWidget* w) { return desktopShows ? *desktopShows : w->isVisible(); };
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    ui = windows.get();
+    ASSERT_TRUE(engine->Main(*windows));
   }
   // Runs one event of the tray icon; checks whether it toggled the main
   // window and whether it popped up the tray menu.
@@ -403,13 +405,13 @@ TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
   ManualClock clock;
   MonitorEngine engine(EngineConfig{folder, &src, &clock, false});
   int notices = 0;
-  tavo::DesktopSeams seams;
-  seams.notice = [&notices](const QString&, const QString&) { ++notices; };
-  tavo::desktop::DesktopQueries desktop;
-  desktop.trayAvailable = [] { return false; };
-  MonitorWindows windows(engine, seams, desktop);
-  MonitorUi& ui = windows.ui();
-  ASSERT_TRUE(engine.Main(ui.startupSteps()));
+  tavo::test::FakeDesktop desktop;
+  desktop.onNotice = [&notices](const QString&, const QString&) { ++notices; };
+  desktop.onStart = [&desktop](const tavo::ProgramStart& s) { return desktop.RealDesktop::startProgram(s); };
+  desktop.trayIsAvailable = false;
+  MonitorWindows windows(engine, desktop);
+  MonitorWindows& ui = windows;
+  ASSERT_TRUE(engine.Main(windows));
   ui.mnuLogViewer_Click();
   auto argsOf = [&](const char* name) {
     QFile f(folder + name + QStringLiteral(".args"));
@@ -535,14 +537,16 @@ TEST(MonitorUiQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
     src.set("eth0", 1, 1);
     ManualClock clock;
     MonitorEngine engine(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
     int ended = 0;
-    seams.quit = [&ended] { ++ended; };
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return false; };
-    MonitorWindows windows(engine, seams, desktop);
-    MonitorUi& ui = windows.ui();
-    ASSERT_TRUE(engine.Main(ui.startupSteps()));
+    // The real box, in the monitor's language, clicked by the test.
+    tavo::RealDesktop real([&engine] { return engine.IsFrench; });
+    tavo::test::FakeDesktop desktop;
+    desktop.onAsk = [&real](const tavo::BoxRequest& box) { return real.ask(box); };
+    desktop.onQuit = [&ended] { ++ended; };
+    desktop.trayIsAvailable = false;
+    MonitorWindows windows(engine, desktop);
+    MonitorWindows& ui = windows;
+    ASSERT_TRUE(engine.Main(windows));
 
     QStringList buttons;
     QString title;

@@ -1,5 +1,6 @@
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ class MonitorWindowsTest : public ::testing::Test {
   tavo::net::FakeInterfaceSource src;
   ManualClock clock;
   std::unique_ptr<MonitorEngine> engine;
+  tavo::test::FakeDesktop desktop;
   std::unique_ptr<MonitorWindows> windows;
   std::vector<std::pair<QString, QStringList>> started;
   std::function<QPoint()> pointer;
@@ -38,23 +40,17 @@ class MonitorWindowsTest : public ::testing::Test {
       ASSERT_TRUE(tavo::writeLinesAtomically(dir.filePath("Tavo.ini"), ini));
     }
     engine = std::make_unique<MonitorEngine>(EngineConfig{dir.path(), &src, &clock, false});
-    tavo::DesktopSeams seams;
-    seams.ask = [](QWidget*, QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons) {
-      return QMessageBox::No;
-    };
-    seams.startProgram = [this](const QString& p, const QStringList& a) {
-      started.emplace_back(p, a);
+    desktop.answer = QMessageBox::No;
+    desktop.onStart = [this](const tavo::ProgramStart& s) {
+      started.emplace_back(s.program, s.arguments);
       return true;
     };
-    seams.quit = [] {};
-    tavo::desktop::DesktopQueries desktop;
-    desktop.trayAvailable = [] { return true; };
-    desktop.minimizeOtherWindows = [] { return 0; };
-    desktop.pointerPosition = [this] { return pointer ? pointer() : QPoint(); };
-    windows = std::make_unique<MonitorWindows>(*engine, seams, desktop);
-    ASSERT_TRUE(engine->Main(windows->ui().startupSteps()));
+    desktop.trayIsAvailable = true;
+    desktop.onPointerPosition = [this] { return pointer ? pointer() : QPoint(); };
+    windows = std::make_unique<MonitorWindows>(*engine, desktop);
+    ASSERT_TRUE(engine->Main(*windows));
   }
-  tavo::monitor::frmBig& big() { return windows->bulle().big(); }
+  tavo::monitor::frmBig& big() { return windows->big(); }
 };
 
 }  // namespace
@@ -62,19 +58,19 @@ class MonitorWindowsTest : public ::testing::Test {
 TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   start();
   EXPECT_FALSE(big().isVisible());
-  QTest::mouseDClick(windows->ui().net().lblGraphe, Qt::LeftButton);
+  QTest::mouseDClick(windows->net().lblGraphe, Qt::LeftButton);
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
   big().optMin->setChecked(true);
-  windows->ui().trayMenu().mnuBig->trigger();
+  windows->trayMenu().mnuBig->trigger();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
 }
 
 TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
   start({"Lang=EN"});
-  windows->bulle().DrawHoursGraph();
+  windows->DrawHoursGraph();
   QTest::mouseClick(big().cmdStats, Qt::LeftButton);
   big().picLogViewer_Click();
   ASSERT_EQ(started.size(), 2u);
@@ -86,15 +82,15 @@ TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
   start({"Lang=EN"});
   EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
   EXPECT_EQ(big().cmdRAZ->text(), "Reset");
-  EXPECT_EQ(windows->bulle().bubble().Label7->text(), "Double click on Tavo for detailed graph");
-  EXPECT_EQ(windows->chooser().Label2->text(), "Select the interface to monitor");
-  EXPECT_EQ(windows->chooser().cmdChange->toolTip(), " Change interface ");
+  EXPECT_EQ(windows->bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(windows->chooser().findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
+  EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
 }
 
 TEST_F(MonitorWindowsTest, FrenchSecondaryTexts) {
   start();
   EXPECT_EQ(big().windowTitle(), "Tavo - Historique");
-  EXPECT_EQ(windows->chooser().cmdCancel->text(), "Abandonner");
+  EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdCancel")->text(), "Abandonner");
 }
 
 TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) {
@@ -105,30 +101,30 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
     tavo::monitor::frmInterfaces& chooser = windows->chooser();
     if (QApplication::activeModalWidget() != &chooser) return;
     ++opened;
-    chooser.cmdInterfaces->setCurrentIndex(2);
+    chooser.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(2);
     chooser.cmdChange_Click();
   });
-  QTest::mouseClick(windows->ui().settingsDialog().cmdInterface, Qt::LeftButton);
+  QTest::mouseClick(windows->settingsDialog().cmdInterface, Qt::LeftButton);
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
-  EXPECT_EQ(windows->ui().settingsDialog().lblInterface->text(), "eth0");
+  EXPECT_EQ(windows->settingsDialog().lblInterface->text(), "eth0");
   EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("Interface=2"));
 }
 
 TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   start();
-  QLabel* graph = windows->ui().net().lblGraphe;
+  QLabel* graph = windows->net().lblGraphe;
   pointer = [graph] { return graph->mapToGlobal(graph->rect().center()); };
-  windows->bulle().tmrShow_Timer();
+  windows->tmrShow_Timer();
   ASSERT_TRUE(engine->BubbleShown);
   // Shown: further moves over the graph arm no new hover.
   QTest::mouseMove(graph, QPoint(6, 6));
-  EXPECT_FALSE(windows->bulle().bubble().tmrShow->isActive());
+  EXPECT_FALSE(windows->bubble().tmrShow->isActive());
   EXPECT_TRUE(engine->BubbleShown);
-  QTest::mouseMove(windows->ui().net().lblUL, QPoint(2, 2));
+  QTest::mouseMove(windows->net().lblUL, QPoint(2, 2));
   EXPECT_FALSE(engine->BubbleShown);
-  QTest::mouseMove(windows->ui().net().lblGraphe, QPoint(5, 5));
-  EXPECT_TRUE(windows->bulle().bubble().tmrShow->isActive());
+  QTest::mouseMove(windows->net().lblGraphe, QPoint(5, 5));
+  EXPECT_TRUE(windows->bubble().tmrShow->isActive());
 }
 
 // "5" typed in the limit box and the dialog closed with its close box: the
@@ -136,8 +132,8 @@ TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
 // opens again, however the dialog lost the focus on hiding.
 TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
   start();
-  windows->ui().mnuSettings_Click();
-  frmSettings& dialog = windows->ui().settingsDialog();
+  windows->mnuSettings_Click();
+  frmSettings& dialog = windows->settingsDialog();
   dialog.tabOptions_Click(1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   dialog.activateWindow();
@@ -151,7 +147,7 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
   EXPECT_EQ(engine->settings().DLLimit(), 5);
   EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("DLLimit=5"));
 
-  windows->ui().mnuSettings_Click();
+  windows->mnuSettings_Click();
   QApplication::processEvents();
   EXPECT_EQ(dialog.txtDLLimit->text(), "5");
 }
@@ -160,7 +156,7 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
 // off, from the first opening.
 TEST_F(MonitorWindowsTest, TheDetailedGraphShowsItsLogFrameWithLoggingOff) {
   start({"DetailedLog=0"});
-  windows->bulle().DrawHoursGraph();
+  windows->DrawHoursGraph();
   EXPECT_TRUE(big().frameLog->isVisible());
   EXPECT_EQ(big().lblLogFile->text(), "----");
 }

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "monitor/ui/bullegraphe.h"
+#include "monitor/ui/monitorwindows.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/ui/frminterfaces.h"
 #include "tests/monitor/ui/views_fixture.h"
@@ -82,7 +82,7 @@ class DarkThemeTest : public ViewsTest {
 }  // namespace
 
 TEST_F(DarkThemeTest, TheBubbleStaysReadable) {
-  BulleGraphe bg(*engine);
+  MonitorWindows bg(*engine, desktop);
   bg.ShowBubble();
   expectEveryTextReadable(bg.bubble(), 15);
   // The column heads, white on cream before.
@@ -90,13 +90,13 @@ TEST_F(DarkThemeTest, TheBubbleStaysReadable) {
 }
 
 TEST_F(DarkThemeTest, TheDetailedGraphStaysReadable) {
-  BulleGraphe bg(*engine);
+  MonitorWindows bg(*engine, desktop);
   bg.DrawHoursGraph();
   expectEveryTextReadable(bg.big(), 30);
 }
 
 TEST_F(DarkThemeTest, TheInterfaceWarningStaysReadable) {
-  frmInterfaces chooser(*engine);
+  frmInterfaces chooser;
   expectEveryTextReadable(chooser, 4);
 }
 

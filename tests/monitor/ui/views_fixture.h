@@ -2,6 +2,7 @@
 // The engine fixture under French regional settings, for the monitor's
 // secondary windows.
 #include "tests/monitor/core/engine_fixture.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -15,6 +16,8 @@ class ViewsTest : public tavo::monitor::testing::EngineTest {
     EngineTest::SetUp();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   }
+  // The windows' questions to the desktop; unset, the real answers.
+  tavo::test::FakeDesktop desktop;
 };
 
 // Sends a plain pointer move (no button) to a widget.

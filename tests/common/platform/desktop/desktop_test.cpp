@@ -1,4 +1,6 @@
+#include "common/desktopseam.h"
 #include "common/platform/desktop/desktop.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -55,14 +57,16 @@ TEST(DesktopLayer, OpacityIsClampedToItsRange) {
   tavo::desktop::setOpacity(nullptr, 10);  // no window: nothing to do
 }
 
-// What a test leaves empty is the real desktop's; what it sets stays.
+// The real desktop answers with this layer; the tests' double keeps what a
+// test set and answers the rest as the real one does.
 TEST(DesktopLayer, QueriesKeepWhatTheTestSet) {
-  tavo::desktop::DesktopQueries fake;
-  fake.trayAvailable = [] { return true; };
-  fake.pointerPosition = [] { return QPoint(7, 9); };
-  const auto q = fake.withRealDefaults();
-  EXPECT_TRUE(q.trayAvailable());
-  EXPECT_EQ(q.pointerPosition(), QPoint(7, 9));
-  EXPECT_EQ(q.minimizeOtherWindows(), -1);  // offscreen: no window manager
-  EXPECT_EQ(q.screenGeometryAt(QPoint(5, 5)), tavo::desktop::screenGeometryUnder(QPoint(5, 5)));
+  tavo::RealDesktop real;
+  EXPECT_EQ(real.minimizeOtherWindows(), -1);  // offscreen: no window manager
+  EXPECT_EQ(real.screenGeometryAt(QPoint(5, 5)), tavo::desktop::screenGeometryUnder(QPoint(5, 5)));
+  tavo::test::FakeDesktop fake;
+  fake.trayIsAvailable = true;
+  fake.onPointerPosition = [] { return QPoint(7, 9); };
+  EXPECT_TRUE(fake.trayAvailable());
+  EXPECT_EQ(fake.pointerPosition(), QPoint(7, 9));
+  EXPECT_EQ(fake.screenGeometryAt(QPoint(5, 5)), tavo::desktop::screenGeometryUnder(QPoint(5, 5)));
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The texts of the monitor's own windows in French and in English, as data:
-// the language procedures put them on the controls named here.
+// one table of {control, property, French, English} per window, which
+// tavo::applyWindowTexts (common/languagetexts.h) puts on the controls named
+// here. The other programs of the suite put their texts on their windows
+// the same way.
 #include "common/languagetexts.h"
 
 #include <QString>
@@ -38,8 +41,8 @@ QString versionText();
 // The tray tip: the product word and the version between blanks.
 QString trayTip();
 
-// Texts of the box shown when a program of the suite cannot be started.
-QString launchErrorTitle();
+// The text of the box (titled errorBoxTitle) shown when a program of the
+// suite cannot be started.
 QString launchErrorText(bool isFrench, const QString& program);
 
 }  // namespace tavo::monitor

@@ -1,4 +1,4 @@
-#include "monitor/core/languagetexts.h"
+#include "monitor/core/monitortexts.h"
 
 #include <span>
 
@@ -156,7 +156,6 @@ QString designSettingsCaption() {
 
 QString trayTip() { return QStringLiteral(" Tavo ") + versionText() + QStringLiteral(" "); }
 
-QString launchErrorTitle() { return QStringLiteral("Tavo error"); }
 
 QString launchErrorText(bool isFrench, const QString& program) {
   return isFrench ? QStringLiteral(" Impossible de démarrer %1. ").arg(program)
