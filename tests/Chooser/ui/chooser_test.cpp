@@ -15,17 +15,12 @@
 #include "Chooser/ui/chooserprogram.h"
 #include "Chooser/ui/frmchooser.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 namespace tavo::chooser {
 namespace {
 
-// A control of the window by its name, as the window keeps them.
-template <class T>
-T* child(QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(QLatin1String(name));
-  if (!control) ADD_FAILURE() << "no control " << name;
-  return control;
-}
+using tavo::test::child;
 
 class Chooser : public ::testing::Test {
  protected:

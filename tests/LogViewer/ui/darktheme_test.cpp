@@ -16,6 +16,7 @@
 #include "tests/LogViewer/logviewer_test_util.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/Stats/ui/chart_contrast.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::logv;
 using tavo::testing::AppPalette;
@@ -23,13 +24,7 @@ using tavo::testing::inkOnGround;
 
 namespace {
 
-// A control of a window, by its object name (the design's control name).
-template <class T>
-T* child(const QWidget* window, const char* name) {
-  T* control = window->findChild<T*>(QString::fromLatin1(name));
-  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
-  return control;
-}
+using tavo::test::child;
 
 constexpr double kLeastContrast = 4.5;
 

@@ -19,7 +19,9 @@
 #include "LogViewer/ui/logviewerprogram.h"
 #include "common/pictures.h"
 #include "tests/LogViewer/logviewer_test_util.h"
+#include "tests/support/categorywarnings.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::logv;
 using tavo::logv::testing::frenchLocale;
@@ -28,37 +30,7 @@ using tavo::logv::testing::writeLog;
 
 namespace {
 
-// The warnings of one logging category while it lives.
-class CategoryWarnings {
- public:
-  explicit CategoryWarnings(const char* category) : category_(category) {
-    captured_ = this;
-    previous_ = qInstallMessageHandler(&CategoryWarnings::handle);
-  }
-  ~CategoryWarnings() {
-    qInstallMessageHandler(previous_);
-    captured_ = nullptr;
-  }
-  const QStringList& messages() const { return messages_; }
-
- private:
-  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (captured_ && type == QtWarningMsg && QByteArrayView(context.category) == captured_->category_)
-      captured_->messages_.append(text);
-  }
-  static inline CategoryWarnings* captured_ = nullptr;
-  QByteArray category_;
-  QStringList messages_;
-  QtMessageHandler previous_ = nullptr;
-};
-
-// A control of a window, by its object name (the design's control name).
-template <class T>
-T* child(const QWidget* window, const char* name) {
-  T* control = window->findChild<T*>(QString::fromLatin1(name));
-  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
-  return control;
-}
+using tavo::test::child;
 
 const QDateTime kStart(QDate(2026, 12, 9), QTime(14, 7));
 
@@ -427,7 +399,7 @@ TEST_F(WindowsTest, APageThatCannotBeMadeIsLoggedNotDropped) {
   desktop.printerToUse = &printer;
   auto p = startProgram();
   openLog(*p, "log.csv");
-  const CategoryWarnings log("tavo.logviewer");
+  const tavo::test::CategoryWarnings log("tavo.logviewer");
   QTest::mouseClick(child<QPushButton>(&p->graphWindow(), "cmdPrint"), Qt::LeftButton);
   EXPECT_EQ(log.messages().size(), 1);
   EXPECT_TRUE(messages.empty());

@@ -5,6 +5,7 @@
 #include "tests/Stats/ui/chart_contrast.h"
 #include "tests/Stats/stats_fixtures.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,13 +21,7 @@ using tavo::testing::inkOnGround;
 
 namespace {
 
-// A control of a window, by its object name (the design's control name).
-template <class T>
-T* child(const QWidget* window, const char* name) {
-  T* control = window->findChild<T*>(QString::fromLatin1(name));
-  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
-  return control;
-}
+using tavo::test::child;
 
 constexpr double kLeastContrast = 4.5;
 

@@ -1,7 +1,9 @@
 #include "Stats/ui/statsprogram.h"
 #include "common/pictures.h"
 #include "tests/Stats/stats_fixtures.h"
+#include "tests/support/categorywarnings.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -22,37 +24,7 @@ using namespace tavo::stats::testing;
 
 namespace {
 
-// The warnings of one logging category while it lives.
-class CategoryWarnings {
- public:
-  explicit CategoryWarnings(const char* category) : category_(category) {
-    captured_ = this;
-    previous_ = qInstallMessageHandler(&CategoryWarnings::handle);
-  }
-  ~CategoryWarnings() {
-    qInstallMessageHandler(previous_);
-    captured_ = nullptr;
-  }
-  const QStringList& messages() const { return messages_; }
-
- private:
-  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (captured_ && type == QtWarningMsg && QByteArrayView(context.category) == captured_->category_)
-      captured_->messages_.append(text);
-  }
-  static inline CategoryWarnings* captured_ = nullptr;
-  QByteArray category_;
-  QStringList messages_;
-  QtMessageHandler previous_ = nullptr;
-};
-
-// A control of a window, by its object name (the design's control name).
-template <class T>
-T* child(const QWidget* window, const char* name) {
-  T* control = window->findChild<T*>(QString::fromLatin1(name));
-  if (!control) ADD_FAILURE() << "no control " << name << " on " << window->objectName().toStdString();
-  return control;
-}
+using tavo::test::child;
 
 QLocale testLocale() { return QLocale(QLocale::English, QLocale::UnitedKingdom); }
 
@@ -417,7 +389,7 @@ TEST_F(WindowsTest, APageThatCannotBeMadeIsLoggedNotDropped) {
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
   ASSERT_TRUE(days()->isVisible());
   {
-    const CategoryWarnings log("tavo.stats");
+    const tavo::test::CategoryWarnings log("tavo.stats");
     QTest::mouseClick(child<QPushButton>(days(), "cmdPrint"), Qt::LeftButton);
     ASSERT_EQ(log.messages().size(), 1);
     EXPECT_TRUE(log.messages()[0].contains("frmJourGraphe")) << log.messages()[0].toStdString();

@@ -14,19 +14,14 @@
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;
 
 namespace {
 
-// A control of the window by its name, as the window keeps them.
-template <class T>
-T* child(QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(QLatin1String(name));
-  if (!control) ADD_FAILURE() << "no control " << name;
-  return control;
-}
+using tavo::test::child;
 
 class UninstallerWindowTest : public ::testing::Test {
  protected:

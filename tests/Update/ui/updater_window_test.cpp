@@ -10,6 +10,7 @@
 #include "Update/ui/updaterprogram.h"
 #include "tests/Update/versionserver.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::update;
 using tavo::update::testing::VersionServer;
@@ -18,13 +19,7 @@ namespace {
 
 constexpr int kShortTimeoutMs = 300;
 
-// A control of the window by its name, as the window keeps them.
-template <class T>
-T* child(QWidget& window, const char* name) {
-  T* control = window.findChild<T*>(QLatin1String(name));
-  if (!control) ADD_FAILURE() << "no control " << name;
-  return control;
-}
+using tavo::test::child;
 
 class UpdaterTest : public ::testing::Test {
  protected:

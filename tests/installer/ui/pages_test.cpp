@@ -21,17 +21,12 @@
 #include "installer/ui/setupprogram.h"
 #include "tests/installer/setup_fixture.h"
 #include "tests/support/fakedesktop.h"
+#include "tests/support/controls.h"
 
 namespace tavo::setup {
 namespace {
 
-// A control of a page by its name, as the pages keep them.
-template <class T>
-T* child(QWidget& page, const char* name) {
-  T* control = page.findChild<T*>(QLatin1String(name));
-  if (!control) ADD_FAILURE() << "no control " << name;
-  return control;
-}
+using tavo::test::child;
 
 // Before anything asks QStandardPaths: nothing lands in the real account.
 testing::PrivateHome privateHome;

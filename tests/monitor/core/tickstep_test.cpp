@@ -2,6 +2,7 @@
 // and the tick goes on with its next step.
 #include "monitor/core/tickstep.h"
 #include "tests/monitor/core/engine_fixture.h"
+#include "tests/support/categorywarnings.h"
 
 #include <QList>
 #include <QString>
@@ -14,26 +15,9 @@ namespace tavo::monitor::testing {
 namespace {
 
 // The warnings of the category "tavo.monitor" while it lives.
-class MonitorLogCapture {
+class MonitorLogCapture : public tavo::test::CategoryWarnings {
  public:
-  MonitorLogCapture() {
-    captured_ = &messages_;
-    previous_ = qInstallMessageHandler(&MonitorLogCapture::handle);
-  }
-  ~MonitorLogCapture() {
-    qInstallMessageHandler(previous_);
-    captured_ = nullptr;
-  }
-  const QStringList& messages() const { return messages_; }
-
- private:
-  static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (captured_ && type == QtWarningMsg && QByteArrayView(context.category) == "tavo.monitor")
-      captured_->append(text);
-  }
-  static inline QStringList* captured_ = nullptr;
-  QStringList messages_;
-  QtMessageHandler previous_ = nullptr;
+  MonitorLogCapture() : CategoryWarnings("tavo.monitor") {}
 };
 
 struct ThrowCase {
