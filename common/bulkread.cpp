@@ -82,9 +82,9 @@ struct LineReader::State {
   qsizetype blockBytes;
   bool overlong = false;  // passing over the rest of an overlong line
   QByteArray buffer;
-  qsizetype begin = 0;    // first byte of the buffer not handed out yet
-  qsizetype end = 0;      // end of the bytes read into the buffer
-  bool atEnd = false;     // everything has been read into the buffer
+  qsizetype begin = 0;  // first byte of the buffer not handed out yet
+  qsizetype end = 0;    // end of the bytes read into the buffer
+  bool atEnd = false;   // everything has been read into the buffer
   bool failed = false;
   qint64 lineOffset = 0;    // offset in the file of the current line
   qint64 bufferOffset = 0;  // offset in the file of buffer[0]
@@ -360,7 +360,7 @@ class WallClockReader::Memory {
   struct TimeText {
     std::uint64_t low = 0, high = 0;  // the bytes, zero-padded
     std::int32_t length = 0;
-    std::int32_t seconds = -1;        // -1: a free slot
+    std::int32_t seconds = -1;  // -1: a free slot
   };
   static constexpr std::size_t kLongestTimeText = 16;
   static TimeText packed(std::string_view text) {
@@ -414,7 +414,7 @@ class WallClockReader::Memory {
   std::size_t dayCount_ = 0;
   std::vector<TimeText> timeTexts_;  // a power of two in size, at most half full
   std::size_t timeCount_ = 0;
-  int timeShift_ = 64;               // 64 - log2 of the table's size
+  int timeShift_ = 64;  // 64 - log2 of the table's size
 };
 
 WallClockReader::WallClockReader(const RegionalFormat& format) : memory_(std::make_unique<Memory>(format)) {}
@@ -467,8 +467,8 @@ void WallClockReader::Memory::learn(std::string_view text, const QDate& date, co
   const qint64 julianDay = date.toJulianDay();
   std::size_t known = 0;
   while (known < dayCount_ && days_[known].julianDay != julianDay) ++known;
-  std::string day = known < dayCount_ ? days_[known].text
-                                      : format_.dateTimeText(QDateTime(date, QTime(0, 0), Qt::UTC)).toStdString();
+  std::string day =
+      known < dayCount_ ? days_[known].text : format_.dateTimeText(QDateTime(date, QTime(0, 0), Qt::UTC)).toStdString();
   if (text.size() <= day.size() + 1 || text.compare(0, day.size(), day) != 0 || text[day.size()] != ' ') return;
   const std::string_view rest = text.substr(day.size() + 1);
   if (rest.size() > kLongestTimeText) return;

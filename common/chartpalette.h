@@ -15,9 +15,8 @@ inline const QColor kChartBackground{255, 255, 255};
 inline const QColor kChartInk{0, 0, 0};
 
 inline ChartPalette makeChartPalette() {
-  return {QColor(255, 0, 0),    QColor(255, 89, 37),  QColor(246, 165, 46), QColor(254, 223, 134),
-          QColor(0, 0, 0),      QColor(58, 163, 21),  QColor(153, 204, 0),  QColor(218, 255, 113),
-          QColor(0, 0, 0),      QColor(0, 0, 0)};
+  return {QColor(255, 0, 0),   QColor(255, 89, 37), QColor(246, 165, 46),  QColor(254, 223, 134), QColor(0, 0, 0),
+          QColor(58, 163, 21), QColor(153, 204, 0), QColor(218, 255, 113), QColor(0, 0, 0),       QColor(0, 0, 0)};
 }
 
 }  // namespace tavo

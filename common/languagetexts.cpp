@@ -28,12 +28,11 @@ bool applyOne(QWidget* window, const ControlText& t) {
     if (action) action->setText(t.text);
     return action != nullptr;
   }
-  QWidget* w = t.control.isEmpty() || t.control == window->objectName() ? window : window->findChild<QWidget*>(t.control);
+  QWidget* w =
+      t.control.isEmpty() || t.control == window->objectName() ? window : window->findChild<QWidget*>(t.control);
   if (!w) return false;
   switch (t.property) {
-    case TextProperty::Tooltip:
-      w->setToolTip(t.text);
-      return true;
+    case TextProperty::Tooltip: w->setToolTip(t.text); return true;
     case TextProperty::TabCaption: {
       if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
         if (t.index < 0 || t.index >= tabs->count()) return false;
@@ -46,8 +45,7 @@ bool applyOne(QWidget* window, const ControlText& t) {
       return true;
     }
     case TextProperty::Caption:
-    case TextProperty::MenuCaption:
-      break;
+    case TextProperty::MenuCaption: break;
   }
   return setCaptionOf(window, w, t.text);
 }

@@ -17,7 +17,7 @@ class QWidget;
 namespace tavo {
 
 enum class TextProperty {
-  Caption,      // a label's or button's text, a frame's title; the window's title for the window itself
+  Caption,  // a label's or button's text, a frame's title; the window's title for the window itself
   Tooltip,
   MenuCaption,  // the text of a menu entry (an action of the window)
   TabCaption,   // the text of tab number index of a tab widget or tab bar

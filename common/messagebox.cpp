@@ -42,8 +42,7 @@ int titleBarWidth(const QString& title) {
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
-                                            QMessageBox::StandardButtons buttons, bool isFrench,
-                                            QWidget* parent) {
+                                            QMessageBox::StandardButtons buttons, bool isFrench, QWidget* parent) {
   auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, parent);
   for (QAbstractButton* b : box->buttons()) {
     const QString word = standardButtonText(box->standardButton(b), isFrench);
@@ -59,8 +58,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QStrin
 }
 
 QMessageBox::StandardButton askMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                          const QString& text, QMessageBox::StandardButtons buttons,
-                                          bool isFrench) {
+                                          const QString& text, QMessageBox::StandardButtons buttons, bool isFrench) {
   auto box = makeMessageBox(icon, title, text, buttons, isFrench, parent);
   return QMessageBox::StandardButton(box->exec());
 }

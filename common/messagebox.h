@@ -28,8 +28,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QStrin
 
 // Asks and waits for the answer.
 QMessageBox::StandardButton askMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                                          const QString& text, QMessageBox::StandardButtons buttons,
-                                          bool isFrench);
+                                          const QString& text, QMessageBox::StandardButtons buttons, bool isFrench);
 
 // Shows a box with one OK button without blocking; it deletes itself when
 // closed. Returns it so the caller may follow it.

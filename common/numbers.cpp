@@ -43,17 +43,26 @@ double parseCollected(const std::string& s) {
     const std::string_view body(first, static_cast<std::size_t>(last - first));
     while (i < body.size() && body[i] == '0') ++i;
     if (i < body.size() && body[i] >= '1' && body[i] <= '9') {
-      while (i < body.size() && body[i] >= '0' && body[i] <= '9') { ++power; ++i; }
+      while (i < body.size() && body[i] >= '0' && body[i] <= '9') {
+        ++power;
+        ++i;
+      }
     } else if (i < body.size() && body[i] == '.') {
       ++i;
-      while (i < body.size() && body[i] == '0') { --power; ++i; }
+      while (i < body.size() && body[i] == '0') {
+        --power;
+        ++i;
+      }
     }
     const std::size_t e = body.find('e');
     if (e != std::string_view::npos) {
       long long exponent = 0;
       const char* expFirst = body.data() + e + 1;
       bool expNegative = false;
-      if (expFirst < last && (*expFirst == '+' || *expFirst == '-')) { expNegative = *expFirst == '-'; ++expFirst; }
+      if (expFirst < last && (*expFirst == '+' || *expFirst == '-')) {
+        expNegative = *expFirst == '-';
+        ++expFirst;
+      }
       for (const char* p = expFirst; p < last && exponent < 100000; ++p) exponent = exponent * 10 + (*p - '0');
       power += expNegative ? -exponent : exponent;
     }

@@ -79,7 +79,11 @@ std::vector<RegionalFormat::Token> RegionalFormat::tokenize(const QString& forma
       case 'h': tokens.push_back({Token::Hour12, w, {}}); break;
       case 'm': tokens.push_back({Token::Minute, w, {}}); break;
       case 's': tokens.push_back({Token::Second, w, {}}); break;
-      case 'A': case 'a': tokens.push_back({Token::AmPm, 0, {}}); run = (i + 1 < format.size() && format.at(i + 1).toLower() == QLatin1Char('p')) ? 2 : 1; break;
+      case 'A':
+      case 'a':
+        tokens.push_back({Token::AmPm, 0, {}});
+        run = (i + 1 < format.size() && format.at(i + 1).toLower() == QLatin1Char('p')) ? 2 : 1;
+        break;
       default: literal(format.mid(i, run)); break;
     }
     i += run;
@@ -95,8 +99,8 @@ QString RegionalFormat::dateTimeText(const QDateTime& dt) const {
   return locale_.toString(dt, dateFormat_ + QLatin1Char(' ') + timeFormat_);
 }
 
-std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vector<Token>& tokens,
-                                                                 const QString& text, bool withTime) const {
+std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vector<Token>& tokens, const QString& text,
+                                                                 bool withTime) const {
   int day = -1, month = -1, year = -1, hour = 0, minute = 0, second = 0;
   int pm = -1;  // -1 no marker, 0 am, 1 pm
   bool hour12 = false;
@@ -120,14 +124,32 @@ std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vect
         if (QStringView(text).mid(p, t.text.size()) != t.text) return std::nullopt;
         p += t.text.size();
         break;
-      case Token::Day: if (!number(2, t.width, day)) return std::nullopt; break;
-      case Token::Month: if (!number(2, t.width, month)) return std::nullopt; break;
-      case Token::Year4: if (!number(4, 4, year)) return std::nullopt; break;
-      case Token::Year2: if (!number(2, 2, year)) return std::nullopt; year += 2000; break;
-      case Token::Hour24: if (!number(2, t.width, hour)) return std::nullopt; break;
-      case Token::Hour12: if (!number(2, t.width, hour)) return std::nullopt; hour12 = true; break;
-      case Token::Minute: if (!number(2, t.width, minute)) return std::nullopt; break;
-      case Token::Second: if (!number(2, t.width, second)) return std::nullopt; break;
+      case Token::Day:
+        if (!number(2, t.width, day)) return std::nullopt;
+        break;
+      case Token::Month:
+        if (!number(2, t.width, month)) return std::nullopt;
+        break;
+      case Token::Year4:
+        if (!number(4, 4, year)) return std::nullopt;
+        break;
+      case Token::Year2:
+        if (!number(2, 2, year)) return std::nullopt;
+        year += 2000;
+        break;
+      case Token::Hour24:
+        if (!number(2, t.width, hour)) return std::nullopt;
+        break;
+      case Token::Hour12:
+        if (!number(2, t.width, hour)) return std::nullopt;
+        hour12 = true;
+        break;
+      case Token::Minute:
+        if (!number(2, t.width, minute)) return std::nullopt;
+        break;
+      case Token::Second:
+        if (!number(2, t.width, second)) return std::nullopt;
+        break;
       case Token::MonthName: {
         bool found = false;
         for (int m = 1; m <= 12 && !found; ++m) {
@@ -143,9 +165,13 @@ std::optional<std::pair<QDate, QTime>> RegionalFormat::parseWith(const std::vect
       }
       case Token::AmPm: {
         const QString am = locale_.amText(), pmText = locale_.pmText();
-        if (text.mid(p, pmText.size()).compare(pmText, Qt::CaseInsensitive) == 0) { pm = 1; p += pmText.size(); }
-        else if (text.mid(p, am.size()).compare(am, Qt::CaseInsensitive) == 0) { pm = 0; p += am.size(); }
-        else return std::nullopt;
+        if (text.mid(p, pmText.size()).compare(pmText, Qt::CaseInsensitive) == 0) {
+          pm = 1;
+          p += pmText.size();
+        } else if (text.mid(p, am.size()).compare(am, Qt::CaseInsensitive) == 0) {
+          pm = 0;
+          p += am.size();
+        } else return std::nullopt;
         break;
       }
     }

@@ -56,16 +56,16 @@ class RegionalFormat {
  private:
   struct Token {
     enum Kind { Literal, Day, Month, MonthName, Year2, Year4, Hour24, Hour12, Minute, Second, AmPm } kind;
-    int width = 0;     // digits for numeric fields: 1 = variable, 2 = fixed
-    QString text;      // literal text
+    int width = 0;  // digits for numeric fields: 1 = variable, 2 = fixed
+    QString text;   // literal text
   };
   static std::vector<Token> tokenize(const QString& format);
   std::optional<std::pair<QDate, QTime>> parseWith(const std::vector<Token>& tokens, const QString& text,
-                                                  bool withTime) const;
+                                                   bool withTime) const;
 
   QLocale locale_;
-  QString dateFormat_;      // short date, four-digit year
-  QString timeFormat_;      // time with seconds, no zone
+  QString dateFormat_;  // short date, four-digit year
+  QString timeFormat_;  // time with seconds, no zone
   QString dateSep_;
   QString timeSep_;
   std::vector<Token> dateTokens_;
@@ -74,8 +74,8 @@ class RegionalFormat {
 };
 
 // Fixed, locale-free patterns.
-QString ddmmyyyy(const QDate& d);                // "ddmmyyyy": 08122026
-QString mmyyyy(const QDate& d);                  // "mmyyyy": 122026
-QString logBaseName(const QDateTime& dt);        // "ddmmyy-h-m": 081226-14-5
+QString ddmmyyyy(const QDate& d);          // "ddmmyyyy": 08122026
+QString mmyyyy(const QDate& d);            // "mmyyyy": 122026
+QString logBaseName(const QDateTime& dt);  // "ddmmyy-h-m": 081226-14-5
 
 }  // namespace tavo

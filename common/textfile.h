@@ -9,10 +9,10 @@ namespace tavo {
 inline constexpr char kLineEnd[] = "\r\n";
 
 struct TextReadResult {
-  bool ok = false;       // the file existed and could be read
-  QStringList lines;     // without their line ends; a last line without an end counts
+  bool ok = false;              // the file existed and could be read
+  QStringList lines;            // without their line ends; a last line without an end counts
   bool endsWithLineEnd = true;  // false when the last byte is not CR or LF (a cut-short write)
-  QString error;         // when not ok: the system's reason
+  QString error;                // when not ok: the system's reason
 };
 
 // Reads a whole file. Files larger than maxBytes are refused (ok false),

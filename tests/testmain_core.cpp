@@ -1,7 +1,7 @@
 #include "tests/support/sessionbus.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
   tavo::testing::PrivateSessionBus bus;

@@ -1,7 +1,7 @@
 #include "tests/support/sessionbus.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   tavo::testing::PrivateSessionBus bus;

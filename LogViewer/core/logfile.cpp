@@ -125,8 +125,7 @@ constexpr qint64 kShortestSampleLine = 10;
 
 }  // namespace
 
-ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
-                          qint64 maxBytes) {
+ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples, qint64 maxBytes) {
   samples.ClearSamples();
   ReadLogResult result;
   if (!QFileInfo::exists(path)) return result;
@@ -147,13 +146,13 @@ ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, Log
   };
   const RecordLinesResult read = readRecordLines(
       file, [&](std::string_view bytes) { return keep(parseSample(bytes, asciiDate, readInt32Ascii)); },
-             [&](const QString& text) { return keep(parseSample(QStringView(text), textDate, readInt32Text)); });
+      [&](const QString& text) { return keep(parseSample(QStringView(text), textDate, readInt32Text)); });
   if (!read.readWhole) {
     samples.ClearSamples();
     return result;
   }
-  result.skippedLines = static_cast<std::int32_t>(
-      std::min<std::int64_t>(read.unreadableLines, std::numeric_limits<std::int32_t>::max()));
+  result.skippedLines =
+      static_cast<std::int32_t>(std::min<std::int64_t>(read.unreadableLines, std::numeric_limits<std::int32_t>::max()));
   samples.trim();
   result.outcome = ReadOutcome::Read;
   return result;

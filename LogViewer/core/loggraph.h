@@ -13,7 +13,7 @@
 
 namespace tavo::logv {
 
-inline constexpr int kGraphWidth = 772;   // 11580 x 4500 twips
+inline constexpr int kGraphWidth = 772;  // 11580 x 4500 twips
 inline constexpr int kGraphHeight = 300;
 inline const QColor kFullScaleGrey{175, 175, 175};
 

@@ -63,8 +63,7 @@ std::optional<TimeTick> DrawTimeTick(std::int16_t zoomLevel, const QTime& time, 
     case 10:
       if (m == 0) return TimeTick{barX, QString::number(time.hour()) + QStringLiteral(" h")};
       return std::nullopt;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

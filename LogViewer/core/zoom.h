@@ -47,7 +47,6 @@ struct TimeTick {
 // Level 1: every tenth minute, "h:mm", 4 pixels right of the bar; level 2:
 // minutes 0 and 30, "h:mm", 1 pixel right; levels 5 and 10: whole hours,
 // "h" and " h", at the bar. "h:mm" takes the regional time separator.
-std::optional<TimeTick> DrawTimeTick(std::int16_t zoomLevel, const QTime& time, int barX,
-                                     const RegionalFormat& format);
+std::optional<TimeTick> DrawTimeTick(std::int16_t zoomLevel, const QTime& time, int barX, const RegionalFormat& format);
 
 }  // namespace tavo::logv

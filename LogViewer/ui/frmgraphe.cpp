@@ -129,14 +129,15 @@ frmGraphe::frmGraphe() {
   }
 
   const StatsFrameDesign whole = {
-      "Frame1", {"Label2", "Label3", "Label18", "Label12", "Label16", "Label4"},
+      "Frame1",
+      {"Label2", "Label3", "Label18", "Label12", "Label16", "Label4"},
       {"Label43", "Label42"},
       {"lblDateMin", "lblDateMax", "lblDmax", "lblUmax", "lblDmoy", "lblUmoy", "lblDtot", "lblUTot", "lblNEchant"}};
-  const StatsFrameDesign visible = {
-      "Frame2", {"Label7", "Label5", "Label14", "Label22", "Label23", "Label25"},
-      {"Label8", "Label9"},
-      {"lblDateMin_s", "lblDateMax_s", "lblDmax_s", "lblUmax_s", "lblDmoy_s", "lblUmoy_s", "lblDtot_s", "lblUtot_s",
-       "lblNEchant_s"}};
+  const StatsFrameDesign visible = {"Frame2",
+                                    {"Label7", "Label5", "Label14", "Label22", "Label23", "Label25"},
+                                    {"Label8", "Label9"},
+                                    {"lblDateMin_s", "lblDateMax_s", "lblDmax_s", "lblUmax_s", "lblDmoy_s", "lblUmoy_s",
+                                     "lblDtot_s", "lblUtot_s", "lblNEchant_s"}};
   QGroupBox* Frame1 = buildStatsFrame(this, whole, wholeValues_);
   QGroupBox* Frame2 = buildStatsFrame(this, visible, visibleValues_);
   scrVisible_ = new QScrollBar(Qt::Horizontal, Frame2);

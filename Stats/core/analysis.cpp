@@ -65,8 +65,8 @@ int selectRows(PeriodKind kind, const PeriodSummary& all, const AnalysisWindow& 
 
 QString rawDataLine(const PeriodRow& row) {
   return PadColumn(row.label) + PadColumn(FormatDuration(row.duration)) + PadColumn(num(row.dlMax)) +
-         PadColumn(num(row.ulMax)) + PadColumn(num(row.dlVol)) + PadColumn(num(row.ulVol)) +
-         PadColumn(num(row.dlAvg)) + PadColumn(num(row.ulAvg));
+         PadColumn(num(row.ulMax)) + PadColumn(num(row.dlVol)) + PadColumn(num(row.ulVol)) + PadColumn(num(row.dlAvg)) +
+         PadColumn(num(row.ulAvg));
 }
 
 QStringList FillRawDataList(const PeriodSummary& selection) {
@@ -78,10 +78,10 @@ QStringList FillRawDataList(const PeriodSummary& selection) {
 namespace {
 
 PeriodFigures<QString> periodFigures(const PeriodSummary& s) {
-  return {num(s.meanMaxDl), s.maxDlAvgLabel, num(s.maxDlAvg), s.maxDlVolLabel, num(s.maxDlVol),
-          num(floorQuotient(s.totalDlVol, s.count)),
-          num(s.meanMaxUl), s.maxUlAvgLabel, num(s.maxUlAvg), s.maxUlVolLabel, num(s.maxUlVol),
-          num(floorQuotient(s.totalUlVol, s.count))};
+  return {num(s.meanMaxDl), s.maxDlAvgLabel, num(s.maxDlAvg),
+          s.maxDlVolLabel,  num(s.maxDlVol), num(floorQuotient(s.totalDlVol, s.count)),
+          num(s.meanMaxUl), s.maxUlAvgLabel, num(s.maxUlAvg),
+          s.maxUlVolLabel,  num(s.maxUlVol), num(floorQuotient(s.totalUlVol, s.count))};
 }
 
 MainFigures<QString> mainFigures(const PeriodSummary& s) {
@@ -122,7 +122,9 @@ PanelTexts panelTexts(const PeriodSummary& s, const RegionalFormat& format) {
   return t;
 }
 
-QString errorTitle(bool isFrench) { return isFrench ? QStringLiteral("Tavo - Erreur") : QStringLiteral("Tavo - Error"); }
+QString errorTitle(bool isFrench) {
+  return isFrench ? QStringLiteral("Tavo - Erreur") : QStringLiteral("Tavo - Error");
+}
 
 MessageText noStatisticsMessage(bool isFrench) {
   return {errorTitle(isFrench), isFrench ? QStringLiteral("     Aucunes statistiques enregistrées.     ")

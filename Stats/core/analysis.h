@@ -14,9 +14,9 @@ namespace tavo::stats {
 
 // What the entry of an analysis works out from the data's span.
 struct WindowChoice {
-  QDate firstDataDay;     // first day of the earliest start's month (year)
-  QDate lastDataDay;      // last day of the latest start's month (year)
-  int periods = 0;        // calendar months (years) spanned, both counted
+  QDate firstDataDay;        // first day of the earliest start's month (year)
+  QDate lastDataDay;         // last day of the latest start's month (year)
+  int periods = 0;           // calendar months (years) spanned, both counted
   int lastWindowOffset = 0;  // periods - 2: the picker's largest value
   bool needsPicker = false;  // three periods or more
   AnalysisWindow window;     // the window to run (or the picker's first one)
@@ -36,13 +36,13 @@ QString periodText(PeriodKind kind, const RegionalFormat& format, const Analysis
 // row was taken. Returns the number of rows taken: none means the window
 // holds no session, and the selection has nothing to show.
 [[nodiscard]] int selectRows(PeriodKind kind, const PeriodSummary& all, const AnalysisWindow& window,
-               const RegionalFormat& format, PeriodSummary& selection);
+                             const RegionalFormat& format, PeriodSummary& selection);
 [[nodiscard]] inline int SelectDayRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
-                         PeriodSummary& sel) {
+                                       PeriodSummary& sel) {
   return selectRows(PeriodKind::Day, all, w, f, sel);
 }
 [[nodiscard]] inline int SelectMonthRows(const PeriodSummary& all, const AnalysisWindow& w, const RegionalFormat& f,
-                           PeriodSummary& sel) {
+                                         PeriodSummary& sel) {
   return selectRows(PeriodKind::Month, all, w, f, sel);
 }
 
@@ -104,7 +104,7 @@ void forEachField(SummaryFigures<A>& a, const SummaryFigures<B>& b, F f) {
 template <class T>
 struct PanelFigures {
   T lblDateMin, lblDateMax;
-  T count;         // lblNJour / lblNMois
+  T count;  // lblNJour / lblNMois
   T lblDur;
   T meanDuration;  // lblDurJour / lblDurMois
   MainFigures<T> main;

@@ -13,8 +13,7 @@ QString FormatDuration(std::int64_t minutes) {
   const auto hours = static_cast<std::int64_t>(std::floor(static_cast<double>(minutes) / 60.0));
   const std::int64_t rest = minutes - 60 * hours;
   if (hours >= 1000) return QString::number(hours) + QStringLiteral(" h");
-  return QString::number(hours) + (rest < 10 ? QStringLiteral(" h 0") : QStringLiteral(" h ")) +
-         QString::number(rest);
+  return QString::number(hours) + (rest < 10 ? QStringLiteral(" h 0") : QStringLiteral(" h ")) + QString::number(rest);
 }
 
 QString PadColumn(const QString& text) {

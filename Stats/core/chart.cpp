@@ -63,9 +63,7 @@ void ChartSurface::print(int x, int y, const QString& text) {
   p.drawText(QPoint(x, y + QFontMetrics(font_, &image_).ascent()), text);
 }
 
-int ChartSurface::textWidth(const QString& text) const {
-  return QFontMetrics(font_, &image_).horizontalAdvance(text);
-}
+int ChartSurface::textWidth(const QString& text) const { return QFontMetrics(font_, &image_).horizontalAdvance(text); }
 
 const ChartGeometry& chartGeometry(PeriodKind kind) {
   static const ChartGeometry day{PeriodKind::Day, 78, 690, 80, 10, 1, 130, 440};
@@ -102,19 +100,45 @@ Quantity quantity(ChartSeries series, const ChartInputs& in) {
   const QString rate = QStringLiteral(" kbit/s");
   switch (series) {
     case ChartSeries::Volumes:
-      return {100.0, [](const PeriodRow& r) { return r.dlVol; }, [](const PeriodRow& r) { return r.ulVol; },
-              s.maxDlVol, s.maxUlVol, floorQuotient(s.totalDlVol, s.count), floorQuotient(s.totalUlVol, s.count),
-              in.VolumeUnit, 60, 300, 50, 298};
+      return {100.0,
+              [](const PeriodRow& r) { return r.dlVol; },
+              [](const PeriodRow& r) { return r.ulVol; },
+              s.maxDlVol,
+              s.maxUlVol,
+              floorQuotient(s.totalDlVol, s.count),
+              floorQuotient(s.totalUlVol, s.count),
+              in.VolumeUnit,
+              60,
+              300,
+              50,
+              298};
     case ChartSeries::MaxRates:
-      return {100.0, [](const PeriodRow& r) { return std::int64_t{r.dlMax}; },
-              [](const PeriodRow& r) { return std::int64_t{r.ulMax}; }, s.maxDl, s.maxUl, s.meanMaxDl, s.meanMaxUl,
-              rate, 60, 300, 50, 298};
-    case ChartSeries::MeanRates:
-      break;
+      return {100.0,
+              [](const PeriodRow& r) { return std::int64_t{r.dlMax}; },
+              [](const PeriodRow& r) { return std::int64_t{r.ulMax}; },
+              s.maxDl,
+              s.maxUl,
+              s.meanMaxDl,
+              s.meanMaxUl,
+              rate,
+              60,
+              300,
+              50,
+              298};
+    case ChartSeries::MeanRates: break;
   }
-  return {80.0, [](const PeriodRow& r) { return std::int64_t{r.dlAvg}; },
-          [](const PeriodRow& r) { return std::int64_t{r.ulAvg}; }, s.maxDlAvg, s.maxUlAvg, s.dlAvg, s.ulAvg,
-          rate, 80, 280, 70, 278};
+  return {80.0,
+          [](const PeriodRow& r) { return std::int64_t{r.dlAvg}; },
+          [](const PeriodRow& r) { return std::int64_t{r.ulAvg}; },
+          s.maxDlAvg,
+          s.maxUlAvg,
+          s.dlAvg,
+          s.ulAvg,
+          rate,
+          80,
+          280,
+          70,
+          278};
 }
 
 // Walks the slots of the window; each row is drawn in the slot whose date
@@ -177,20 +201,26 @@ void drawSeries(ChartSurface& s, const ChartInputs& in, PeriodKind kind, ChartSe
 
   switch (series) {
     case ChartSeries::Volumes:
-      walkSlots(in, kind, [&](const PeriodRow& r, int x) {
-        if (const int h = valueHeight(static_cast<double>(q.dl(r)), fDl); h > 0)
-          s.filledBox(x, kDlBase, x + barRight, kDlBase - h, pal[6]);
-        if (const int h = valueHeight(static_cast<double>(q.ul(r)), fUl); h > 0)
-          s.filledBox(x, kUlBase, x + barRight, kUlBase + h, pal[2]);
-      }, [] {});
+      walkSlots(
+          in, kind,
+          [&](const PeriodRow& r, int x) {
+            if (const int h = valueHeight(static_cast<double>(q.dl(r)), fDl); h > 0)
+              s.filledBox(x, kDlBase, x + barRight, kDlBase - h, pal[6]);
+            if (const int h = valueHeight(static_cast<double>(q.ul(r)), fUl); h > 0)
+              s.filledBox(x, kUlBase, x + barRight, kUlBase + h, pal[2]);
+          },
+          [] {});
       break;
     case ChartSeries::MaxRates:
-      walkSlots(in, kind, [&](const PeriodRow& r, int x) {
-        if (const int h = valueHeight(static_cast<double>(q.dl(r)), fDl); h > 0)
-          s.filledBox(x, kDlBase - h, x + barRight, kDlBase - 2 - h, pal[0]);
-        if (const int h = valueHeight(static_cast<double>(q.ul(r)), fUl); h > 0)
-          s.filledBox(x, kUlBase + h, x + barRight, kUlBase + 2 + h, pal[5]);
-      }, [] {});
+      walkSlots(
+          in, kind,
+          [&](const PeriodRow& r, int x) {
+            if (const int h = valueHeight(static_cast<double>(q.dl(r)), fDl); h > 0)
+              s.filledBox(x, kDlBase - h, x + barRight, kDlBase - 2 - h, pal[0]);
+            if (const int h = valueHeight(static_cast<double>(q.ul(r)), fUl); h > 0)
+              s.filledBox(x, kUlBase + h, x + barRight, kUlBase + 2 + h, pal[5]);
+          },
+          [] {});
       break;
     case ChartSeries::MeanRates: {
       // The previous point of each direction; none when a slot had no row
@@ -207,15 +237,18 @@ void drawSeries(ChartSurface& s, const ChartInputs& in, PeriodKind kind, ChartSe
         if (prev) s.line(prev->x(), prev->y(), x, y, color);
         prev = QPoint(x, y);
       };
-      walkSlots(in, kind, [&](const PeriodRow& r, int x) {
-        const int hd = valueHeight(static_cast<double>(q.dl(r)), fDl);
-        point(prevDl, hd, x + dx, kDlBase - hd, pal[1]);
-        const int hu = valueHeight(static_cast<double>(q.ul(r)), fUl);
-        point(prevUl, hu, x + dx, kUlBase + hu, pal[5]);
-      }, [&] {
-        prevDl.reset();
-        prevUl.reset();
-      });
+      walkSlots(
+          in, kind,
+          [&](const PeriodRow& r, int x) {
+            const int hd = valueHeight(static_cast<double>(q.dl(r)), fDl);
+            point(prevDl, hd, x + dx, kDlBase - hd, pal[1]);
+            const int hu = valueHeight(static_cast<double>(q.ul(r)), fUl);
+            point(prevUl, hu, x + dx, kUlBase + hu, pal[5]);
+          },
+          [&] {
+            prevDl.reset();
+            prevUl.reset();
+          });
       break;
     }
   }

@@ -50,11 +50,11 @@ class ChartSurface {
 // What differs between the per-day and the per-month chart.
 struct ChartGeometry {
   PeriodKind kind;
-  int axisX;          // x of both vertical axes, start of the horizontal ones
-  int axisEnd;        // end of the horizontal axes and of scale lines
-  int x0;             // left edge of the first slot
+  int axisX;    // x of both vertical axes, start of the horizontal ones
+  int axisEnd;  // end of the horizontal axes and of scale lines
+  int x0;       // left edge of the first slot
   int slotWidth;
-  int slotLabelDx;    // slot label, right of the slot's left edge
+  int slotLabelDx;  // slot label, right of the slot's left edge
   int firstWindowLabelX;
   int lastWindowLabelX;
 };
@@ -88,25 +88,63 @@ void drawView(ChartSurface& s, const ChartInputs& in, PeriodKind kind, ChartView
 // The named procedures of both charts.
 inline void DrawDayAxes(ChartSurface& s, const ChartInputs& in) { drawFrame(s, in, PeriodKind::Day); }
 inline void DrawMonthAxes(ChartSurface& s, const ChartInputs& in) { drawFrame(s, in, PeriodKind::Month); }
-inline void DrawDayVolumes(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Day, ChartSeries::Volumes); }
-inline void DrawMonthVolumes(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Month, ChartSeries::Volumes); }
-inline void DrawDayMaxRates(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Day, ChartSeries::MaxRates); }
-inline void DrawMonthMaxRates(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Month, ChartSeries::MaxRates); }
-inline void DrawDayMeanRates(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Day, ChartSeries::MeanRates); }
-inline void DrawMonthMeanRates(ChartSurface& s, const ChartInputs& in) { drawSeries(s, in, PeriodKind::Month, ChartSeries::MeanRates); }
-inline void DrawDayVolumeScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Day, ChartSeries::Volumes); }
-inline void DrawMonthVolumeScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Month, ChartSeries::Volumes); }
-inline void DrawDayMaxRateScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Day, ChartSeries::MaxRates); }
-inline void DrawMonthMaxRateScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Month, ChartSeries::MaxRates); }
-inline void DrawDayMeanRateScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Day, ChartSeries::MeanRates); }
-inline void DrawMonthMeanRateScale(ChartSurface& s, const ChartInputs& in) { drawScale(s, in, PeriodKind::Month, ChartSeries::MeanRates); }
-inline void DrawDayVolumeReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Day, ChartSeries::Volumes); }
-inline void DrawMonthVolumeReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Month, ChartSeries::Volumes); }
-inline void DrawDayMaxRateReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Day, ChartSeries::MaxRates); }
-inline void DrawMonthMaxRateReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Month, ChartSeries::MaxRates); }
-inline void DrawDayMeanRateReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Day, ChartSeries::MeanRates); }
-inline void DrawMonthMeanRateReference(ChartSurface& s, const ChartInputs& in) { drawReference(s, in, PeriodKind::Month, ChartSeries::MeanRates); }
+inline void DrawDayVolumes(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Day, ChartSeries::Volumes);
+}
+inline void DrawMonthVolumes(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Month, ChartSeries::Volumes);
+}
+inline void DrawDayMaxRates(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Day, ChartSeries::MaxRates);
+}
+inline void DrawMonthMaxRates(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Month, ChartSeries::MaxRates);
+}
+inline void DrawDayMeanRates(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Day, ChartSeries::MeanRates);
+}
+inline void DrawMonthMeanRates(ChartSurface& s, const ChartInputs& in) {
+  drawSeries(s, in, PeriodKind::Month, ChartSeries::MeanRates);
+}
+inline void DrawDayVolumeScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Day, ChartSeries::Volumes);
+}
+inline void DrawMonthVolumeScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Month, ChartSeries::Volumes);
+}
+inline void DrawDayMaxRateScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Day, ChartSeries::MaxRates);
+}
+inline void DrawMonthMaxRateScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Month, ChartSeries::MaxRates);
+}
+inline void DrawDayMeanRateScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Day, ChartSeries::MeanRates);
+}
+inline void DrawMonthMeanRateScale(ChartSurface& s, const ChartInputs& in) {
+  drawScale(s, in, PeriodKind::Month, ChartSeries::MeanRates);
+}
+inline void DrawDayVolumeReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Day, ChartSeries::Volumes);
+}
+inline void DrawMonthVolumeReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Month, ChartSeries::Volumes);
+}
+inline void DrawDayMaxRateReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Day, ChartSeries::MaxRates);
+}
+inline void DrawMonthMaxRateReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Month, ChartSeries::MaxRates);
+}
+inline void DrawDayMeanRateReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Day, ChartSeries::MeanRates);
+}
+inline void DrawMonthMeanRateReference(ChartSurface& s, const ChartInputs& in) {
+  drawReference(s, in, PeriodKind::Month, ChartSeries::MeanRates);
+}
 inline void DrawDayChart(ChartSurface& s, const ChartInputs& in) { drawView(s, in, PeriodKind::Day, ChartView::All); }
-inline void DrawMonthChart(ChartSurface& s, const ChartInputs& in) { drawView(s, in, PeriodKind::Month, ChartView::All); }
+inline void DrawMonthChart(ChartSurface& s, const ChartInputs& in) {
+  drawView(s, in, PeriodKind::Month, ChartView::All);
+}
 
 }  // namespace tavo::stats

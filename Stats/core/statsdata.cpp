@@ -102,9 +102,9 @@ LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& f
     store.sessionTable.push_back(*record);
     return true;
   };
-  const RecordLinesResult read =
-      readRecordLines(file, [&](std::string_view bytes) { return keep(parseSessionLine(bytes, dates)); },
-                             [&](const QString& text) { return keep(parseSessionLine(text, format)); });
+  const RecordLinesResult read = readRecordLines(
+      file, [&](std::string_view bytes) { return keep(parseSessionLine(bytes, dates)); },
+      [&](const QString& text) { return keep(parseSessionLine(text, format)); });
   if (!read.readWhole) {
     store = SessionStore{};
     return LoadOutcome::Unreadable;
@@ -164,23 +164,42 @@ std::int64_t averageRate(std::int64_t megabytes, std::int64_t minutes) {
   if (minutes <= 0) return 0;
   // 64 bits as the volumes: a day of a few minutes at 10 Gbit/s passes 2^31
   // kbit/s, and a clamp there would make rows tie.
-  return clampToInt64(roundHalfEven((kKbitPerMegabyte / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
+  return clampToInt64(
+      roundHalfEven((kKbitPerMegabyte / 60.0) * static_cast<double>(megabytes) / static_cast<double>(minutes)));
 }
 
 void ComputePeriodSummary(PeriodSummary& s) {
   std::int64_t sumMaxDl = 0, sumMaxUl = 0;  // 64 bits: a sum of rates over years of days
   for (std::int32_t i = 0; i < s.count; ++i) {
     const PeriodRow& r = s.rows[static_cast<std::size_t>(i)];
-    if (r.dlMax >= s.maxDl) { s.maxDl = r.dlMax; s.maxDlLabel = r.label; }
+    if (r.dlMax >= s.maxDl) {
+      s.maxDl = r.dlMax;
+      s.maxDlLabel = r.label;
+    }
     sumMaxDl += r.dlMax;
     s.totalDlVol += r.dlVol;
-    if (r.dlVol >= s.maxDlVol) { s.maxDlVol = r.dlVol; s.maxDlVolLabel = r.label; }
-    if (r.dlAvg >= s.maxDlAvg) { s.maxDlAvg = r.dlAvg; s.maxDlAvgLabel = r.label; }
-    if (r.ulMax >= s.maxUl) { s.maxUl = r.ulMax; s.maxUlLabel = r.label; }
+    if (r.dlVol >= s.maxDlVol) {
+      s.maxDlVol = r.dlVol;
+      s.maxDlVolLabel = r.label;
+    }
+    if (r.dlAvg >= s.maxDlAvg) {
+      s.maxDlAvg = r.dlAvg;
+      s.maxDlAvgLabel = r.label;
+    }
+    if (r.ulMax >= s.maxUl) {
+      s.maxUl = r.ulMax;
+      s.maxUlLabel = r.label;
+    }
     sumMaxUl += r.ulMax;
     s.totalUlVol += r.ulVol;
-    if (r.ulVol >= s.maxUlVol) { s.maxUlVol = r.ulVol; s.maxUlVolLabel = r.label; }
-    if (r.ulAvg >= s.maxUlAvg) { s.maxUlAvg = r.ulAvg; s.maxUlAvgLabel = r.label; }
+    if (r.ulVol >= s.maxUlVol) {
+      s.maxUlVol = r.ulVol;
+      s.maxUlVolLabel = r.label;
+    }
+    if (r.ulAvg >= s.maxUlAvg) {
+      s.maxUlAvg = r.ulAvg;
+      s.maxUlAvgLabel = r.label;
+    }
   }
   if (s.count > 0) {
     s.meanMaxDl = clampToInt32(roundHalfEven(static_cast<double>(sumMaxDl) / s.count));

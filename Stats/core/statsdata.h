@@ -18,10 +18,10 @@ namespace tavo::stats {
 // Session times are wall-clock seconds (common/bulkread.h): session lines
 // carry no time zone, so ordering and durations follow the clock as it was
 // written, also across a change of daylight saving.
-using tavo::WallTime;
 using tavo::fromWallTime;
 using tavo::toWallTime;
 using tavo::wallDate;
+using tavo::WallTime;
 
 // One session line as held in memory; minutes = (end - start) rounded,
 // halves to even, and 0 when the end is not after the start.

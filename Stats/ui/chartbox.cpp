@@ -4,8 +4,7 @@
 
 namespace tavo::stats {
 
-ChartBox::ChartBox(QWidget* parent)
-    : QWidget(parent), surface_(kChartBackground, kChartInk) {
+ChartBox::ChartBox(QWidget* parent) : QWidget(parent), surface_(kChartBackground, kChartInk) {
   setObjectName(QStringLiteral("picGr"));
   setFixedSize(ChartSurface::kWidth, ChartSurface::kHeight);
 }

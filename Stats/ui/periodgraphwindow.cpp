@@ -24,10 +24,13 @@ frmGraphe::frmGraphe(PeriodKind kind) : kind_(kind) {
   // Period, count and durations at the top left.
   caption(this, QStringLiteral("Label3"), 120, 120);
   PanelFigures<QLabel*>& f = figures_;
-  f.lblDateMin = value(this, QStringLiteral("lblDateMin"), 2700, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
-  f.lblDateMax = value(this, QStringLiteral("lblDateMax"), 3780, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  f.lblDateMin =
+      value(this, QStringLiteral("lblDateMin"), 2700, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
+  f.lblDateMax =
+      value(this, QStringLiteral("lblDateMax"), 3780, 120, 1020, Figure::General, QStringLiteral("xx/xx/xx"));
   caption(this, QStringLiteral("Label4"), 120, 360);
-  f.count = value(this, day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), 2700, 360, 1020, Figure::General);
+  f.count =
+      value(this, day ? QStringLiteral("lblNJour") : QStringLiteral("lblNMois"), 2700, 360, 1020, Figure::General);
   caption(this, QStringLiteral("Label8"), 120, 600);
   f.lblDur = value(this, QStringLiteral("lblDur"), 2700, 600, 1500, Figure::General, QStringLiteral("xxxxx h xx"));
   caption(this, QStringLiteral("Label2"), 120, 840);
@@ -94,18 +97,17 @@ frmGraphe::frmGraphe(PeriodKind kind) : kind_(kind) {
   // The captions start clear of the download values.
   cols.caption = 2745;
   cols.captionWidth = 2565;
-  figureTable(
-      this, cols, 1545, 215,
-      {{"Label16", "lblDtot", "lblUTot", &m.lblDtot, &m.lblUTot},
-       {"Label25", n("lblDtot_moy"), n("lblUtot_moy"), &p.lblDtot_moy, &p.lblUtot_moy},
-       {"Label24", n("lblDtot_max"), n("lblUtot_max"), &p.lblDtot_max, &p.lblUtot_max, n("lblDtot_max_date"),
-        n("lblUtot_max_date"), &p.lblDtot_max_date, &p.lblUtot_max_date, "Label31", "Label32"},
-       {"Label18", "lblDmax", "lblUmax", &m.lblDmax, &m.lblUmax, "lblDateDmax", "lblDateUmax", &m.lblDateDmax,
-        &m.lblDateUmax, "Label33", "Label34"},
-       {"Label20", n("lblDmax_moy"), n("lblUmax_moy"), &p.lblDmax_moy, &p.lblUmax_moy},
-       {"Label12", "lblDmoy", "lblUmoy", &m.lblDmoy, &m.lblUmoy},
-       {"Label26", n("lblDmoy_max"), n("lblUmoy_max"), &p.lblDmoy_max, &p.lblUmoy_max, n("lblDmoy_max_date"),
-        n("lblUmoy_max_date"), &p.lblDmoy_max_date, &p.lblUmoy_max_date, "Label5", "Label38"}});
+  figureTable(this, cols, 1545, 215,
+              {{"Label16", "lblDtot", "lblUTot", &m.lblDtot, &m.lblUTot},
+               {"Label25", n("lblDtot_moy"), n("lblUtot_moy"), &p.lblDtot_moy, &p.lblUtot_moy},
+               {"Label24", n("lblDtot_max"), n("lblUtot_max"), &p.lblDtot_max, &p.lblUtot_max, n("lblDtot_max_date"),
+                n("lblUtot_max_date"), &p.lblDtot_max_date, &p.lblUtot_max_date, "Label31", "Label32"},
+               {"Label18", "lblDmax", "lblUmax", &m.lblDmax, &m.lblUmax, "lblDateDmax", "lblDateUmax", &m.lblDateDmax,
+                &m.lblDateUmax, "Label33", "Label34"},
+               {"Label20", n("lblDmax_moy"), n("lblUmax_moy"), &p.lblDmax_moy, &p.lblUmax_moy},
+               {"Label12", "lblDmoy", "lblUmoy", &m.lblDmoy, &m.lblUmoy},
+               {"Label26", n("lblDmoy_max"), n("lblUmoy_max"), &p.lblDmoy_max, &p.lblUmoy_max, n("lblDmoy_max_date"),
+                n("lblUmoy_max_date"), &p.lblDmoy_max_date, &p.lblUmoy_max_date, "Label5", "Label38"}});
 }
 
 void frmGraphe::drawChartView(const ChartInputs& inputs, ChartView view) {

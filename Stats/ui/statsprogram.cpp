@@ -29,7 +29,10 @@ StatsProgram::StatsProgram(const QString& programFolder, DesktopSeam& desktop, c
     frmGraphe* g = graphWindow(kind);
     connect(g, &frmGraphe::viewChosen, this,
             [g, this](ChartView view) { g->drawChartView(state_.chartInputs(), view); });
-    connect(g, &frmGraphe::cmdRawData_Click, this, [this] { rawData_->show(); rawData_->raise(); });
+    connect(g, &frmGraphe::cmdRawData_Click, this, [this] {
+      rawData_->show();
+      rawData_->raise();
+    });
     connect(g, &frmGraphe::cmdAutre_Click, this, [this, kind] { otherPeriod(kind); });
     connect(g, &frmGraphe::cmdPrint_Click, this, [this, kind] { print(kind); });
     connect(g, &frmGraphe::closedByUser, this, [this] { rawData_->hide(); });
@@ -160,10 +163,12 @@ QStringList StatsProgram::ApplyLanguageTexts() {
   const StatsWindowTexts texts = statsWindowTexts(state_.IsFrench);
   state_.VolumeUnit = texts.VolumeUnit;
   QStringList unknown;
-  const std::pair<QWidget*, const WindowTexts*> windows[] = {
-      {jourGraphe_.get(), &texts.frmJourGraphe}, {jourSelect_.get(), &texts.frmJourSelect},
-      {main_.get(), &texts.frmMain},             {moisGraphe_.get(), &texts.frmMoisGraphe},
-      {moisSelect_.get(), &texts.frmMoisSelect}, {rawData_.get(), &texts.frmRawData}};
+  const std::pair<QWidget*, const WindowTexts*> windows[] = {{jourGraphe_.get(), &texts.frmJourGraphe},
+                                                             {jourSelect_.get(), &texts.frmJourSelect},
+                                                             {main_.get(), &texts.frmMain},
+                                                             {moisGraphe_.get(), &texts.frmMoisGraphe},
+                                                             {moisSelect_.get(), &texts.frmMoisSelect},
+                                                             {rawData_.get(), &texts.frmRawData}};
   for (const auto& [window, table] : windows) {
     for (const QString& name : applyTexts(window, *table)) unknown << window->objectName() + '/' + name;
   }

@@ -52,8 +52,7 @@ QLabel* heading(QWidget* parent, const QString& name, int x, int y) {
   return l;
 }
 
-QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Figure figure,
-              const QString& design) {
+QLabel* value(QWidget* parent, const QString& name, int x, int y, int width, Figure figure, const QString& design) {
   auto* l = new QLabel(design, parent);
   l->setObjectName(name);
   l->setFont(windowFont(true));
@@ -137,7 +136,8 @@ void fitCaptions(QWidget* window) {
       if (!other || other == l || other->isWindow()) continue;
       const QRect g = other->geometry();
       if (g.bottom() < r.top() || g.top() > r.bottom()) continue;
-      if (g.center().x() < design.center().x() && g.left() < design.left()) left = std::max(left, g.right() + 1 + kCaptionGap);
+      if (g.center().x() < design.center().x() && g.left() < design.left())
+        left = std::max(left, g.right() + 1 + kCaptionGap);
       else if (g.left() >= design.left()) right = std::min(right, g.left() - kCaptionGap);
     }
     if (r.right() >= right) r.moveRight(right - 1);

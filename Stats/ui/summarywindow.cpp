@@ -12,7 +12,6 @@ using namespace layout;
 
 namespace {
 
-
 // The figures of one per-day or per-month table, suffix "_j" or "_m", as
 // its four figure lines (mean volume, largest volume, largest average rate,
 // mean of the maxima).
@@ -35,7 +34,12 @@ frmMain::frmMain() {
   setFixedSize(twips(8205), twips(7890));
   setFont(windowFont(false));
 
-  const struct { const char* caption; const char* value; QLabel** label; int y; } top[] = {
+  const struct {
+    const char* caption;
+    const char* value;
+    QLabel** label;
+    int y;
+  } top[] = {
       {"Label1", "lblNSes", &figures_.lblNSes, 165},
       {"Label7", "lblDateMin", &figures_.lblDateMin, 435},
       {"Label6", "lblDateMax", &figures_.lblDateMax, 705},
@@ -58,23 +62,63 @@ frmMain::frmMain() {
 
   // The two frames are laid out alike.
   struct FrameDesign {
-    const char* frame; int y;
-    const char* cmd; const char* pic;
-    const char* countCaption; const char* count;
-    const char* durCaption; const char* dur;
-    const char* headDl; const char* headUl;
-    const char* volCaption; const char* words[4];
+    const char* frame;
+    int y;
+    const char* cmd;
+    const char* pic;
+    const char* countCaption;
+    const char* count;
+    const char* durCaption;
+    const char* dur;
+    const char* headDl;
+    const char* headUl;
+    const char* volCaption;
+    const char* words[4];
     const char *maxVol, *maxAvg, *meanMax;
     const char* suffix;
-    QLabel** count_; QLabel** dur_; PeriodFigures<QLabel*>* figures;
+    QLabel** count_;
+    QLabel** dur_;
+    PeriodFigures<QLabel*>* figures;
   };
   const FrameDesign frames[] = {
-      {"frJour", 2550, "cmdJour", "picJour", "Label4", "lblNJour", "Label2", "lblDurJour", "Label42", "Label43",
-       "Label25", {"Label34", "Label33", "Label32", "Label31"}, "Label24", "Label26", "Label20", "_j",
-       &figures_.lblNJour, &figures_.lblDurJour, &figures_.days},
-      {"frMois", 5220, "cmdMois", "picMois", "Label49", "lblNMois", "Label48", "lblDurMois", "Label44", "Label45",
-       "Label28", {"Label17", "Label15", "Label13", "Label11"}, "Label29", "Label27", "Label41", "_m",
-       &figures_.lblNMois, &figures_.lblDurMois, &figures_.months},
+      {"frJour",
+       2550,
+       "cmdJour",
+       "picJour",
+       "Label4",
+       "lblNJour",
+       "Label2",
+       "lblDurJour",
+       "Label42",
+       "Label43",
+       "Label25",
+       {"Label34", "Label33", "Label32", "Label31"},
+       "Label24",
+       "Label26",
+       "Label20",
+       "_j",
+       &figures_.lblNJour,
+       &figures_.lblDurJour,
+       &figures_.days},
+      {"frMois",
+       5220,
+       "cmdMois",
+       "picMois",
+       "Label49",
+       "lblNMois",
+       "Label48",
+       "lblDurMois",
+       "Label44",
+       "Label45",
+       "Label28",
+       {"Label17", "Label15", "Label13", "Label11"},
+       "Label29",
+       "Label27",
+       "Label41",
+       "_m",
+       &figures_.lblNMois,
+       &figures_.lblDurMois,
+       &figures_.months},
   };
   for (const FrameDesign& f : frames) {
     auto* frame = new QGroupBox(this);
@@ -93,11 +137,17 @@ frmMain::frmMain() {
     heading(frame, f.headDl, 1065, 1065);
     heading(frame, f.headUl, 5775, 1065);
     TableColumns cols;
-    cols.leftWord = 210; cols.leftDate = 585; cols.dl = 1635; cols.caption = 2670; cols.ul = 5250;
-    cols.rightWord = 6270; cols.rightDate = 6645; cols.captionWidth = 2520;
-    figureTable(frame, cols, 1335, 270,
-                periodLines(*f.figures, QString::fromLatin1(f.suffix), f.volCaption, f.maxVol, f.maxAvg, f.meanMax,
-                            f.words));
+    cols.leftWord = 210;
+    cols.leftDate = 585;
+    cols.dl = 1635;
+    cols.caption = 2670;
+    cols.ul = 5250;
+    cols.rightWord = 6270;
+    cols.rightDate = 6645;
+    cols.captionWidth = 2520;
+    figureTable(
+        frame, cols, 1335, 270,
+        periodLines(*f.figures, QString::fromLatin1(f.suffix), f.volCaption, f.maxVol, f.maxAvg, f.meanMax, f.words));
   }
 }
 

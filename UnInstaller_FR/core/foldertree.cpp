@@ -1,10 +1,10 @@
 #include "UnInstaller_FR/core/foldertree.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <unistd.h>
 
 #include "UnInstaller_FR/core/uninstalllog.h"
 
@@ -88,12 +88,10 @@ ProtectedFolders ProtectedFolders::forCurrentUser() {
     folders << home;
   folders << QDir::homePath();
   const QStandardPaths::StandardLocation locations[] = {
-      QStandardPaths::DesktopLocation,       QStandardPaths::DocumentsLocation,
-      QStandardPaths::DownloadLocation,      QStandardPaths::MusicLocation,
-      QStandardPaths::PicturesLocation,      QStandardPaths::MoviesLocation,
-      QStandardPaths::GenericDataLocation,   QStandardPaths::GenericConfigLocation,
-      QStandardPaths::GenericCacheLocation,  QStandardPaths::ApplicationsLocation,
-      QStandardPaths::TempLocation,          QStandardPaths::PublicShareLocation,
+      QStandardPaths::DesktopLocation,      QStandardPaths::DocumentsLocation,     QStandardPaths::DownloadLocation,
+      QStandardPaths::MusicLocation,        QStandardPaths::PicturesLocation,      QStandardPaths::MoviesLocation,
+      QStandardPaths::GenericDataLocation,  QStandardPaths::GenericConfigLocation, QStandardPaths::GenericCacheLocation,
+      QStandardPaths::ApplicationsLocation, QStandardPaths::TempLocation,          QStandardPaths::PublicShareLocation,
       QStandardPaths::TemplatesLocation,
   };
   for (const auto location : locations) folders << QStandardPaths::writableLocation(location);
@@ -107,7 +105,8 @@ bool ProtectedFolders::contains(const QString& path) const {
 
 QString refusalLine(const QString& folder, const ProtectedFolders& protectedFolders) {
   if (folder.isEmpty()) return QStringLiteral("*** refusé : aucun dossier indiqué");
-  if (QDir::isRelativePath(folder)) return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (chemin relatif)");
+  if (QDir::isRelativePath(folder))
+    return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (chemin relatif)");
   if (protectedFolders.contains(folder))
     return QStringLiteral("*** refusé : ") + folder + QStringLiteral(" (dossier protégé)");
   if (QFileInfo(QDir::cleanPath(folder)).isSymbolicLink())

@@ -1,13 +1,13 @@
 #include "UnInstaller_FR/core/uninstaller.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "UnInstaller_FR/core/uninstalllog.h"
 #include "common/platform/instance/singleinstance.h"
@@ -19,8 +19,9 @@ namespace tavo::uninstall {
 QString missingRecordTitle() { return QStringLiteral("Erreur"); }
 
 QString missingRecordText() {
-  return QStringLiteral("    Impossible de désinstaller : uninstall.dat est absent.    \n"
-                        "    Please uninstall manually.    ");
+  return QStringLiteral(
+      "    Impossible de désinstaller : uninstall.dat est absent.    \n"
+      "    Please uninstall manually.    ");
 }
 
 QString confirmTitle() { return QStringLiteral("Désinstaller"); }
@@ -35,7 +36,8 @@ QString doneLine(const QString& productWord) {
 }
 QString notDoneLine(const QString& productWord, const QString& folder) {
   return QStringLiteral("----- ") + productWord + QStringLiteral(" n'a pas été entièrement désinstallé : ") +
-         (folder.isEmpty() ? QStringLiteral("aucun dossier d'installation indiqué") : folder + QStringLiteral(" reste")) +
+         (folder.isEmpty() ? QStringLiteral("aucun dossier d'installation indiqué")
+                           : folder + QStringLiteral(" reste")) +
          QStringLiteral(" -----");
 }
 QString runningLine(const QString& productWord) {
@@ -46,22 +48,28 @@ QString notThisRecordLine(const QString& folder) {
 }
 
 tavo::BoxRequest missingRecordBox() {
-  return {nullptr, QMessageBox::Critical, missingRecordTitle(), missingRecordText(), QMessageBox::Ok,
-          QMessageBox::NoButton, Qt::PlainText};
+  return {nullptr,         QMessageBox::Critical, missingRecordTitle(), missingRecordText(),
+          QMessageBox::Ok, QMessageBox::NoButton, Qt::PlainText};
 }
 
 tavo::BoxRequest confirmBox(const QString& productWord) {
-  return {nullptr, QMessageBox::NoIcon, confirmTitle(), confirmText(productWord),
-          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, Qt::PlainText};
+  return {nullptr,
+          QMessageBox::NoIcon,
+          confirmTitle(),
+          confirmText(productWord),
+          QMessageBox::Yes | QMessageBox::No,
+          QMessageBox::Yes,
+          Qt::PlainText};
 }
 
 bool isRegularFile(const QString& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isSameFile(const QString& readPath, const QString& entryPath) {
-  struct stat read{}, entry{};
+  struct stat read {
+  }, entry{};
   if (::lstat(QFile::encodeName(readPath).constData(), &read) != 0) return false;
   if (::lstat(QFile::encodeName(entryPath).constData(), &entry) != 0) return false;
   return S_ISREG(read.st_mode) && S_ISREG(entry.st_mode) && read.st_dev == entry.st_dev && read.st_ino == entry.st_ino;
@@ -126,7 +134,7 @@ bool Uninstaller::RelaunchFromTemp() {
 void Uninstaller::deleteEntry(const QString& path) {
   // Only a file or a link of that name: unlink never removes a folder,
   // and a link goes as a link, its target untouched.
-  struct stat st{};
+  struct stat st {};
   if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || S_ISDIR(st.st_mode)) return;
   unlinkOrWarn(path);
 }
@@ -150,7 +158,7 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
   }
   if (!usableProductWord(productWord)) return;
   const QString group = QDir::cleanPath(groupFolder);
-  struct stat st{};
+  struct stat st {};
   if (::lstat(QFile::encodeName(group).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
   for (const QString& name : setup::groupEntryNames(productWord)) {
     const QString entry = group + QLatin1Char('/') + name;
@@ -194,7 +202,8 @@ bool Uninstaller::RunUninstall(const QString& recordPath) {
   // copied from elsewhere) removes no installation folder.
   const ProtectedFolders protectedFolders = ProtectedFolders::forCurrentUser();
   const QString install = record->InstallFolder;
-  const QString installRecord = QDir::cleanPath(install) + QLatin1Char('/') + QLatin1String(setup::kUninstallRecordFile);
+  const QString installRecord =
+      QDir::cleanPath(install) + QLatin1Char('/') + QLatin1String(setup::kUninstallRecordFile);
   QString refusal = refusalLine(install, protectedFolders);
   if (refusal.isEmpty() && !isSameFile(recordPath, installRecord)) refusal = notThisRecordLine(install);
 
@@ -215,10 +224,8 @@ bool Uninstaller::RunUninstall(const QString& recordPath) {
   deleteShortcut(record->StartupFolder, word);
 
   display_.log(QStringLiteral(" "));
-  if (!refusal.isEmpty())
-    display_.log(refusal);
-  else if (!DeleteFolderTree(install, ops, protectedFolders))
-    return false;
+  if (!refusal.isEmpty()) display_.log(refusal);
+  else if (!DeleteFolderTree(install, ops, protectedFolders)) return false;
   display_.log(QStringLiteral(" "));
   // Success only when the installation folder is gone.
   const bool gone = refusal.isEmpty() && !QFileInfo::exists(QDir::cleanPath(install)) &&

@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <array>
 
-
 namespace tavo::update {
 
 std::optional<UpdaterArguments> ReadUpdaterArguments(const QStringList& arguments) {
@@ -22,9 +21,9 @@ bool isEnglish(const QString& languageCode) { return languageCode == QLatin1Stri
 
 std::optional<UpdateProduct> findUpdateProduct(const QString& token) {
   static const std::array<const char*, 12> table = {
-      "Tavo",    "/tavo.txt",    "/tavo.php",    //
-      "Quorbel", "/quorbel.txt", "/quorb.php",   //
-      "Zenfo",   "/zenfo.txt",   "/zenf.php",    //
+      "Tavo",    "/tavo.txt",    "/tavo.php",   //
+      "Quorbel", "/quorbel.txt", "/quorb.php",  //
+      "Zenfo",   "/zenfo.txt",   "/zenf.php",   //
       "Pilmar",  "/pilmar.txt",  "/pilmar.php",
   };
   for (std::size_t i = 0; i < table.size(); i += 3)
@@ -83,10 +82,8 @@ void VersionFetch::get(const QUrl& url, int timeoutMs, Done done) {
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
   QNetworkReply* reply = manager_->get(request);
   connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl& target) {
-    if (isSameOrigin(url, url.resolved(target)))
-      emit reply->redirectAllowed();
-    else
-      reply->abort();
+    if (isSameOrigin(url, url.resolved(target))) emit reply->redirectAllowed();
+    else reply->abort();
   });
 
   auto* deadline = new QTimer(reply);

@@ -3,6 +3,7 @@
 // (window figures and graph redraw) at each zoom level, and the program
 // opening it from the click to the drawn graph in a fresh process, with
 // its time and memory. Each read is checked against a reference checksum.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,23 +11,22 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 
-#include "LogViewer/core/loggraph.h"
 #include "LogViewer/core/logfile.h"
+#include "LogViewer/core/loggraph.h"
 #include "LogViewer/core/viewermodel.h"
 #include "LogViewer/core/zoom.h"
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "bench/Stats/childrun.h"
-#include "tests/support/fakedesktop.h"
 #include "common/bulkread.h"
 #include "common/numbers.h"
 #include "common/regionaltext.h"
 #include "common/textfile.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::logv;
 
@@ -62,7 +62,8 @@ bool writeSampleLog(const QString& path, int count) {
   QString dateText;
   for (int i = 0; i < count; ++i) {
     const int minute = i + 1;
-    if (i == 0 || minute % 1440 == 0) dateText = format.dateTimeText(QDateTime(first.addDays(minute / 1440), QTime(0, 0)));
+    if (i == 0 || minute % 1440 == 0)
+      dateText = format.dateTimeText(QDateTime(first.addDays(minute / 1440), QTime(0, 0)));
     const int dl = int((i * 7919LL) % 25000), ul = int((i * 104729LL) % 3000);
     chunk += (dateText + times[minute % 1440] + QLatin1Char(';') + QString::number(dl) + QLatin1Char(';') +
               QString::number(ul) + QStringLiteral("\r\n"))
@@ -84,7 +85,9 @@ QString folder(const SampleLog& log) {
   return dir.path();
 }
 
-QString logPath(const SampleLog& log) { return QDir(folder(log)).filePath(QStringLiteral("logs/") + QLatin1String(log.name)); }
+QString logPath(const SampleLog& log) {
+  return QDir(folder(log)).filePath(QStringLiteral("logs/") + QLatin1String(log.name));
+}
 
 std::uint64_t checksum(const LogSampleArray& samples, const RangeStats& whole, const StatsLabels& labels) {
   tavo::measure::Checksum sum;
@@ -154,9 +157,7 @@ void BM_LinesOfYearLog(benchmark::State& state) {
         }
         break;
       }
-      default:
-        lines = tavo::readTextLines(path).lines.size();
-        break;
+      default: lines = tavo::readTextLines(path).lines.size(); break;
     }
     benchmark::DoNotOptimize(lines);
   }

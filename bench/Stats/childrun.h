@@ -14,12 +14,12 @@ namespace tavo::measure {
 
 struct ChildRun {
   bool ok = false;
-  std::string error;          // why ok is false
-  double untilDone = 0;       // seconds from the start of the process to the end of its work
-  double span = 0;            // seconds of the work the child timed itself
-  double heldMB = 0;          // the child's resident memory when it reported
-  double peakMB = 0;          // the child's peak resident memory over its whole life
-  std::uint64_t checksum = 0; // what the child computed from its results
+  std::string error;           // why ok is false
+  double untilDone = 0;        // seconds from the start of the process to the end of its work
+  double span = 0;             // seconds of the work the child timed itself
+  double heldMB = 0;           // the child's resident memory when it reported
+  double peakMB = 0;           // the child's peak resident memory over its whole life
+  std::uint64_t checksum = 0;  // what the child computed from its results
 };
 
 // True when argv asks for the child side ("--child" first); the work's

@@ -20,8 +20,7 @@ inline QStringList sampleSessionLines(const RegionalFormat& f, int count, bool r
     const QDateTime start = first.addSecs(1800LL * i);
     const QDateTime end = start.addSecs(20 * 60 + static_cast<int>(rng() % 60));
     lines << f.dateTimeText(start) + ';' + f.dateTimeText(end) + ';' + QString::number(rng() % 20000) + ';' +
-                 QString::number(rng() % 2000) + ';' + QString::number(rng() % 500) + ';' +
-                 QString::number(rng() % 50);
+                 QString::number(rng() % 2000) + ';' + QString::number(rng() % 500) + ';' + QString::number(rng() % 50);
   }
   if (reversed) std::reverse(lines.begin(), lines.end());
   return lines;

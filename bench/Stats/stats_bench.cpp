@@ -2,18 +2,18 @@
 // to the summary window; draw the charts. The load and the start-up also
 // run once in a fresh process each, for their time and peak memory, and
 // every run checks a checksum of its results against the reference.
-#include "bench/Stats/childrun.h"
 #include "Stats/core/chart.h"
-#include "bench/Stats/sample_sessions.h"
 #include "Stats/ui/statsprogram.h"
+#include "bench/Stats/childrun.h"
+#include "bench/Stats/sample_sessions.h"
 #include "tests/support/fakedesktop.h"
 
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 
@@ -46,13 +46,13 @@ void addSummary(measure::Checksum& sum, const PeriodSummary& s) {
     sum.add(static_cast<std::uint64_t>(d.date().toJulianDay()));
     sum.add(static_cast<std::uint64_t>(d.time().msecsSinceStartOfDay()));
   }
-  for (const std::int64_t v : {std::int64_t{s.count}, s.totalDuration, std::int64_t{s.maxDl}, std::int64_t{s.maxUl},
-                               std::int64_t{s.meanMaxDl}, std::int64_t{s.meanMaxUl}, s.totalDlVol, s.totalUlVol,
-                               s.maxDlVol, s.maxUlVol, std::int64_t{s.dlAvg}, std::int64_t{s.ulAvg},
-                               std::int64_t{s.maxDlAvg}, std::int64_t{s.maxUlAvg}})
+  for (const std::int64_t v :
+       {std::int64_t{s.count}, s.totalDuration, std::int64_t{s.maxDl}, std::int64_t{s.maxUl}, std::int64_t{s.meanMaxDl},
+        std::int64_t{s.meanMaxUl}, s.totalDlVol, s.totalUlVol, s.maxDlVol, s.maxUlVol, std::int64_t{s.dlAvg},
+        std::int64_t{s.ulAvg}, std::int64_t{s.maxDlAvg}, std::int64_t{s.maxUlAvg}})
     sum.add(static_cast<std::uint64_t>(v));
-  for (const QString* t : {&s.maxDlLabel, &s.maxUlLabel, &s.maxDlVolLabel, &s.maxUlVolLabel, &s.maxDlAvgLabel,
-                           &s.maxUlAvgLabel})
+  for (const QString* t :
+       {&s.maxDlLabel, &s.maxUlLabel, &s.maxDlVolLabel, &s.maxUlVolLabel, &s.maxDlAvgLabel, &s.maxUlAvgLabel})
     sum.addText(*t);
   for (const PeriodRow& r : s.rows) {
     sum.addText(r.label);
@@ -65,13 +65,13 @@ void addSummary(measure::Checksum& sum, const PeriodSummary& s) {
 std::uint64_t checksum(const SessionStore& store, const PeriodSummary& days, const PeriodSummary& months) {
   measure::Checksum sum;
   for (const SessionRecord& r : store.sessionTable) {
-    for (const std::int64_t v : {r.start, r.end, std::int64_t{r.minutes}, std::int64_t{r.dlMax},
-                                 std::int64_t{r.ulMax}, std::int64_t{r.dlVol}, std::int64_t{r.ulVol}})
+    for (const std::int64_t v : {r.start, r.end, std::int64_t{r.minutes}, std::int64_t{r.dlMax}, std::int64_t{r.ulMax},
+                                 std::int64_t{r.dlVol}, std::int64_t{r.ulVol}})
       sum.add(static_cast<std::uint64_t>(v));
   }
   for (const std::int32_t i : store.sessionOrder) sum.add(static_cast<std::uint64_t>(i));
-  for (const std::int64_t v : {store.totalMinutes, std::int64_t{store.skippedLines}, store.oldestStart,
-                               store.newestStart})
+  for (const std::int64_t v :
+       {store.totalMinutes, std::int64_t{store.skippedLines}, store.oldestStart, store.newestStart})
     sum.add(static_cast<std::uint64_t>(v));
   addSummary(sum, days);
   addSummary(sum, months);

@@ -12,9 +12,8 @@ int main(int argc, char** argv) {
   label.show();
   int seconds = 0;
   QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, &label, [&] {
-    label.setText(QString::number(++seconds * 37 % 1000) + QStringLiteral(" kB/s"));
-  });
+  QObject::connect(&timer, &QTimer::timeout, &label,
+                   [&] { label.setText(QString::number(++seconds * 37 % 1000) + QStringLiteral(" kB/s")); });
   timer.start(1000);
   return QApplication::exec();
 }

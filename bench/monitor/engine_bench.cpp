@@ -1,11 +1,11 @@
 // The monitor runs all day: one tick must cost a few microseconds.
-#include "tests/support/fakeinterfacesource.h"
 #include "common/platform/net/procnetdevsource.h"
 #include "monitor/core/monitorengine.h"
+#include "tests/support/fakeinterfacesource.h"
 
+#include <benchmark/benchmark.h>
 #include <QCoreApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
   addr.sin_family = AF_INET;
   addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t len = sizeof addr;
-  if (server < 0 || ::bind(server, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-      ::listen(server, 1) != 0 || ::getsockname(server, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+  if (server < 0 || ::bind(server, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(server, 1) != 0 ||
+      ::getsockname(server, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
     std::perror("listen");
     return 1;
   }

@@ -9,8 +9,10 @@ QString shortcutFileName(const QString& productWord) { return productWord + QLat
 ShellFolders findShellFolders(const QString& productWord) {
   ShellFolders f;
   f.DesktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  f.GroupFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + productWord;
-  f.StartupFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
+  f.GroupFolder =
+      QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation) + QLatin1Char('/') + productWord;
+  f.StartupFolder =
+      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
   return f;
 }
 

@@ -12,8 +12,7 @@ QString quoteExecArgument(const QString& argument) {
   for (const QChar c : argument) {
     if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
       out += QLatin1Char('\\');
-    else if (c == QLatin1Char('%'))
-      out += QLatin1Char('%');
+    else if (c == QLatin1Char('%')) out += QLatin1Char('%');
     out += c;
   }
   out += QLatin1Char('"');
@@ -76,8 +75,9 @@ QString mergedMenuText(const QString& name, const QString& directoryFile, const 
   QXmlStreamWriter w(&xml);
   w.setAutoFormatting(true);
   w.writeStartDocument();
-  w.writeDTD(QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                            " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">"));
+  w.writeDTD(
+      QStringLiteral("<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                     " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">"));
   w.writeStartElement(QStringLiteral("Menu"));
   w.writeTextElement(QStringLiteral("Name"), QStringLiteral("Applications"));
   w.writeStartElement(QStringLiteral("Menu"));

@@ -43,12 +43,12 @@ struct InstallerState {
   QString HelpFileFR;             // "Tavo_FR.pdf"
   QString HelpFileEN;             // "Tavo_EN.pdf"
   SetupFileTable Files;
-  QString InstallFolder;          // as the user left it on the folder page: nothing added or removed
+  QString InstallFolder;  // as the user left it on the folder page: nothing added or removed
   // Components go to WindowsFolder/system32; there is no such folder on
   // Linux, and the shipped table names no component.
   QString WindowsFolder;
-  QString SourceFolder;           // the setup folder: the current folder at start-up
-  ShellFolders Folders;           // empty until the shortcut step
+  QString SourceFolder;  // the setup folder: the current folder at start-up
+  ShellFolders Folders;  // empty until the shortcut step
 };
 
 // The state at start-up: names, shipped table, default installation folder

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "common/setup/uninstallrecord.h"
 #include "common/textfile.h"
 #include "installer/core/setuplog.h"
-#include "common/setup/uninstallrecord.h"
 
 namespace tavo::setup {
 
@@ -23,12 +23,9 @@ std::optional<QString> absoluteInstallFolder(const QString& typed, const QString
                                              const QString& homeFolder) {
   if (typed.isEmpty() || typed.contains(QLatin1Char('\n')) || typed.contains(QLatin1Char('\r'))) return std::nullopt;
   QString path = typed;
-  if (path == QLatin1String("~"))
-    path = homeFolder;
-  else if (path.startsWith(QLatin1String("~/")))
-    path = homeFolder + path.mid(1);
-  else if (QDir::isRelativePath(path))
-    path = QDir(currentFolder).absoluteFilePath(path);
+  if (path == QLatin1String("~")) path = homeFolder;
+  else if (path.startsWith(QLatin1String("~/"))) path = homeFolder + path.mid(1);
+  else if (QDir::isRelativePath(path)) path = QDir(currentFolder).absoluteFilePath(path);
   return QDir::cleanPath(path);
 }
 
@@ -138,7 +135,8 @@ class Sequence {
         // is what puts the component in place, whoever copied it.
         if (!QFile::copy(setup, installed)) qCWarning(setupLog) << "could not copy" << setup << "to" << installed;
         for (const char* folder : {"system", "system32"}) {
-          const QString program = inFolder(inFolder(s_.WindowsFolder, QLatin1String(folder)), QStringLiteral("regsvr32"));
+          const QString program =
+              inFolder(inFolder(s_.WindowsFolder, QLatin1String(folder)), QStringLiteral("regsvr32"));
           if (setupFileExists(program) && h_.startHidden) h_.startHidden(program, {QStringLiteral("/s"), installed});
         }
         log_.line(QStringLiteral("  - ") + name + t_.registered);
@@ -201,8 +199,8 @@ class Sequence {
 
   [[nodiscard]] bool record() {
     const QString path = inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile));
-    if (WriteUninstallRecord(path, {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder,
-                                    s_.Folders.GroupFolder, s_.Folders.StartupFolder}))
+    if (WriteUninstallRecord(path, {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder, s_.Folders.GroupFolder,
+                                    s_.Folders.StartupFolder}))
       return true;
     qCWarning(setupLog) << "could not write the uninstall record" << path;
     return false;

@@ -55,8 +55,8 @@ class InstallLog {
   std::function<void(const QString&)> changed_;
 };
 
-[[nodiscard]] InstallOutcome RunInstall(InstallerState& state, const InstallerTexts& texts, const InstallChoices& choices,
-                                        const InstallHooks& hooks);
+[[nodiscard]] InstallOutcome RunInstall(InstallerState& state, const InstallerTexts& texts,
+                                        const InstallChoices& choices, const InstallHooks& hooks);
 
 // The installation folder as the folder page's text gives it, made
 // absolute: a leading "~/" (or "~" alone) is the home folder, a relative

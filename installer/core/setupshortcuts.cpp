@@ -39,8 +39,8 @@ void writeMenuFile(const QString& path, const QString& text) {
 void makeSetupShortcuts(const InstallerState& state, const ShortcutChoice& choice, const ShellFolders& folders) {
   // Every entry shows the suite's own icon, installed with it.
   const QString icon = inFolder(state.InstallFolder, QString::fromLatin1(kIconFile));
-  const DesktopEntry monitor{state.ProductWord, {inFolder(state.InstallFolder, state.ProgramFile)}, state.InstallFolder,
-                             icon};
+  const DesktopEntry monitor{
+      state.ProductWord, {inFolder(state.InstallFolder, state.ProgramFile)}, state.InstallFolder, icon};
   if (choice.desktop) makeEntry(folders.DesktopFolder, state.ShortcutFile, monitor, /*executable=*/true);
   if (choice.group) {
     // The group's entries are held by their own submenu only.
@@ -53,7 +53,9 @@ void makeSetupShortcuts(const InstallerState& state, const ShortcutChoice& choic
     help.linkedFile = inFolder(state.InstallFolder, state.HelpFileFR);
     makeEntry(folders.GroupFolder, state.HelpShortcutFile, help, false);
     const DesktopEntry uninstall{baseName(state.UninstallShortcutFile),
-                                 {inFolder(state.InstallFolder, QStringLiteral("Uninstall"))}, state.InstallFolder, icon,
+                                 {inFolder(state.InstallFolder, QStringLiteral("Uninstall"))},
+                                 state.InstallFolder,
+                                 icon,
                                  QString()};
     makeEntry(folders.GroupFolder, state.UninstallShortcutFile, uninstall, false);
     // The submenu "Tavo" that holds them, as the menus of freedesktop

@@ -1,5 +1,5 @@
-#include "installer/core/setuptexts.h"
 #include "common/setup/setupentries.h"
+#include "installer/core/setuptexts.h"
 
 namespace tavo::setup {
 

@@ -1,5 +1,5 @@
-#include "installer/core/setuptexts.h"
 #include "common/setup/setupentries.h"
+#include "installer/core/setuptexts.h"
 
 namespace tavo::setup {
 
@@ -16,7 +16,8 @@ const InstallerTexts& frenchInstallerTexts() {
       .frmInstallTexts =
           {
               {QStringLiteral("Label3"), TextProperty::Caption, QStringLiteral("Dossier d'installation :")},
-              {QStringLiteral("Label2"), TextProperty::Caption, QStringLiteral("Changer le dossier d'installation ...")},
+              {QStringLiteral("Label2"), TextProperty::Caption,
+               QStringLiteral("Changer le dossier d'installation ...")},
               {QStringLiteral("cmdInstall"), TextProperty::Caption, next},
               {QStringLiteral("cmdCancel"), TextProperty::Caption, cancel},
           },
@@ -25,7 +26,8 @@ const InstallerTexts& frenchInstallerTexts() {
               {QStringLiteral("Frame1"), TextProperty::Caption, QStringLiteral("Raccourcis")},
               {QStringLiteral("chkDesktop"), TextProperty::Caption, QStringLiteral(" sur le bureau")},
               {QStringLiteral("chkStart"), TextProperty::Caption, QStringLiteral(" menu dans Démarrer/Programmes")},
-              {QStringLiteral("chkStartup"), TextProperty::Caption, QStringLiteral(" dans le menu Démarrage de Windows")},
+              {QStringLiteral("chkStartup"), TextProperty::Caption,
+               QStringLiteral(" dans le menu Démarrage de Windows")},
               {QStringLiteral("Frame2"), TextProperty::Caption, QStringLiteral("Langage du programme")},
               {QStringLiteral("optFR"), TextProperty::Caption, QStringLiteral("Français")},
               {QStringLiteral("optEN"), TextProperty::Caption, QStringLiteral("Anglais")},

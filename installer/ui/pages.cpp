@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -177,7 +177,7 @@ void FolderList::setPath(const QString& path) {
   clear();
   // The parents, root first, each one step further in.
   QStringList chain;
-  for (QDir d(path_);; ) {
+  for (QDir d(path_);;) {
     chain.prepend(d.absolutePath());
     if (d.isRoot() || !d.cdUp()) break;
   }
@@ -273,9 +273,7 @@ void frmInstall::setVolumes(const QList<Volume>& volumes) {
                      v.rootPath);
 }
 
-void frmInstall::selectVolumeOf(const QString& path) {
-  drvList->setCurrentIndex(volumeHolding(volumes_, path));
-}
+void frmInstall::selectVolumeOf(const QString& path) { drvList->setCurrentIndex(volumeHolding(volumes_, path)); }
 
 frmShort::frmShort(const InstallerTexts& texts) : SetupPage(QStringLiteral("frmShort")) {
   Frame1 = new QGroupBox(content());

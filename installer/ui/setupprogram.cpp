@@ -63,9 +63,7 @@ void SetupProgram::frmInstall_dirList_Click() {
   state_.InstallFolder = install_->installPath();
 }
 
-void SetupProgram::frmInstall_dirList_LostFocus() {
-  install_->openFolder(install_->highlightedFolder());
-}
+void SetupProgram::frmInstall_dirList_LostFocus() { install_->openFolder(install_->highlightedFolder()); }
 
 void SetupProgram::frmInstall_drvList_Change(const QString& rootPath) {
   if (steps_.volumeReady && steps_.volumeReady(rootPath)) {

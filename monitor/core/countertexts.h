@@ -11,10 +11,10 @@
 namespace tavo::monitor {
 
 struct CounterFigures {
-  std::int64_t kbitDL = 0, kbitUL = 0;  // instant rates, kbit/s
-  std::int64_t meanDL = 0, meanUL = 0;            // mean since the count start
+  std::int64_t kbitDL = 0, kbitUL = 0;              // instant rates, kbit/s
+  std::int64_t meanDL = 0, meanUL = 0;              // mean since the count start
   double mbytesShownDL = 0.0, mbytesShownUL = 0.0;  // one decimal at most
-  std::int64_t maxDL = 0, maxUL = 0;              // highest one-second rates
+  std::int64_t maxDL = 0, maxUL = 0;                // highest one-second rates
   QDateTime countStart;
   QString elapsedText;
 };

@@ -52,8 +52,7 @@ void paintDetailGraph(QPainter& p, const DetailGraphColumns& cols, const QColor&
 
   for (int c = 0; c < kColumns; ++c) {
     const int x = kFirstColumnX + c;
-    if (const int h = cols.downloadHeight[c]; h > 0)
-      p.fillRect(x, kDownloadBaseline - h + 1, 1, h, kDownloadColour);
+    if (const int h = cols.downloadHeight[c]; h > 0) p.fillRect(x, kDownloadBaseline - h + 1, 1, h, kDownloadColour);
     if (const int h = cols.uploadHeight[c]; h > 0) p.fillRect(x, kUploadBaseline, 1, h, kUploadColour);
   }
 

@@ -2,17 +2,17 @@
 // What the monitor writes as text: the captions of the main window's two
 // figures in the chosen display mode with the unit words of the language,
 // and the shortened texts its labels show.
+#include "common/regionaltext.h"
 #include "monitor/core/monitorsettings.h"
 #include "monitor/core/trafficcounters.h"
-#include "common/regionaltext.h"
 
 #include <QString>
 
 namespace tavo::monitor {
 
-QString ShortenText(const QString& text);   // > 65 chars: first 62 + "..."
-QString ShortenPath(const QString& text);   // > 50 chars: "..." + last 47
-QString FormatElapsed(double seconds);      // "26 h : 3 m"
+QString ShortenText(const QString& text);  // > 65 chars: first 62 + "..."
+QString ShortenPath(const QString& text);  // > 50 chars: "..." + last 47
+QString FormatElapsed(double seconds);     // "26 h : 3 m"
 // The title of every error box of the monitor, the same in both languages.
 QString errorBoxTitle();
 // The description of interface entry 0 in the language.

@@ -29,8 +29,11 @@ QString fileFailureText(const FileFailure& f, bool fr) {
     case A::MoveSessionLines:
       head = fr ? QStringLiteral(" Tavo ne peut pas ajouter les sessions termin\u00e9es \u00e0 : ")
                 : QStringLiteral(" Tavo cannot add the closed sessions to: ");
-      tail = fr ? QStringLiteral(" Elles attendent dans session_stats.csv; Tavo r\u00e9essaie chaque minute et au prochain d\u00e9marrage. ")
-                : QStringLiteral(" They wait in session_stats.csv; Tavo tries again every minute and at its next start. ");
+      tail =
+          fr ? QStringLiteral(
+                   " Elles attendent dans session_stats.csv; Tavo r\u00e9essaie chaque minute et au prochain "
+                   "d\u00e9marrage. ")
+             : QStringLiteral(" They wait in session_stats.csv; Tavo tries again every minute and at its next start. ");
       break;
     case A::ReadSessionLines:
       head = fr ? QStringLiteral(" Tavo ne peut pas lire les sessions en attente dans : ")
@@ -66,7 +69,8 @@ QString fileFailureText(const FileFailure& f, bool fr) {
     case A::AppendLogLine:
       head = fr ? QStringLiteral(" Tavo ne peut pas ajouter de ligne au journal des d\u00e9bits : ")
                 : QStringLiteral(" Tavo cannot add a line to the rate log: ");
-      tail = fr ? QStringLiteral(" Les minutes manqu\u00e9es ne sont pas journalis\u00e9es; Tavo r\u00e9essaie chaque minute. ")
+      tail = fr ? QStringLiteral(
+                      " Les minutes manqu\u00e9es ne sont pas journalis\u00e9es; Tavo r\u00e9essaie chaque minute. ")
                 : QStringLiteral(" The missed minutes are not logged; Tavo tries again every minute. ");
       break;
   }

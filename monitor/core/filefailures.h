@@ -13,14 +13,14 @@ namespace tavo::monitor {
 
 struct FileFailure {
   enum class Action {
-    WriteSessionLine,    // session_stats.csv could not be written
-    MoveSessionLines,    // the waiting lines could not be added to all_stats.csv
-    ReadSessionLines,    // session_stats.csv could not be read (or is no file)
-    KeptAside,           // session_stats.csv held no session lines: renamed
-    SessionLineLost,     // at the quit: the session's line has no place at all
-    SaveSettings,        // Tavo.ini could not be replaced
-    MakeLogsFolder,      // the logs folder could not be made
-    AppendLogLine,       // the rate log could not take its line
+    WriteSessionLine,  // session_stats.csv could not be written
+    MoveSessionLines,  // the waiting lines could not be added to all_stats.csv
+    ReadSessionLines,  // session_stats.csv could not be read (or is no file)
+    KeptAside,         // session_stats.csv held no session lines: renamed
+    SessionLineLost,   // at the quit: the session's line has no place at all
+    SaveSettings,      // Tavo.ini could not be replaced
+    MakeLogsFolder,    // the logs folder could not be made
+    AppendLogLine,     // the rate log could not take its line
   };
   Action action = Action::WriteSessionLine;
   QString path;     // the file (or folder) concerned
@@ -51,7 +51,10 @@ class FileFailures : public QObject {
   const QList<FileFailure>& current() const { return told_; }
 
   // Every failure from now on, told before or not (the quit says all).
-  void beginCollecting() { collected_.clear(); collecting_ = true; }
+  void beginCollecting() {
+    collected_.clear();
+    collecting_ = true;
+  }
   QList<FileFailure> endCollecting() {
     collecting_ = false;
     return std::exchange(collected_, {});

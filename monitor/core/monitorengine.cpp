@@ -17,7 +17,6 @@ constexpr int kTickMs = 1000;
 constexpr int kTicksPerMinute = 60;
 constexpr int kTicksPerCycle = 600;
 
-
 }  // namespace
 
 MonitorEngine::MonitorEngine(const EngineConfig& config, QObject* parent)

@@ -12,6 +12,8 @@
 //   tavo::monitor::MonitorEngine engine({folder, &source, &clock, /*runTimer=*/false});
 //   engine.Main();                              // or Main(windows)
 //   engine.frmNet_tmrMainTimer_Timer();         // one tick
+#include "common/platform/net/interfacesource.h"
+#include "common/regionaltext.h"
 #include "monitor/core/clock.h"
 #include "monitor/core/displaytexts.h"
 #include "monitor/core/filefailures.h"
@@ -22,8 +24,6 @@
 #include "monitor/core/settingsfile.h"
 #include "monitor/core/startupguard.h"
 #include "monitor/core/trafficcounters.h"
-#include "common/platform/net/interfacesource.h"
-#include "common/regionaltext.h"
 
 #include <QObject>
 #include <QPointF>
@@ -39,10 +39,10 @@ class EngineTest;
 }
 
 struct EngineConfig {
-  QString programFolder;                         // where Tavo.ini, the csv files, logs/, skins/ live
+  QString programFolder;                                // where Tavo.ini, the csv files, logs/, skins/ live
   tavo::net::InterfaceCounterSource* source = nullptr;  // not owned
-  const Clock* clock = nullptr;                  // not owned
-  bool runTimer = true;                          // false: tests call the tick themselves
+  const Clock* clock = nullptr;                         // not owned
+  bool runTimer = true;                                 // false: tests call the tick themselves
 };
 
 // The window steps of start-up, which Main runs in their place and order:
@@ -54,7 +54,7 @@ class StartupSteps {
   virtual void LaunchUpdater() = 0;  // run only when chkUpdate is 1
   virtual void LoadSkins() = 0;      // LoadDefaultSkin, LoadSkinDescriptor, ApplySkin
   virtual void AddTrayIcon() = 0;
-  virtual void ShowMain() = 0;       // show frmNet
+  virtual void ShowMain() = 0;  // show frmNet
 };
 
 class MonitorEngine : public QObject {
@@ -75,7 +75,7 @@ class MonitorEngine : public QObject {
   RateLabels labels_;
   // What the tick itself keeps between ticks.
   struct TickState {
-    std::int16_t TickCounter = 0;     // 1..600 during a tick, 0 after the 600th
+    std::int16_t TickCounter = 0;      // 1..600 during a tick, 0 after the 600th
     bool GraphRefreshPending = false;  // the mini graph is redrawn at the end of this tick
     bool BubbleShown = false;          // the bubble follows the pointer at each tick
     bool BigGraphVisible = false;      // the detailed graph's figures follow each tick
@@ -120,7 +120,9 @@ class MonitorEngine : public QObject {
   void setBubbleShown(bool shown) { tick_.BubbleShown = shown; }
   void setBigGraphVisible(bool visible) { tick_.BigGraphVisible = visible; }
   // Asked at each save for the main window's current place.
-  void setWindowPositionQuery(std::function<QPointF()> query) { settingsFile_.setWindowPositionQuery(std::move(query)); }
+  void setWindowPositionQuery(std::function<QPointF()> query) {
+    settingsFile_.setWindowPositionQuery(std::move(query));
+  }
   // The settings dialog's controls; their setters announce every change.
   MonitorSettings& settings() { return settingsFile_.settings(); }
   const MonitorSettings& settings() const { return settingsFile_.settings(); }

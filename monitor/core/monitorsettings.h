@@ -5,8 +5,8 @@
 // (the engine reacts to chkLogging, the main window to scrTransp, optDL/
 // optUL and the window position, the dialog to all of them).
 #include <QObject>
-#include <QString>
 #include <QPointF>
+#include <QString>
 #include <cstdint>
 
 namespace tavo::monitor {
@@ -39,7 +39,7 @@ class MonitorSettings : public QObject {
 
   // Check boxes: 0 unchecked, 1 checked, 2 greyed. Only 1 means "on".
   int chkLogging() const { return chkLogging_; }
-  void setChkLogging(int value);   // emits chkLoggingClicked on every change
+  void setChkLogging(int value);  // emits chkLoggingClicked on every change
   int chkUpdate() const { return chkUpdate_; }
   void setChkUpdate(int value);
 

@@ -8,7 +8,7 @@ namespace {
 struct Row {
   const char* control;
   TextProperty property;
-  const char* french;   // nullptr: the French texts leave it as designed
+  const char* french;  // nullptr: the French texts leave it as designed
   const char* english;
   int index = 0;
 };
@@ -100,7 +100,8 @@ const Row kBubbleRows[] = {
     {"Label4", P::Caption, "Total transféré (MOctets) :", "Data transferred (MBytes) :"},
     {"Label5", P::Caption, "Débit moyen (kbit/s) :", "Average rates (kbit/s) :"},
     {"Label6", P::Caption, "Débit maximum (kbit/s) :", "Maximum rates (kbit/s) :"},
-    {"Label7", P::Caption, "Double clic sur Tavo pour afficher l'historique", "Double click on Tavo for detailed graph"},
+    {"Label7", P::Caption, "Double clic sur Tavo pour afficher l'historique",
+     "Double click on Tavo for detailed graph"},
 };
 
 const Row kInterfacesRows[] = {
@@ -155,7 +156,6 @@ QString designSettingsCaption() {
 }
 
 QString trayTip() { return QStringLiteral(" Tavo ") + versionText() + QStringLiteral(" "); }
-
 
 QString launchErrorText(bool isFrench, const QString& program) {
   return isFrench ? QStringLiteral(" Impossible de démarrer %1. ").arg(program)

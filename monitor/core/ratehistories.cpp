@@ -54,12 +54,10 @@ void RateHistories::RingWrite(Ring ring, std::uint64_t reading, QTime timeOfDay)
   switch (ring) {
     case Ring::UlPerSecond:
       return writeSlot(history_.ulPerSecond, reading, kPerSecondSpan, &labels_.perSecond, timeOfDay);
-    case Ring::DlPerSecond:
-      return writeSlot(history_.dlPerSecond, reading, kPerSecondSpan, nullptr, timeOfDay);
+    case Ring::DlPerSecond: return writeSlot(history_.dlPerSecond, reading, kPerSecondSpan, nullptr, timeOfDay);
     case Ring::UlPerMinute:
       return writeSlot(history_.ulPerMinute, reading, kPerMinuteSpan, &labels_.perMinute, timeOfDay);
-    case Ring::DlPerMinute:
-      return writeSlot(history_.dlPerMinute, reading, kPerMinuteSpan, nullptr, timeOfDay);
+    case Ring::DlPerMinute: return writeSlot(history_.dlPerMinute, reading, kPerMinuteSpan, nullptr, timeOfDay);
   }
 }
 

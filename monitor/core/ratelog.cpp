@@ -4,8 +4,8 @@
 #include <cstring>
 #include <tuple>
 
-#include "monitor/core/displaytexts.h"
 #include "common/textfile.h"
+#include "monitor/core/displaytexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,8 +26,8 @@ QString RateLog::logsFolder() const { return folder_ + QStringLiteral("/logs"); 
 void RateLog::StartNewLogFile(bool on) {
   // Two starts within one minute give the same name: the second continues
   // the first file.
-  logFilePath_ = on ? logsFolder() + QLatin1Char('/') + logBaseName(clock_.now()) + QStringLiteral(".csv")
-                    : kLoggingOff;
+  logFilePath_ =
+      on ? logsFolder() + QLatin1Char('/') + logBaseName(clock_.now()) + QStringLiteral(".csv") : kLoggingOff;
   emit logFilePathChanged(ShortenPath(logFilePath_));
 }
 
@@ -40,7 +40,7 @@ bool RateLog::EnsureLogsFolder() {
   if (!failures_) return false;
   // mkdir gives no reason; the folder's state tells it.
   const QFileInfo logs(logsFolder());
-  const QString reason = logs.exists() || logs.isSymLink() ? QString::fromLocal8Bit(std::strerror(EEXIST))
+  const QString reason = logs.exists() || logs.isSymLink()  ? QString::fromLocal8Bit(std::strerror(EEXIST))
                          : !QFileInfo(folder_).isWritable() ? QString::fromLocal8Bit(std::strerror(EACCES))
                                                             : QString();
   failures_->failed({FileFailure::Action::MakeLogsFolder, logsFolder(), reason, {}});
@@ -52,8 +52,8 @@ bool RateLog::AppendLogLine(std::int32_t downloadRate, std::int32_t uploadRate) 
   const QChar sep(QLatin1Char(';'));
   QString error;
   const bool appended = appendLineDurably(
-      logFilePath_, regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep +
-                        QString::number(uploadRate),
+      logFilePath_,
+      regional_.dateTimeText(clock_.now()) + sep + QString::number(downloadRate) + sep + QString::number(uploadRate),
       &error);
   if (failures_) {
     if (appended) failures_->succeeded(logFilePath_);

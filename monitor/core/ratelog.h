@@ -2,9 +2,9 @@
 // The rate log: while detailed logging is on, one line a minute with the
 // minute's mean rates in a file of the logs folder named after the moment
 // logging started.
+#include "common/regionaltext.h"
 #include "monitor/core/clock.h"
 #include "monitor/core/filefailures.h"
-#include "common/regionaltext.h"
 
 #include <QObject>
 #include <QString>

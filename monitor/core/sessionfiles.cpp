@@ -77,8 +77,8 @@ QString SessionFiles::sessionLine() const {
   const MonitorCounters& c = counters_.counters();
   const QChar sep(QLatin1Char(';'));
   return regional_.dateTimeText(c.DailyStart) + sep + regional_.dateTimeText(clock_.now()) + sep +
-         QString::number(c.DailyMaxDL) + sep + QString::number(c.DailyMaxUL) + sep +
-         QString::number(c.DailyWholeMBDL) + sep + QString::number(c.DailyWholeMBUL);
+         QString::number(c.DailyMaxDL) + sep + QString::number(c.DailyMaxUL) + sep + QString::number(c.DailyWholeMBDL) +
+         sep + QString::number(c.DailyWholeMBUL);
 }
 
 bool SessionFiles::WriteSessionStats() {
@@ -205,10 +205,9 @@ bool SessionFiles::moveSessionLines() {
   } else if (!info.isFile()) {
     // A folder, a pipe or a dangling link in its place: not ours to read
     // or remove; moved aside, the name is free for the session lines.
-    const QString why = info.isDir() ? systemReason(EISDIR)
-                        : info.isSymLink() && !info.exists()
-                            ? systemReason(ENOENT)
-                            : QString::fromLatin1(kNotRegularFile);
+    const QString why = info.isDir()                         ? systemReason(EISDIR)
+                        : info.isSymLink() && !info.exists() ? systemReason(ENOENT)
+                                                             : QString::fromLatin1(kNotRegularFile);
     moved = keepAside(why);
   } else {
     const SessionFile file = readSessionFile();

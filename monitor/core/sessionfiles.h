@@ -3,10 +3,10 @@
 // session_stats.csv; when a session closes, its line moved to the end of
 // all_stats.csv, the file the analyser reads. A line that all_stats.csv
 // cannot take waits in session_stats.csv and is never written over.
+#include "common/regionaltext.h"
 #include "monitor/core/clock.h"
 #include "monitor/core/filefailures.h"
 #include "monitor/core/trafficcounters.h"
-#include "common/regionaltext.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,9 +56,9 @@ class SessionFiles {
   QString sessionLine() const;
   struct SessionFile {
     bool readable = false;
-    QString error;        // when not readable
-    QStringList records;  // its whole SessionRecord lines, in file order
-    bool foreign = false; // it holds lines that are no SessionRecord
+    QString error;         // when not readable
+    QStringList records;   // its whole SessionRecord lines, in file order
+    bool foreign = false;  // it holds lines that are no SessionRecord
   };
   SessionFile readSessionFile() const;
   // Moves the whole lines of session_stats.csv into all_stats.csv in one

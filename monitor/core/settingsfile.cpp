@@ -1,9 +1,9 @@
 #include "monitor/core/settingsfile.h"
 
-#include "monitor/core/ratehistories.h"
 #include "common/keyvalue.h"
 #include "common/numbers.h"
 #include "common/textfile.h"
+#include "monitor/core/ratehistories.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,9 +34,14 @@ struct BooleanKey {
   Option option;
 };
 constexpr BooleanKey kBooleanKeys[] = {
-    {"KbitMode", Option::Inbits},        {"KbyteMode", Option::InBytes}, {"CumuledMode", Option::Cumul},
-    {"MeanMode", Option::Mean},          {"ShowDL", Option::DL},         {"ShowUL", Option::UL},
-    {"MinimizeAllMode", Option::MinAll}, {"MinimizeTavoMode", Option::MinTavo},
+    {"KbitMode", Option::Inbits},
+    {"KbyteMode", Option::InBytes},
+    {"CumuledMode", Option::Cumul},
+    {"MeanMode", Option::Mean},
+    {"ShowDL", Option::DL},
+    {"ShowUL", Option::UL},
+    {"MinimizeAllMode", Option::MinAll},
+    {"MinimizeTavoMode", Option::MinTavo},
 };
 
 }  // namespace
@@ -95,10 +100,8 @@ void SettingsFile::applyLine(const QString& key, const QString& value) {
   } else if (key == QLatin1String("WindowPositionX") || key == QLatin1String("WindowPositionY")) {
     const double v = std::clamp(leadingNumber(value), kMinPosition, kMaxPosition);
     QPointF p = settings_.windowPosition();
-    if (key.endsWith(QLatin1Char('X')))
-      p.setX(v);
-    else
-      p.setY(v);
+    if (key.endsWith(QLatin1Char('X'))) p.setX(v);
+    else p.setY(v);
     settings_.setWindowPosition(p);
   }
 }

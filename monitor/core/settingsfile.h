@@ -2,10 +2,10 @@
 // Tavo.ini: every setting at its default, then the file's lines applied in
 // their order at start-up; the whole file rewritten when the settings are
 // saved.
+#include "common/regionaltext.h"
 #include "monitor/core/filefailures.h"
 #include "monitor/core/monitorsettings.h"
 #include "monitor/core/trafficcounters.h"
-#include "common/regionaltext.h"
 
 #include <QPointF>
 #include <QString>

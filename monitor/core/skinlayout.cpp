@@ -112,8 +112,7 @@ QImage makeBuiltinSkinImage() {
   p.drawRoundedRect(QRect(24, 80, 86, 26), 5, 5);
   // A few brown studs around the rim.
   p.setBrush(QColor(92, 58, 30));
-  for (const QPoint c : {QPoint(68, 5), QPoint(68, 125), QPoint(8, 65), QPoint(128, 65)})
-    p.drawEllipse(c, 2, 2);
+  for (const QPoint c : {QPoint(68, 5), QPoint(68, 125), QPoint(8, 65), QPoint(128, 65)}) p.drawEllipse(c, 2, 2);
   p.end();
   return image;
 }
@@ -129,8 +128,7 @@ std::optional<QImage> loadSkinBitmap(const QString& path, QString* why) {
   reader.setDecideFormatFromContent(true);
   if (!reader.canRead()) return fail("not an image");
   const QSize size = reader.size();
-  if (size.isValid() && (size.width() > kMaxSkinSide || size.height() > kMaxSkinSide))
-    return fail("too large");
+  if (size.isValid() && (size.width() > kMaxSkinSide || size.height() > kMaxSkinSide)) return fail("too large");
   QImage image = reader.read();
   if (image.isNull()) return fail("unreadable");
   if (image.width() <= 0 || image.height() <= 0) return fail("empty");
@@ -171,15 +169,13 @@ std::optional<QRegion> RegionFromBitmap(const QImage& bitmap) {
   return region;
 }
 
-QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSize,
-               const QString& fallbackFamily) {
+QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSize, const QString& fallbackFamily) {
   QFont font = current;
   const bool known = !family.isEmpty() && QFontDatabase::hasFamily(family);
   font.setFamily(known ? family : fallbackFamily);
   font.setPointSize(pointSize > 0 ? pointSize : kBuiltinFontSize);
   return font;
 }
-
 
 int rateLabelLeftLimit(const QRect& base, const std::vector<QRect>& obstacles, const std::vector<QRect>& shapeRuns) {
   int limit = 0;
@@ -205,8 +201,8 @@ int rateTextWidth(const QString& text, const QFont& font, const QPaintDevice* de
   return int(std::ceil(width - 1e-6));
 }
 
-RateLabelFit fitRateLabel(const QString& text, const QFont& font, const QRect& base, int leftLimit,
-                          const QRect& other, const QPaintDevice* device) {
+RateLabelFit fitRateLabel(const QString& text, const QFont& font, const QRect& base, int leftLimit, const QRect& other,
+                          const QPaintDevice* device) {
   const int needed = rateTextWidth(text, font, device);
   if (needed <= base.width()) return {base, font};
   const int right = base.left() + base.width();  // one past the label's last column

@@ -81,9 +81,7 @@ std::optional<QRegion> RegionFromBitmap(const QImage& bitmap);
 // The font of a skin label, made from its current one (underline kept): a
 // family the system lacks falls back to fallbackFamily (the default font's),
 // a size of 0 or below to the built-in size.
-QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSize,
-               const QString& fallbackFamily);
-
+QFont skinFont(const QFont& current, const QString& family, std::int16_t pointSize, const QString& fallbackFamily);
 
 // A rate figure's label for one text: its place and its font.
 struct RateLabelFit {

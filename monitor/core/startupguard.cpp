@@ -63,7 +63,8 @@ QString StartupGuard::refusalText(const QString& settingsPath) const {
     switch (lockKind_) {
       case Kind::Folder: what = french ? QStringLiteral("c'est un dossier") : QStringLiteral("it is a folder"); break;
       case Kind::DanglingLink:
-        what = french ? QStringLiteral("c'est un lien vers un fichier absent") : QStringLiteral("it is a link to a missing file");
+        what = french ? QStringLiteral("c'est un lien vers un fichier absent")
+                      : QStringLiteral("it is a link to a missing file");
         break;
       case Kind::Pipe:
         what = french ? QStringLiteral("c'est un tube nomm\u00e9 (FIFO), pas un fichier")
@@ -76,24 +77,28 @@ QString StartupGuard::refusalText(const QString& settingsPath) const {
       case Kind::Missing:
       case Kind::File: break;
     }
-    QString text = french ? QStringLiteral(" Tavo ne peut pas utiliser son fichier de verrou : \n\n %1 \n\n"
-                                           " Supprimez-le ou rendez-le accessible, puis relancez Tavo. "
-                                           "Tavo va se fermer. ")
-                          : QStringLiteral(" Tavo cannot use its lock file: \n\n %1 \n\n"
-                                           " Remove it or make it accessible, then start Tavo again. "
-                                           "Tavo will close. ");
+    QString text = french ? QStringLiteral(
+                                " Tavo ne peut pas utiliser son fichier de verrou : \n\n %1 \n\n"
+                                " Supprimez-le ou rendez-le accessible, puis relancez Tavo. "
+                                "Tavo va se fermer. ")
+                          : QStringLiteral(
+                                " Tavo cannot use its lock file: \n\n %1 \n\n"
+                                " Remove it or make it accessible, then start Tavo again. "
+                                "Tavo will close. ");
     text = text.arg(QDir::toNativeSeparators(instance_->lockPath()));
     text += QStringLiteral("\n\n (") + reason_;
     if (!what.isEmpty()) text += QStringLiteral("; ") + what;
     return text + QStringLiteral(") ");
   }
   const QString folder = QDir::toNativeSeparators(folder_);
-  QString text = french ? QStringLiteral(" Tavo ne peut pas \u00e9crire dans son dossier : \n\n %1 \n\n"
-                                         " Le moniteur doit pouvoir \u00e9crire dans ce dossier pour y garder ses "
-                                         "statistiques. Tavo va se fermer. ")
-                        : QStringLiteral(" Tavo cannot write in its folder: \n\n %1 \n\n"
-                                         " The monitor must be able to write in this folder to keep its statistics "
-                                         "there. Tavo will close. ");
+  QString text = french ? QStringLiteral(
+                              " Tavo ne peut pas \u00e9crire dans son dossier : \n\n %1 \n\n"
+                              " Le moniteur doit pouvoir \u00e9crire dans ce dossier pour y garder ses "
+                              "statistiques. Tavo va se fermer. ")
+                        : QStringLiteral(
+                              " Tavo cannot write in its folder: \n\n %1 \n\n"
+                              " The monitor must be able to write in this folder to keep its statistics "
+                              "there. Tavo will close. ");
   text = text.arg(folder);
   if (!reason_.isEmpty()) text += QStringLiteral("\n\n (") + reason_ + QStringLiteral(") ");
   return text;

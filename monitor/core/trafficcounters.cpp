@@ -1,9 +1,9 @@
 #include "monitor/core/trafficcounters.h"
 
-#include "monitor/core/displaytexts.h"
-#include "monitor/core/tickstep.h"
 #include "common/numbers.h"
 #include "common/units.h"
+#include "monitor/core/displaytexts.h"
+#include "monitor/core/tickstep.h"
 
 #include <algorithm>
 #include <cmath>

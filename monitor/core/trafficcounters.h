@@ -3,8 +3,8 @@
 // a tick, the watched entry's byte deltas, and the rates, totals, maxima
 // and means made of them since the user's reset and since the session
 // began.
-#include "monitor/core/clock.h"
 #include "common/platform/net/interfacesource.h"
+#include "monitor/core/clock.h"
 
 #include <QDateTime>
 #include <QString>
@@ -41,16 +41,16 @@ struct InterfaceEntry {
 
 struct InterfaceTable {
   std::array<InterfaceEntry, kTableEntries> entries;
-  int InterfaceCount = 0;      // rows of the last successful reading (may exceed 10)
-  int SelectedInterface = 0;   // watched entry, 0..10
+  int InterfaceCount = 0;     // rows of the last successful reading (may exceed 10)
+  int SelectedInterface = 0;  // watched entry, 0..10
 };
 
 // UL = sent bytes, DL = received bytes. Deltas and rates in 64 bits.
 struct MonitorCounters {
   std::uint64_t CurIn = 0, CurOut = 0, PrevIn = 0, PrevOut = 0;
-  std::uint64_t DeltaDL = 0, DeltaUL = 0;       // bytes of the last tick
-  std::int64_t KbitDL = 0, KbitUL = 0;          // whole kbit/s
-  std::int64_t KbyteDL = 0, KbyteUL = 0;        // whole kB/s
+  std::uint64_t DeltaDL = 0, DeltaUL = 0;  // bytes of the last tick
+  std::int64_t KbitDL = 0, KbitUL = 0;     // whole kbit/s
+  std::int64_t KbyteDL = 0, KbyteUL = 0;   // whole kB/s
   QDateTime CountStart;
   double MBytesDL = 0, MBytesUL = 0;            // since CountStart
   double MBytesShownDL = 0, MBytesShownUL = 0;  // one decimal, halves to even
@@ -103,7 +103,10 @@ class TrafficCounters {
   MonitorCounters counters_;
 
   // The previous reading of every row, by name.
-  struct PrevRow { QString name; std::uint64_t rx = 0, tx = 0; };
+  struct PrevRow {
+    QString name;
+    std::uint64_t rx = 0, tx = 0;
+  };
   std::vector<tavo::net::InterfaceRow> rows_;
   std::vector<PrevRow> prevRows_;
   std::vector<PrevRow> scratch_;

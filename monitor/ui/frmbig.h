@@ -25,6 +25,7 @@ class GraphTipArea : public QWidget {
   explicit GraphTipArea(QWidget* parent);
  signals:
   void pointerMoved(int offset);
+
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
 };

@@ -54,8 +54,7 @@ QLabel* makeTitle(QWidget* parent, const char* name, int y, int width = 131) {
 frmBulle::frmBulle(QWidget* parent)
     // A tool-tip window: placed exactly where asked, above everything, no
     // taskbar entry, never taking the focus.
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowDoesNotAcceptFocus) {
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus) {
   setObjectName(QStringLiteral("frmBulle"));
   setWindowTitle(QStringLiteral("Tavo - Compteurs"));
   // Every colour is fixed: the column heads and titles never take a

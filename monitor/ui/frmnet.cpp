@@ -76,9 +76,8 @@ frmNet::frmNet(QWidget* parent) : QWidget(parent) {
   lblMore->setCursor(Qt::PointingHandCursor);
   lblGraphe = makeLabel("lblGraphe", Qt::AlignLeft, kGraphWidth + 2, kGraphHeight + 2);
 
-  for (QWidget* w : {static_cast<QWidget*>(imgSkin), static_cast<QWidget*>(lblUL),
-                     static_cast<QWidget*>(lblDL), static_cast<QWidget*>(lblMore),
-                     static_cast<QWidget*>(lblGraphe)}) {
+  for (QWidget* w : {static_cast<QWidget*>(imgSkin), static_cast<QWidget*>(lblUL), static_cast<QWidget*>(lblDL),
+                     static_cast<QWidget*>(lblMore), static_cast<QWidget*>(lblGraphe)}) {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
@@ -278,8 +277,8 @@ void frmNet::fitRateLabel(QLabel* label, RateLabelSkin& skin, const QString& tex
 
 void frmNet::refitRateLabels() {
   // Again from the skin's font, with the underline of the moment.
-  for (auto [label, skin, underline] : {std::tuple{lblUL, &ulSkin_, !underlineDownload_},
-                                        std::tuple{lblDL, &dlSkin_, underlineDownload_}}) {
+  for (auto [label, skin, underline] :
+       {std::tuple{lblUL, &ulSkin_, !underlineDownload_}, std::tuple{lblDL, &dlSkin_, underlineDownload_}}) {
     if (skin->base.isNull()) continue;
     skin->fitted = false;
     const QString text = skin->text.isNull() ? label->text() : skin->text;
@@ -358,8 +357,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return QWidget::eventFilter(watched, event);
 }

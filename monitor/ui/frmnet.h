@@ -86,10 +86,10 @@ class frmNet : public QWidget {
   // A right press on the skin: what it does depends on the option and on
   // the notification area, which the window does not know.
   void skinRightPressed();
-  void settingsRequested();     // "set" clicked
-  void hoursGraphRequested();   // double click
-  void graphHovered();          // the pointer over the mini graph
-  void pointerLeftGraph();      // the pointer elsewhere on the window
+  void settingsRequested();    // "set" clicked
+  void hoursGraphRequested();  // double click
+  void graphHovered();         // the pointer over the mini graph
+  void pointerLeftGraph();     // the pointer elsewhere on the window
 
  protected:
   bool event(QEvent* event) override;
@@ -106,10 +106,10 @@ class frmNet : public QWidget {
   void reapplyShape();
   // A rate label's place and font for its text, from the skin's.
   struct RateLabelSkin {
-    QRect base;       // the skin's place: kRateLabelWidth wide, right edge at the anchor
-    QFont font;       // the skin's font, with the underline of the moment
+    QRect base;  // the skin's place: kRateLabelWidth wide, right edge at the anchor
+    QFont font;  // the skin's font, with the underline of the moment
     int leftLimit = 0;
-    QString text;     // the text the label was last fitted to
+    QString text;  // the text the label was last fitted to
     bool fitted = false;
   };
   void fitRateLabel(QLabel* label, RateLabelSkin& skin, const QString& text);

@@ -30,9 +30,7 @@ W* named(W* widget, const char* name) {
   return widget;
 }
 
-QGroupBox* frame(const char* name, const char* title) {
-  return named(new QGroupBox(QString::fromUtf8(title)), name);
-}
+QGroupBox* frame(const char* name, const char* title) { return named(new QGroupBox(QString::fromUtf8(title)), name); }
 
 }  // namespace
 
@@ -428,13 +426,9 @@ void frmSettings::chkLogging_Click() {
   cmdLogFile->setEnabled(on);
 }
 
-void frmSettings::cmdInterface_Click() {
-  emit interfaceChooserRequested();
-}
+void frmSettings::cmdInterface_Click() { emit interfaceChooserRequested(); }
 
-void frmSettings::cmdReset_Click() {
-  emit resetRequested();
-}
+void frmSettings::cmdReset_Click() { emit resetRequested(); }
 
 void frmSettings::cmdChangeSkin_Click() {
   QListWidgetItem* item = filelistSkins->currentItem();
@@ -442,9 +436,7 @@ void frmSettings::cmdChangeSkin_Click() {
   emit skinChosen(skinsFolder_ + u'/' + item->text());
 }
 
-void frmSettings::cmdDefaultSkin_Click() {
-  emit defaultSkinRequested();
-}
+void frmSettings::cmdDefaultSkin_Click() { emit defaultSkinRequested(); }
 
 QUrl frmSettings::skinsPageUrl() const {
   return QUrl(webHost_ + (isFrench_ ? QStringLiteral("/tavo.php") : QStringLiteral("/english.php")));
@@ -454,29 +446,17 @@ QString frmSettings::helpFilePath() const {
   return programFolder_ + (isFrench_ ? QStringLiteral("/Tavo_FR.pdf") : QStringLiteral("/Tavo_EN.pdf"));
 }
 
-void frmSettings::lblFindSkins_Click() {
-  emit openRequested(skinsPageUrl());
-}
+void frmSettings::lblFindSkins_Click() { emit openRequested(skinsPageUrl()); }
 
-void frmSettings::cmdHelp_Click() {
-  emit openRequested(QUrl::fromLocalFile(helpFilePath()));
-}
+void frmSettings::cmdHelp_Click() { emit openRequested(QUrl::fromLocalFile(helpFilePath())); }
 
-void frmSettings::cmdQuit_Click() {
-  emit quitRequested();
-}
+void frmSettings::cmdQuit_Click() { emit quitRequested(); }
 
-void frmSettings::optDL_Click() {
-  emit graphDirectionChosen(true);
-}
+void frmSettings::optDL_Click() { emit graphDirectionChosen(true); }
 
-void frmSettings::optUL_Click() {
-  emit graphDirectionChosen(false);
-}
+void frmSettings::optUL_Click() { emit graphDirectionChosen(false); }
 
-void frmSettings::scrTransp_Change(int value) {
-  emit transparencyChanged(value);
-}
+void frmSettings::scrTransp_Change(int value) { emit transparencyChanged(value); }
 
 bool frmSettings::Form_QueryUnload(bool byCloseBox) {
   if (!byCloseBox) return false;

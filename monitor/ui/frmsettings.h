@@ -3,8 +3,8 @@
 // its handlers apply a change at once; what a change does beyond the dialog
 // it signals. It also carries the tray icon's picture Picture1, which is
 // never shown on the dialog itself.
-#include "monitor/core/monitortexts.h"
 #include "monitor/core/monitorsettings.h"
+#include "monitor/core/monitortexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -166,7 +166,7 @@ class frmSettings : public QWidget {
   void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh);
   // The log box ticked (on) or unticked: the rate log starts or stops.
   void loggingToggled(bool on);
-  void newLogFileRequested();              // cmdLogFile
+  void newLogFileRequested();  // cmdLogFile
   void resetRequested();
   void transparencyChanged(int opacity);
   void skinChosen(const QString& descriptorPath);
@@ -174,7 +174,7 @@ class frmSettings : public QWidget {
   void interfaceChooserRequested();
   void quitRequested();
   void graphDirectionChosen(bool download);
-  void openRequested(const QUrl& url);     // a page or the help file
+  void openRequested(const QUrl& url);  // a page or the help file
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

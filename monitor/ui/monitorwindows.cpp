@@ -20,12 +20,9 @@ TrayAction trayActionFor(TrayClick click) {
   switch (click) {
     case TrayClick::LeftRelease:
     case TrayClick::LeftDoubleClick:
-    case TrayClick::RightDoubleClick:
-      return TrayAction::ToggleMainWindow;
-    case TrayClick::RightRelease:
-      return TrayAction::PopUpMenu;
-    default:
-      return TrayAction::None;
+    case TrayClick::RightDoubleClick: return TrayAction::ToggleMainWindow;
+    case TrayClick::RightRelease: return TrayAction::PopUpMenu;
+    default: return TrayAction::None;
   }
 }
 
@@ -62,10 +59,7 @@ DetailGraphInput detailGraphInput(const MonitorEngine& engine, bool hourView) {
 // ================================================================ binding
 
 MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeam& desktop)
-    : engine_(engine),
-      desktop_(desktop),
-      net_(std::make_unique<frmNet>()),
-      trayMenu_(std::make_unique<TrayMenu>()) {
+    : engine_(engine), desktop_(desktop), net_(std::make_unique<frmNet>()), trayMenu_(std::make_unique<TrayMenu>()) {
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
   hoverWidget_ = net_->lblGraphe;
@@ -217,7 +211,8 @@ void MonitorWindows::ApplyLanguage() {
 void MonitorWindows::LaunchUpdater() {
   if (engine_.settings().chkUpdate() != 1) return;
   const QString program = engine_.programFolder() + QStringLiteral("/Update");
-  if (!desktop_.startProgram({program, {QStringLiteral("Tavo"), versionText(), languageCode()}, engine_.programFolder()}))
+  if (!desktop_.startProgram(
+          {program, {QStringLiteral("Tavo"), versionText(), languageCode()}, engine_.programFolder()}))
     desktop_.notice(errorBoxTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
@@ -422,15 +417,12 @@ void MonitorWindows::Picture1_Click(TrayClick click) {
   if (trayBusy_) return;
   trayBusy_ = true;
   switch (trayActionFor(click)) {
-    case TrayAction::ToggleMainWindow:
-      mnuMinimizeTavo_Click();
-      break;
+    case TrayAction::ToggleMainWindow: mnuMinimizeTavo_Click(); break;
     case TrayAction::PopUpMenu:
       trayMenu_->setDefaultAction(trayMenu_->mnuMinimizeTavo);
       trayMenu_->popup(desktop_.pointerPosition());
       break;
-    case TrayAction::None:
-      break;
+    case TrayAction::None: break;
   }
   trayBusy_ = false;
 }
@@ -452,11 +444,11 @@ bool MonitorWindows::eventFilter(QObject* watched, QEvent* event) {
   const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
   TrayClick click = TrayClick::Other;
   if (button == Qt::LeftButton)
-    click = type == QEvent::MouseButtonPress ? TrayClick::LeftPress
+    click = type == QEvent::MouseButtonPress     ? TrayClick::LeftPress
             : type == QEvent::MouseButtonRelease ? TrayClick::LeftRelease
                                                  : TrayClick::LeftDoubleClick;
   else if (button == Qt::RightButton)
-    click = type == QEvent::MouseButtonPress ? TrayClick::RightPress
+    click = type == QEvent::MouseButtonPress     ? TrayClick::RightPress
             : type == QEvent::MouseButtonRelease ? TrayClick::RightRelease
                                                  : TrayClick::RightDoubleClick;
   Picture1_Click(click);
@@ -518,9 +510,9 @@ void MonitorWindows::mnuSettings_Click() {
 // ================================================================ quit
 
 void MonitorWindows::ConfirmQuit() {
-  const auto answer = desktop_.ask({settings_ && settings_->isVisible() ? settings_.get() : nullptr,
-                                    QMessageBox::Question, texts_.QuitTitle, texts_.QuitPrompt,
-                                    QMessageBox::Yes | QMessageBox::No});
+  const auto answer =
+      desktop_.ask({settings_ && settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
+                    texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No});
   if (answer != QMessageBox::Yes) return;
   const QList<FileFailure> failures = engine_.QuitSave();
   if (!failures.isEmpty()) {

@@ -40,7 +40,6 @@ class ParisTime {
   std::optional<std::string> old_;
 };
 
-
 struct Session {
   QDateTime start;
   int minutes;

@@ -3,6 +3,7 @@
 // and the temporary folder inside one temporary folder, an installation
 // laid out there as the installer makes it, and a picture of a tree to
 // show what changed.
+#include <gtest/gtest.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "common/setup/setupentries.h"
@@ -41,16 +41,14 @@ class FakeUser {
     set("XDG_RUNTIME_DIR", root_ + "/runtime");
     QDir().mkpath(root_ + "/runtime");
     QFile::setPermissions(root_ + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (const QString& folder : {home(), tmp(), home() + "/Desktop", home() + "/Documents", home() + "/.config/autostart",
-                                  home() + "/.local/share/applications"})
+    for (const QString& folder : {home(), tmp(), home() + "/Desktop", home() + "/Documents",
+                                  home() + "/.config/autostart", home() + "/.local/share/applications"})
       QDir().mkpath(folder);
   }
   ~FakeUser() {
     for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-      if (it->wasSet)
-        qputenv(it->name.constData(), it->value);
-      else
-        qunsetenv(it->name.constData());
+      if (it->wasSet) qputenv(it->name.constData(), it->value);
+      else qunsetenv(it->name.constData());
     }
   }
   FakeUser(const FakeUser&) = delete;
@@ -122,8 +120,12 @@ struct Installation {
   // entry was made by the installer for it alone).
   QStringList removed() const {
     const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
-    return {folder, record.DesktopFolder + "/Tavo.desktop", record.GroupFolder, record.StartupFolder + "/Tavo.desktop",
-            menu.menuFile, QFileInfo(menu.directoryFile).path()};
+    return {folder,
+            record.DesktopFolder + "/Tavo.desktop",
+            record.GroupFolder,
+            record.StartupFolder + "/Tavo.desktop",
+            menu.menuFile,
+            QFileInfo(menu.directoryFile).path()};
   }
 };
 
@@ -138,9 +140,9 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
     writeFile(inst.folder + '/' + name, QByteArray("content of ") + name);
   writeFile(inst.folder + "/Tavo.ini", "Lang=FR\r\n");
   QFile::setPermissions(inst.folder + "/Tavo", QFile::ReadOwner | QFile::ExeOwner);
-  for (const QString& entry : {shell.DesktopFolder + "/Tavo.desktop", shell.GroupFolder + "/Tavo.desktop",
-                               shell.GroupFolder + "/Aide.desktop", shell.GroupFolder + "/Uninstall.desktop",
-                               shell.StartupFolder + "/Tavo.desktop"})
+  for (const QString& entry :
+       {shell.DesktopFolder + "/Tavo.desktop", shell.GroupFolder + "/Tavo.desktop", shell.GroupFolder + "/Aide.desktop",
+        shell.GroupFolder + "/Uninstall.desktop", shell.StartupFolder + "/Tavo.desktop"})
     writeFile(entry, "[Desktop Entry]\n");
   const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
   writeFile(menu.menuFile, "<Menu/>\n");
@@ -152,10 +154,11 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
 // What belongs to the user and must outlive the uninstallation.
 inline void makeBystanders(const FakeUser& user) {
   const setup::ShellFolders shell = setup::findShellFolders("Tavo");
-  for (const QString& path : {shell.DesktopFolder + "/Other.desktop", shell.StartupFolder + "/Other.desktop",
-                              QFileInfo(shell.GroupFolder).path() + "/Other.desktop", user.home() + "/Documents/letter.txt",
-                              QFileInfo(setup::findMenuFiles("Tavo").menuFile).path() + "/Other.menu",
-                              user.home() + "/Programmes/Other/Other", user.home() + "/.bashrc"})
+  for (const QString& path :
+       {shell.DesktopFolder + "/Other.desktop", shell.StartupFolder + "/Other.desktop",
+        QFileInfo(shell.GroupFolder).path() + "/Other.desktop", user.home() + "/Documents/letter.txt",
+        QFileInfo(setup::findMenuFiles("Tavo").menuFile).path() + "/Other.menu",
+        user.home() + "/Programmes/Other/Other", user.home() + "/.bashrc"})
     writeFile(path, "mine");
 }
 
@@ -163,5 +166,6 @@ inline void makeBystanders(const FakeUser& user) {
 
 // Failure messages list a snapshot's entries with their paths.
 inline void PrintTo(const QMap<QString, QString>& entries, std::ostream* os) {
-  for (auto it = entries.begin(); it != entries.end(); ++it) *os << "\n  " << it.key().toStdString() << ' ' << it->toStdString();
+  for (auto it = entries.begin(); it != entries.end(); ++it)
+    *os << "\n  " << it.key().toStdString() << ' ' << it->toStdString();
 }

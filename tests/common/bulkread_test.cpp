@@ -7,10 +7,10 @@
 #include "common/regionaltext.h"
 #include "common/textfile.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 
@@ -77,9 +77,15 @@ TEST_F(LineReaderTest, SameLinesAsTheTextFileReader) {
       {"empty lines", "\r\n\r\na\r\n\r\n", true},
       {"CR CR LF", "a\r\r\nb\r\n", false},
       {"LF CR", "a\n\rb", false},
-      {"byte order mark at the start", "\xEF\xBB\xBF" "a;1\r\nb\r\n", true},
+      {"byte order mark at the start",
+       "\xEF\xBB\xBF"
+       "a;1\r\nb\r\n",
+       true},
       {"byte order mark alone", "\xEF\xBB\xBF\r\nb\r\n", true},
-      {"byte order mark further on", "a\r\n\xEF\xBB\xBF" "b\r\n", true},
+      {"byte order mark further on",
+       "a\r\n\xEF\xBB\xBF"
+       "b\r\n",
+       true},
       {"UTF-8 text", "caf\xC3\xA9;1\r\n\xC3\xA9t\xC3\xA9\r\n", true},
       {"invalid bytes before a line end", "a\xE9\r\nb\xE2\x82\r\nc\xF0\x9F\x98\rd", false},
       {"cut-short character at the end", "a\r\nb\xE2\x82", true},
@@ -138,14 +144,15 @@ TEST_F(LineReaderTest, RecordLinesByTheReadersRules) {
   ASSERT_TRUE(reader.open());
   QStringList asciiSeen, textSeen;
   const RecordLinesResult read = readRecordLines(
-      reader, [&](std::string_view b) {
-                 asciiSeen << QString::fromLatin1(b.data(), qsizetype(b.size()));
-                 return asciiSeen.back().startsWith(QLatin1String("ok"));
-               },
-               [&](const QString& t) {
-                 textSeen << t;
-                 return t.endsWith(QLatin1String("ok"));
-               });
+      reader,
+      [&](std::string_view b) {
+        asciiSeen << QString::fromLatin1(b.data(), qsizetype(b.size()));
+        return asciiSeen.back().startsWith(QLatin1String("ok"));
+      },
+      [&](const QString& t) {
+        textSeen << t;
+        return t.endsWith(QLatin1String("ok"));
+      });
   EXPECT_TRUE(read.readWhole);
   EXPECT_EQ(read.unreadableLines, 3);
   EXPECT_EQ(asciiSeen, QStringList({"ok 1", "not a record", "ok 2"}));
@@ -154,17 +161,20 @@ TEST_F(LineReaderTest, RecordLinesByTheReadersRules) {
   // A file that cannot be read to its end is not read whole.
   LineReader folder(dir_.path());
   if (folder.open()) {
-    const RecordLinesResult none = readRecordLines(folder, [](std::string_view) { return true; },
-                                                            [](const QString&) { return true; });
+    const RecordLinesResult none = readRecordLines(
+        folder, [](std::string_view) { return true; }, [](const QString&) { return true; });
     EXPECT_FALSE(none.readWhole);
   }
 }
 
 TEST(ReadInt32Ascii, SameAsTheTextReader) {
-  for (const char* field : {"", "0", "-0", "7", "123", "-123", "00012", "999999999", "-999999999", "1234567890",
-                            "2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999", "12.5", "13.5",
-                            "-12.5", " 7", "7 ", "7 MB", "1 2", "+5", "-", "--1", "abc", "x1", "1e3", "1e", "2d2",
-                            ".5", "5.", "1e999", "\t3"}) {
+  for (const char* field : {"",           "0",          "-0",          "7",           "123",
+                            "-123",       "00012",      "999999999",   "-999999999",  "1234567890",
+                            "2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999",
+                            "12.5",       "13.5",       "-12.5",       " 7",          "7 ",
+                            "7 MB",       "1 2",        "+5",          "-",           "--1",
+                            "abc",        "x1",         "1e3",         "1e",          "2d2",
+                            ".5",         "5.",         "1e999",       "\t3"}) {
     std::int32_t value = -77;
     const bool read = readInt32Ascii(field, value);
     const auto expected = readInt32Checked(QString::fromLatin1(field));
@@ -273,17 +283,21 @@ TEST(WallClockReader, ReadsTheWallClockAcrossDaylightSavingChanges) {
   const RegionalFormat f(QLocale(QLocale::French, QLocale::France));
   WallClockReader reader(f);
   const QDate spring(2026, 3, 29), autumn(2026, 10, 25);
-  for (const auto& [text, date, time] :
-       {std::tuple{"29/03/2026 01:59:59", spring, QTime(1, 59, 59)}, {"29/03/2026 02:30:00", spring, QTime(2, 30)},
-        {"29/03/2026 03:00:00", spring, QTime(3, 0)}, {"25/10/2026 02:30:00", autumn, QTime(2, 30)},
-        {"25/10/2026 02:30:00", autumn, QTime(2, 30)}, {"25/10/2026", autumn, QTime(0, 0)}}) {
+  for (const auto& [text, date, time] : {std::tuple{"29/03/2026 01:59:59", spring, QTime(1, 59, 59)},
+                                         {"29/03/2026 02:30:00", spring, QTime(2, 30)},
+                                         {"29/03/2026 03:00:00", spring, QTime(3, 0)},
+                                         {"25/10/2026 02:30:00", autumn, QTime(2, 30)},
+                                         {"25/10/2026 02:30:00", autumn, QTime(2, 30)},
+                                         {"25/10/2026", autumn, QTime(0, 0)}}) {
     EXPECT_EQ(reader.read(std::string_view(text)), toWallTime(date, time)) << text;
   }
 }
 
 TEST(WallTime, DateAndTimeOfDayBackAndForth) {
-  for (const auto& [date, time] : {std::pair{QDate(2026, 12, 9), QTime(14, 5, 33)}, {QDate(1, 1, 1), QTime(0, 0)},
-                                   {QDate(9999, 12, 31), QTime(23, 59, 59)}, {QDate(2028, 2, 29), QTime(0, 0, 1)}}) {
+  for (const auto& [date, time] : {std::pair{QDate(2026, 12, 9), QTime(14, 5, 33)},
+                                   {QDate(1, 1, 1), QTime(0, 0)},
+                                   {QDate(9999, 12, 31), QTime(23, 59, 59)},
+                                   {QDate(2028, 2, 29), QTime(0, 0, 1)}}) {
     const WallTime t = toWallTime(date, time);
     EXPECT_EQ(wallDate(t), date);
     EXPECT_EQ(wallJulianDay(t), date.toJulianDay());

@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <functional>
 
-#include <csignal>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace tavo::testing {
 

@@ -1,7 +1,7 @@
 #include "common/keyvalue.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "common/textfile.h"
 

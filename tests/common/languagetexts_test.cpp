@@ -1,13 +1,13 @@
 // Putting a window's language texts on it from a table.
 #include "common/languagetexts.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 

@@ -7,13 +7,13 @@
 
 #include "common/textfile.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QByteArray>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
-#include <gtest/gtest.h>
 #include <string>
-#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -95,18 +95,21 @@ TEST_F(LineReaderSlowPath, SameLinesAsThePlainReaderAtEveryBlockSize) {
       {"CR CR LF and LF CR", "a\r\r\nb\n\rc\r\r"},
       {"no end on the last line", "first\r\nlast"},
       {"a CR as the last byte", "first\r\nlast\r"},
-      {"lines of 7, 8, 9, 15, 16 and 17 bytes",
-       repeated('a', 7) + "\r\n" + repeated('b', 8) + "\r\n" + repeated('c', 9) + "\n" + repeated('d', 15) + "\r" +
-           repeated('e', 16) + "\r\n" + repeated('f', 17)},
+      {"lines of 7, 8, 9, 15, 16 and 17 bytes", repeated('a', 7) + "\r\n" + repeated('b', 8) + "\r\n" +
+                                                    repeated('c', 9) + "\n" + repeated('d', 15) + "\r" +
+                                                    repeated('e', 16) + "\r\n" + repeated('f', 17)},
       {"a line of many blocks", repeated('x', 100) + "\r\n" + repeated('y', 65) + "\r" + repeated('z', 64)},
-      {"bytes above 127 at every place of a word", "\xE9" "bcdefgh\r\na\xE9" "cdefghij\r\nabcdefg\xE9\r\nabcdefgh\xE9\r\n"},
+      {"bytes above 127 at every place of a word",
+       "\xE9"
+       "bcdefgh\r\na\xE9"
+       "cdefghij\r\nabcdefg\xE9\r\nabcdefgh\xE9\r\n"},
       {"a byte above 127 tells of its own line only", "abc\r\n\xC3\xA9t\xC3\xA9\r\nplain\r\n\xE9\r\n\r\nplain again"},
-      {"a byte above 127 in a line of many blocks", repeated('a', 40) + "\xE9" + repeated('b', 40) + "\r\n" +
-                                                        repeated('c', 90) + "\r\n"},
+      {"a byte above 127 in a line of many blocks",
+       repeated('a', 40) + "\xE9" + repeated('b', 40) + "\r\n" + repeated('c', 90) + "\r\n"},
       {"NUL bytes", QByteArray("a\0b\r\n\0\0\0\r\n", 10)},
       {"lines of exactly the longest kept and one more", repeated('k', 10) + "\r\n" + repeated('o', 11) + "\r\nend"},
-      {"overlong lines with every line end", repeated('o', 30) + "\r\n" + repeated('p', 30) + "\r" + repeated('q', 30) +
-                                                 "\n" + repeated('r', 30)},
+      {"overlong lines with every line end",
+       repeated('o', 30) + "\r\n" + repeated('p', 30) + "\r" + repeated('q', 30) + "\n" + repeated('r', 30)},
       {"overlong lines one after the other", repeated('o', 25) + "\r\n" + repeated('p', 12) + "\r\nshort\r\n" +
                                                  repeated('q', 50) + "\r" + repeated('r', 11) + "\r"},
       {"an overlong line above 127, then a plain one", repeated('\xE9', 40) + "\r\nplain\r\n"},
@@ -125,8 +128,7 @@ TEST_F(LineReaderSlowPath, SameLinesAsThePlainReaderAtEveryBlockSize) {
       for (const qsizetype block : blocks) {
         LineReader reader(path, longest, block);
         ASSERT_TRUE(reader.open()) << c.what;
-        EXPECT_EQ(readerLines(reader), expected)
-            << c.what << ", blocks of " << block << ", longest line " << longest;
+        EXPECT_EQ(readerLines(reader), expected) << c.what << ", blocks of " << block << ", longest line " << longest;
         EXPECT_FALSE(reader.failed()) << c.what;
       }
     }
@@ -136,8 +138,11 @@ TEST_F(LineReaderSlowPath, SameLinesAsThePlainReaderAtEveryBlockSize) {
 TEST_F(LineReaderSlowPath, DecodesLinesAsTheTextFileReaderAtEveryBlockSize) {
   // The decoded text of a line read across blocks, and the byte order mark
   // dropped at the file's start only, wherever the blocks end.
-  const QByteArray bytes = "\xEF\xBB\xBF" "caf\xC3\xA9;1\r\n\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n\xEF\xBB\xBF" "b\r\n" +
-                           repeated('a', 30) + "\xC3\xA9\r\nlast \xE2\x82";
+  const QByteArray bytes =
+      "\xEF\xBB\xBF"
+      "caf\xC3\xA9;1\r\n\xC3\xA9t\xC3\xA9 \xE2\x82\xAC\r\n\xEF\xBB\xBF"
+      "b\r\n" +
+      repeated('a', 30) + "\xC3\xA9\r\nlast \xE2\x82";
   const QString path = write(bytes);
   const TextReadResult expected = readTextLines(path);
   ASSERT_TRUE(expected.ok);
@@ -170,8 +175,9 @@ TEST_F(LineReaderSlowPath, ShortReadsFromAPipe) {
   // waits for the rest.
   const QString path = dir_.filePath(QStringLiteral("pipe"));
   ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-  const std::vector<QByteArray> pieces = {"first li", "ne\r", "\nsecond\r", "\n", "caf\xC3", "\xA9\r\n",
-                                          repeated('o', 20), repeated('o', 20) + "\r\n", "no end"};
+  const std::vector<QByteArray> pieces = {"first li", "ne\r",     "\nsecond\r",      "\n",
+                                          "caf\xC3",  "\xA9\r\n", repeated('o', 20), repeated('o', 20) + "\r\n",
+                                          "no end"};
   QByteArray whole;
   for (const QByteArray& p : pieces) whole += p;
   std::thread writer([&] {

@@ -2,11 +2,11 @@
 // desktop has: our own button words and room for the whole title.
 #include "common/messagebox.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
-#include <gtest/gtest.h>
 
 TEST(MessageBoxes, ButtonsCarryTheWordsOfTheLanguage) {
   struct Case {
@@ -35,7 +35,7 @@ TEST(MessageBoxes, ButtonsCarryTheWordsOfTheLanguage) {
 // a window manager would otherwise cut ("Tavo ... rmez").
 TEST(MessageBoxes, TheBoxIsAsWideAsItsTitleNeeds) {
   for (const QString& title : {QStringLiteral("Tavo - Confirmez"), QStringLiteral("Tavo - Please confirm"),
-                              QStringLiteral("TavoLogV - Erreur de lecture du fichier choisi")}) {
+                               QStringLiteral("TavoLogV - Erreur de lecture du fichier choisi")}) {
     SCOPED_TRACE(title.toStdString());
     auto box = tavo::makeMessageBox(QMessageBox::Question, title, "?", QMessageBox::Yes | QMessageBox::No, true);
     box->show();

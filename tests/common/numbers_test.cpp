@@ -9,20 +9,25 @@
 #include <limits>
 
 TEST(Numbers, LeadingNumber) {
-  struct Case { const char* text; double value; };
+  struct Case {
+    const char* text;
+    double value;
+  };
   const Case cases[] = {
-      {"1024", 1024},    {"1024.5", 1024.5}, {"2048kb", 2048}, {"  12", 12},  {"1 2", 12},
-      {"-5", -5},        {"- 5", -5},        {"+7", 7},        {"", 0},       {"abc", 0},
-      {".5", 0.5},       {"1.2.3", 1.2},     {"3e2", 300},     {"3e", 3},     {"12,5", 12},
-      {"\t42\t", 42},    {"-", 0},           {"1E+3x", 1000},
+      {"1024", 1024}, {"1024.5", 1024.5}, {"2048kb", 2048}, {"  12", 12},   {"1 2", 12}, {"-5", -5},
+      {"- 5", -5},    {"+7", 7},          {"", 0},          {"abc", 0},     {".5", 0.5}, {"1.2.3", 1.2},
+      {"3e2", 300},   {"3e", 3},          {"12,5", 12},     {"\t42\t", 42}, {"-", 0},    {"1E+3x", 1000},
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(tavo::leadingNumber(QString::fromUtf8(c.text)), c.value) << c.text;
 }
 
 TEST(Numbers, RoundsHalvesToEven) {
-  const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14},
-                                             {1024.5, 1024}, {1025.5, 1026}, {0.49, 0}, {2.51, 3},
-                                             {0.5, 0},       {-0.5, 0},      {1.5, 2},      {-2.6, -3},
+  const std::pair<double, double> cases[] = {{12.5, 12},     {13.5, 14},
+                                             {-12.5, -12},   {-13.5, -14},
+                                             {1024.5, 1024}, {1025.5, 1026},
+                                             {0.49, 0},      {2.51, 3},
+                                             {0.5, 0},       {-0.5, 0},
+                                             {1.5, 2},       {-2.6, -3},
                                              {1e300, 1e300}, {4503599627370497.0, 4503599627370497.0}};
   for (auto [in, out] : cases) EXPECT_DOUBLE_EQ(tavo::roundHalfEven(in), out) << in;
   // Whatever rounding mode the process runs under.
@@ -59,10 +64,13 @@ TEST(Numbers, CheckedReadingRefusesValuesBeyond32Bits) {
 // reading must not follow the process's LC_NUMERIC (QApplication sets it
 // from LANG), or "13.5" stops at its point and reads as 13.
 TEST(Numbers, ReadingDoesNotFollowTheProcessLocale) {
-  struct Case { const char* text; double rounded; };
-  const Case cases[] = {{"13.5", 14},    {"12.5", 12},     {"1025.5", 1026}, {"1024.5", 1024},
-                        {"100.5", 100},  {"101.5", 102},   {"-13.5", -14},   {"0.75", 1},
-                        {"3.5e2", 350},  {"2.5e-1", 0},    {" 1 3 . 5 x", 14}};
+  struct Case {
+    const char* text;
+    double rounded;
+  };
+  const Case cases[] = {{"13.5", 14},   {"12.5", 12},   {"1025.5", 1026},  {"1024.5", 1024},
+                        {"100.5", 100}, {"101.5", 102}, {"-13.5", -14},    {"0.75", 1},
+                        {"3.5e2", 350}, {"2.5e-1", 0},  {" 1 3 . 5 x", 14}};
   for (const char* name : tavo::testing::kCommaLocales) {
     TAVO_UNDER_NUMERIC_LOCALE(locale, name);
     for (const Case& c : cases) {

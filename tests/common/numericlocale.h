@@ -32,6 +32,6 @@ inline constexpr const char* kCommaLocales[] = {"fr_FR.UTF-8", "de_DE.UTF-8"};
 
 // Skips the test, saying why, when the system lacks the locale (build.sh
 // generates both).
-#define TAVO_UNDER_NUMERIC_LOCALE(guard, name)                                      \
-  ::tavo::testing::NumericLocale guard(name);                                        \
+#define TAVO_UNDER_NUMERIC_LOCALE(guard, name) \
+  ::tavo::testing::NumericLocale guard(name);  \
   if (!guard.active()) GTEST_SKIP() << "locale " << (name) << " is not installed";

@@ -1,7 +1,7 @@
 #include "common/pictures.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 using tavo::iconPicture;
 using tavo::PictureKind;
@@ -60,13 +60,11 @@ TEST(IconPicture, MagnifierAndPrinterKeepTheirShapeInTheInkAskedAtAnySide) {
   for (int scale : {1, 2}) {
     for (const Case& c : cases) {
       const QColor got = at(iconPicture(c.kind, 24 * scale, kInk), c.design * scale);
-      if (c.expected.alpha() == 0)
-        EXPECT_EQ(got.alpha(), 0) << c.what << " x" << scale;
-      else
-        EXPECT_EQ(got, c.expected) << c.what << " x" << scale;
+      if (c.expected.alpha() == 0) EXPECT_EQ(got.alpha(), 0) << c.what << " x" << scale;
+      else EXPECT_EQ(got, c.expected) << c.what << " x" << scale;
     }
   }
-  EXPECT_EQ(at(iconPicture(PictureKind::Printer, 24, kInk), {7, 2}), kInk);  // the outline
+  EXPECT_EQ(at(iconPicture(PictureKind::Printer, 24, kInk), {7, 2}), kInk);         // the outline
   EXPECT_EQ(at(iconPicture(PictureKind::Printer, 24), {7, 2}), QColor(Qt::black));  // ink by default
 }
 

@@ -1,12 +1,12 @@
 #include "common/printgraph.h"
 
+#include <gtest/gtest.h>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 TEST(PrintGraphWindow, PrintsOneLandscapePageAndLeavesTheClipboard) {
   QTemporaryDir dir;

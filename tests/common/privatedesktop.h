@@ -4,8 +4,8 @@
 // desktop of the test's own.
 #include "tests/desktop/xdesktop.h"
 
-#include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <QStandardPaths>
 
 namespace tavo::testing {
 

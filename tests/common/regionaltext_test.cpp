@@ -16,10 +16,9 @@ TEST(RegionalText, FrenchGeneralDate) {
 }
 
 TEST(RegionalText, RoundTripsInEveryLocale) {
-  const QLocale locales[] = {QLocale::c(), QLocale(QLocale::French, QLocale::France),
-                             QLocale(QLocale::English, QLocale::UnitedStates),
-                             QLocale(QLocale::English, QLocale::UnitedKingdom),
-                             QLocale(QLocale::German, QLocale::Germany)};
+  const QLocale locales[] = {
+      QLocale::c(), QLocale(QLocale::French, QLocale::France), QLocale(QLocale::English, QLocale::UnitedStates),
+      QLocale(QLocale::English, QLocale::UnitedKingdom), QLocale(QLocale::German, QLocale::Germany)};
   const QDateTime times[] = {kAfternoon, kMidnight, QDateTime(QDate(1999, 1, 31), QTime(23, 59, 59)),
                              QDateTime(QDate(2026, 3, 1), QTime(0, 0, 1)),
                              QDateTime(QDate(2026, 7, 4), QTime(12, 0, 0))};
@@ -98,5 +97,6 @@ TEST(RegionalText, MidnightIsTheWholeFirstSecond) {
       {QTime(0, 0, 1, 0), "09/12/2026 00:00:01"},
       {QTime(23, 59, 59, 999), "09/12/2026 23:59:59"},
   };
-  for (const auto& c : cases) EXPECT_EQ(f.dateTimeText(QDateTime(d, c.time)), c.text) << c.time.toString("hh:mm:ss.zzz").toStdString();
+  for (const auto& c : cases)
+    EXPECT_EQ(f.dateTimeText(QDateTime(d, c.time)), c.text) << c.time.toString("hh:mm:ss.zzz").toStdString();
 }

@@ -1,10 +1,10 @@
 #include "common/textfile.h"
 #include "tests/common/inchild.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 QByteArray bytesOf(const QString& path) {
@@ -67,9 +67,9 @@ using tavo::testing::inChild;
 
 struct CutShortCase {
   const char* name;
-  QByteArray before;     // the file before the append; null: no file
-  QStringList lines;     // appended in one go
-  qint64 room;           // bytes the disk takes beyond the file's size
+  QByteArray before;  // the file before the append; null: no file
+  QStringList lines;  // appended in one go
+  qint64 room;        // bytes the disk takes beyond the file's size
 };
 void PrintTo(const CutShortCase& c, std::ostream* os) { *os << c.name; }
 
@@ -144,10 +144,11 @@ TEST(TextFile, EndsWithLinesComparesWholeLines) {
     QStringList lines;
     bool expected;
   } const cases[] = {
-      {{"three"}, true},        {{"two", "three"}, true}, {{"one", "two", "three"}, true},
-      {{"hree"}, false},        {{"two"}, false},         {{"zero", "one", "two", "three"}, false},
+      {{"three"}, true}, {{"two", "three"}, true}, {{"one", "two", "three"}, true},
+      {{"hree"}, false}, {{"two"}, false},         {{"zero", "one", "two", "three"}, false},
   };
-  for (const auto& c : cases) EXPECT_EQ(tavo::endsWithLines(path, c.lines), c.expected) << c.lines.join('|').toStdString();
+  for (const auto& c : cases)
+    EXPECT_EQ(tavo::endsWithLines(path, c.lines), c.expected) << c.lines.join('|').toStdString();
   EXPECT_FALSE(tavo::endsWithLines(dir.filePath("none"), {"one"}));
 }
 

@@ -3,8 +3,8 @@
 #include "tests/desktop/xdesktop.h"
 #include "tests/support/sessionbus.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -7,11 +7,11 @@
 
 #include "common/textfile.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using tavo::testing::desktop;
 using tavo::testing::XDesktop;
@@ -99,9 +99,8 @@ class RealMonitor {
     desktop().click(trayIconCentre(), 3);
     ASSERT_TRUE(XDesktop::waitFor([this] { return menuShown(); }));
     desktop().key({"Up", "Return"});
-    ASSERT_TRUE(XDesktop::waitFor([this] {
-      return bool(desktop().clientOf(pid(), "Tavo - Confirmez"));
-    })) << "no quit question";
+    ASSERT_TRUE(XDesktop::waitFor([this] { return bool(desktop().clientOf(pid(), "Tavo - Confirmez")); }))
+        << "no quit question";
     ASSERT_TRUE(XDesktop::waitFor([this] {
       const auto box = desktop().clientOf(pid(), "Tavo - Confirmez");
       return box && desktop().viewable(*box);
@@ -224,7 +223,8 @@ TEST_F(DesktopSuite, TrayClicksShowAndHideTheMeter) {
 // A notification area that starts after the monitor gets its icon, and the
 // icon works; meanwhile the meter stays reachable.
 TEST_F(DesktopSuite, TheTrayIconAppearsWhenTheTrayStartsLate) {
-  ASSERT_NO_FATAL_FAILURE(monitor.start({"WindowPositionX=40", "WindowPositionY=60", "MinimizeTavoMode=True", "MinimizeAllMode=False"}));
+  ASSERT_NO_FATAL_FAILURE(
+      monitor.start({"WindowPositionX=40", "WindowPositionY=60", "MinimizeTavoMode=True", "MinimizeAllMode=False"}));
   XDesktop::waitFor([] { return false; }, 500);
   EXPECT_FALSE(monitor.trayIcon());
   // Without a tray a right click must not lose the meter.
@@ -290,8 +290,8 @@ TEST_F(DesktopSuite, TheSkinFollowsTheScaleOfItsMonitor) {
       return desktop().pixel(r.topLeft() + QPoint(int(r.width() * fx), int(r.height() * fy)));
     };
     // The disc is there in all four quarters, the corners are cut away.
-    for (const QPointF inside : {QPointF(0.25, 0.5), QPointF(0.75, 0.5), QPointF(0.5, 0.25), QPointF(0.5, 0.8),
-                                 QPointF(0.8, 0.75)})
+    for (const QPointF inside :
+         {QPointF(0.25, 0.5), QPointF(0.75, 0.5), QPointF(0.5, 0.25), QPointF(0.5, 0.8), QPointF(0.8, 0.75)})
       EXPECT_FALSE(isBlack(at(inside.x(), inside.y()))) << inside.x() << "," << inside.y();
     for (const QPointF corner : {QPointF(0.01, 0.01), QPointF(0.98, 0.98), QPointF(0.98, 0.02)})
       EXPECT_TRUE(isBlack(at(corner.x(), corner.y()))) << corner.x() << "," << corner.y();

@@ -56,7 +56,8 @@ TEST_F(WindowsOnTheDesktop, TheDetailedGraphHasNoMinimiseOrMaximiseBox) {
   windows->DrawHoursGraph();
   auto& big = windows->big();
   const auto id = [&] { return xcb_window_t(big.internalWinId()); };
-  ASSERT_TRUE(XDesktop::waitFor([&] { return id() && !desktop().property32(id(), "_NET_WM_ALLOWED_ACTIONS").empty(); }));
+  ASSERT_TRUE(
+      XDesktop::waitFor([&] { return id() && !desktop().property32(id(), "_NET_WM_ALLOWED_ACTIONS").empty(); }));
   EXPECT_TRUE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"));
   EXPECT_TRUE(desktop().hasAtom(id(), "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MOVE"));
   for (const char* action : {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT"})

@@ -4,15 +4,15 @@
 // notification area, the main window at 300,200.
 #include "tests/desktop/xdesktop.h"
 
-#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWindow>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -42,7 +42,9 @@ class WindowsOnTheDesktop : public ::testing::Test {
   }
   frmNet& net() { return windows->net(); }
   xcb_window_t xid() { return xcb_window_t(net().internalWinId()); }
-  void settle() { XDesktop::waitFor([] { return false; }, 300); }
+  void settle() {
+    XDesktop::waitFor([] { return false; }, 300);
+  }
 
   QTemporaryDir dir;
   tavo::net::FakeInterfaceSource src;

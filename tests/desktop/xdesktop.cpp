@@ -60,8 +60,9 @@ bool XDesktop::start(QString* why) {
   }
   // The server writes the display number it took on the descriptor given.
   xvfb_.setProgram(QStringLiteral("Xvfb"));
-  xvfb_.setArguments({"-displayfd", "1", "-screen", "0", QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()),
-                      "-nolisten", "tcp", "-noreset"});
+  xvfb_.setArguments({"-displayfd", "1", "-screen", "0",
+                      QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()), "-nolisten", "tcp",
+                      "-noreset"});
   xvfb_.setProcessChannelMode(QProcess::SeparateChannels);
   xvfb_.start();
   QByteArray number;
@@ -144,8 +145,8 @@ bool XDesktop::startTray() {
   if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty()) return false;
   tray_.setProcessEnvironment(environment());
   tray_.setProgram(QStringLiteral("trayer"));
-  tray_.setArguments({"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "120", "--height",
-                      "24", "--SetDockType", "true", "--SetPartialStrut", "false"});
+  tray_.setArguments({"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "120", "--height", "24",
+                      "--SetDockType", "true", "--SetPartialStrut", "false"});
   tray_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   tray_.setStandardOutputFile(QProcess::nullDevice());
   tray_.start();

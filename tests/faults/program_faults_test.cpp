@@ -6,6 +6,7 @@
 // as root, since root writes anywhere.
 #include "tests/common/foldersnapshot.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
@@ -13,7 +14,6 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -137,8 +137,16 @@ class TavoFolder : public ::testing::Test {
   // with a file-size limit of 0 bytes when diskFull.
   void start(QProcess& p, const QString& display = {}, bool diskFull = false) {
     QStringList command;
-    if (diskFull) command << "prlimit" << "--fsize=0:unlimited" << "--";
-    if (isRoot()) command << "setpriv" << "--reuid=65534" << "--regid=65534" << "--clear-groups" << "--";
+    if (diskFull)
+      command << "prlimit"
+              << "--fsize=0:unlimited"
+              << "--";
+    if (isRoot())
+      command << "setpriv"
+              << "--reuid=65534"
+              << "--regid=65534"
+              << "--clear-groups"
+              << "--";
     command << program();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString home = root.filePath("home");
@@ -155,8 +163,8 @@ class TavoFolder : public ::testing::Test {
   }
   // Started and through its start-up: the waiting session line has moved.
   void expectRunning(QProcess& p) {
-    EXPECT_TRUE(waitUntil([&] { return !QFile::exists(file("session_stats.csv")) || p.state() == QProcess::NotRunning; },
-                          30000));
+    EXPECT_TRUE(waitUntil(
+        [&] { return !QFile::exists(file("session_stats.csv")) || p.state() == QProcess::NotRunning; }, 30000));
     EXPECT_EQ(p.state(), QProcess::Running) << "Tavo ended: " << p.readAllStandardError().toStdString();
     EXPECT_EQ(read("all_stats.csv"), kBaseLine + kSessionLine);
   }
@@ -169,8 +177,8 @@ class TavoFolder : public ::testing::Test {
 
 struct LockCase {
   const char* name;
-  QByteArray lock;     // Tavo.lock as left; null: none
-  QByteArray rmlock;   // Tavo.lock.rmlock as left; null: none
+  QByteArray lock;    // Tavo.lock as left; null: none
+  QByteArray rmlock;  // Tavo.lock.rmlock as left; null: none
 };
 void PrintTo(const LockCase& c, std::ostream* os) { *os << c.name; }
 
@@ -240,8 +248,8 @@ TEST_P(UnwritableFolder, ShowsTheMessageAndEndsWithAnError) {
   const QStringList before = folderSnapshot(folder());
   start(tavo, x.display(), c.diskFull);
   QStringList boxes;
-  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
-                        30000));
+  ASSERT_TRUE(waitUntil(
+      [&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; }, 30000));
   ASSERT_FALSE(boxes.isEmpty()) << "Tavo ended without its message: " << tavo.readAllStandardError().toStdString();
   EXPECT_EQ(tavo.state(), QProcess::Running) << "the box is modal: Tavo waits for it";
   x.pressReturn(boxes.first());
@@ -284,8 +292,8 @@ TEST_P(UnusableLock, ShowsTheLockFileAndItsReason) {
   const QStringList before = folderSnapshot(folder());
   start(tavo, x.display());
   QStringList boxes;
-  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
-                        30000));
+  ASSERT_TRUE(waitUntil(
+      [&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; }, 30000));
   ASSERT_FALSE(boxes.isEmpty()) << "Tavo ended without its message: " << tavo.readAllStandardError().toStdString();
   x.pressReturn(boxes.first());
   ASSERT_TRUE(tavo.waitForFinished(20000)) << "the box's button did not end Tavo";
@@ -301,27 +309,28 @@ TEST_P(UnusableLock, ShowsTheLockFileAndItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tavo, UnusableLock,
-    ::testing::Values(
-        UnusableLockCase{"LeftByRoot",
-                         [](const QString& path) {
-                           QFile f(path);
-                           ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                           f.close();
-                           // Root's with 0600 when the tests run as root, for
-                           // the unprivileged user Tavo then runs as; 000 else.
-                           ::chmod(QFile::encodeName(path).constData(), isRoot() ? 0600 : 0);
-                         },
-                         "open: Permission denied"},
-        UnusableLockCase{"Folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
-                         "Is a directory; it is a folder"},
-        UnusableLockCase{"DanglingLink",
-                         [](const QString& path) {
-                           ASSERT_EQ(::symlink("gone-away", QFile::encodeName(path).constData()), 0);
-                         },
-                         "open: No such file or directory; it is a link to a missing file"},
-        UnusableLockCase{"Fifo",
-                         [](const QString& path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0); },
-                         "it is a named pipe (FIFO), not a file"}),
+    ::testing::Values(UnusableLockCase{"LeftByRoot",
+                                       [](const QString& path) {
+                                         QFile f(path);
+                                         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                                         f.close();
+                                         // Root's with 0600 when the tests run as root, for
+                                         // the unprivileged user Tavo then runs as; 000 else.
+                                         ::chmod(QFile::encodeName(path).constData(), isRoot() ? 0600 : 0);
+                                       },
+                                       "open: Permission denied"},
+                      UnusableLockCase{"Folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+                                       "Is a directory; it is a folder"},
+                      UnusableLockCase{"DanglingLink",
+                                       [](const QString& path) {
+                                         ASSERT_EQ(::symlink("gone-away", QFile::encodeName(path).constData()), 0);
+                                       },
+                                       "open: No such file or directory; it is a link to a missing file"},
+                      UnusableLockCase{"Fifo",
+                                       [](const QString& path) {
+                                         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
+                                       },
+                                       "it is a named pipe (FIFO), not a file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ------------------------------------------------- unusable session file
@@ -333,8 +342,8 @@ struct ForeignSessionFileCase {
   const char* name;
   const char* lang;
   void (*make)(const QString& path);
-  const char* reason;   // in the message
-  const char* keptAs;   // in the message, before the new name
+  const char* reason;  // in the message
+  const char* keptAs;  // in the message, before the new name
 };
 void PrintTo(const ForeignSessionFileCase& c, std::ostream* os) { *os << c.name; }
 
@@ -350,8 +359,8 @@ TEST_P(ForeignSessionFile, IsKeptAsideAndTheUserTold) {
   own(file("session_stats.csv"));
   start(tavo, x.display());
   QStringList boxes;
-  ASSERT_TRUE(waitUntil([&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; },
-                        30000));
+  ASSERT_TRUE(waitUntil(
+      [&] { return !(boxes = x.windows("Tavo error")).isEmpty() || tavo.state() == QProcess::NotRunning; }, 30000));
   ASSERT_FALSE(boxes.isEmpty()) << "no message: " << tavo.readAllStandardError().toStdString();
   EXPECT_EQ(tavo.state(), QProcess::Running) << "the monitor goes on while the box is up";
   QStringList aside;
@@ -375,16 +384,18 @@ TEST_P(ForeignSessionFile, IsKeptAsideAndTheUserTold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tavo, ForeignSessionFile,
-    ::testing::Values(
-        ForeignSessionFileCase{"Folder", "EN", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
-                               "(Is a directory)", "Tavo kept it under the name:"},
-        ForeignSessionFileCase{"GarbageFrench", "FR",
-                               [](const QString& path) {
-                                 QFile f(path);
-                                 ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-                                 f.write("\x7f" "ELF not a session\r\nsecond line of something else\r\n");
-                               },
-                               "(pas des lignes de session)", "Tavo l'a gard\u00e9 sous le nom :"}),
+    ::testing::Values(ForeignSessionFileCase{"Folder", "EN",
+                                             [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); },
+                                             "(Is a directory)", "Tavo kept it under the name:"},
+                      ForeignSessionFileCase{"GarbageFrench", "FR",
+                                             [](const QString& path) {
+                                               QFile f(path);
+                                               ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+                                               f.write(
+                                                   "\x7f"
+                                                   "ELF not a session\r\nsecond line of something else\r\n");
+                                             },
+                                             "(pas des lignes de session)", "Tavo l'a gard\u00e9 sous le nom :"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

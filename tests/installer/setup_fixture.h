@@ -1,12 +1,12 @@
 #pragma once
 // A setup folder made in a temporary folder, with every payload file of the
 // shipped table and a few skins, and the helpers the installer tests share.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "common/textfile.h"
 #include "installer/core/installerstate.h"

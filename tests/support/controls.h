@@ -2,9 +2,9 @@
 // A control of a window, by its object name (the design's control name):
 // the windows keep their controls private, so a test finds them as a user
 // would, by what they are called. A missing control fails the test.
+#include <gtest/gtest.h>
 #include <QString>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace tavo::test {
 

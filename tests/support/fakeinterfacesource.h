@@ -19,11 +19,19 @@ class FakeInterfaceSource : public InterfaceCounterSource {
   // Convenience for tests: adds bytes to the named row.
   void add(const QString& name, std::uint64_t rx, std::uint64_t tx) {
     for (auto& r : rows)
-      if (r.name == name) { r.rxBytes += rx; r.txBytes += tx; return; }
+      if (r.name == name) {
+        r.rxBytes += rx;
+        r.txBytes += tx;
+        return;
+      }
   }
   void set(const QString& name, std::uint64_t rx, std::uint64_t tx) {
     for (auto& r : rows)
-      if (r.name == name) { r.rxBytes = rx; r.txBytes = tx; return; }
+      if (r.name == name) {
+        r.rxBytes = rx;
+        r.txBytes = tx;
+        return;
+      }
     rows.push_back(InterfaceRow{name, rx, tx});
   }
   void remove(const QString& name) {

@@ -1,9 +1,9 @@
 #pragma once
 // Files that tests lay down by hand: a whole text replaced at once.
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <gtest/gtest.h>
 
 namespace tavo::testing {
 

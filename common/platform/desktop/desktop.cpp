@@ -185,7 +185,8 @@ void closeBoxOnly(QWidget* window) {
   xcb_connection_t* c = x11Connection();
   if (!c) return;
   const xcb_window_t id = xcb_window_t(window->winId());
-  const xcb_atom_t types[] = {internAtom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR"), internAtom(c, "_NET_WM_WINDOW_TYPE_NORMAL")};
+  const xcb_atom_t types[] = {internAtom(c, "_NET_WM_WINDOW_TYPE_TOOLBAR"),
+                              internAtom(c, "_NET_WM_WINDOW_TYPE_NORMAL")};
   xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, internAtom(c, "_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 2, types);
   // A tool bar of the program's window group is kept above every other
   // window of the program (openbox treats it as their transient), so the
@@ -247,8 +248,7 @@ bool TrayWatch::nativeEventFilter(const QByteArray& eventType, void* message, qi
   bool change = false;
   if (type == XCB_CLIENT_MESSAGE)
     change = reinterpret_cast<const xcb_client_message_event_t*>(event)->type == managerAtom_;
-  else if (type == XCB_DESTROY_NOTIFY)
-    change = true;  // the tray's window, or one of ours: asking again is cheap then
+  else if (type == XCB_DESTROY_NOTIFY) change = true;  // the tray's window, or one of ours: asking again is cheap then
   if (change) QMetaObject::invokeMethod(this, &TrayWatch::trayMayHaveChanged, Qt::QueuedConnection);
 #else
   Q_UNUSED(eventType);
@@ -391,7 +391,10 @@ void placeOnScreenOf(QWidget* window, const QWidget* anchor) {
   const bool shownBefore = window->property("tavoPlaced").toBool();
   QSize size = window->size();
   if (!shownBefore)
-    size = window->sizeHint().expandedTo(window->minimumSizeHint()).expandedTo(window->size()).boundedTo(window->maximumSize());
+    size = window->sizeHint()
+               .expandedTo(window->minimumSizeHint())
+               .expandedTo(window->size())
+               .boundedTo(window->maximumSize());
   // The place asked for is the window's own (without its frame): window
   // managers take it as the window's place or as its frame's, depending on
   // the gravity they give it. Room for the frame on both sides covers both.

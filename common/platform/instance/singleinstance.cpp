@@ -13,8 +13,7 @@
 
 namespace tavo::platform {
 
-SingleInstance::SingleInstance(const QString& folder, const QString& name)
-    : path_(QDir(folder).filePath(name)) {}
+SingleInstance::SingleInstance(const QString& folder, const QString& name) : path_(QDir(folder).filePath(name)) {}
 
 SingleInstance::~SingleInstance() { release(); }
 

@@ -2,10 +2,10 @@
 
 #include <QFile>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace tavo::net {
 
@@ -31,9 +31,7 @@ bool readField(const char*& p, const char* end, std::uint64_t& value) {
 
 }  // namespace
 
-ProcNetDevSource::ProcNetDevSource(QString procPath) : procPath_(std::move(procPath)) {
-  buffer_.resize(16384);
-}
+ProcNetDevSource::ProcNetDevSource(QString procPath) : procPath_(std::move(procPath)) { buffer_.resize(16384); }
 
 ProcNetDevSource::~ProcNetDevSource() {
   if (fd_ >= 0) ::close(fd_);

@@ -1,6 +1,7 @@
 // The language chooser: each button starts only its own build, from the
 // chooser's folder, in the current folder; a missing build is reported in
 // its language.
+#include <gtest/gtest.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include "Chooser/ui/chooserprogram.h"
 #include "Chooser/ui/frmchooser.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::chooser {
 namespace {
@@ -135,9 +135,11 @@ TEST_F(Chooser, ShowsBothSentencesAndCancelEnds) {
     return false;
   });
   EXPECT_EQ(w->windowTitle(), "Tavo - Install");
-  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label4")->text(), child<QLabel>(*w, "Label2")->text(), child<QLabel>(*w, "Label5")->text()}),
+  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label4")->text(), child<QLabel>(*w, "Label2")->text(),
+                         child<QLabel>(*w, "Label5")->text()}),
             QStringList({"This assistant will install", "Tavo", "on your PC."}));
-  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label1")->text(), child<QLabel>(*w, "Label6")->text(), child<QLabel>(*w, "Label3")->text()}),
+  EXPECT_EQ(QStringList({child<QLabel>(*w, "Label1")->text(), child<QLabel>(*w, "Label6")->text(),
+                         child<QLabel>(*w, "Label3")->text()}),
             QStringList({"Cet assistant va installer", "Tavo", "sur votre PC."}));
   EXPECT_EQ(child<QPushButton>(*w, "cmdEN")->text(), "Install process : English");
   EXPECT_EQ(child<QPushButton>(*w, "cmdFR")->text(), "Installation en français");

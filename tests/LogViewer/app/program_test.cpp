@@ -1,11 +1,11 @@
 // The built TavoLogV, copied into a fresh program folder and started as the
 // monitor starts it.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "tests/common/privatedesktop.h"
 

@@ -1,7 +1,7 @@
 #include "LogViewer/core/logfile.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include "common/regionaltext.h"
 #include "tests/LogViewer/logviewer_test_util.h"
@@ -13,9 +13,14 @@ using namespace tavo::logv;
 // under a French or German LC_NUMERIC as under "C".
 TEST(ReadLogFileLocale, RatesRoundTheSameUnderCommaLocales) {
   const tavo::RegionalFormat format{tavo::logv::testing::frenchLocale()};
-  struct Case { const char* rates; bool kept; int download; int upload; };
+  struct Case {
+    const char* rates;
+    bool kept;
+    int download;
+    int upload;
+  };
   const Case cases[] = {
-      {"100.5;101.5", true, 100, 102}, {"12.5;13.5", true, 12, 14},   {"1025.5;0.7", true, 1026, 1},
+      {"100.5;101.5", true, 100, 102}, {"12.5;13.5", true, 12, 14},     {"1025.5;0.7", true, 1026, 1},
       {"-13.5;2.5e1", true, -14, 25},  {"2147483647.5;1", false, 0, 0},
   };
   for (const char* name : tavo::testing::kCommaLocales) {

@@ -1,8 +1,8 @@
 #include "LogViewer/core/logfile.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <optional>
 #include <tuple>
 
@@ -40,19 +40,19 @@ struct LineCase {
 TEST_F(ReadLogFileTest, EachLineByItsFields) {
   const LineCase cases[] = {
       {"09/12/2026 14:05:00;512;64", true, 512, 64},
-      {"09/12/2026 14:05:00;512;64;7", true, 512, 64},          // a fourth field is ignored
-      {"09/12/2026 14:05:00;12.5;13.5", true, 12, 14},          // halves to even
-      {"09/12/2026 14:05:00;abc;x1", true, 0, 0},               // letters read as 0
-      {"09/12/2026 14:05:00; 2048kb;-3", true, 2048, -3},       // leading number, blanks skipped
+      {"09/12/2026 14:05:00;512;64;7", true, 512, 64},     // a fourth field is ignored
+      {"09/12/2026 14:05:00;12.5;13.5", true, 12, 14},     // halves to even
+      {"09/12/2026 14:05:00;abc;x1", true, 0, 0},          // letters read as 0
+      {"09/12/2026 14:05:00; 2048kb;-3", true, 2048, -3},  // leading number, blanks skipped
       {"09/12/2026 14:05:00;;", true, 0, 0},
-      {"09/12/2026;5;6", true, 5, 6},                           // the midnight form has no time
-      {"09/12/2026 14:05:00;512", false, 0, 0},                 // two fields
+      {"09/12/2026;5;6", true, 5, 6},            // the midnight form has no time
+      {"09/12/2026 14:05:00;512", false, 0, 0},  // two fields
       {"09/12/2026 14:05:00", false, 0, 0},
       {" ", false, 0, 0},
       {"not a date;1;2", false, 0, 0},
-      {"12/09/2026 2:05:00 PM;1;2", false, 0, 0},               // another regional form
+      {"12/09/2026 2:05:00 PM;1;2", false, 0, 0},  // another regional form
       {"31/02/2026 10:00:00;1;2", false, 0, 0},
-      {"09/12/2026 14:05:00;3000000000;1", false, 0, 0},        // beyond 32 bits
+      {"09/12/2026 14:05:00;3000000000;1", false, 0, 0},  // beyond 32 bits
       {"09/12/2026 14:05:00;1;-3000000000", false, 0, 0},
   };
   for (const LineCase& c : cases) {
@@ -83,9 +83,8 @@ TEST_F(ReadLogFileTest, EmptyLinesAnywhereAreNotSamplesAndNotFaults) {
 }
 
 TEST_F(ReadLogFileTest, BadLinesAreCountedAndTheGoodOnesKeptInOrder) {
-  const ReadLogResult r =
-      read({"09/12/2026 14:05:00;1;2", "garbage", "09/12/2026 14:06:00;3;4", "09/12/2026 14:07:00", "x;y;z",
-            "09/12/2026 14:08:00;5;6"});
+  const ReadLogResult r = read({"09/12/2026 14:05:00;1;2", "garbage", "09/12/2026 14:06:00;3;4", "09/12/2026 14:07:00",
+                                "x;y;z", "09/12/2026 14:08:00;5;6"});
   EXPECT_EQ(r.skippedLines, 3);
   ASSERT_EQ(samples.count(), 3);
   EXPECT_EQ(samples.at(3).download, 5);
@@ -161,7 +160,9 @@ std::optional<LogSample> sampleOfText(const QString& line, const RegionalFormat&
 }
 
 TEST_F(ReadLogFileTest, SameSamplesAsReadingTheTextLineByLine) {
-  QByteArray bytes = "\xEF\xBB\xBF" "31/12/2026 23:58:00;1;2\r\n";
+  QByteArray bytes =
+      "\xEF\xBB\xBF"
+      "31/12/2026 23:58:00;1;2\r\n";
   for (int m = 0; m < 3000; ++m) {  // over two midnights, with the spring change's skipped hour
     const QDateTime t = QDateTime(QDate(2026, 3, 28), QTime(23, 0), Qt::UTC).addSecs(60LL * m);
     bytes += tavo::RegionalFormat(frenchLocale()).dateTimeText(t).toLatin1() + ';' + QByteArray::number(m % 977) + ';' +

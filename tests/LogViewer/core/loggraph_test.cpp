@@ -10,8 +10,8 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 const QColor kBlack(0, 0, 0);
-const QColor kGreen(58, 163, 21);    // palette 5: download bars, upload mean
-const QColor kOrange(255, 89, 37);   // palette 1: upload bars, download mean
+const QColor kGreen(58, 163, 21);   // palette 5: download bars, upload mean
+const QColor kOrange(255, 89, 37);  // palette 1: upload bars, download mean
 const QColor kGrey(175, 175, 175);
 
 // A graph of the given rates from start, drawn at a zoom level.
@@ -131,7 +131,7 @@ TEST_F(GraphTest, WholeHoursGetTicksBetweenTheAxes) {
   for (int y : {141, 142, 143, 157, 158, 159}) EXPECT_EQ(at(image, 111, y), kBlack) << y;
   EXPECT_EQ(at(image, 110, 142), kWhite);
   EXPECT_EQ(at(image, 112, 142), kWhite);
-  EXPECT_TRUE(inked(image, QRect(100, 145, 24, 11)));   // "14 h", centred under the tick
+  EXPECT_TRUE(inked(image, QRect(100, 145, 24, 11)));  // "14 h", centred under the tick
   EXPECT_FALSE(inked(image, QRect(125, 141, 580, 18)));
 }
 

@@ -1,9 +1,9 @@
 // A rate log with a line far longer than any sample (megabytes of NUL
 // bytes, as a disk fault leaves them): passed over and counted, never held,
 // and the samples around it read.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "LogViewer/core/logfile.h"
 #include "common/bulkread.h"

@@ -1,9 +1,9 @@
 #include "LogViewer/core/viewermodel.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "tests/LogViewer/logviewer_test_util.h"
 
@@ -20,9 +20,10 @@ class ViewerModelTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(QDir(dir.path()).mkdir("logs")); }
   // Writes logs/name with n samples and opens it as the viewer does.
-  ReadLogResult open(LogViewerModel& m, const QString& name, int n, int (*dl)(int) = [](int i) { return i; }) {
-    EXPECT_TRUE(writeLog(dir.filePath("logs/" + name),
-                         sampleLines(format, kStart, n, dl, [](int i) { return 2 * i; })));
+  ReadLogResult open(
+      LogViewerModel& m, const QString& name, int n, int (*dl)(int) = [](int i) { return i; }) {
+    EXPECT_TRUE(
+        writeLog(dir.filePath("logs/" + name), sampleLines(format, kStart, n, dl, [](int i) { return 2 * i; })));
     const ReadLogResult r = m.OpenLog(name);
     m.ShowLogGraph();
     return r;
@@ -40,7 +41,8 @@ TEST(ViewerModelStart, CreatesTheLogsFolderAndListsCsvFilesInNameOrder) {
   EXPECT_EQ(m.UnitWord, " heure");
   EXPECT_EQ(m.palette()[5], QColor(58, 163, 21));
 
-  for (const char* name : {"301126-23-59.csv", "011226-9-5.csv", "notes.txt"}) writeLog(dir.filePath(QString("logs/") + name), {});
+  for (const char* name : {"301126-23-59.csv", "011226-9-5.csv", "notes.txt"})
+    writeLog(dir.filePath(QString("logs/") + name), {});
   QDir(dir.path()).mkdir("logs/folder.csv");
   LogViewerModel again(dir.path(), frenchLocale());
   ASSERT_TRUE(again.InitLogViewer());

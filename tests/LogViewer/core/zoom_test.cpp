@@ -41,14 +41,14 @@ TEST(VisibleWindow, BoundedByTheSampleCount) {
   struct {
     int value, visible, samples, first, last, count;
   } cases[] = {
-      {1, 60, 60, 1, 60, 60},           // 60 samples fill level 1
+      {1, 60, 60, 1, 60, 60},  // 60 samples fill level 1
       {1, 600, 61, 1, 61, 61},
       {61, 600, 61, 61, 61, 1},         // the last position shows one sample
       {200, 300, 1000, 200, 499, 300},  // zoomed from 10 to 5 at 200
       {200, 300, 350, 200, 350, 151},
       {40000, 600, 40000, 40000, 40000, 1},  // beyond a 16-bit range
       {32767, 600, 40000, 32767, 33366, 600},
-      {1, 600, 0, 1, 0, 0},             // a log without samples
+      {1, 600, 0, 1, 0, 0},  // a log without samples
   };
   for (auto c : cases) {
     const RangeStats r = ComputeVisibleWindow(c.value, c.visible, c.samples);

@@ -1,22 +1,22 @@
 // The log graph under a light and a dark desktop theme: its axes and texts
 // keep a contrast of at least 4.5:1 with what they are drawn on, measured
 // from the pixels of the graph window's picture.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "LogViewer/core/loggraph.h"
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
 #include "LogViewer/ui/logviewerprogram.h"
 #include "tests/LogViewer/logviewer_test_util.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/Stats/ui/chart_contrast.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::logv;
 using tavo::testing::AppPalette;
@@ -34,8 +34,9 @@ class DarkThemeTest : public ::testing::Test {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("logs"));
     const tavo::RegionalFormat format{tavo::logv::testing::frenchLocale()};
     ASSERT_TRUE(tavo::logv::testing::writeLog(dir_.filePath("logs/log.csv"),
-                                  tavo::logv::testing::sampleLines(format, QDateTime(QDate(2026, 12, 9), QTime(14, 7)), 700,
-                                                       [](int i) { return i % 100 + 1; }, [](int) { return 7; })));
+                                              tavo::logv::testing::sampleLines(
+                                                  format, QDateTime(QDate(2026, 12, 9), QTime(14, 7)), 700,
+                                                  [](int i) { return i % 100 + 1; }, [](int) { return 7; })));
   }
   // The graph of the log, drawn by a program started under the
   // application's palette of the moment.
@@ -71,8 +72,8 @@ class DarkThemeTest : public ::testing::Test {
     };
     for (const auto& a : areas) {
       const auto m = inkOnGround(graph, a.rect);
-      EXPECT_GE(m.ratio, kLeastContrast) << theme << ": " << a.what << ", ink " << m.ink.name().toStdString()
-                                         << " on " << m.ground.name().toStdString();
+      EXPECT_GE(m.ratio, kLeastContrast) << theme << ": " << a.what << ", ink " << m.ink.name().toStdString() << " on "
+                                         << m.ground.name().toStdString();
     }
   }
   QTemporaryDir dir_;

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "LogViewer/ui/frmgraphe.h"
 #include "LogViewer/ui/frmmain.h"
@@ -20,8 +20,8 @@
 #include "common/pictures.h"
 #include "tests/LogViewer/logviewer_test_util.h"
 #include "tests/support/categorywarnings.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::logv;
 using tavo::logv::testing::frenchLocale;
@@ -50,7 +50,8 @@ class WindowsTest : public ::testing::Test {
     };
     desktop.onQuit = [this] { ++quits; };
   }
-  void writeSamples(const QString& name, int n, int (*dl)(int) = [](int i) { return i % 100; }) {
+  void writeSamples(
+      const QString& name, int n, int (*dl)(int) = [](int i) { return i % 100; }) {
     ASSERT_TRUE(writeLog(dir.filePath("logs/" + name), sampleLines(format, kStart, n, dl, [](int) { return 7; })));
   }
   std::unique_ptr<LogViewerProgram> startProgram(const char* language = "FR") {
@@ -176,7 +177,8 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
   EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->maximum(), 700);
   EXPECT_EQ(child<QScrollBar>(&g, "scrVisible")->value(), 1);
   // Dates stand whole in their labels.
-  for (QLabel* date : {child<QLabel>(&g, "lblDateMin"), child<QLabel>(&g, "lblDateMax"), child<QLabel>(&g, "lblDateMin_s"), child<QLabel>(&g, "lblDateMax_s")})
+  for (QLabel* date : {child<QLabel>(&g, "lblDateMin"), child<QLabel>(&g, "lblDateMax"),
+                       child<QLabel>(&g, "lblDateMin_s"), child<QLabel>(&g, "lblDateMax_s")})
     EXPECT_GE(date->contentsRect().width(), date->fontMetrics().horizontalAdvance(date->text())) << date->text();
   // The bars are on the window's picture: sample 600 is the tallest.
   const QImage shown = child<GraphPicture>(&g, "picGr")->grab().toImage();
@@ -187,9 +189,10 @@ TEST_F(WindowsTest, OpeningALogShowsItsFigures) {
 TEST_F(WindowsTest, PictureButtonsShowTheSuitesSharedPictures) {
   auto p = startProgram();
   const frmGraphe& g = p->graphWindow();
-  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {{child<QToolButton>(&g, "picPlus"), tavo::PictureKind::ZoomIn},
-                                                                 {child<QToolButton>(&g, "picMoins"), tavo::PictureKind::ZoomOut},
-                                                                 {child<QToolButton>(&g, "picPrint"), tavo::PictureKind::Printer}};
+  const std::pair<QToolButton*, tavo::PictureKind> buttons[] = {
+      {child<QToolButton>(&g, "picPlus"), tavo::PictureKind::ZoomIn},
+      {child<QToolButton>(&g, "picMoins"), tavo::PictureKind::ZoomOut},
+      {child<QToolButton>(&g, "picPrint"), tavo::PictureKind::Printer}};
   for (const auto& [button, kind] : buttons) {
     const QImage expected = tavo::iconPicture(kind, kButtonPictureSide).toImage();
     EXPECT_EQ(button->iconSize(), expected.size()) << button->objectName().toStdString();
@@ -223,7 +226,8 @@ TEST_F(WindowsTest, DraggingTheThumbMovesOnlyTheTwoDates) {
   openLog(*p, "log.csv");
   frmGraphe& g = p->graphWindow();
   const QImage before = child<GraphPicture>(&g, "picGr")->image().copy();
-  const QString count = child<QLabel>(&g, "lblNEchant_s")->text(), max = child<QLabel>(&g, "lblDmax_s")->text(), mean = child<QLabel>(&g, "lblDmoy_s")->text();
+  const QString count = child<QLabel>(&g, "lblNEchant_s")->text(), max = child<QLabel>(&g, "lblDmax_s")->text(),
+                mean = child<QLabel>(&g, "lblDmoy_s")->text();
 
   child<QScrollBar>(&g, "scrVisible")->setSliderDown(true);
   child<QScrollBar>(&g, "scrVisible")->setSliderPosition(300);
@@ -340,10 +344,12 @@ TEST_F(WindowsTest, ALogThatCannotBeReadIsReportedAndTheListComesBack) {
 }
 
 TEST_F(WindowsTest, UnreadableLinesAreCountedInOneMessageAfterReading) {
-  QStringList lines = sampleLines(format, kStart, 5, [](int i) { return i; }, [](int) { return 1; });
+  QStringList lines = sampleLines(
+      format, kStart, 5, [](int i) { return i; }, [](int) { return 1; });
   lines.insert(2, "garbage");
   lines.insert(4, "09/12/2026 14:30:00;5");
-  lines << "" << "31/13/2026 10:00:00;1;2";
+  lines << ""
+        << "31/13/2026 10:00:00;1;2";
   ASSERT_TRUE(writeLog(dir.filePath("logs/bad.csv"), lines));
   auto p = startProgram("FR");
   openLog(*p, "bad.csv");

@@ -6,14 +6,14 @@
 #include "tests/common/privatedesktop.h"
 #include "tests/support/fakedesktop.h"
 
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
-#include <gtest/gtest.h>
-#include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>

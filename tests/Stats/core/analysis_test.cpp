@@ -92,8 +92,8 @@ TEST(SelectRows, MonthWindowTakesItsYearsOnly) {
 }
 
 TEST(PanelTexts, MeanDurationRoundsDown) {
-  PeriodSummary sel = summaryOf({row("01/03/26", 60, 1, 1, 20, 0), row("02/03/26", 70, 1, 1, 0, 0),
-                                 row("03/03/26", 70, 1, 1, 0, 0)});
+  PeriodSummary sel =
+      summaryOf({row("01/03/26", 60, 1, 1, 20, 0), row("02/03/26", 70, 1, 1, 0, 0), row("03/03/26", 70, 1, 1, 0, 0)});
   sel.dateMin = at(2026, 3, 1);
   sel.dateMax = at(2026, 4, 30);
   const PanelTexts t = panelTexts(sel, english());
@@ -107,8 +107,8 @@ TEST(PanelTexts, MeanDurationRoundsDown) {
 TEST(RawData, LineOfTheWorkedExample) {
   const QString line = rawDataLine(row("08/12/26", 120, 2000, 400, 300, 30, 341, 34));
   EXPECT_EQ(line, QString(4, ' ') + "08/12/26" + QString(6, ' ') + "2 h 00" + QString(8, ' ') + "2000" +
-                      QString(9, ' ') + "400" + QString(9, ' ') + "300" + QString(10, ' ') + "30" +
-                      QString(9, ' ') + "341" + QString(10, ' ') + "34");
+                      QString(9, ' ') + "400" + QString(9, ' ') + "300" + QString(10, ' ') + "30" + QString(9, ' ') +
+                      "341" + QString(10, ' ') + "34");
   EXPECT_EQ(line.size(), 96);
   const PeriodSummary three = summaryOf({row("a", 1, 1, 1, 1, 1), row("b", 1, 1, 1, 1, 1), row("c", 1, 1, 1, 1, 1)});
   EXPECT_EQ(FillRawDataList(three).size(), 3);

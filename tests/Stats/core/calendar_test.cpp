@@ -5,9 +5,20 @@
 using namespace tavo::stats;
 
 TEST(FormatDuration, TableOfDurations) {
-  const struct { std::int64_t minutes; const char* text; } cases[] = {
-      {0, "0 h 00"},      {5, "0 h 05"},       {65, "1 h 05"},    {70, "1 h 10"},  {600, "10 h 00"},
-      {59999, "999 h 59"}, {60000, "1000 h"}, {61439, "1023 h"}, {-5, "-1 h 55"}, {95, "1 h 35"},
+  const struct {
+    std::int64_t minutes;
+    const char* text;
+  } cases[] = {
+      {0, "0 h 00"},
+      {5, "0 h 05"},
+      {65, "1 h 05"},
+      {70, "1 h 10"},
+      {600, "10 h 00"},
+      {59999, "999 h 59"},
+      {60000, "1000 h"},
+      {61439, "1023 h"},
+      {-5, "-1 h 55"},
+      {95, "1 h 35"},
       // 64-bit totals of years of recording
       {std::int64_t{3000000000}, "50000000 h"},
   };

@@ -10,7 +10,9 @@ using namespace tavo::stats;
 using namespace tavo::stats::testing;
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QColor& c, std::ostream* os) { *os << "rgb(" << c.red() << ',' << c.green() << ',' << c.blue() << ')'; }
+inline void PrintTo(const QColor& c, std::ostream* os) {
+  *os << "rgb(" << c.red() << ',' << c.green() << ',' << c.blue() << ')';
+}
 QT_END_NAMESPACE
 
 namespace {
@@ -214,11 +216,11 @@ TEST_F(ChartTest, VolumeScaleAndReferenceFromTheRoundedDownMean) {
   EXPECT_LE(rightmostText(s_, {0, 50, 80, 9}), 70);
   EXPECT_GE(rightmostText(s_, {0, 50, 80, 9}), 66);
   EXPECT_TRUE(labelReads(s_, 70, 50, "8 MB"));
-  EXPECT_TRUE(labelReads(s_, 70, 83, "6 MB"));     // 158 - 75, from 6 and not 6.67
+  EXPECT_TRUE(labelReads(s_, 70, 83, "6 MB"));  // 158 - 75, from 6 and not 6.67
   EXPECT_TRUE(labelReads(s_, 70, 298, "0 MB"));
   EXPECT_FALSE(labelReads(s_, 70, 83, "7 MB"));
-  EXPECT_GT(textPixels(s_, {0, 190, 70, 9}), 0);   // "0 MB" at 190
-  EXPECT_GT(textPixels(s_, {0, 298, 70, 9}), 0);   // "0 MB" scale
+  EXPECT_GT(textPixels(s_, {0, 190, 70, 9}), 0);  // "0 MB" at 190
+  EXPECT_GT(textPixels(s_, {0, 298, 70, 9}), 0);  // "0 MB" scale
 }
 
 TEST_F(ChartTest, MaxAndMeanRateScalesSitAtTheirHeights) {

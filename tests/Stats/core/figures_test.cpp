@@ -5,9 +5,9 @@
 #include "Stats/core/statsdata.h"
 #include "tests/Stats/stats_fixtures.h"
 
+#include <gtest/gtest.h>
 #include <QTemporaryDir>
 #include <QTimeZone>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -19,7 +19,6 @@ using namespace tavo::stats;
 using namespace tavo::stats::testing;
 
 namespace {
-
 
 // The process runs in Paris time while the test lasts, as a French user's
 // monitor did when it wrote the lines.
@@ -113,12 +112,12 @@ TEST(LargeAverages, AboveTwoToTheThirtyOneTheyAreExactAndTheRightRowWins) {
     std::int64_t megabytes, minutes, average;
   } cases[] = {
       {300, 120, 341},
-      {2'000'000'000, 1, 273'066'666'667},       // 8192/60 × 2e9, rounded
-      {1'000'000'000, 60, 2'275'555'556},       // just above 2^31
-      {15'728'640, 1, 2'147'483'648},           // 2^31 exactly: 8192/60 × 15728640
-      {kInt32Max, 2, 146'601'550'302},          // a whole 32-bit volume in two minutes
-      {600, 0, 0},                              // no minutes: no rate
-      {600, -5, 0},                             // never a negative rate
+      {2'000'000'000, 1, 273'066'666'667},  // 8192/60 × 2e9, rounded
+      {1'000'000'000, 60, 2'275'555'556},   // just above 2^31
+      {15'728'640, 1, 2'147'483'648},       // 2^31 exactly: 8192/60 × 15728640
+      {kInt32Max, 2, 146'601'550'302},      // a whole 32-bit volume in two minutes
+      {600, 0, 0},                          // no minutes: no rate
+      {600, -5, 0},                         // never a negative rate
   };
   for (const auto& c : cases)
     EXPECT_EQ(averageRate(c.megabytes, c.minutes), c.average) << c.megabytes << " MB / " << c.minutes << " min";

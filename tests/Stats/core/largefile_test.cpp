@@ -4,17 +4,16 @@
 #include "Stats/core/statsdata.h"
 #include "tests/Stats/stats_fixtures.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 using namespace tavo::stats;
 using namespace tavo::stats::testing;
 
 namespace {
-
 
 const QByteArray kFirst = "01/12/2026 10:00:00;01/12/2026 11:30:00;2048;512;150;20\r\n";
 const QByteArray kLast = "02/12/2026 10:00:00;02/12/2026 10:30:00;1024;256;50;10\r\n";

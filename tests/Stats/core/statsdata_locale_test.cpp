@@ -2,8 +2,8 @@
 #include "tests/Stats/stats_fixtures.h"
 #include "tests/common/numericlocale.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 using namespace tavo;
 using namespace tavo::stats;
@@ -13,7 +13,14 @@ using namespace tavo::stats::testing;
 // must not turn "13.5" into 13 nor keep a value that rounds past 32 bits.
 TEST(LoadStatisticsLocale, FiguresRoundTheSameUnderCommaLocales) {
   const RegionalFormat format{QLocale(QLocale::French, QLocale::France)};
-  struct Case { const char* fields; bool kept; int dlMax; int ulMax; int dlVol; int ulVol; };
+  struct Case {
+    const char* fields;
+    bool kept;
+    int dlMax;
+    int ulMax;
+    int dlVol;
+    int ulVol;
+  };
   const Case cases[] = {
       {"12.5;13.5;1025.5;3.5", true, 12, 14, 1026, 4},
       {"100.5;101.5;0.5;1.5", true, 100, 102, 0, 2},

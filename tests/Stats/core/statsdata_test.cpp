@@ -2,9 +2,9 @@
 #include "common/textfile.h"
 #include "tests/Stats/stats_fixtures.h"
 
+#include <gtest/gtest.h>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <tuple>
 
@@ -13,7 +13,6 @@ using namespace tavo::stats;
 using namespace tavo::stats::testing;
 
 namespace {
-
 
 class LoadStatisticsTest : public ::testing::Test {
  protected:
@@ -60,7 +59,7 @@ TEST_F(LoadStatisticsTest, NumbersRoundHalvesToEvenAndLettersGiveZero) {
 
 TEST_F(LoadStatisticsTest, MinutesRoundHalvesToEvenAndMidnightReadsAsDateAlone) {
   ASSERT_EQ(load({"01/12/2026;01/12/2026 00:00:30;0;0;0;0", "01/12/2026 10:00:00;01/12/2026 10:01:30;0;0;0;0"}),
-                LoadOutcome::Loaded);
+            LoadOutcome::Loaded);
   EXPECT_EQ(fromWallTime(store_.sessionTable[0].start), at(2026, 12, 1));
   EXPECT_EQ(store_.sessionTable[0].minutes, 0);  // 0.5
   EXPECT_EQ(store_.sessionTable[1].minutes, 2);  // 1.5
@@ -68,12 +67,10 @@ TEST_F(LoadStatisticsTest, MinutesRoundHalvesToEvenAndMidnightReadsAsDateAlone) 
 
 TEST_F(LoadStatisticsTest, UnreadableLinesAreSkippedAndCounted) {
   ASSERT_EQ(load({"01/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3;4",
-                  "01/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3",   // five fields
+                  "01/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3",    // five fields
                   "31/02/2026 10:00:00;01/12/2026 10:30:00;1;2;3;4",  // no such date
                   "12/01/2026 10:00 AM;01/12/2026 10:30:00;1;2;3;4",  // another regional form
-                  "01/12/2026 10:00:00;01/12/2026 10:30:00;3000000000;2;3;4",
-                  "   ",
-                  "",
+                  "01/12/2026 10:00:00;01/12/2026 10:30:00;3000000000;2;3;4", "   ", "",
                   "02/12/2026 10:00:00;02/12/2026 11:00:00;5;6;7;8"}),
             LoadOutcome::Loaded);
   EXPECT_EQ(store_.sessionCount(), 2);
@@ -85,8 +82,7 @@ TEST_F(LoadStatisticsTest, UnreadableLinesAreSkippedAndCounted) {
 
 TEST_F(LoadStatisticsTest, LoadsEveryLineOfALongFileWithLoneCrEnds) {
   QStringList lines;
-  for (int i = 0; i < 1001; ++i)
-    lines << sessionLine(french(), {at(2026, 1, 1).addSecs(3600LL * i), 10, i, 0, 1, 0});
+  for (int i = 0; i < 1001; ++i) lines << sessionLine(french(), {at(2026, 1, 1).addSecs(3600LL * i), 10, i, 0, 1, 0});
   QFile f(path());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(lines.join('\r').toLocal8Bit());
@@ -101,7 +97,9 @@ TEST_F(LoadStatisticsTest, SameSessionsAsReadingTheTextLineByLine) {
   // Bytes as they may stand in a file written over years, edited by hand or
   // cut short: every session, skipped line and figure must be what the
   // text of each line reads as.
-  QByteArray bytes = "\xEF\xBB\xBF" "08/12/2026 10:00:00;08/12/2026 10:30:00;2000;300;100;10\r\n";
+  QByteArray bytes =
+      "\xEF\xBB\xBF"
+      "08/12/2026 10:00:00;08/12/2026 10:30:00;2000;300;100;10\r\n";
   for (int day = 20; day >= 1; --day) {  // days in reverse, several sessions a day, one past midnight
     const QByteArray d = QByteArray::number(day).rightJustified(2, '0');
     const QByteArray next = QByteArray::number(day + 1).rightJustified(2, '0');
@@ -120,7 +118,7 @@ TEST_F(LoadStatisticsTest, SameSessionsAsReadingTheTextLineByLine) {
   bytes += "1/12/2026 10:00:00;01/12/2026 10:30:00;1;2;3;4\r\n";
   bytes += "01/12/2026  10:00:00;01/12/2026 10:30:00;1;2;3;4\r\n";
   bytes += "02/12/2026 10:00:00;02/12/2026 09:58:30;-1;+2;0001;-0\r\n";  // ends before it starts
-  bytes += "02/12/2026 10:00:00;02/12/2026 11:00:00;5;6;7;8";              // no line end
+  bytes += "02/12/2026 10:00:00;02/12/2026 11:00:00;5;6;7;8";            // no line end
   QFile f(path());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(bytes);
@@ -159,9 +157,10 @@ TEST_F(LoadStatisticsTest, MinutesRoundHalvesToEvenAlsoBackwards) {
     const char* end;  // the session starts at 10:00:00
     int minutes;
   };
-  const Case cases[] = {{"10:00:29", 0}, {"10:00:30", 0}, {"10:00:31", 1}, {"10:01:30", 2},  {"10:02:30", 2},
-                        {"10:03:30", 4}, {"09:59:30", 0}, {"09:59:29", 0},  {"09:58:30", 0},  {"09:57:30", 0},
-                        {"09:56:30", 0}};  // an end before the start counts no minutes
+  const Case cases[] = {{"10:00:29", 0}, {"10:00:30", 0}, {"10:00:31", 1}, {"10:01:30", 2},
+                        {"10:02:30", 2}, {"10:03:30", 4}, {"09:59:30", 0}, {"09:59:29", 0},
+                        {"09:58:30", 0}, {"09:57:30", 0}, {"09:56:30", 0}};  // an end before the start counts no
+                                                                             // minutes
   for (const Case& c : cases) {
     ASSERT_EQ(load({QStringLiteral("01/12/2026 10:00:00;01/12/2026 %1;0;0;0;0").arg(QLatin1String(c.end))}),
               LoadOutcome::Loaded)
@@ -291,7 +290,8 @@ TEST(BuildRows, WorkedExampleGivesTwoDaysAndOneMonth) {
 }
 
 TEST(BuildRows, YearBoundarySplitsDaysAndMonths) {
-  SessionStore st = storeOf(french(), {{at(2026, 12, 31, 23), 30, 1, 1, 1, 1}, {at(2027, 1, 1, 0, 10), 30, 1, 1, 1, 1}});
+  SessionStore st =
+      storeOf(french(), {{at(2026, 12, 31, 23), 30, 1, 1, 1, 1}, {at(2027, 1, 1, 0, 10), 30, 1, 1, 1, 1}});
   EXPECT_EQ(BuildDayRows(st, french()).count, 2);
   const PeriodSummary months = BuildMonthRows(st, french());
   ASSERT_EQ(months.count, 2);
@@ -316,8 +316,8 @@ TEST(BuildRows, OutOfOrderFileGivesTheSameRows) {
 }
 
 TEST(BuildRows, ZeroMinuteRowHasZeroAveragesAndLeavesOthersAlone) {
-  SessionStore st = storeOf(french(), {{at(2026, 12, 7, 23, 59), 0, 100, 10, 50, 5},
-                                       {at(2026, 12, 8, 10), 120, 2000, 400, 300, 30}});
+  SessionStore st =
+      storeOf(french(), {{at(2026, 12, 7, 23, 59), 0, 100, 10, 50, 5}, {at(2026, 12, 8, 10), 120, 2000, 400, 300, 30}});
   const PeriodSummary days = BuildDayRows(st, french());
   ASSERT_EQ(days.count, 2);
   EXPECT_EQ(days.rows[0].dlAvg, 0);
@@ -333,8 +333,8 @@ TEST(BuildRows, ZeroMinuteRowHasZeroAveragesAndLeavesOthersAlone) {
 }
 
 TEST(ComputePeriodSummary, TiesGoToTheLaterRowAndMeansRoundHalfEven) {
-  const PeriodSummary s = summaryOf({row("08/12/26", 60, 2000, 1, 0, 0), row("09/12/26", 60, 2500, 2, 0, 0),
-                                     row("10/12/26", 60, 2500, 3, 0, 0)});
+  const PeriodSummary s = summaryOf(
+      {row("08/12/26", 60, 2000, 1, 0, 0), row("09/12/26", 60, 2500, 2, 0, 0), row("10/12/26", 60, 2500, 3, 0, 0)});
   EXPECT_EQ(s.maxDl, 2500);
   EXPECT_EQ(s.maxDlLabel, "10/12/26");
   EXPECT_EQ(s.meanMaxDl, 2333);

@@ -5,11 +5,11 @@
 // viewer's chart tests.
 #include <QApplication>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QPalette>
 #include <QRect>
 #include <QStyleFactory>
-#include <QHash>
 
 #include <algorithm>
 #include <cmath>

@@ -2,16 +2,16 @@
 // and every text keeps a contrast of at least 4.5:1 with what it is drawn
 // on, measured from the pixels of the charts the graph windows draw.
 #include "Stats/ui/statsprogram.h"
-#include "tests/Stats/ui/chart_contrast.h"
 #include "tests/Stats/stats_fixtures.h"
-#include "tests/support/fakedesktop.h"
+#include "tests/Stats/ui/chart_contrast.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 using namespace tavo::stats;

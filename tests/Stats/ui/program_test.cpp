@@ -3,10 +3,10 @@
 #include "tests/Stats/stats_fixtures.h"
 #include "tests/common/privatedesktop.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 using namespace tavo::stats::testing;

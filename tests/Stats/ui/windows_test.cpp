@@ -2,9 +2,10 @@
 #include "common/pictures.h"
 #include "tests/Stats/stats_fixtures.h"
 #include "tests/support/categorywarnings.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
@@ -16,7 +17,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace tavo;
 using namespace tavo::stats;
@@ -77,7 +77,11 @@ TEST_F(WindowsTest, LanguageArgumentAndMissingFile) {
   EXPECT_TRUE(messages_.empty());
   EXPECT_FALSE(program_->mainWindow()->isVisible());
 
-  const struct { const char* arg; const char* title; const char* text; } cases[] = {
+  const struct {
+    const char* arg;
+    const char* title;
+    const char* text;
+  } cases[] = {
       {"FR", "Tavo - Erreur", "     Aucunes statistiques enregistrées.     "},
       {"EN", "Tavo - Error", "     No Statistics recorded on disk.     "},
       {"en", "Tavo - Error", "     No Statistics recorded on disk.     "},
@@ -151,7 +155,8 @@ TEST_F(WindowsTest, TwoMonthsRunAtOnceAndTheViewsRedraw) {
 
   const QImage all = child<ChartBox>(days(), "picGr")->surface().image();
   QImage previous = all;
-  for (QRadioButton* o : {child<QRadioButton>(days(), "optTot"), child<QRadioButton>(days(), "optMax"), child<QRadioButton>(days(), "optMoy")}) {
+  for (QRadioButton* o : {child<QRadioButton>(days(), "optTot"), child<QRadioButton>(days(), "optMax"),
+                          child<QRadioButton>(days(), "optMoy")}) {
     QTest::mouseClick(o, Qt::LeftButton);
     EXPECT_TRUE(o->isChecked());
     const QImage now = child<ChartBox>(days(), "picGr")->surface().image();
@@ -184,8 +189,8 @@ TEST_F(WindowsTest, RawDataListAndItsWindow) {
   ASSERT_EQ(child<QListWidget>(raw, "lstData")->count(), 2);
   EXPECT_EQ(child<QListWidget>(raw, "lstData")->item(0)->text(),
             QString(4, ' ') + "08/12/26" + QString(6, ' ') + "2 h 00" + QString(8, ' ') + "2000" + QString(9, ' ') +
-                "400" + QString(9, ' ') + "300" + QString(10, ' ') + "30" + QString(9, ' ') + "341" +
-                QString(10, ' ') + "34");
+                "400" + QString(9, ' ') + "300" + QString(10, ' ') + "30" + QString(9, ' ') + "341" + QString(10, ' ') +
+                "34");
   // The close box hides it; it comes back with the same lines.
   raw->close();
   EXPECT_FALSE(raw->isVisible());
@@ -206,9 +211,10 @@ TEST_F(WindowsTest, GraphWindowsShowTheSuitesSharedIconsOverTheirButtons) {
   start("FR");
   for (frmGraphe* g : {days(), months()}) {
     ASSERT_NE(g, nullptr);
-    const std::pair<ClickablePicture*, PictureKind> icons[] = {{child<ClickablePicture>(g, "picRawData"), PictureKind::Details},
-                                                               {child<ClickablePicture>(g, "picPrint"), PictureKind::Save},
-                                                               {child<ClickablePicture>(g, "picAutre"), PictureKind::Reload}};
+    const std::pair<ClickablePicture*, PictureKind> icons[] = {
+        {child<ClickablePicture>(g, "picRawData"), PictureKind::Details},
+        {child<ClickablePicture>(g, "picPrint"), PictureKind::Save},
+        {child<ClickablePicture>(g, "picAutre"), PictureKind::Reload}};
     for (const auto& [picture, kind] : icons) {
       const QImage expected = iconPicture(kind, kButtonPictureSide).toImage();
       EXPECT_EQ(picture->pixmap().toImage(), expected) << picture->objectName().toStdString();
@@ -218,7 +224,8 @@ TEST_F(WindowsTest, GraphWindowsShowTheSuitesSharedIconsOverTheirButtons) {
 }
 
 TEST_F(WindowsTest, PickerChoosesTheWindowAndCancelLeavesThingsAsTheyWere) {
-  writeSessions({{at(2025, 11, 5, 10), 60, 2000, 400, 300, 30}, {at(2026, 1, 10, 10), 60, 1000, 800, 100, 60},
+  writeSessions({{at(2025, 11, 5, 10), 60, 2000, 400, 300, 30},
+                 {at(2026, 1, 10, 10), 60, 1000, 800, 100, 60},
                  {at(2026, 2, 3, 10), 60, 1000, 800, 100, 60}});
   start("EN");
   QTest::mouseClick(button(program_->mainWindow(), "cmdJour"), Qt::LeftButton);
@@ -296,35 +303,72 @@ TEST_F(WindowsTest, ClosingTheSummaryClosesEverythingAndEnds) {
 TEST_F(WindowsTest, EnglishTextsLeaveNoFrenchCaptionOrTooltip) {
   writeSessions({{at(2026, 3, 2, 10), 60, 2000, 400, 300, 30}});
   // Every French design text that differs from its English one.
-  const QStringList french = {
-      "Tavo - Statistiques - Résumé", "Par mois", "Analyse par mois",
-      " Analyser plus finement (par mois) une période choisie ", "Nombre de mois concernés :",
-      "Durée moyenne par mois :", "Moyenne des débits max. (kbit/s)", "Volume transféré max. (MO)",
-      "Volume moyen par mois (MO)", "Débit moyen max. (kbit/s)", "en :", "Par journée", "Analyse par jour",
-      " Analyser plus finement (par jour) une période choisie ", "le :", "Volume moyen par jour (MO)",
-      "Durée moyenne par journée :", "Nombre de journées concernées :", "Débit maximum constaté (kbit/s)",
-      "Nombre de sessions enregistrées :", "Date supérieure :", "Date inférieure :", "Durée totale enregistrée :",
-      "Débit moyen (kbit/s)", "Volume total transféré (MO)", "Tavo - Statistiques - Par jour", "Débits moyens",
-      "Débits max.", "Tout", "Imprimer", " Imprimer cette page ", "Données brutes",
-      " Voir les données brutes correspondantes ", "Autre période", " Sélectionner une autre période ",
-      "Période choisie : ", "Nombre de journées :", "Tavo - Statistiques - Par mois", "Nombre de mois :",
-      "Tavo - Statistiques - Choix de la période", "Abandonner", " Ne pas choisir de période ", "Valider",
-      " Valider la période choisie ", "période =", "Sélectionnez la période d'analyse - période de 2 mois (61 jours)",
-      "Sélectionnez la période d'analyse - période de 2 ans (24 mois)", "Tavo - Statistiques - Données brutes",
-      "Déb. moy UL", "Déb. moy DL", "Déb. max DL", "Déb. max UL", "Durée"};
+  const QStringList french = {"Tavo - Statistiques - Résumé",
+                              "Par mois",
+                              "Analyse par mois",
+                              " Analyser plus finement (par mois) une période choisie ",
+                              "Nombre de mois concernés :",
+                              "Durée moyenne par mois :",
+                              "Moyenne des débits max. (kbit/s)",
+                              "Volume transféré max. (MO)",
+                              "Volume moyen par mois (MO)",
+                              "Débit moyen max. (kbit/s)",
+                              "en :",
+                              "Par journée",
+                              "Analyse par jour",
+                              " Analyser plus finement (par jour) une période choisie ",
+                              "le :",
+                              "Volume moyen par jour (MO)",
+                              "Durée moyenne par journée :",
+                              "Nombre de journées concernées :",
+                              "Débit maximum constaté (kbit/s)",
+                              "Nombre de sessions enregistrées :",
+                              "Date supérieure :",
+                              "Date inférieure :",
+                              "Durée totale enregistrée :",
+                              "Débit moyen (kbit/s)",
+                              "Volume total transféré (MO)",
+                              "Tavo - Statistiques - Par jour",
+                              "Débits moyens",
+                              "Débits max.",
+                              "Tout",
+                              "Imprimer",
+                              " Imprimer cette page ",
+                              "Données brutes",
+                              " Voir les données brutes correspondantes ",
+                              "Autre période",
+                              " Sélectionner une autre période ",
+                              "Période choisie : ",
+                              "Nombre de journées :",
+                              "Tavo - Statistiques - Par mois",
+                              "Nombre de mois :",
+                              "Tavo - Statistiques - Choix de la période",
+                              "Abandonner",
+                              " Ne pas choisir de période ",
+                              "Valider",
+                              " Valider la période choisie ",
+                              "période =",
+                              "Sélectionnez la période d'analyse - période de 2 mois (61 jours)",
+                              "Sélectionnez la période d'analyse - période de 2 ans (24 mois)",
+                              "Tavo - Statistiques - Données brutes",
+                              "Déb. moy UL",
+                              "Déb. moy DL",
+                              "Déb. max DL",
+                              "Déb. max UL",
+                              "Durée"};
   StatsProgram& p = start("EN");
   ASSERT_TRUE(started_);
   EXPECT_EQ(p.state().VolumeUnit, " MB");
-  QList<QWidget*> windows = {p.mainWindow(), p.picker(PeriodKind::Day), p.picker(PeriodKind::Month),
-                             days(), months(), p.rawDataWindow()};
+  QList<QWidget*> windows = {p.mainWindow(), p.picker(PeriodKind::Day), p.picker(PeriodKind::Month), days(),
+                             months(),       p.rawDataWindow()};
   int checked = 0;
   for (QWidget* w : windows) {
     QList<QWidget*> all = w->findChildren<QWidget*>();
     all.prepend(w);
     for (QWidget* c : all) {
       const QString caption = c == w ? w->windowTitle() : captionOf(c);
-      EXPECT_FALSE(french.contains(caption)) << w->objectName().toStdString() << "/" << c->objectName().toStdString()
-                                             << ": " << caption.toStdString();
+      EXPECT_FALSE(french.contains(caption))
+          << w->objectName().toStdString() << "/" << c->objectName().toStdString() << ": " << caption.toStdString();
       EXPECT_FALSE(french.contains(c->toolTip())) << c->objectName().toStdString();
       ++checked;
     }

@@ -2,10 +2,10 @@
 // folder, then removed by the installed Uninstall started as its menu
 // entry starts it, the confirmation answered Yes on a display of the
 // test's own: nothing of the installation is left, nothing else changed.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "installer/core/installsequence.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
@@ -43,11 +43,13 @@ TEST(InstallThenUninstall, NothingOfTheInstallationIsLeftAndNothingElseChanged) 
   hooks.enableFinish = [] {};
   hooks.startHidden = [](const QString&, const QStringList&) {};
   hooks.createShortcuts = setup::CreateSetupShortcuts;
-  ASSERT_EQ(setup::RunInstall(state, texts, choices, hooks), setup::InstallOutcome::Completed) << installLog.toStdString();
+  ASSERT_EQ(setup::RunInstall(state, texts, choices, hooks), setup::InstallOutcome::Completed)
+      << installLog.toStdString();
   const QString folder = state.InstallFolder;
   ASSERT_TRUE(QFileInfo(folder + "/Uninstall").isExecutable());
-  for (const QString& entry : {state.Folders.DesktopFolder + "/Tavo.desktop", state.Folders.GroupFolder + "/Help.desktop",
-                               state.Folders.StartupFolder + "/Tavo.desktop"})
+  for (const QString& entry :
+       {state.Folders.DesktopFolder + "/Tavo.desktop", state.Folders.GroupFolder + "/Help.desktop",
+        state.Folders.StartupFolder + "/Tavo.desktop"})
     ASSERT_TRUE(QFileInfo::exists(entry)) << entry.toStdString();
   // What the programs add while they are used.
   writeFile(folder + "/session_stats.csv", "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;40\r\n");

@@ -1,9 +1,9 @@
 // The built Uninstall in an installation of a user of its own, shown on a
 // display of the test's own, its boxes answered with the keyboard.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
 #include "tests/UnInstaller_FR/virtualdisplay.h"

@@ -1,9 +1,9 @@
 // Removing a folder tree on real temporary folders: order of the log,
 // links, hidden entries, folders that stay, and the folders that are
 // never removed.
-#include <QFile>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QFile>
 
 #include "UnInstaller_FR/core/foldertree.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
@@ -43,10 +43,10 @@ TEST_F(FolderTreeTest, SubfoldersFirstThenEveryFileThenTheFolder) {
   EXPECT_TRUE(deleteTree(tree));
   EXPECT_FALSE(QFileInfo::exists(tree));
   EXPECT_TRUE(QFileInfo(QFileInfo(tree).path()).isDir());
-  EXPECT_EQ(log, QStringList({"delete : " + tree + "/sub/deeper/y", "*** remove : " + tree + "/sub/deeper",
-                              "delete : " + tree + "/sub/x", "*** remove : " + tree + "/sub",
-                              "delete : " + tree + "/.hidden", "delete : " + tree + "/a.txt",
-                              "delete : " + tree + "/pipe", "*** remove : " + tree}));
+  EXPECT_EQ(
+      log, QStringList({"delete : " + tree + "/sub/deeper/y", "*** remove : " + tree + "/sub/deeper",
+                        "delete : " + tree + "/sub/x", "*** remove : " + tree + "/sub", "delete : " + tree + "/.hidden",
+                        "delete : " + tree + "/a.txt", "delete : " + tree + "/pipe", "*** remove : " + tree}));
 }
 
 TEST_F(FolderTreeTest, ATrailingSlashGivesTheSameResult) {
@@ -94,8 +94,9 @@ TEST_F(FolderTreeTest, AFolderThatStaysIsPassedOnceAndTheNextOneGoes) {
   EXPECT_TRUE(QFileInfo::exists(tree + "/a/.keep/x"));
   EXPECT_FALSE(QFileInfo::exists(tree + "/b"));
   EXPECT_FALSE(QFileInfo::exists(tree + "/c"));
-  EXPECT_EQ(log, QStringList({"*** conservé : " + tree + "/a", "delete : " + tree + "/b/y", "*** remove : " + tree + "/b",
-                              "delete : " + tree + "/c/z", "*** remove : " + tree + "/c", "*** conservé : " + tree}));
+  EXPECT_EQ(log,
+            QStringList({"*** conservé : " + tree + "/a", "delete : " + tree + "/b/y", "*** remove : " + tree + "/b",
+                         "delete : " + tree + "/c/z", "*** remove : " + tree + "/c", "*** conservé : " + tree}));
 }
 
 TEST_F(FolderTreeTest, AFolderThatDoesNotExistDeletesNothing) {
@@ -158,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"Home", [](const FakeUser& u) { return u.home(); }, "(dossier protégé)"},
         RefusalCase{"HomeWithASlash", [](const FakeUser& u) { return u.home() + "/"; }, "(dossier protégé)"},
         RefusalCase{"AboveHome", [](const FakeUser& u) { return u.root(); }, "(dossier protégé)"},
-        RefusalCase{"HomeThroughALink", [](const FakeUser& u) { return u.root() + "/link-to-home"; }, "(dossier protégé)"},
+        RefusalCase{"HomeThroughALink", [](const FakeUser& u) { return u.root() + "/link-to-home"; },
+                    "(dossier protégé)"},
         RefusalCase{"HomeByADetour", [](const FakeUser& u) { return u.home() + "/Documents/.."; }, "(dossier protégé)"},
         RefusalCase{"Desktop", [](const FakeUser& u) { return u.home() + "/Desktop"; }, "(dossier protégé)"},
         RefusalCase{"Documents", [](const FakeUser& u) { return u.home() + "/Documents"; }, "(dossier protégé)"},

@@ -1,8 +1,8 @@
 // The removal as the record describes it, the confirmation, the missing
 // record and the hand-over to a copy, with the desktop replaced.
-#include <QFile>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QFile>
 
 #include "UnInstaller_FR/core/uninstaller.h"
 #include "common/platform/instance/singleinstance.h"
@@ -84,8 +84,8 @@ TEST_F(UninstallerTest, RemovesTheEntriesTheGroupAndTheInstallationAndNothingEls
   EXPECT_TRUE(log.contains("*** remove : " + inst.record.GroupFolder));
   EXPECT_TRUE(log.contains("delete : " + inst.folder + "/logs/091226-14-7.csv"));
   EXPECT_TRUE(log.contains("delete : " + inst.folder + "/uninstall.dat"));
-  EXPECT_EQ(log.mid(log.size() - 3), QStringList({"*** remove : " + inst.folder, " ",
-                                                  "----- Tavo a été désinstallé avec succès -----"}));
+  EXPECT_EQ(log.mid(log.size() - 3),
+            QStringList({"*** remove : " + inst.folder, " ", "----- Tavo a été désinstallé avec succès -----"}));
   EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -111,7 +111,8 @@ TEST_F(UninstallerTest, AMissingRecordShowsTheTwoLinesAndDeletesNothing) {
 }
 
 TEST_F(UninstallerTest, ARecordOfThreeLinesLeavesTheGroupAndAutostartEntry) {
-  writeFile(inst.recordPath(), (QStringList{"Tavo", inst.folder, inst.record.DesktopFolder}.join("\r\n") + "\r\n").toUtf8());
+  writeFile(inst.recordPath(),
+            (QStringList{"Tavo", inst.folder, inst.record.DesktopFolder}.join("\r\n") + "\r\n").toUtf8());
   EXPECT_TRUE(runWith(inst.recordPath()));
   EXPECT_FALSE(QFileInfo::exists(inst.folder));
   EXPECT_FALSE(QFileInfo::exists(inst.record.DesktopFolder + "/Tavo.desktop"));
@@ -161,9 +162,9 @@ TEST_F(UninstallerTest, ARecordNamingTheHomeFolderKeepsIt) {
 
   EXPECT_TRUE(runWith(user.home() + "/uninstall.dat"));
   // Only the two entries named after the product go.
-  EXPECT_EQ(snapshot(user.root()), without(before, user.root(),
-                                           {inst.record.DesktopFolder + "/Tavo.desktop",
-                                            inst.record.StartupFolder + "/Tavo.desktop"}));
+  EXPECT_EQ(snapshot(user.root()),
+            without(before, user.root(),
+                    {inst.record.DesktopFolder + "/Tavo.desktop", inst.record.StartupFolder + "/Tavo.desktop"}));
   EXPECT_TRUE(log.contains("*** refusé : " + user.home() + "/Documents (dossier protégé)"));
   EXPECT_TRUE(log.contains("*** refusé : " + user.home() + " (dossier protégé)"));
 }
@@ -188,19 +189,20 @@ TEST_P(HostileGroupLine, OnlyTheInstallersOwnEntriesGo) {
   const auto before = snapshot(user.root());
 
   EXPECT_TRUE(runWith(inst.recordPath()));
-  EXPECT_EQ(snapshot(user.root()),
-            without(before, user.root(),
-                    {inst.folder, inst.record.DesktopFolder + "/Tavo.desktop", inst.record.StartupFolder + "/Tavo.desktop"}));
+  EXPECT_EQ(snapshot(user.root()), without(before, user.root(),
+                                           {inst.folder, inst.record.DesktopFolder + "/Tavo.desktop",
+                                            inst.record.StartupFolder + "/Tavo.desktop"}));
   EXPECT_EQ(log.last(), "----- Tavo a été désinstallé avec succès -----");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Records, HostileGroupLine,
-    ::testing::Values(HostileGroupCase{"Projects", "home/Projects", {"home/Projects/site/index.html", "home/Projects/notes.txt"}},
-                      HostileGroupCase{"OutsideTheHome", "photos", {"photos/2026/beach.jpg", "photos/cat.jpg"}},
-                      HostileGroupCase{"DotLocal", "home/.local", {"home/.local/bin/tool", "home/.local/state/app/log"}},
-                      HostileGroupCase{"WithASlash", "home/Projects/", {"home/Projects/a.txt"}},
-                      HostileGroupCase{"ADetour", "home/Desktop/../Projects", {"home/Projects/b.txt"}}),
+    ::testing::Values(
+        HostileGroupCase{"Projects", "home/Projects", {"home/Projects/site/index.html", "home/Projects/notes.txt"}},
+        HostileGroupCase{"OutsideTheHome", "photos", {"photos/2026/beach.jpg", "photos/cat.jpg"}},
+        HostileGroupCase{"DotLocal", "home/.local", {"home/.local/bin/tool", "home/.local/state/app/log"}},
+        HostileGroupCase{"WithASlash", "home/Projects/", {"home/Projects/a.txt"}},
+        HostileGroupCase{"ADetour", "home/Desktop/../Projects", {"home/Projects/b.txt"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UninstallerTest, AShiftedRecordRemovesNothingOfTheUsers) {
@@ -209,11 +211,12 @@ TEST_F(UninstallerTest, AShiftedRecordRemovesNothingOfTheUsers) {
   // and the following lines name the user's folders.
   writeFile(user.home() + "/Projects/site/index.html", "mine");
   writeFile(user.home() + "/Projects/Tavo.txt", "mine");
-  writeFile(inst.recordPath(), (QStringList{"Tavo", user.home() + "/x", user.home() + "/Projects", user.home() + "/Projects",
-                                            inst.record.GroupFolder, inst.record.StartupFolder}
-                                    .join("\r\n") +
-                                "\r\n")
-                                   .toUtf8());
+  writeFile(inst.recordPath(),
+            (QStringList{"Tavo", user.home() + "/x", user.home() + "/Projects", user.home() + "/Projects",
+                         inst.record.GroupFolder, inst.record.StartupFolder}
+                 .join("\r\n") +
+             "\r\n")
+                .toUtf8());
   const auto before = snapshot(user.root());
   EXPECT_TRUE(runWith(inst.recordPath()));
   // Only an entry of the installer's, by its name, in a folder that a line
@@ -317,7 +320,7 @@ TEST_F(RelaunchTest, StartsACopyFromAPrivateFolderWithTheRecordPath) {
   EXPECT_EQ(started[0].arguments, QStringList{inst.folder + "/uninstall.dat"});
   EXPECT_EQ(u.copyPath(), copy);
 
-  struct stat folder{};
+  struct stat folder {};
   ASSERT_EQ(0, ::lstat(QFile::encodeName(QFileInfo(copy).path()).constData(), &folder));
   EXPECT_TRUE(S_ISDIR(folder.st_mode));
   EXPECT_EQ(folder.st_mode & 0777, 0700u);

@@ -1,6 +1,7 @@
 // The log window Dummy around the removal: shown with the log, responsive
 // during the pause, ended by cmdDone or its close box; and the desktop's
 // message boxes that ask and warn.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -8,13 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "UnInstaller_FR/ui/dummy.h"
 #include "UnInstaller_FR/ui/uninstallerprogram.h"
 #include "tests/UnInstaller_FR/uninstall_test_util.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::uninstall;
 using namespace tavo::uninstall::testing;

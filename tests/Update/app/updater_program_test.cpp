@@ -1,9 +1,9 @@
 // The built Update, started as the monitor starts it, with the host
 // given at run time.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/Update/versionserver.h"
 

@@ -30,15 +30,15 @@ TEST_P(UpdaterArgumentsTest, SplitsTheTextAtEveryBlank) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, UpdaterArgumentsTest,
-    ::testing::Values(
-        ArgumentsCase{"AsTheMonitorStartsIt", {"Tavo", "3.05", "EN"}, "Tavo", "3.05", "EN"},
-        ArgumentsCase{"OneTextOfThreeWords", {"Tavo 3.05 FR"}, "Tavo", "3.05", "FR"},
-        ArgumentsCase{"TwoBlanksGiveAnEmptyToken", {"Tavo  3.05 FR"}, "Tavo", "", "3.05"},
-        ArgumentsCase{"AnEmptyArgumentIsAnEmptyToken", {"Tavo", "", "3.05", "FR"}, "Tavo", "", "3.05"},
-        ArgumentsCase{"TokensAfterTheThirdAreIgnored", {"Tavo", "3.05", "EN", "extra"}, "Tavo", "3.05", "EN"},
-        ArgumentsCase{"OneTokenLeavesTheOthersEmpty", {"Tavo"}, "Tavo", "", ""},
-        ArgumentsCase{"TwoTokens", {"Zenfo", "1.20"}, "Zenfo", "1.20", ""},
-        ArgumentsCase{"ABlankAlone", {" "}, "", "", ""}),
+    ::testing::Values(ArgumentsCase{"AsTheMonitorStartsIt", {"Tavo", "3.05", "EN"}, "Tavo", "3.05", "EN"},
+                      ArgumentsCase{"OneTextOfThreeWords", {"Tavo 3.05 FR"}, "Tavo", "3.05", "FR"},
+                      ArgumentsCase{"TwoBlanksGiveAnEmptyToken", {"Tavo  3.05 FR"}, "Tavo", "", "3.05"},
+                      ArgumentsCase{"AnEmptyArgumentIsAnEmptyToken", {"Tavo", "", "3.05", "FR"}, "Tavo", "", "3.05"},
+                      ArgumentsCase{
+                          "TokensAfterTheThirdAreIgnored", {"Tavo", "3.05", "EN", "extra"}, "Tavo", "3.05", "EN"},
+                      ArgumentsCase{"OneTokenLeavesTheOthersEmpty", {"Tavo"}, "Tavo", "", ""},
+                      ArgumentsCase{"TwoTokens", {"Zenfo", "1.20"}, "Zenfo", "1.20", ""},
+                      ArgumentsCase{"ABlankAlone", {" "}, "", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UpdaterArguments, NoArgumentOrAnEmptyOneEndsTheProgram) {
@@ -77,11 +77,10 @@ TEST(PublishedVersion, FourCharactersThatSortAfterTheInstalledOne) {
     const char* installed;
     bool newer;
   } cases[] = {
-      {"3.06", "3.05", true},   {"3.10", "3.05", true},  {"10.0", "3.05", false},  // text, not numbers
-      {"3.05", "3.05", false},  {"3.04", "3.05", false}, {"3.06\r\n", "3.05", false},
-      {"3.6", "3.05", false},   {"", "3.05", false},     {"3.060", "3.05", false},
-      {"a.00", "A.00", true},   {"1.00", "", true},      {"<b>9", "3.05", true},
-      {"3.05", "3.05 ", false},
+      {"3.06", "3.05", true},  {"3.10", "3.05", true},   {"10.0", "3.05", false},  // text, not numbers
+      {"3.05", "3.05", false}, {"3.04", "3.05", false},  {"3.06\r\n", "3.05", false}, {"3.6", "3.05", false},
+      {"", "3.05", false},     {"3.060", "3.05", false}, {"a.00", "A.00", true},      {"1.00", "", true},
+      {"<b>9", "3.05", true},  {"3.05", "3.05 ", false},
   };
   for (const auto& c : cases)
     EXPECT_EQ(isNewerPublishedVersion(QString::fromUtf8(c.body), QString::fromUtf8(c.installed)), c.newer)

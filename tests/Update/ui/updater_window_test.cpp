@@ -1,16 +1,16 @@
 // The updater program against a local server reached through the
 // run-time host override: what it asks, and when its window shows.
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "Update/ui/form1.h"
 #include "Update/ui/updaterprogram.h"
 #include "tests/Update/versionserver.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 using namespace tavo::update;
 using tavo::update::testing::VersionServer;
@@ -77,29 +77,31 @@ TEST_P(UpdaterAnswers, ShowsTheWindowOnlyForANewerVersion) {
 
 const QStringList kMonitorFR{"Tavo", "3.05", "FR"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Bodies, UpdaterAnswers,
-    ::testing::Values(AnswerCase{"Newer", kMonitorFR, 200, "3.06", true},
-                      AnswerCase{"NewerByText", kMonitorFR, 200, "3.10", true},
-                      AnswerCase{"WithALineEnd", kMonitorFR, 200, "3.06\r\n", false},
-                      AnswerCase{"Equal", kMonitorFR, 200, "3.05", false},
-                      AnswerCase{"Older", kMonitorFR, 200, "3.04", false},
-                      AnswerCase{"TenSortsBeforeThree", kMonitorFR, 200, "10.0", false},
-                      AnswerCase{"Empty", kMonitorFR, 200, "", false},
-                      AnswerCase{"NotFound", kMonitorFR, 404, "3.06", false},
-                      AnswerCase{"ServerError", kMonitorFR, 500, "3.06", false},
-                      AnswerCase{"Huge", kMonitorFR, 200, QByteArray(1 << 20, '9'), false},
-                      AnswerCase{"OneTokenOnly", {"Tavo"}, 200, "0.01", true},
-                      // Four bytes that are no version: none opens the window.
-                      AnswerCase{"NineAndZeros", kMonitorFR, 200, QByteArray("9\0\0\0", 4), false},
-                      AnswerCase{"NineAndControls", kMonitorFR, 200, "9\t\x01\x1b", false},
-                      AnswerCase{"DeleteCharacter", kMonitorFR, 200, "9.0\x7f", false},
-                      AnswerCase{"FourFFBytes", kMonitorFR, 200, "\xff\xff\xff\xff", false},
-                      AnswerCase{"ByteOrderMarkThenVersion", kMonitorFR, 200, "\xef\xbb\xbf" "3.06", false},
-                      AnswerCase{"CutUtf8", kMonitorFR, 200, "3.0\xc3", false},
-                      // Four printable characters of UTF-8 text are a version.
-                      AnswerCase{"Accented", kMonitorFR, 200, "\xc3\xa9t\xc3\xa9!", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bodies, UpdaterAnswers,
+                         ::testing::Values(AnswerCase{"Newer", kMonitorFR, 200, "3.06", true},
+                                           AnswerCase{"NewerByText", kMonitorFR, 200, "3.10", true},
+                                           AnswerCase{"WithALineEnd", kMonitorFR, 200, "3.06\r\n", false},
+                                           AnswerCase{"Equal", kMonitorFR, 200, "3.05", false},
+                                           AnswerCase{"Older", kMonitorFR, 200, "3.04", false},
+                                           AnswerCase{"TenSortsBeforeThree", kMonitorFR, 200, "10.0", false},
+                                           AnswerCase{"Empty", kMonitorFR, 200, "", false},
+                                           AnswerCase{"NotFound", kMonitorFR, 404, "3.06", false},
+                                           AnswerCase{"ServerError", kMonitorFR, 500, "3.06", false},
+                                           AnswerCase{"Huge", kMonitorFR, 200, QByteArray(1 << 20, '9'), false},
+                                           AnswerCase{"OneTokenOnly", {"Tavo"}, 200, "0.01", true},
+                                           // Four bytes that are no version: none opens the window.
+                                           AnswerCase{"NineAndZeros", kMonitorFR, 200, QByteArray("9\0\0\0", 4), false},
+                                           AnswerCase{"NineAndControls", kMonitorFR, 200, "9\t\x01\x1b", false},
+                                           AnswerCase{"DeleteCharacter", kMonitorFR, 200, "9.0\x7f", false},
+                                           AnswerCase{"FourFFBytes", kMonitorFR, 200, "\xff\xff\xff\xff", false},
+                                           AnswerCase{"ByteOrderMarkThenVersion", kMonitorFR, 200,
+                                                      "\xef\xbb\xbf"
+                                                      "3.06",
+                                                      false},
+                                           AnswerCase{"CutUtf8", kMonitorFR, 200, "3.0\xc3", false},
+                                           // Four printable characters of UTF-8 text are a version.
+                                           AnswerCase{"Accented", kMonitorFR, 200, "\xc3\xa9t\xc3\xa9!", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UpdaterTest, ARedirectIsFollowedOnlyOnTheSameHost) {
   // Within the host: followed, and its version shown.
@@ -161,8 +163,10 @@ TEST_F(UpdaterTest, OnlyENInCapitalsGivesEnglish) {
     auto program = run({"Zenfo", "1.00", c.code});
     Form1& w = program->window();
     ASSERT_TRUE(w.isVisible()) << c.code;
-    EXPECT_EQ(child<QLabel>(w, "Label1")->text(), c.english ? "Your current version :" : "Votre version actuelle :") << c.code;
-    EXPECT_EQ(child<QLabel>(w, "Label2")->text(), c.english ? "Latest available version :" : "Dernière version disponible :");
+    EXPECT_EQ(child<QLabel>(w, "Label1")->text(), c.english ? "Your current version :" : "Votre version actuelle :")
+        << c.code;
+    EXPECT_EQ(child<QLabel>(w, "Label2")->text(),
+              c.english ? "Latest available version :" : "Dernière version disponible :");
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(),
               c.english ? "Download the latest version..." : "Pour télécharger la dernière version...");
     EXPECT_EQ(child<QPushButton>(w, "cmdClose")->text(), c.english ? "Close" : "Fermer");
@@ -187,7 +191,8 @@ TEST_F(UpdaterTest, RichTextFromTheServerIsShownAsItIs) {
   auto program = run({"Tavo", "<a>1", "FR"});
   Form1& w = program->window();
   ASSERT_TRUE(w.isVisible());
-  for (QLabel* label : {child<QLabel>(w, "lblDispo"), child<QLabel>(w, "lblCurrent"), child<QLabel>(w, "Label4")}) EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  for (QLabel* label : {child<QLabel>(w, "lblDispo"), child<QLabel>(w, "lblCurrent"), child<QLabel>(w, "Label4")})
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
   EXPECT_EQ(child<QLabel>(w, "lblDispo")->text(), "<b>9");
   EXPECT_EQ(child<QLabel>(w, "lblCurrent")->text(), "<a>1");
   // Drawn as plain text, the markup's characters take room of their own.

@@ -3,6 +3,7 @@
 // the test's own and driven with the keyboard through its pages, for a
 // user of the test's own; then the installed monitor starts from the
 // installation folder and keeps its files there.
+#include <gtest/gtest.h>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -11,7 +12,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/UnInstaller_FR/virtualdisplay.h"
 #include "tests/installer/setup_fixture.h"

@@ -1,18 +1,18 @@
 // The install sequence on temporary folders: what it logs, what it copies
 // and where it stops.
+#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
+#include <csignal>
 
-#include "installer/core/installsequence.h"
 #include "common/setup/uninstallrecord.h"
+#include "installer/core/installsequence.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {
@@ -100,16 +100,46 @@ TEST_P(CompleteInstallation, LogsEveryStepLineByLine) {
   for (const QString& c : kComponents) EXPECT_EQ(readAll(systemFile(c)), "installed");
 }
 
-const QStringList kFrenchLog = {
-    "", "", "Fichiers nécessaires...  OK", "", "Création des dossiers...  OK", "", "Enregistrement des composants...",
-    "  - iphlpapi.dll : déja présent sur votre système", "  - msstdfmt.dll : déja présent sur votre système",
-    "  - msinet.ocx : déja présent sur votre système", "  - comctl32.ocx : déja présent sur votre système", "",
-    "Copie des fichiers...  OK", "", "Raccourcis...  OK", "", "Skins...", "  - 3 skin(s) copiée(s).", "", "TERMINE"};
-const QStringList kEnglishLog = {
-    "", "", "Necessary files...  OK", "", "Folder creation...  OK", "", "Registering components...",
-    "  - iphlpapi.dll : already present on your system", "  - msstdfmt.dll : already present on your system",
-    "  - msinet.ocx : already present on your system", "  - comctl32.ocx : already present on your system", "",
-    "Copying files...  OK", "", "Shortcuts...  OK", "", "Skins...", "  - 3 skin(s) found.", "", "FINISHED"};
+const QStringList kFrenchLog = {"",
+                                "",
+                                "Fichiers nécessaires...  OK",
+                                "",
+                                "Création des dossiers...  OK",
+                                "",
+                                "Enregistrement des composants...",
+                                "  - iphlpapi.dll : déja présent sur votre système",
+                                "  - msstdfmt.dll : déja présent sur votre système",
+                                "  - msinet.ocx : déja présent sur votre système",
+                                "  - comctl32.ocx : déja présent sur votre système",
+                                "",
+                                "Copie des fichiers...  OK",
+                                "",
+                                "Raccourcis...  OK",
+                                "",
+                                "Skins...",
+                                "  - 3 skin(s) copiée(s).",
+                                "",
+                                "TERMINE"};
+const QStringList kEnglishLog = {"",
+                                 "",
+                                 "Necessary files...  OK",
+                                 "",
+                                 "Folder creation...  OK",
+                                 "",
+                                 "Registering components...",
+                                 "  - iphlpapi.dll : already present on your system",
+                                 "  - msstdfmt.dll : already present on your system",
+                                 "  - msinet.ocx : already present on your system",
+                                 "  - comctl32.ocx : already present on your system",
+                                 "",
+                                 "Copying files...  OK",
+                                 "",
+                                 "Shortcuts...  OK",
+                                 "",
+                                 "Skins...",
+                                 "  - 3 skin(s) found.",
+                                 "",
+                                 "FINISHED"};
 
 INSTANTIATE_TEST_SUITE_P(Builds, CompleteInstallation,
                          ::testing::Values(BuildCase{"French", &frenchInstallerTexts, kFrenchLog},
@@ -185,8 +215,9 @@ TEST_P(Components, FollowTheDayRule) {
     ASSERT_TRUE(writeBytes(systemFile(name), "installed"));
     QFile g(systemFile(name));
     ASSERT_TRUE(g.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(g.setFileTime(setupTime.addDays(c.installedDaysAfterSetup).addSecs(c.installedDaysAfterSetup ? 0 : 3600),
-                              QFileDevice::FileModificationTime));
+    ASSERT_TRUE(
+        g.setFileTime(setupTime.addDays(c.installedDaysAfterSetup).addSecs(c.installedDaysAfterSetup ? 0 : 3600),
+                      QFileDevice::FileModificationTime));
   }
   QDir(windows.path()).mkdir("system");
   if (c.regsvrInSystem) writeBytes(windows.path() + "/system/regsvr32", "");
@@ -239,8 +270,7 @@ TEST_F(Installation, ARunningMonitorStopsTheSequenceAtItsRow) {
 
   ASSERT_EQ(second, InstallOutcome::CopyFailed);
   const QStringList lines = logLines(log);
-  EXPECT_EQ(lines.mid(lines.size() - 3),
-            QStringList({"", "Copying files...", "  - Tavo : ERROR, file is in use"}));
+  EXPECT_EQ(lines.mid(lines.size() - 3), QStringList({"", "Copying files...", "  - Tavo : ERROR, file is in use"}));
   EXPECT_EQ(events, QStringList({"caption Close", "message Error|    Error while copying - see log    ", "enable"}));
   // Steps 5 to 9 did not run: no skin, no second Lang line, the old record.
   EXPECT_FALSE(QFileInfo::exists(installed("skins/menthe.xsd")));
@@ -362,9 +392,9 @@ TEST_F(Installation, ASkinThatCannotBeCopiedIsCountedAndToldToTheLogCategory) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, LateFailure,
-    ::testing::Values(LateFailureCase{"LangLine", "Tavo.ini", {"", "INCOMPLETE", "  ERROR : Tavo.ini could not be written"}},
-                      LateFailureCase{"Record", "uninstall.dat",
-                                      {"", "INCOMPLETE", "  ERROR : uninstall.dat could not be written"}}),
+    ::testing::Values(
+        LateFailureCase{"LangLine", "Tavo.ini", {"", "INCOMPLETE", "  ERROR : Tavo.ini could not be written"}},
+        LateFailureCase{"Record", "uninstall.dat", {"", "INCOMPLETE", "  ERROR : uninstall.dat could not be written"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Installation, ALangLineFollowsACutShortSettingsFile) {
@@ -408,11 +438,11 @@ TEST_P(Skins, AreRenamedAndCounted) {
 
 INSTANTIATE_TEST_SUITE_P(
     Setup, Skins,
-    ::testing::Values(SkinCase{"None", {}, "  - 0 skin(s) found.", {}},
-                      SkinCase{"BitmapsOnly", {"a.bm0", "b.bm0"}, "  - 0 skin(s) found.", {"a.bmp", "b.bmp"}},
-                      SkinCase{"DescriptorAndBitmap", {"blue.xs0", "blue.bm0"}, "  - 1 skin(s) found.",
-                               {"blue.bmp", "blue.xsd"}},
-                      SkinCase{"HiddenOnesLeftOut", {".x.xs0", "c.xs0"}, "  - 1 skin(s) found.", {"c.xsd"}}),
+    ::testing::Values(
+        SkinCase{"None", {}, "  - 0 skin(s) found.", {}},
+        SkinCase{"BitmapsOnly", {"a.bm0", "b.bm0"}, "  - 0 skin(s) found.", {"a.bmp", "b.bmp"}},
+        SkinCase{"DescriptorAndBitmap", {"blue.xs0", "blue.bm0"}, "  - 1 skin(s) found.", {"blue.bmp", "blue.xsd"}},
+        SkinCase{"HiddenOnesLeftOut", {".x.xs0", "c.xs0"}, "  - 1 skin(s) found.", {"c.xsd"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CopyOverInPlace, WritesIntoTheExistingFile) {
@@ -421,7 +451,8 @@ TEST(CopyOverInPlace, WritesIntoTheExistingFile) {
   ASSERT_TRUE(writeBytes(dir.filePath("b"), "old content that is longer"));
   // A second name of the same file sees the new content only when the
   // file was written in place, not replaced.
-  ASSERT_EQ(::link(QFile::encodeName(dir.filePath("b")).constData(), QFile::encodeName(dir.filePath("c")).constData()), 0);
+  ASSERT_EQ(::link(QFile::encodeName(dir.filePath("b")).constData(), QFile::encodeName(dir.filePath("c")).constData()),
+            0);
   ASSERT_TRUE(copyOverInPlace(dir.filePath("a"), dir.filePath("b")));
   EXPECT_EQ(readAll(dir.filePath("b")), "new content");
   EXPECT_EQ(readAll(dir.filePath("c")), "new content");

@@ -1,17 +1,17 @@
 // The desktop entries of the shortcut step, made in a private HOME and
 // checked the way a desktop reads them.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
+#include "common/setup/uninstallrecord.h"
 #include "installer/core/desktopentry.h"
 #include "installer/core/installsequence.h"
 #include "installer/core/setupshortcuts.h"
-#include "common/setup/uninstallrecord.h"
 #include "tests/installer/setup_fixture.h"
 
 namespace tavo::setup {

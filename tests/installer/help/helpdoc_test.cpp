@@ -1,9 +1,9 @@
 // The help files: rendered into a PDF whole or not at all, and the two
 // guides kept in step.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "installer/core/setuptexts.h"
 #include "installer/help/helpdoc.h"
@@ -76,7 +76,8 @@ TEST(HelpGuides, NameTheSetupButtonsAsTheProgramsShowThem) {
         if (t.control == QLatin1String(control)) return t.text;
       return QString();
     };
-    for (const QString& button : {g.texts.next, caption("cmdCancel"), g.texts.close, g.texts.finished, g.texts.incomplete})
+    for (const QString& button :
+         {g.texts.next, caption("cmdCancel"), g.texts.close, g.texts.finished, g.texts.incomplete})
       EXPECT_TRUE(guide.contains("**" + button + "**")) << button.toStdString();
     const QString yes = g.texts.isFrench ? "**Oui**" : "**Yes**";
     const QString no = g.texts.isFrench ? "**Non**" : "**No**";

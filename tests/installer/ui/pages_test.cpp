@@ -1,27 +1,27 @@
 // The installer's pages offscreen, driven with clicks as a user does.
+#include <gtest/gtest.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QStyleFactory>
-#include <QTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include "common/messagebox.h"
 #include "installer/ui/pages.h"
 #include "installer/ui/setupprogram.h"
 #include "tests/installer/setup_fixture.h"
-#include "tests/support/fakedesktop.h"
 #include "tests/support/controls.h"
+#include "tests/support/fakedesktop.h"
 
 namespace tavo::setup {
 namespace {
@@ -122,16 +122,19 @@ TEST_P(Presets, OfEachBuild) {
   EXPECT_EQ(child<QLineEdit>(folder(), "txtInstallPath")->text(),
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tavo_3");
   EXPECT_TRUE(child<QLineEdit>(folder(), "txtInstallPath")->text().startsWith(privateHome.path()));
-  EXPECT_EQ(QStringList({child<QLabel>(folder(), "Label3")->text(), child<QLabel>(folder(), "Label2")->text(), child<QPushButton>(folder(), "cmdInstall")->text(),
+  EXPECT_EQ(QStringList({child<QLabel>(folder(), "Label3")->text(), child<QLabel>(folder(), "Label2")->text(),
+                         child<QPushButton>(folder(), "cmdInstall")->text(),
                          child<QPushButton>(folder(), "cmdCancel")->text()}),
             c.folderPage);
   EXPECT_TRUE(child<QLabel>(folder(), "Label3")->font().bold());
   EXPECT_TRUE(child<QPushButton>(folder(), "cmdInstall")->isDefault());
   EXPECT_EQ(child<FolderList>(folder(), "dirList")->path(), setup.path());
-  EXPECT_EQ(QStringList({child<QGroupBox>(options(), "Frame1")->title(), child<QCheckBox>(options(), "chkDesktop")->text(), child<QCheckBox>(options(), "chkStart")->text(),
-                         child<QCheckBox>(options(), "chkStartup")->text(), child<QGroupBox>(options(), "Frame2")->title(), child<QRadioButton>(options(), "optFR")->text(),
-                         child<QRadioButton>(options(), "optEN")->text()}),
-            c.optionsPage);
+  EXPECT_EQ(
+      QStringList({child<QGroupBox>(options(), "Frame1")->title(), child<QCheckBox>(options(), "chkDesktop")->text(),
+                   child<QCheckBox>(options(), "chkStart")->text(), child<QCheckBox>(options(), "chkStartup")->text(),
+                   child<QGroupBox>(options(), "Frame2")->title(), child<QRadioButton>(options(), "optFR")->text(),
+                   child<QRadioButton>(options(), "optEN")->text()}),
+      c.optionsPage);
   EXPECT_FALSE(child<QCheckBox>(options(), "chkDesktop")->isChecked());
   EXPECT_TRUE(child<QCheckBox>(options(), "chkStart")->isChecked());
   EXPECT_TRUE(child<QCheckBox>(options(), "chkStartup")->isChecked());
@@ -145,17 +148,21 @@ TEST_P(Presets, OfEachBuild) {
 
 INSTANTIATE_TEST_SUITE_P(
     Builds, Presets,
-    ::testing::Values(
-        PresetCase{"French", &frenchInstallerTexts, "Tavo - installation",
-                   {"Dossier d'installation :", "Changer le dossier d'installation ...", "Suivant >", "Abandon"},
-                   {"Raccourcis", " sur le bureau", " menu dans Démarrer/Programmes",
-                    " dans le menu Démarrage de Windows", "Langage du programme", "Français", "Anglais"},
-                   true},
-        PresetCase{"English", &englishInstallerTexts, "Tavo - install",
-                   {"Installation folder :", "Change installation folder ...", "Next >", "Cancel"},
-                   {"Shortcuts", " on the desktop", " group in Start/Programs menu", " in Windows Startup menu",
-                    "Program Language", "French", "English"},
-                   false}),
+    ::testing::Values(PresetCase{"French",
+                                 &frenchInstallerTexts,
+                                 "Tavo - installation",
+                                 {"Dossier d'installation :", "Changer le dossier d'installation ...", "Suivant >",
+                                  "Abandon"},
+                                 {"Raccourcis", " sur le bureau", " menu dans Démarrer/Programmes",
+                                  " dans le menu Démarrage de Windows", "Langage du programme", "Français", "Anglais"},
+                                 true},
+                      PresetCase{"English",
+                                 &englishInstallerTexts,
+                                 "Tavo - install",
+                                 {"Installation folder :", "Change installation folder ...", "Next >", "Cancel"},
+                                 {"Shortcuts", " on the desktop", " group in Start/Programs menu",
+                                  " in Windows Startup menu", "Program Language", "French", "English"},
+                                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Pages, CancelAnsweredNoKeepsEveryChoice) {
@@ -331,8 +338,8 @@ TEST_P(TypedFolder, IsMadeAbsoluteOrRefused) {
     EXPECT_TRUE(folder().isVisible());
     EXPECT_FALSE(options().isVisible());
     EXPECT_FALSE(child<QLabel>(folder(), "lblFolderError")->isHidden());
-    EXPECT_EQ(child<QLabel>(folder(), "lblFolderError")->text(), c.typed.isEmpty() ? englishInstallerTexts().folderEmpty
-                                                                  : englishInstallerTexts().folderLineBreak);
+    EXPECT_EQ(child<QLabel>(folder(), "lblFolderError")->text(),
+              c.typed.isEmpty() ? englishInstallerTexts().folderEmpty : englishInstallerTexts().folderLineBreak);
     return;
   }
   QString expected = c.expected;
@@ -342,16 +349,15 @@ TEST_P(TypedFolder, IsMadeAbsoluteOrRefused) {
   EXPECT_EQ(program->state().InstallFolder, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TypedFolder,
-    ::testing::Values(TypedFolderCase{"Relative", "Tavo_rel", "@setup/Tavo_rel"},
-                      TypedFolderCase{"Home", "~/Tavo_x", "@home/Tavo_x"},
-                      TypedFolderCase{"Absolute", "/opt/Tavo 3/", "/opt/Tavo 3"},
-                      TypedFolderCase{"TildeInside", "a~/b", "@setup/a~/b"},
-                      TypedFolderCase{"LineFeed", "/tmp/x\n/home", QString()},
-                      TypedFolderCase{"CarriageReturn", "/tmp/x\r", QString()},
-                      TypedFolderCase{"Empty", "", QString()}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, TypedFolder,
+                         ::testing::Values(TypedFolderCase{"Relative", "Tavo_rel", "@setup/Tavo_rel"},
+                                           TypedFolderCase{"Home", "~/Tavo_x", "@home/Tavo_x"},
+                                           TypedFolderCase{"Absolute", "/opt/Tavo 3/", "/opt/Tavo 3"},
+                                           TypedFolderCase{"TildeInside", "a~/b", "@setup/a~/b"},
+                                           TypedFolderCase{"LineFeed", "/tmp/x\n/home", QString()},
+                                           TypedFolderCase{"CarriageReturn", "/tmp/x\r", QString()},
+                                           TypedFolderCase{"Empty", "", QString()}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AbsoluteInstallFolder, AgainstTheCurrentFolderAndTheHome) {
   EXPECT_EQ(absoluteInstallFolder("Tavo_rel", "/media/setup", "/home/anna"), "/media/setup/Tavo_rel");

@@ -2,9 +2,9 @@
 // while it runs ends at once and leaves every file as it was.
 #include "tests/common/foldersnapshot.h"
 
+#include <gtest/gtest.h>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -6,11 +6,13 @@ using namespace tavo::monitor;
 
 TEST(BubblePlacement, FourQuartersOfOneScreen) {
   const QRect screen(0, 0, 1920, 1080);
-  struct Case { QPoint pointer, corner; };
-  for (auto [p, corner] : {Case{{100, 100}, {106, 105}},        // upper left
-                           Case{{1800, 1000}, {1546, 915}},     // lower right: px-254, py-85
-                           Case{{1800, 100}, {1546, 105}},      // upper right
-                           Case{{100, 1000}, {106, 915}}}) {    // lower left
+  struct Case {
+    QPoint pointer, corner;
+  };
+  for (auto [p, corner] : {Case{{100, 100}, {106, 105}},      // upper left
+                           Case{{1800, 1000}, {1546, 915}},   // lower right: px-254, py-85
+                           Case{{1800, 100}, {1546, 105}},    // upper right
+                           Case{{100, 1000}, {106, 915}}}) {  // lower left
     EXPECT_EQ(bubblePosition(p, screen), corner) << p.x() << "," << p.y();
   }
 }

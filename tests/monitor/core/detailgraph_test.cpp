@@ -20,7 +20,9 @@ bool columnRun(const QImage& img, int x, int y0, int y1, const QColor& c) {
 }  // namespace
 
 TEST(DetailGraphScale, SmallestHundredsAboveTheMaximum) {
-  struct Case { std::int64_t max, scale; };
+  struct Case {
+    std::int64_t max, scale;
+  };
   for (auto [max, scale] : {Case{0, 100}, Case{99, 100}, Case{100, 200}, Case{1234, 1300}, Case{-5, 100},
                             Case{2147483647LL, 2147483700LL}}) {
     EXPECT_EQ(scaleForMaximum(max), scale) << max;
@@ -71,8 +73,8 @@ TEST(DetailGraph, ColumnsRunFromOldestToNewestAndBarsHaveTheirHeight) {
   in.download.values[10] = 20;  // column 0: bar of 10
   in.download.values[9] = 1;    // column 599: 1 * 100 / 200 -> no bar
   in.upload.writeIndex = 599;
-  in.upload.values[598] = 99;   // column 598, scale 100, bar of 99
-  in.upload.values[0] = 50;     // column 0: bar of 50
+  in.upload.values[598] = 99;  // column 598, scale 100, bar of 99
+  in.upload.values[0] = 50;    // column 0: bar of 50
   in.timeLabels[9] = "14:05:33";
   const auto cols = computeDetailGraph(in);
   EXPECT_EQ(cols.downloadScale, 200);
@@ -114,7 +116,7 @@ TEST(DetailGraph, BadWriteIndexIsFoldedIntoTheRing) {
   DetailGraphInput in;
   in.download.writeIndex = 1799;  // as 599
   in.download.values[599] = 7;
-  in.upload.writeIndex = -1;      // as 599
+  in.upload.writeIndex = -1;  // as 599
   in.upload.values[599] = 8;
   const auto cols = computeDetailGraph(in);
   EXPECT_EQ(cols.download[599], 7);

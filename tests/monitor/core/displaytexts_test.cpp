@@ -10,7 +10,12 @@ TEST_F(EngineTest, LabelTextsFollowTheDisplayOption) {
   writeIni({QStringLiteral("Lang=EN"), QStringLiteral("Interface=2")});
   start();
   QSignalSpy spy(engine.get(), &MonitorEngine::rateTextsChanged);
-  struct Case { Option option; std::uint64_t ul, dl; const char* ulText; const char* dlText; };
+  struct Case {
+    Option option;
+    std::uint64_t ul, dl;
+    const char* ulText;
+    const char* dlText;
+  };
   const Case cases[] = {
       {Option::Inbits, 131072, 1024, "1024 kb/s UL", "8 kb/s DL"},
       {Option::InBytes, 1234 * 1024, 2048, "1234 kB/s UL", "2 kB/s DL"},
@@ -53,7 +58,10 @@ TEST(TextHelpers, ShortenAndElapsed) {
   EXPECT_EQ(ShortenPath(p50), p50);
   EXPECT_EQ(ShortenPath(p51), QStringLiteral("...") + p50.right(47));
   EXPECT_EQ(ShortenPath(QStringLiteral("----")), QStringLiteral("----"));
-  struct Case { double s; const char* text; };
+  struct Case {
+    double s;
+    const char* text;
+  };
   for (const Case& c : {Case{0, "0 h : 0 m"}, Case{93784, "26 h : 3 m"}, Case{59.9, "0 h : 0 m"},
                         Case{3600, "1 h : 0 m"}, Case{-30, "-1 h : 59 m"}, Case{1e20, "596523 h : 14 m"}})
     EXPECT_EQ(FormatElapsed(c.s), QString::fromLatin1(c.text)) << c.s;

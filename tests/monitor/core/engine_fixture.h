@@ -1,15 +1,15 @@
 #pragma once
 // An engine over a fake interface table and a hand-moved clock, in a
 // temporary program folder.
-#include "tests/support/fakeinterfacesource.h"
 #include "common/textfile.h"
 #include "monitor/core/monitorengine.h"
+#include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace tavo::monitor::testing {

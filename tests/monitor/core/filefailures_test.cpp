@@ -26,8 +26,7 @@ class FileFailureTest : public EngineTest {
   // Started with every told failure recorded, start-up's included.
   void startWatching() {
     make();
-    QObject::connect(engine.get(), &MonitorEngine::fileFailed,
-                     [this](const FileFailure& f) { told.append(f); });
+    QObject::connect(engine.get(), &MonitorEngine::fileFailed, [this](const FileFailure& f) { told.append(f); });
     ASSERT_TRUE(engine->Main());
   }
   int toldOf(Action action) const {
@@ -42,8 +41,8 @@ class FileFailureTest : public EngineTest {
     return queue;
   }
   QStringList asideNames() const {
-    return QDir(dir.path()).entryList({kSession + ".bad-*"}, QDir::AllEntries | QDir::System | QDir::Hidden,
-                                      QDir::Name);
+    return QDir(dir.path())
+        .entryList({kSession + ".bad-*"}, QDir::AllEntries | QDir::System | QDir::Hidden, QDir::Name);
   }
   QList<FileFailure> told;
 };
@@ -108,8 +107,7 @@ TEST_F(FileFailureTest, FolderInPlaceOfTheSessionFileIsKeptAsideAndTold) {
 
 TEST_F(FileFailureTest, GarbageIsKeptAsideUnderANewNameAndTold) {
   const QByteArray cases[] = {
-      "hello\r\nthis is not a session file\r\n",
-      QByteArray(100000, 'a'),
+      "hello\r\nthis is not a session file\r\n", QByteArray(100000, 'a'),
       "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20\r\n",  // four fields
   };
   for (const QByteArray& garbage : cases) {
@@ -238,34 +236,30 @@ TEST_P(WriteResultTest, EachWriteSaysWhetherItWorked) {
 INSTANTIATE_TEST_SUITE_P(
     Writes, WriteResultTest,
     ::testing::Values(
-        WriteCase{"logs_folder", "", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder();
-                  }},
-        WriteCase{"logs_folder_over_a_file", "logs!", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder();
-                  }},
-        WriteCase{"log_line", "", [](FileFailureTest& t) {
+        WriteCase{"logs_folder", "",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder(); }},
+        WriteCase{"logs_folder_over_a_file", "logs!",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).rateLog().EnsureLogsFolder(); }},
+        WriteCase{"log_line", "",
+                  [](FileFailureTest& t) {
                     RateLog& log = static_cast<WriteResultTest&>(t).rateLog();
                     log.StartNewLogFile(true);
                     return log.EnsureLogsFolder() && log.AppendLogLine(1, 2);
                   }},
-        WriteCase{"log_line_without_its_folder", "logs!", [](FileFailureTest& t) {
+        WriteCase{"log_line_without_its_folder", "logs!",
+                  [](FileFailureTest& t) {
                     RateLog& log = static_cast<WriteResultTest&>(t).rateLog();
                     log.StartNewLogFile(true);
                     return log.AppendLogLine(1, 2);
                   }},
-        WriteCase{"minute_write", "", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats();
-                  }},
-        WriteCase{"minute_write_over_a_folder", "session_stats.csv/", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats();
-                  }},
-        WriteCase{"settings", "", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).theEngine().SaveSettings();
-                  }},
-        WriteCase{"settings_over_a_folder", "Tavo.ini/", [](FileFailureTest& t) {
-                    return static_cast<WriteResultTest&>(t).theEngine().SaveSettings();
-                  }}),
+        WriteCase{"minute_write", "",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats(); }},
+        WriteCase{"minute_write_over_a_folder", "session_stats.csv/",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).sessions().WriteSessionStats(); }},
+        WriteCase{"settings", "",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).theEngine().SaveSettings(); }},
+        WriteCase{"settings_over_a_folder", "Tavo.ini/",
+                  [](FileFailureTest& t) { return static_cast<WriteResultTest&>(t).theEngine().SaveSettings(); }}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 TEST(FileFailureText, NamesTheFileAndTheReasonInTheLanguage) {
@@ -289,7 +283,7 @@ TEST(FileFailureText, NamesTheFileAndTheReasonInTheLanguage) {
 TEST_F(FileFailureTest, LeftOverTemporariesOfTheReplacementGoAtStartUp) {
   const QStringList leftOvers = {kSession + ".AbCdEf", kSession + ".qwerty", kSession + ".a1B2c3"};
   const QStringList others = {kSession + ".abcdefg", kSession + ".abcde", kSession + ".bad-20261208-140530",
-                              "other.csv.AbCdEf",   "Tavo.ini.AbCdEf",   "x" + kSession + ".AbCdEf"};
+                              "other.csv.AbCdEf",    "Tavo.ini.AbCdEf",   "x" + kSession + ".AbCdEf"};
   for (const QString& name : leftOvers + others) writeFile(name, "07/12/2026 10:00:00;07/12");
   ASSERT_TRUE(QDir(dir.path()).mkdir(kSession + ".FoLdEr"));
   ASSERT_EQ(::symlink("other.csv.AbCdEf", QFile::encodeName(path(kSession + ".LiNkEd")).constData()), 0);

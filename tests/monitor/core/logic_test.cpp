@@ -27,8 +27,14 @@ TEST(InterfaceChoice, OnlyAnotherSelectedEntryChangesAnything) {
 
 TEST(CounterTexts, FiguresAsShown) {
   CounterFigures f;
-  f.kbitDL = 512; f.kbitUL = 64; f.meanDL = 300; f.meanUL = 20;
-  f.mbytesShownDL = 12.5; f.mbytesShownUL = 3.0; f.maxDL = 900; f.maxUL = 77;
+  f.kbitDL = 512;
+  f.kbitUL = 64;
+  f.meanDL = 300;
+  f.meanUL = 20;
+  f.mbytesShownDL = 12.5;
+  f.mbytesShownUL = 3.0;
+  f.maxDL = 900;
+  f.maxUL = 77;
   f.countStart = QDateTime(QDate(2026, 12, 8), QTime(7, 4, 59));
   f.elapsedText = "26 h : 3 m";
   const tavo::RegionalFormat french(QLocale(QLocale::French, QLocale::France));

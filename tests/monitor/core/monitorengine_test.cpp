@@ -29,8 +29,12 @@ TEST_F(EngineTest, MinuteWorkRunsEverySixtiethTick) {
     tick(0, 7680000 / 60);
     const int after = engine->History.ulPerMinute.hasReading ? engine->History.ulPerMinute.writeIndex + 1000 : -1;
     if (after != before) minuteTicks.push_back(t);
-    if (t == 59) { EXPECT_FALSE(exists(QStringLiteral("session_stats.csv"))); }
-    if (t == 60) { EXPECT_TRUE(exists(QStringLiteral("session_stats.csv"))); }
+    if (t == 59) {
+      EXPECT_FALSE(exists(QStringLiteral("session_stats.csv")));
+    }
+    if (t == 60) {
+      EXPECT_TRUE(exists(QStringLiteral("session_stats.csv")));
+    }
   }
   // 60: first reading only; 120..660: a slot each.
   EXPECT_EQ(minuteTicks, (std::vector<int>{60, 120, 180, 240, 300, 360, 420, 480, 540, 600, 660}));

@@ -1,8 +1,8 @@
 // The settings dialog's option groups.
 #include "monitor/core/monitorsettings.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <QSignalSpy>
 
 namespace tavo::monitor::testing {
 namespace {

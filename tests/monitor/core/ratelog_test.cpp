@@ -1,6 +1,6 @@
 // The rate log: its name, its first line, a folder that went away, a full disk.
-#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/inchild.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 namespace tavo::monitor::testing {
 namespace {

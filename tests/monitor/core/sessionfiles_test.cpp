@@ -1,7 +1,7 @@
 // session_stats.csv and all_stats.csv: the minute writes, the day change,
 // the moves and the lines that wait.
-#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/inchild.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QDirIterator>
 
@@ -37,7 +37,7 @@ TEST_F(SessionTest, MidnightClosesTheDayAndStartsAFreshLine) {
   const QDateTime begun = clock.now();
   ticks(120, 1024, 0);  // writes at 23:58:00 and 23:59:00
   const QDateTime lastWrite = clock.now();
-  ticks(60, 1024, 0);   // 00:00:00: first write of the new day
+  ticks(60, 1024, 0);  // 00:00:00: first write of the new day
   const QDateTime midnight = clock.now();
   ASSERT_EQ(midnight, QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0)));
   EXPECT_EQ(lines(kAll), QStringList{record(begun, lastWrite, "8;0;0;0")});
@@ -87,13 +87,13 @@ TEST_F(SessionTest, LineLeftByAKilledRunMovesAtStartBeforeTheFirstTick) {
 
 TEST_F(SessionTest, IncompleteSessionFileIsDroppedWithoutAppending) {
   const QByteArray cases[] = {
-      "",                                                    // cut before the first byte
-      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;3",     // cut inside the fifth field
-      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;",   // cut before the last field
-      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20\r\n",   // four fields
+      "",                                                   // cut before the first byte
+      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;3",    // cut inside the fifth field
+      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;30;",  // cut before the last field
+      "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20\r\n",  // four fields
       "07/12/2026 10:00:00;07/12/2026 12:00:00;10;20;x;40\r\n",
       "\r\n",
-      QByteArray(100000, 'a'),                               // not a session line at all
+      QByteArray(100000, 'a'),  // not a session line at all
   };
   for (const QByteArray& content : cases) {
     writeFile(kAll, "01/12/2026 10:00:00;01/12/2026 11:00:00;1;2;3;4\r\n");
@@ -251,9 +251,7 @@ const AllStatsBlocker kBlockers[] = {
      }},
     // The disk is full: the append crosses the end of the room, 10 bytes in.
     {"DiskFull", true,
-     [](const QString& folder) {
-       tavo::testing::fileSizeLimit(rlim_t(QFileInfo(folder + "/" + kAll).size() + 10));
-     },
+     [](const QString& folder) { tavo::testing::fileSizeLimit(rlim_t(QFileInfo(folder + "/" + kAll).size() + 10)); },
      [](const QString&) { tavo::testing::fileSizeLimit(RLIM_INFINITY); }},
 };
 
@@ -380,7 +378,6 @@ TEST_P(WaitingLineTest, SessionsClosedWhileALineWaitsQueueBehindIt) {
 
 INSTANTIATE_TEST_SUITE_P(SessionFiles, WaitingLineTest, ::testing::ValuesIn(kBlockers),
                          [](const auto& info) { return std::string(info.param.name); });
-
 
 }  // namespace
 }  // namespace tavo::monitor::testing

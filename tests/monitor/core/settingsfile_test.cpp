@@ -48,28 +48,33 @@ TEST_F(SettingsTest, DefaultsWithoutAFile) {
 }
 
 TEST_F(SettingsTest, LanguageLine) {
-  struct Case { QStringList ini; bool french; };
+  struct Case {
+    QStringList ini;
+    bool french;
+  };
   const Case cases[] = {
-      {{"Lang=EN"}, false}, {{"Lang=FR", "Lang=EN"}, false}, {{"Lang=EN", "Lang=FR"}, true},
-      {{"Lang=en"}, false}, {{"Lang=fr"}, false},            {{"Lang=FR "}, false},
-      {{"KbitMode=True"}, true},
+      {{"Lang=EN"}, false}, {{"Lang=FR", "Lang=EN"}, false}, {{"Lang=EN", "Lang=FR"}, true}, {{"Lang=en"}, false},
+      {{"Lang=fr"}, false}, {{"Lang=FR "}, false},           {{"KbitMode=True"}, true},
   };
   for (const Case& c : cases) EXPECT_EQ(load(c.ini).IsFrench, c.french) << c.ini.join("|").toStdString();
   EXPECT_EQ(load({"Lang=EN"}).settings().optInBytes(), true);  // every other default stays
 }
 
 TEST_F(SettingsTest, ReaderTakesLinesAsTheyStand) {
-  auto& e = load({"SkinDescriptorFile=/opt/a=b.xsd", " KbitMode=True", "no equals sign here", "", "Unknown=3",
-                  "MeanMode=Vrai"});
+  auto& e = load(
+      {"SkinDescriptorFile=/opt/a=b.xsd", " KbitMode=True", "no equals sign here", "", "Unknown=3", "MeanMode=Vrai"});
   EXPECT_EQ(e.settings().SkinDescriptorFile(), QStringLiteral("/opt/a=b.xsd"));
   EXPECT_FALSE(e.settings().optInbits());
   EXPECT_TRUE(e.settings().optMean());
 }
 
 TEST_F(SettingsTest, BooleanWords) {
-  struct Case { const char* value; bool on; };
-  for (const Case& c : {Case{"Vrai", true}, Case{"True", true}, Case{"true", false}, Case{"1", false},
-                        Case{"", false}, Case{"Faux", false}, Case{"True ", false}}) {
+  struct Case {
+    const char* value;
+    bool on;
+  };
+  for (const Case& c : {Case{"Vrai", true}, Case{"True", true}, Case{"true", false}, Case{"1", false}, Case{"", false},
+                        Case{"Faux", false}, Case{"True ", false}}) {
     EXPECT_EQ(load({QStringLiteral("MinimizeTavoMode=") + c.value}).settings().optMinTavo(), c.on) << c.value;
   }
 }
@@ -88,23 +93,26 @@ TEST_F(SettingsTest, OptionGroupsLastSwitchedOnWins) {
 TEST_F(SettingsTest, NumbersAndTheirRanges) {
   src.rows.clear();
   for (int i = 0; i < 45; ++i) src.set(QStringLiteral("if%1").arg(i), 0, 0);
-  struct Case { const char* line; int interface, transp, limit, refresh, period, log, update; };
+  struct Case {
+    const char* line;
+    int interface, transp, limit, refresh, period, log, update;
+  };
   const Case cases[] = {
       {"DLLimit=1024.5", 0, 255, 1024, 0, 1, 0, 0},
       {"DLLimit=1025.5", 0, 255, 1026, 0, 1, 0, 0},
       {"DLLimit=2048kb", 0, 255, 2048, 0, 1, 0, 0},
-      {"DLLimit=5", 0, 255, 5, 0, 1, 0, 0},            // the loader does not hold the dialog's 10..15000
-      {"DLLimit=99999", 0, 255, 32767, 0, 1, 0, 0},     // beyond 16 bits: held at the edge
+      {"DLLimit=5", 0, 255, 5, 0, 1, 0, 0},          // the loader does not hold the dialog's 10..15000
+      {"DLLimit=99999", 0, 255, 32767, 0, 1, 0, 0},  // beyond 16 bits: held at the edge
       {"DLLimit=-99999", 0, 255, -32768, 0, 1, 0, 0},
       {"Interface=3", 3, 255, 1024, 0, 1, 0, 0},
       {"Interface=10", 10, 255, 1024, 0, 1, 0, 0},
-      {"Interface=11", 0, 255, 1024, 0, 1, 0, 0},       // beyond the table although 45 rows exist
+      {"Interface=11", 0, 255, 1024, 0, 1, 0, 0},  // beyond the table although 45 rows exist
       {"Interface=-2", 0, 255, 1024, 0, 1, 0, 0},
       {"Transparency=300", 0, 255, 1024, 0, 1, 0, 0},
       {"Transparency=-4", 0, 0, 1024, 0, 1, 0, 0},
       {"Transparency= 128", 0, 128, 1024, 0, 1, 0, 0},
       {"GraphRefresh=1", 0, 255, 1024, 1, 60, 0, 0},
-      {"GraphRefresh=7", 0, 255, 1024, 0, 1, 0, 0},     // unknown time base: per second
+      {"GraphRefresh=7", 0, 255, 1024, 0, 1, 0, 0},  // unknown time base: per second
       {"CheckVersion=1", 0, 255, 1024, 0, 1, 0, 1},
       {"CheckVersion=9", 0, 255, 1024, 0, 1, 0, 2},
       {"DetailedLog=-3", 0, 255, 1024, 0, 1, 0, 0},
@@ -130,8 +138,7 @@ TEST_F(SettingsTest, InterfaceAboveTheCountReadAtStartFallsToAll) {
 
 TEST_F(SettingsTest, WindowPosition) {
   EXPECT_EQ(load({"WindowPositionX=120", "WindowPositionY=45.5"}).settings().windowPosition(), QPointF(120, 45.5));
-  EXPECT_EQ(load({"WindowPositionX=1e9", "WindowPositionY=-1e9"}).settings().windowPosition(),
-            QPointF(32767, -32768));
+  EXPECT_EQ(load({"WindowPositionX=1e9", "WindowPositionY=-1e9"}).settings().windowPosition(), QPointF(32767, -32768));
   EXPECT_EQ(load({"WindowPositionX=abc"}).settings().windowPosition(), QPointF(0, 0));
 }
 
@@ -163,10 +170,10 @@ TEST_F(SettingsTest, SavedFileHasEighteenLinesInOrder) {
                   "SkinDescriptorFile=/x/skins/blue.xsd", "WindowPositionX=1200", "WindowPositionY=7"});
   ASSERT_TRUE(e.SaveSettings());
   EXPECT_EQ(ini(), (QStringList{"Lang=FR", "Interface=2", "Transparency=255", "KbitMode=Vrai", "KbyteMode=Faux",
-                                "CumuledMode=Faux", "MeanMode=Faux", "DLLimit=1024", "GraphRefresh=0",
-                                "ShowDL=Faux", "ShowUL=Vrai", "MinimizeAllMode=Vrai", "MinimizeTavoMode=Faux",
-                                "DetailedLog=1", "CheckVersion=0", "SkinDescriptorFile=/x/skins/blue.xsd",
-                                "WindowPositionX=1200", "WindowPositionY=7"}));
+                                "CumuledMode=Faux", "MeanMode=Faux", "DLLimit=1024", "GraphRefresh=0", "ShowDL=Faux",
+                                "ShowUL=Vrai", "MinimizeAllMode=Vrai", "MinimizeTavoMode=Faux", "DetailedLog=1",
+                                "CheckVersion=0", "SkinDescriptorFile=/x/skins/blue.xsd", "WindowPositionX=1200",
+                                "WindowPositionY=7"}));
   const QByteArray raw = bytes(QStringLiteral("Tavo.ini"));
   EXPECT_EQ(raw.count("\r\n"), 18);
   EXPECT_EQ(raw.count('\n'), 18);
@@ -175,9 +182,9 @@ TEST_F(SettingsTest, SavedFileHasEighteenLinesInOrder) {
 TEST_F(SettingsTest, SaveAndLoadRoundTripInBothLocales) {
   for (QLocale::Language lang : {QLocale::French, QLocale::English}) {
     QLocale::setDefault(QLocale(lang, lang == QLocale::French ? QLocale::France : QLocale::UnitedStates));
-    auto& e = load({"Lang=EN", "Interface=3", "Transparency=90", "MeanMode=True", "DLLimit=15000",
-                    "GraphRefresh=1", "ShowUL=True", "MinimizeTavoMode=True", "CheckVersion=1",
-                    "SkinDescriptorFile=C:\\a=b.xsd", "WindowPositionX=-20", "WindowPositionY=300"});
+    auto& e = load({"Lang=EN", "Interface=3", "Transparency=90", "MeanMode=True", "DLLimit=15000", "GraphRefresh=1",
+                    "ShowUL=True", "MinimizeTavoMode=True", "CheckVersion=1", "SkinDescriptorFile=C:\\a=b.xsd",
+                    "WindowPositionX=-20", "WindowPositionY=300"});
     ASSERT_TRUE(e.SaveSettings());
     const QByteArray first = bytes(QStringLiteral("Tavo.ini"));
     ASSERT_TRUE(e.SaveSettings());

@@ -1,9 +1,9 @@
 #include "monitor/core/skinlayout.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cstring>
 
@@ -18,8 +18,7 @@ QImage bitmapFromRows(const std::vector<const char*>& rows) {
   const int w = int(std::strlen(rows[0]));
   QImage img(w, h, QImage::Format_RGB888);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      img.setPixelColor(x, y, rows[y][x] == '.' ? QColor(Qt::black) : QColor(200, 180, 140));
+    for (int x = 0; x < w; ++x) img.setPixelColor(x, y, rows[y][x] == '.' ? QColor(Qt::black) : QColor(200, 180, 140));
   return img;
 }
 

@@ -1,9 +1,9 @@
 // Start-up refusals: another monitor of this folder ends a start silently;
 // a folder the monitor cannot write in ends it with a message; nothing of
 // the folder changes either way.
-#include "tests/monitor/core/engine_fixture.h"
 #include "tests/common/foldersnapshot.h"
 #include "tests/common/inchild.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <QTemporaryDir>
 
@@ -105,11 +105,8 @@ TEST_F(StartupTest, RefusalMessageInTheLanguageOfTheSettings) {
     QStringList ini;  // empty: no Tavo.ini
     bool french;
   } const cases[] = {
-      {"no settings file", {}, false},
-      {"Lang=EN", {"Lang=EN"}, false},
-      {"Lang=FR", {"Lang=FR"}, true},
-      {"no Lang line", {"Interface=0"}, true},
-      {"Lang=fr", {"Lang=fr"}, false},
+      {"no settings file", {}, false},         {"Lang=EN", {"Lang=EN"}, false}, {"Lang=FR", {"Lang=FR"}, true},
+      {"no Lang line", {"Interface=0"}, true}, {"Lang=fr", {"Lang=fr"}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -4,9 +4,9 @@
 #include "tests/monitor/core/engine_fixture.h"
 #include "tests/support/categorywarnings.h"
 
+#include <gtest/gtest.h>
 #include <QList>
 #include <QString>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <stdexcept>
@@ -41,11 +41,11 @@ TEST_P(TickStepThrows, IsAbandonedLoggedAndTheNextStepRuns) {
       << log.messages().front().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tick, TickStepThrows,
-    ::testing::Values(ThrowCase{"StandardException", [] { throw std::runtime_error("disk gone"); }, "disk gone"},
-                      ThrowCase{"OtherException", [] { throw 42; }, "unknown exception"}),
-    [](const ::testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tick, TickStepThrows,
+                         ::testing::Values(ThrowCase{"StandardException", [] { throw std::runtime_error("disk gone"); },
+                                                     "disk gone"},
+                                           ThrowCase{"OtherException", [] { throw 42; }, "unknown exception"}),
+                         [](const ::testing::TestParamInfo<ThrowCase>& info) { return std::string(info.param.name); });
 
 TEST(TickStep, AStepThatSucceedsLogsNothing) {
   MonitorLogCapture log;

@@ -1,13 +1,13 @@
 // Interface table, byte deltas, rates, totals and means.
-#include "tests/monitor/core/engine_fixture.h"
 #include "common/platform/net/procnetdevsource.h"
+#include "tests/monitor/core/engine_fixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 #include <limits>
 #include <thread>
-#include <unistd.h>
 
 namespace tavo::monitor::testing {
 namespace {
@@ -19,7 +19,10 @@ constexpr std::uint64_t k2p32 = std::uint64_t(1) << 32;
 // down, exact up to the largest counts, over one second or sixty.
 TEST(WholeKbitPerSecond, TableOfCounts) {
   constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-  struct Case { std::uint64_t bytes, seconds, kbit; const char* what; };
+  struct Case {
+    std::uint64_t bytes, seconds, kbit;
+    const char* what;
+  };
   const Case cases[] = {
       {0, 1, 0, "nothing"},
       {127, 1, 0, "under one kbit rounds down"},
@@ -37,7 +40,10 @@ TEST(WholeKbitPerSecond, TableOfCounts) {
 }
 
 TEST(CounterDelta, TableOfReadings) {
-  struct Case { std::uint64_t prev, cur, delta; const char* what; };
+  struct Case {
+    std::uint64_t prev, cur, delta;
+    const char* what;
+  };
   const Case cases[] = {
       {1000, 1000, 0, "no traffic"},
       {1000, 1500, 500, "plain growth"},
@@ -57,8 +63,7 @@ TEST_F(EngineTest, TableHoldsFirstTenRowsInOrderAndEntryZeroCountsAll) {
   for (int i = 0; i < 45; ++i) src.set(QStringLiteral("if%1").arg(i), 1000 * i, 10 * i);
   start();
   EXPECT_EQ(engine->Interfaces.InterfaceCount, 45);
-  for (int i = 1; i <= 10; ++i)
-    EXPECT_EQ(engine->Interfaces.entries[i].description, QStringLiteral("if%1").arg(i - 1));
+  for (int i = 1; i <= 10; ++i) EXPECT_EQ(engine->Interfaces.entries[i].description, QStringLiteral("if%1").arg(i - 1));
   // Every row adds to entry 0, the 40th to 45th too.
   for (auto& r : src.rows) r.rxBytes += 100;
   src.add(QStringLiteral("if44"), 900, 0);
@@ -186,7 +191,10 @@ TEST_F(EngineTest, FailedReadingKeepsTheTableAndCountsLaterTraffic) {
 TEST_F(EngineTest, RatesFromOneTick) {
   writeIni({QStringLiteral("Interface=2")});
   start();
-  struct Case { std::uint64_t bytes; std::int64_t kbit, kbyte; };
+  struct Case {
+    std::uint64_t bytes;
+    std::int64_t kbit, kbyte;
+  };
   for (const Case& c : {Case{1023, 7, 0}, Case{1024, 8, 1}, Case{131072, 1024, 128}, Case{0, 0, 0}}) {
     tick(c.bytes, c.bytes);
     EXPECT_EQ(engine->Counters.KbitUL, c.kbit) << c.bytes;
@@ -221,7 +229,10 @@ TEST_F(EngineTest, ClockSetBackGivesNegativeMeansUntilReset) {
 }
 
 TEST(TrafficCountersAlone, MegabytesShownRoundHalvesToEven) {
-  struct Case { std::uint64_t bytes; double shown; };
+  struct Case {
+    std::uint64_t bytes;
+    double shown;
+  };
   // 0.25 MB, 0.75 MB, just under 12.44 MB, nothing.
   for (const Case& c : {Case{262144, 0.2}, Case{786432, 0.8}, Case{13044285, 12.4}, Case{0, 0.0}}) {
     tavo::net::FakeInterfaceSource src;

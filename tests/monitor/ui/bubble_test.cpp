@@ -59,7 +59,9 @@ TEST_F(BubbleTest, HoverDelayShowsTheBubbleNearThePointer) {
 
 TEST_F(BubbleTest, PlacedTowardsTheScreenCentreInEachQuarter) {
   setGraph(HoverArea{0, 0, 1920, 1080});
-  struct Case { QPoint p, corner; };
+  struct Case {
+    QPoint p, corner;
+  };
   for (auto [p, corner] : {Case{{100, 100}, {106, 105}}, Case{{1800, 1000}, {1546, 915}},
                            Case{{1800, 100}, {1546, 105}}, Case{{100, 1000}, {106, 915}}}) {
     pointer = p;

@@ -2,11 +2,11 @@
 // and the settings dialog, in both languages, with each sans font a
 // desktop may give at the same point size: each text is measured with its
 // widget's font against the room its widget gives it, inside its frame.
+#include "monitor/core/monitortexts.h"
 #include "monitor/ui/frmbig.h"
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/frmsettings.h"
-#include "monitor/core/monitortexts.h"
 #include "tests/monitor/ui/views_fixture.h"
 
 #include <QCheckBox>

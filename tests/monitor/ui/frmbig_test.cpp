@@ -28,7 +28,6 @@ int uploadBar(const QImage& img, int c) {
   return h;
 }
 
-
 }  // namespace
 
 class DetailGraphWindowTest : public ViewsTest {
@@ -71,8 +70,8 @@ TEST_F(DetailGraphWindowTest, EmptyHistoriesOpenOnTheHourView) {
 TEST_F(DetailGraphWindowTest, ScalesAndBarHeightsOfTheHourView) {
   auto& h = history();
   h.dlPerMinute.writeIndex = 10;
-  h.dlPerMinute.values[9] = 100;   // column 598: the maximum, scale 200, bar 50
-  h.dlPerMinute.values[11] = 40;   // column 0: bar 20
+  h.dlPerMinute.values[9] = 100;  // column 598: the maximum, scale 200, bar 50
+  h.dlPerMinute.values[11] = 40;  // column 0: bar 20
   h.ulPerMinute.writeIndex = 10;
   h.ulPerMinute.values[9] = 1234;  // scale 1300: bar 94
   h.ulPerMinute.values[8] = 99;    // column 597: 99 * 100 / 1300 = 7
@@ -256,7 +255,10 @@ TEST_F(DetailGraphWindowTest, WindowsMadeLateShowWhatChangedBefore) {
 
 TEST_F(DetailGraphWindowTest, FrenchAndEnglishTexts) {
   frmBig& b = big();
-  struct Row { QString french, english; std::function<QString()> get; };
+  struct Row {
+    QString french, english;
+    std::function<QString()> get;
+  };
   const std::vector<Row> rows = {
       {"Tavo - Historique", "Tavo - Detailed Graph", [&] { return b.windowTitle(); }},
       {"Dimension de l'historique", "Graphic X dimension", [&] { return b.Frame1->title(); }},

@@ -105,7 +105,8 @@ TEST_F(InterfaceChooserTest, FrenchAndEnglishTexts) {
   EXPECT_EQ(dlg.findChild<QPushButton*>("cmdCancel")->toolTip(), " Ne pas changer d'interface ");
   dlg.applyTexts(false);
   EXPECT_EQ(dlg.windowTitle(), "Tavo - Interfaces");
-  EXPECT_EQ(dlg.findChild<QLabel*>("Label1")->text(), "Caution : change interface will cause reset of counters and graphs");
+  EXPECT_EQ(dlg.findChild<QLabel*>("Label1")->text(),
+            "Caution : change interface will cause reset of counters and graphs");
   EXPECT_EQ(dlg.findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
   EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->text(), "Validate");
   EXPECT_EQ(dlg.findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");

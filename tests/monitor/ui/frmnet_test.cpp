@@ -1,13 +1,13 @@
 #include "monitor/ui/frmnet.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -113,8 +113,12 @@ TEST_F(FrmNetTest, PartialRepaintsLeaveTheWindowAsAFullPainting) {
   const std::function<void()> steps[] = {
       [&] { net.lblUL->setText("1234 kB/s UL"); },
       [&] { net.lblDL->setText("56 kB/s DL"); },
-      [&] { for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7) % 51); },
-      [&] { for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7 + 3) % 51 + 0.4); },
+      [&] {
+        for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7) % 51);
+      },
+      [&] {
+        for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7 + 3) % 51 + 0.4);
+      },
       [&] { net.setBarHeight(10, 120); },  // taller than the graph
       [&] { net.setBarHeight(10, 2); },
       [&] { net.lblDL->setText("56 kB/s DL"); },  // unchanged text
@@ -171,8 +175,8 @@ TEST_F(FrmNetTest, MissingBitmapKeepsPictureAndShapeButTakesLayout) {
   ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("a.xsd", kPlate), skins.path()));
   net.ApplySkin();
   const QRegion mask = net.mask();
-  ASSERT_TRUE(net.LoadSkinDescriptor(skins.descriptor("c.xsd", "GraphX=20\r\nSkinBitmapFile=gone.bmp\r\n"),
-                                     skins.path()));
+  ASSERT_TRUE(
+      net.LoadSkinDescriptor(skins.descriptor("c.xsd", "GraphX=20\r\nSkinBitmapFile=gone.bmp\r\n"), skins.path()));
   net.ApplySkin();
   EXPECT_EQ(net.size(), QSize(90, 80));
   EXPECT_EQ(net.mask(), mask);
@@ -300,8 +304,7 @@ TEST_F(FrmNetTest, MiddlePressDragsTooFromThePressPoint) {
     const QPoint origin = net.imgSkin->mapToGlobal(QPoint(0, 0));
     QTest::mousePress(net.imgSkin, button, {}, QPoint(20, 60));
     for (const QPoint step : {QPoint(25, 64), QPoint(60, 90), QPoint(300, 200)}) {
-      QMouseEvent move(QEvent::MouseMove, QPointF(step), QPointF(origin + step), Qt::NoButton, button,
-                       Qt::NoModifier);
+      QMouseEvent move(QEvent::MouseMove, QPointF(step), QPointF(origin + step), Qt::NoButton, button, Qt::NoModifier);
       QApplication::sendEvent(net.imgSkin, &move);
     }
     QTest::mouseRelease(net.imgSkin, button, {}, QPoint(300, 200));

@@ -1,11 +1,11 @@
 #include "monitor/ui/frmsettings.h"
 #include "monitor/ui/traymenu.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +32,8 @@ class FrmSettingsTest : public ::testing::Test {
   Calls calls;
   void SetUp() override {
     QObject::connect(&dlg, &frmSettings::saveRequested, [this] { ++calls.saves; });
-    QObject::connect(&dlg, &frmSettings::graphSettingsTaken, [this](std::int16_t dl, int refresh) {
-      calls.graph.emplace_back(dl, refresh);
-    });
+    QObject::connect(&dlg, &frmSettings::graphSettingsTaken,
+                     [this](std::int16_t dl, int refresh) { calls.graph.emplace_back(dl, refresh); });
     // As the program answers the log box: the file now written, or none.
     QObject::connect(&dlg, &frmSettings::loggingToggled, [this](bool on) {
       calls.logs.push_back(on);
@@ -65,9 +64,9 @@ TEST(DLLimitClamp, KeepsTheTextBetween10And15000) {
     const char* in;
     const char* out;
   };
-  for (const Case c : {Case{"20000", "15000"}, Case{"15000", "15000"}, Case{"15001", "15000"}, Case{"5", "10"},
-                       Case{"", "10"}, Case{"10", "10"}, Case{"9.6", "10"}, Case{"1024", "1024"},
-                       Case{" 512", " 512"}, Case{"99999999999", "15000"}})
+  for (const Case c :
+       {Case{"20000", "15000"}, Case{"15000", "15000"}, Case{"15001", "15000"}, Case{"5", "10"}, Case{"", "10"},
+        Case{"10", "10"}, Case{"9.6", "10"}, Case{"1024", "1024"}, Case{" 512", " 512"}, Case{"99999999999", "15000"}})
     EXPECT_EQ(clampDLLimitText(c.in), c.out) << c.in;
 }
 
@@ -286,7 +285,8 @@ TEST(TrayPicture, BarsStayInsideTheRingAndTheRingInsideTheSquare) {
       }
     EXPECT_GT(barPixels, side / 2) << "no bars";
     // The ring's stroke reaches each side of the square ...
-    for (const QPoint edge : {QPoint(side / 2, 0), QPoint(0, side / 2), QPoint(side - 1, side / 2), QPoint(side / 2, side - 1)})
+    for (const QPoint edge :
+         {QPoint(side / 2, 0), QPoint(0, side / 2), QPoint(side - 1, side / 2), QPoint(side / 2, side - 1)})
       EXPECT_GT(img.pixelColor(edge).alpha(), 100) << edge.x() << "," << edge.y();
     // ... and leaves the corners empty.
     for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})

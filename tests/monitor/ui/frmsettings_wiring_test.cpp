@@ -7,6 +7,7 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -27,8 +27,8 @@ class SettingsWiring;
 
 struct WiringCase {
   const char* name;
-  QStringList ini;                                  // Tavo.ini before the start
-  std::function<void(SettingsWiring&)> act;         // what the user does in the dialog
+  QStringList ini;                           // Tavo.ini before the start
+  std::function<void(SettingsWiring&)> act;  // what the user does in the dialog
   std::function<void(SettingsWiring&)> expectEffect;
 };
 
@@ -133,7 +133,9 @@ const WiringCase kCases[] = {
        EXPECT_EQ(t.opened[0], t.dialog().skinsPageUrl());
        EXPECT_EQ(t.opened[0].path(), "/english.php");
      }},
-    {"SkinsWebPageFrench", {"Lang=FR"}, [](SettingsWiring& t) { leftClick(t.dialog().lblFindSkins); },
+    {"SkinsWebPageFrench",
+     {"Lang=FR"},
+     [](SettingsWiring& t) { leftClick(t.dialog().lblFindSkins); },
      [](SettingsWiring& t) {
        ASSERT_EQ(t.opened.size(), 1u);
        EXPECT_EQ(t.opened[0].path(), "/tavo.php");
@@ -156,7 +158,8 @@ const WiringCase kCases[] = {
        ASSERT_EQ(t.directions->count(), 1);
        EXPECT_FALSE(t.directions->at(0).at(0).toBool());
      }},
-    {"GraphDirectionDownload", {"Lang=EN", "ShowUL=True"},
+    {"GraphDirectionDownload",
+     {"Lang=EN", "ShowUL=True"},
      [](SettingsWiring& t) {
        ASSERT_TRUE(underlined(t.net().lblUL));
        t.dialog().optDL->click();
@@ -191,7 +194,8 @@ const WiringCase kCases[] = {
        EXPECT_TRUE(t.dialog().cmdLogFile->isEnabled());
        EXPECT_EQ(t.dialog().lblLogFile->text(), ShortenPath(t.engine->LogFilePath));
      }},
-    {"NewLogFile", {"Lang=EN", "DetailedLog=1"},
+    {"NewLogFile",
+     {"Lang=EN", "DetailedLog=1"},
      [](SettingsWiring& t) {
        t.clock.advanceSeconds(120);
        t.dialog().setProperty("logBefore", t.engine->LogFilePath);
@@ -246,7 +250,9 @@ const WiringCase kCases[] = {
        EXPECT_TRUE(t.engine->settings().optInbits());
        EXPECT_FALSE(t.engine->settings().optInBytes());
      }},
-    {"ShowInBytes", {"Lang=EN", "KbitMode=True"}, [](SettingsWiring& t) { t.dialog().optInBytes->click(); },
+    {"ShowInBytes",
+     {"Lang=EN", "KbitMode=True"},
+     [](SettingsWiring& t) { t.dialog().optInBytes->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optInBytes()); }},
     {"ShowTotals", kEnglish, [](SettingsWiring& t) { t.dialog().optCumul->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optCumul()); }},
@@ -257,7 +263,8 @@ const WiringCase kCases[] = {
        EXPECT_TRUE(t.engine->settings().optMinTavo());
        EXPECT_FALSE(t.engine->settings().optMinAll());
      }},
-    {"RightClickMinimisesAll", {"Lang=EN", "MinimizeTavoMode=True"},
+    {"RightClickMinimisesAll",
+     {"Lang=EN", "MinimizeTavoMode=True"},
      [](SettingsWiring& t) { t.dialog().optMinAll->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optMinAll()); }},
 };

@@ -7,10 +7,10 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QGroupBox>
 #include <QLocale>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace tavo::monitor;
 

@@ -4,6 +4,7 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace tavo::monitor;
 
@@ -444,9 +444,9 @@ TEST_F(MonitorUiTest, TrayClicksActAsTheyCome) {
     bool toggles;
     bool popsUp;
   };
-  const Case cases[] = {{TrayClick::LeftPress, false, false},       {TrayClick::LeftRelease, true, false},
-                        {TrayClick::LeftDoubleClick, true, false},  {TrayClick::RightPress, false, false},
-                        {TrayClick::RightRelease, false, true},     {TrayClick::RightDoubleClick, true, false},
+  const Case cases[] = {{TrayClick::LeftPress, false, false},      {TrayClick::LeftRelease, true, false},
+                        {TrayClick::LeftDoubleClick, true, false}, {TrayClick::RightPress, false, false},
+                        {TrayClick::RightRelease, false, true},    {TrayClick::RightDoubleClick, true, false},
                         {TrayClick::Other, false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.click));

@@ -1,14 +1,14 @@
-#include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "common/textfile.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace tavo::monitor;
 

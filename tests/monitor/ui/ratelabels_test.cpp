@@ -3,11 +3,11 @@
 // same binary runs at device pixel ratio 1 and 2.
 #include "monitor/ui/frmnet.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QScreen>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -81,12 +81,10 @@ struct Widest {
   const char* dl;
 };
 const Widest kWidest[] = {
-    {"10000000 kb/s UL", "10000000 kb/s DL"},  // kbit/s and the mean
-    {"1220703 kO/s UL", "1220703 kO/s DL"},    // kB/s, French
-    {"1220703 kB/s UL", "1220703 kB/s DL"},
-    {"9999999,9 MO UL", "9999999,9 MO DL"},    // megabytes, French
-    {"9999999.9 MB UL", "9999999.9 MB DL"},
-    {"8888888,8 MO UL", "8888888,8 MO DL"},
+    {"10000000 kb/s UL", "10000000 kb/s DL"},                                          // kbit/s and the mean
+    {"1220703 kO/s UL", "1220703 kO/s DL"},                                            // kB/s, French
+    {"1220703 kB/s UL", "1220703 kB/s DL"},   {"9999999,9 MO UL", "9999999,9 MO DL"},  // megabytes, French
+    {"9999999.9 MB UL", "9999999.9 MB DL"},   {"8888888,8 MO UL", "8888888,8 MO DL"},
 };
 
 // What a label took beyond its skin place: the columns left of it.
@@ -99,7 +97,8 @@ bool overlaps(const QRect& a, const QRect& b) { return !a.isEmpty() && a.interse
 }  // namespace
 
 TEST(RateLabels, RunAtTheRatioAsked) {
-  const qreal asked = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+  const qreal asked =
+      qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
   frmNet net;
   net.show();
   EXPECT_DOUBLE_EQ(net.devicePixelRatioF(), asked);

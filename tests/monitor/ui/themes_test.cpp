@@ -5,9 +5,9 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "monitor/ui/monitorwindows.h"
 #include "monitor/core/fixedpalette.h"
 #include "monitor/ui/frminterfaces.h"
+#include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
 
 using namespace tavo::monitor;

@@ -1,11 +1,11 @@
-#include "common/desktopseam.h"
 #include "common/platform/desktop/desktop.h"
+#include "common/desktopseam.h"
 #include "tests/support/fakedesktop.h"
 
+#include <gtest/gtest.h>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 // Offscreen there is no window manager: the request does nothing and says so.
 TEST(DesktopLayer, MinimizeOthersWithoutWindowManagerDoesNothing) {
@@ -40,8 +40,7 @@ TEST(DesktopLayer, ScreenUnderThePointerIsFound) {
   ASSERT_TRUE(QGuiApplication::primaryScreen());
   EXPECT_EQ(g, QGuiApplication::screenAt(QPoint(5, 5))->geometry());
   // Off every screen: the primary screen's geometry.
-  EXPECT_EQ(tavo::desktop::screenGeometryUnder(QPoint(-100000, -100000)),
-            QGuiApplication::primaryScreen()->geometry());
+  EXPECT_EQ(tavo::desktop::screenGeometryUnder(QPoint(-100000, -100000)), QGuiApplication::primaryScreen()->geometry());
 }
 
 TEST(DesktopLayer, OpacityIsClampedToItsRange) {

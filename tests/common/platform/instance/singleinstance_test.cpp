@@ -3,21 +3,21 @@
 #include "common/platform/instance/singleinstance.h"
 #include "tests/support/textfiles.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace tavo::platform {
 namespace {
@@ -107,11 +107,15 @@ const LeftOverLock kLeftOverLocks[] = {
     {"EmptyLock", [](const QDir& d) { writeText(d.filePath("Tavo.lock"), ""); }},
     {"GarbageLock", [](const QDir& d) { writeText(d.filePath("Tavo.lock"), "\x01\xff garbage\n\n\n"); }},
     {"LiveProcessOfAnotherProgram",
-     [](const QDir& d) { writeText(d.filePath("Tavo.lock"), QByteArray::number(livePid()) + "\nbash\n" +
-                                                                QSysInfo::machineHostName().toUtf8() + '\n'); }},
+     [](const QDir& d) {
+       writeText(d.filePath("Tavo.lock"),
+                 QByteArray::number(livePid()) + "\nbash\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+     }},
     {"LiveMonitorOfAnotherFolder",
-     [](const QDir& d) { writeText(d.filePath("Tavo.lock"), QByteArray::number(livePid()) + "\nTavo\n" +
-                                                                QSysInfo::machineHostName().toUtf8() + '\n'); }},
+     [](const QDir& d) {
+       writeText(d.filePath("Tavo.lock"),
+                 QByteArray::number(livePid()) + "\nTavo\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+     }},
     {"EmptyRemovalMark", [](const QDir& d) { writeText(d.filePath("Tavo.lock.rmlock"), ""); }},
     {"EmptyLockAndRemovalMark",
      [](const QDir& d) {
@@ -121,7 +125,8 @@ const LeftOverLock kLeftOverLocks[] = {
     {"ReadOnlyLock",
      [](const QDir& d) {
        writeText(d.filePath("Tavo.lock"), "12\n");
-       QFile::setPermissions(d.filePath("Tavo.lock"), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+       QFile::setPermissions(d.filePath("Tavo.lock"),
+                             QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
      }},
 };
 

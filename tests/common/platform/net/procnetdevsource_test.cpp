@@ -3,9 +3,9 @@
 #include "common/platform/net/procnetdevsource.h"
 #include "tests/support/textfiles.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace tavo::net {
 namespace {
@@ -14,8 +14,10 @@ using tavo::testing::writeText;
 
 const char kSample[] =
     "Inter-|   Receive                                                |  Transmit\n"
-    " face |bytes    packets errs drop fifo frame compressed multicast|bytes    packets errs drop fifo colls carrier compressed\n"
-    "    lo: 18446744073709551000  100    0    0    0     0          0         0 4294967296  100    0    0    0     0       0          0\n"
+    " face |bytes    packets errs drop fifo frame compressed multicast|bytes    packets errs drop fifo colls carrier "
+    "compressed\n"
+    "    lo: 18446744073709551000  100    0    0    0     0          0         0 4294967296  100    0    0    0     0  "
+    "     0          0\n"
     "  eth0:12345 7 0 0 0 0 0 0 67890 8 0 0 0 0 0 0\n"
     "garbage line without colon\n"
     "  bad0: 1 2 3\n"
@@ -66,7 +68,6 @@ TEST(ProcNetDev, EmptyTableFails) {
   EXPECT_EQ(source.read(rows), ReadStatus::Failed);
 }
 
-
 // ------------------------------------------- a host with many containers
 
 // The table of a host running `containers` containers: lo, the uplink and
@@ -85,11 +86,11 @@ BigTable bigTable(int containers, std::uint64_t salt) {
       " face |bytes    packets errs drop fifo frame compressed multicast|bytes    packets errs drop fifo colls carrier "
       "compressed\n";
   const auto add = [&](const QString& name, std::uint64_t rx, std::uint64_t tx) {
-    t.text += QString::asprintf("%6s: %7llu %7llu %4llu %4llu %4llu %5llu %10llu %9llu %8llu %7llu %4llu %4llu %4llu "
-                                "%5llu %7llu %10llu\n",
-                                qPrintable(name), static_cast<unsigned long long>(rx), 1234567ull, 0ull, 3ull, 0ull,
-                                0ull, 0ull, 42ull, static_cast<unsigned long long>(tx), 7654321ull, 0ull, 0ull, 0ull,
-                                0ull, 0ull, 0ull)
+    t.text += QString::asprintf(
+                  "%6s: %7llu %7llu %4llu %4llu %4llu %5llu %10llu %9llu %8llu %7llu %4llu %4llu %4llu "
+                  "%5llu %7llu %10llu\n",
+                  qPrintable(name), static_cast<unsigned long long>(rx), 1234567ull, 0ull, 3ull, 0ull, 0ull, 0ull,
+                  42ull, static_cast<unsigned long long>(tx), 7654321ull, 0ull, 0ull, 0ull, 0ull, 0ull, 0ull)
                   .toLatin1();
     t.rows.push_back(InterfaceRow{name, rx, tx});
   };
