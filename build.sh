@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build and run for the Tavo suite.
 #   ./build.sh run    install what is missing, build, start the monitor
-#   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh test   install what is missing, check the code's layout
+#                     against .clang-format, build, run every test
 #                     (once normally, once under ASan and UBSan), then
 #                     build everything with clang, warnings as errors,
 #                     and run its core unit tests
@@ -12,7 +13,7 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           xvfb xdotool desktop-file-utils
           openbox trayer x11-xserver-utils libxcb1-dev
-          util-linux dbus dbus-x11 clang
+          util-linux dbus dbus-x11 clang clang-format
           binutils
           xdg-utils
           qt6-gtk-platformtheme
@@ -56,6 +57,13 @@ build() {  # build DIR [cmake options...]
   cmake --build "$dir" -j"$(nproc)"
 }
 
+check_layout() {
+  # Every C++ file as clang-format would lay it out: a change that breaks
+  # the layout fails here, before the long builds, naming the lines.
+  find monitor Stats LogViewer installer Chooser Update UnInstaller_FR common tests bench \
+       -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
+}
+
 run_tests() {  # run_tests DIR
   # A test that starts real programs on its own X server may miss a window
   # on a machine loaded by the sanitizer run; such a failure gets one more
@@ -72,6 +80,8 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    echo "== the code's layout"
+    check_layout
     generate_locales
     XDG_RUNTIME_DIR=$(mktemp -d)
     chmod 700 "$XDG_RUNTIME_DIR"
