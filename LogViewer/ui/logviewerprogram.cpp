@@ -70,7 +70,7 @@ void LogViewerProgram::OpenSelectedLog() {
   const QString name = main_->selectedLogName();
   if (name.isEmpty()) return;
   main_->hide();
-  const ReadLogResult read = model_.OpenLog(name);
+  const ReadLogResult read = model_.openLog(name);
   if (read.outcome == ReadOutcome::Missing) {
     desktop_.message(nullptr, errorTitle(model_.isFrench), missingLogText(model_.isFrench));
     endProgram();
