@@ -127,7 +127,7 @@ void LogViewerProgram::visibleSequence() {
 void LogViewerProgram::cmdPrint_Click() {
   // A missing printer has been told in a box; a page that could not be
   // made is only seen here.
-  if (PrintGraphWindow(graph_.get(), model_.isFrench, desktop_.printer()) == PrintOutcome::Failed)
+  if (PrintGraphWindow(graph_.get(), model_.isFrench, desktop_) == PrintOutcome::Failed)
     qCWarning(logViewerLog) << "the graph window could not be printed";
 }
 
