@@ -57,6 +57,14 @@ void appendTexts(WindowTexts& out, std::initializer_list<const char*> controls, 
   for (const char* c : controls) out.push_back({QString::fromLatin1(c), property, text});
 }
 
+void appendTexts(WindowTexts& out, bool isFrench, std::initializer_list<BilingualText> rows) {
+  for (const BilingualText& r : rows) {
+    const QString text = QString::fromUtf8(isFrench ? r.french : r.english);
+    if (r.controls.size() == 0) out.push_back({QString(), r.property, text});
+    else appendTexts(out, r.controls, r.property, text);
+  }
+}
+
 QStringList applyWindowTexts(QWidget* window, std::span<const ControlText> texts) {
   QStringList unknown;
   for (const ControlText& t : texts) {

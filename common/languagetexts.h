@@ -36,6 +36,18 @@ using WindowTexts = std::vector<ControlText>;
 void appendTexts(WindowTexts& out, std::initializer_list<const char*> controls, TextProperty property,
                  const QString& text);
 
+// One text in both languages, for one control or several: a row of a
+// window's texts as the programs write them, French beside English.
+struct BilingualText {
+  std::initializer_list<const char*> controls;  // {} for the window itself
+  TextProperty property;
+  const char* french;  // UTF-8
+  const char* english;
+};
+
+// Appends the rows' texts in the language asked, in row order.
+void appendTexts(WindowTexts& out, bool isFrench, std::initializer_list<BilingualText> rows);
+
 // Puts every text on window, in table order. Returns, each once, the control
 // names that the window does not hold or whose control cannot take that
 // text (a tab index it has not, a caption on a plain widget), after a

@@ -1,12 +1,13 @@
 #include "common/printgraph.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+
+#include "common/desktopseam.h"
 
 namespace tavo {
 
@@ -41,11 +42,13 @@ PrintOutcome printWindowImage(QWidget* target, QPrinter& printer) {
   return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-PrintOutcome PrintGraphWindow(QWidget* target, bool isFrench, QPrinter* printer) {
-  if (printer) return printWindowImage(target, *printer);
+PrintOutcome PrintGraphWindow(QWidget* target, bool isFrench, DesktopSeam& desktop) {
+  if (QPrinter* printer = desktop.printer()) return printWindowImage(target, *printer);
   if (QPrinterInfo::defaultPrinter().isNull()) {
-    QMessageBox::information(target, isFrench ? QStringLiteral("Tavo - Erreur") : QStringLiteral("Tavo - Error"),
-                             noPrinterText(isFrench), QMessageBox::Ok);
+    // Only OK can be pressed: the answer says nothing.
+    static_cast<void>(desktop.ask({target, QMessageBox::Information,
+                                   isFrench ? QStringLiteral("Tavo - Erreur") : QStringLiteral("Tavo - Error"),
+                                   noPrinterText(isFrench), QMessageBox::Ok}));
     return PrintOutcome::NoPrinter;
   }
   QPrinter defaultPrinter(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);

@@ -9,15 +9,18 @@ class QPrinter;
 
 namespace tavo {
 
+class DesktopSeam;
+
 enum class PrintOutcome { Printed, NoPrinter, Failed };
 
 // Prints target on printer. The busy cursor shows during the capture.
 PrintOutcome printWindowImage(QWidget* target, QPrinter& printer);
 
-// Prints on the default printer; when there is none, says so in a message
-// box titled "Tavo - Erreur" or "Tavo - Error" and does nothing else.
-// A printer given here (a PDF file in tests) is used instead.
-PrintOutcome PrintGraphWindow(QWidget* target, bool isFrench, QPrinter* printer = nullptr);
+// Prints on the desktop's printer, the default one unless it gives another
+// (a PDF file in tests); when there is none, says so in a message box
+// titled "Tavo - Erreur" or "Tavo - Error", asked of the desktop, and does
+// nothing else.
+PrintOutcome PrintGraphWindow(QWidget* target, bool isFrench, DesktopSeam& desktop);
 
 // The message shown when no default printer exists.
 QString noPrinterText(bool isFrench);

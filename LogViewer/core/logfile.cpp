@@ -57,7 +57,7 @@ void LogSampleArray::trim() {
   }
 }
 
-RangeStats WholeLogRange(std::int32_t sampleCount) {
+RangeStats wholeLogRange(std::int32_t sampleCount) {
   RangeStats s;
   s.first = 1;
   s.last = sampleCount;

@@ -95,7 +95,7 @@ struct RangeStats {
 };
 
 // The range of a whole log of sampleCount samples, its figures still 0.
-RangeStats WholeLogRange(std::int32_t sampleCount);
+RangeStats wholeLogRange(std::int32_t sampleCount);
 
 // Fills the maxima, volumes and means of stats from the samples of its
 // range. The sums are 64-bit, so a long or fast log cannot overflow them;
@@ -128,7 +128,7 @@ struct ReadLogResult {
 // bytes. Lines of length 0 are passed over; each readable line becomes one
 // sample; fields after the third are ignored; a rate that is not a number
 // reads as 0.
-ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
-                          qint64 maxBytes = kMaxLogBytes);
+[[nodiscard]] ReadLogResult ReadLogFile(const QString& path, const RegionalFormat& format, LogSampleArray& samples,
+                                        qint64 maxBytes = kMaxLogBytes);
 
 }  // namespace tavo::logv

@@ -7,57 +7,41 @@ namespace {
 constexpr TextProperty C = TextProperty::Caption;
 constexpr TextProperty T = TextProperty::Tooltip;
 
-// One text in both languages, for one control or several.
-struct Row {
-  std::initializer_list<const char*> controls;  // {} for the window itself
-  TextProperty property;
-  const char* french;
-  const char* english;
-};
-
-void add(WindowTexts& out, bool isFrench, std::initializer_list<Row> rows) {
-  for (const Row& r : rows) {
-    const QString text = QString::fromUtf8(isFrench ? r.french : r.english);
-    if (r.controls.size() == 0) out.push_back({QString(), r.property, text});
-    else appendTexts(out, r.controls, r.property, text);
-  }
-}
-
 }  // namespace
 
 LogViewerWindowTexts logViewerWindowTexts(bool isFrench) {
   LogViewerWindowTexts e;
-  add(e.frmMain, isFrench,
-      {{{}, C, "Tavo - Log Viewer", "Tavo - Log Viewer"},
-       {{"frameSkins"}, C, "Logs disponibles", "Available logs"},
-       {{"cmdSelect"}, C, "Analyser >>", "Analyze >>"},
-       {{"cmdSelect"}, T, " Analyser le log sélectionné ", " Analyze selected log "}});
+  appendTexts(e.frmMain, isFrench,
+              {{{}, C, "Tavo - Log Viewer", "Tavo - Log Viewer"},
+               {{"frameSkins"}, C, "Logs disponibles", "Available logs"},
+               {{"cmdSelect"}, C, "Analyser >>", "Analyze >>"},
+               {{"cmdSelect"}, T, " Analyser le log sélectionné ", " Analyze selected log "}});
   // Where two controls share a text, the first is in the whole-log frame
   // (Frame1), the second in the visible-part one (Frame2).
-  add(e.frmGraphe, isFrench,
-      {{{}, C, "Tavo - Log Viewer", "Tavo - Log Viewer"},
-       {{"Label1"}, C, "Download  (kbit/s)", "Download  (kbit/s)"},
-       {{"Label6"}, C, "Upload (kbit/s)", "Upload (kbit/s)"},
-       {{"Frame1"}, C, "Totalité du log", "Complete log"},
-       {{"Frame2"}, C, "Partie visible sur le graphique", "Visible part on the graph"},
-       {{"Label43", "Label8"}, C, "Download", "Download"},
-       {{"Label42", "Label9"}, C, "Upload", "Upload"},
-       {{"Label2", "Label7"}, C, "Date inférieure :", "Date min. :"},
-       {{"Label3", "Label5"}, C, "Date supérieure :", "Date max. :"},
-       {{"Label18", "Label14"}, C, "Débit maximum constaté (kbit/s)", "Maximum rate (kbit/s)"},
-       {{"Label12", "Label22"}, C, "Débit moyen (kbit/s)", "Average rate (kbit/s)"},
-       {{"Label16", "Label23"}, C, "Volume total transféré (MO)", "Total volume transferred (MB)"},
-       {{"Label4", "Label25"}, C, "Nombre d'échantillons :", "Number of records :"},
-       {{"picPlus"},
-        T,
-        " Zoom in... réduire la taille de la plage visible sur le graphique ",
-        " Zoom in... reduce the X axis "},
-       {{"picMoins"},
-        T,
-        " Zoom out... augmenter la taille de la plage visible sur le graphique ",
-        " Zoom out... enlarge the X axis "},
-       {{"cmdPrint"}, C, "Imprimer", "Print"},
-       {{"cmdPrint", "picPrint"}, T, " Imprimer cette page ", " Print this page "}});
+  appendTexts(e.frmGraphe, isFrench,
+              {{{}, C, "Tavo - Log Viewer", "Tavo - Log Viewer"},
+               {{"Label1"}, C, "Download  (kbit/s)", "Download  (kbit/s)"},
+               {{"Label6"}, C, "Upload (kbit/s)", "Upload (kbit/s)"},
+               {{"Frame1"}, C, "Totalité du log", "Complete log"},
+               {{"Frame2"}, C, "Partie visible sur le graphique", "Visible part on the graph"},
+               {{"Label43", "Label8"}, C, "Download", "Download"},
+               {{"Label42", "Label9"}, C, "Upload", "Upload"},
+               {{"Label2", "Label7"}, C, "Date inférieure :", "Date min. :"},
+               {{"Label3", "Label5"}, C, "Date supérieure :", "Date max. :"},
+               {{"Label18", "Label14"}, C, "Débit maximum constaté (kbit/s)", "Maximum rate (kbit/s)"},
+               {{"Label12", "Label22"}, C, "Débit moyen (kbit/s)", "Average rate (kbit/s)"},
+               {{"Label16", "Label23"}, C, "Volume total transféré (MO)", "Total volume transferred (MB)"},
+               {{"Label4", "Label25"}, C, "Nombre d'échantillons :", "Number of records :"},
+               {{"picPlus"},
+                T,
+                " Zoom in... réduire la taille de la plage visible sur le graphique ",
+                " Zoom in... reduce the X axis "},
+               {{"picMoins"},
+                T,
+                " Zoom out... augmenter la taille de la plage visible sur le graphique ",
+                " Zoom out... enlarge the X axis "},
+               {{"cmdPrint"}, C, "Imprimer", "Print"},
+               {{"cmdPrint", "picPrint"}, T, " Imprimer cette page ", " Print this page "}});
   return e;
 }
 

@@ -71,10 +71,10 @@ bool LogViewerModel::InitLogViewer() {
   return logs.exists();
 }
 
-ReadLogResult LogViewerModel::OpenLog(const QString& name) {
+ReadLogResult LogViewerModel::openLog(const QString& name) {
   SelectedLogPath = QDir(logsFolder()).filePath(name);
   const ReadLogResult result = ReadLogFile(SelectedLogPath, format_, samples_);
-  WholeLogStats = WholeLogRange(samples_.count());
+  WholeLogStats = wholeLogRange(samples_.count());
   return result;
 }
 

@@ -51,7 +51,7 @@ class LogViewerModel {
 
   // ClearSamples and ReadLogFile for one listed name; sets SelectedLogPath
   // and the whole-log range.
-  [[nodiscard]] ReadLogResult OpenLog(const QString& name);
+  [[nodiscard]] ReadLogResult openLog(const QString& name);
 
   // The whole-log figures, zoom level 10 and the window at the first sample.
   void ShowLogGraph();

@@ -70,7 +70,7 @@ void LogViewerProgram::OpenSelectedLog() {
   const QString name = main_->selectedLogName();
   if (name.isEmpty()) return;
   main_->hide();
-  const ReadLogResult read = model_.OpenLog(name);
+  const ReadLogResult read = model_.openLog(name);
   if (read.outcome == ReadOutcome::Missing) {
     desktop_.message(nullptr, errorTitle(model_.isFrench), missingLogText(model_.isFrench));
     endProgram();
@@ -127,7 +127,7 @@ void LogViewerProgram::visibleSequence() {
 void LogViewerProgram::cmdPrint_Click() {
   // A missing printer has been told in a box; a page that could not be
   // made is only seen here.
-  if (PrintGraphWindow(graph_.get(), model_.isFrench, desktop_.printer()) == PrintOutcome::Failed)
+  if (PrintGraphWindow(graph_.get(), model_.isFrench, desktop_) == PrintOutcome::Failed)
     qCWarning(logViewerLog) << "the graph window could not be printed";
 }
 

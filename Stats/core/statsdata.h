@@ -70,8 +70,8 @@ enum class LoadOutcome {
 // as one stream of blocks whatever its size: memory follows the sessions
 // kept, not the file. A file that exists but cannot be read whole loads
 // nothing and says Unreadable.
-LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format, SessionStore& store,
-                           qsizetype longestLine = LineReader::kLongestLine);
+[[nodiscard]] LoadOutcome LoadStatistics(const QString& statsFilePath, const RegionalFormat& format,
+                                         SessionStore& store, qsizetype longestLine = LineReader::kLongestLine);
 
 // Puts the sessions in ascending start order, equal starts in file order,
 // and sets oldestStart and newestStart. Needs at least one session.

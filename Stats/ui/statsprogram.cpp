@@ -137,7 +137,7 @@ void StatsProgram::otherPeriod(PeriodKind kind) {
 void StatsProgram::print(PeriodKind kind) {
   // A missing printer has been told in a box; a page that could not be
   // made is only seen here.
-  if (PrintGraphWindow(graphWindow(kind), state_.IsFrench, desktop_.printer()) == PrintOutcome::Failed)
+  if (PrintGraphWindow(graphWindow(kind), state_.IsFrench, desktop_) == PrintOutcome::Failed)
     qCWarning(statsLog) << "the graph window" << graphWindow(kind)->objectName() << "could not be printed";
 }
 

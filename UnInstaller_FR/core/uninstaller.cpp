@@ -185,7 +185,7 @@ void Uninstaller::deleteGroup(const QString& groupFolder, const QString& product
 }
 
 bool Uninstaller::RunUninstall(const QString& recordPath) {
-  const auto record = isRegularFile(recordPath) ? setup::ReadUninstallRecord(recordPath) : std::nullopt;
+  const auto record = isRegularFile(recordPath) ? setup::readUninstallRecord(recordPath) : std::nullopt;
   if (!record) {
     // Only OK: nothing to decide.
     static_cast<void>(desktop_->ask(missingRecordBox()));

@@ -11,13 +11,12 @@ namespace tavo::uninstall {
 
 Dummy::Dummy() {
   setObjectName(QStringLiteral("Dummy"));
-  setWindowTitle(QStringLiteral("Désinstallation..."));
   Text1 = new QPlainTextEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setReadOnly(true);
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFocusPolicy(Qt::ClickFocus);
-  cmdDone = new QPushButton(QStringLiteral("Fermer"), this);
+  cmdDone = new QPushButton(this);
   cmdDone->setObjectName(QStringLiteral("cmdDone"));
   cmdDone->setDefault(true);
   connect(cmdDone, &QPushButton::clicked, this, &Dummy::cmdDoneClicked);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "UnInstaller_FR/core/uninstallerwindowtexts.h"
 #include "UnInstaller_FR/ui/dummy.h"
 
 namespace tavo::uninstall {
@@ -12,6 +13,9 @@ UninstallerProgram::UninstallerProgram(const QString& programFolder, tavo::Deskt
       uninstaller_(programFolder, desktop,
                    UninstallerDisplay{[this](const QString& line) { AppendUninstallLog(line); },
                                       [this] { return pause(); }, [this] { return letEventsRun(); }}) {
+  // A name the window does not hold has been warned about; the other
+  // texts are on.
+  static_cast<void>(applyWindowTexts(dummy_.get(), uninstallerWindowTexts()));
   dummy_->setPauseMs(pauseMs);
   connect(dummy_.get(), &Dummy::cmdDoneClicked, this, &UninstallerProgram::endProgram);
   connect(dummy_.get(), &Dummy::queryUnload, this, &UninstallerProgram::endProgram);

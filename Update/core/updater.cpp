@@ -57,16 +57,6 @@ bool isSameOrigin(const QUrl& from, const QUrl& to) {
 
 QUrl hostUrl(const QString& host, const QString& path) { return QUrl(host + path); }
 
-UpdaterTexts updaterTexts(bool english) {
-  if (english)
-    return {QStringLiteral("Your current version :"), QStringLiteral("Latest available version :"),
-            QStringLiteral("Download the latest version..."), QStringLiteral("Close")};
-  return {QStringLiteral("Votre version actuelle :"), QStringLiteral("Dernière version disponible :"),
-          QStringLiteral("Pour télécharger la dernière version..."), QStringLiteral("Fermer")};
-}
-
-QString updaterCaption(const QString& productToken) { return productToken + QStringLiteral(" - Update"); }
-
 VersionFetch::VersionFetch(QObject* parent) : QObject(parent), manager_(std::make_unique<QNetworkAccessManager>()) {}
 
 VersionFetch::~VersionFetch() = default;

@@ -71,16 +71,6 @@ using tavo::webHost;
 // host followed by one of the table's paths.
 QUrl hostUrl(const QString& host, const QString& path);
 
-// Texts of the window.
-struct UpdaterTexts {
-  QString Label1;
-  QString Label2;
-  QString Label3;
-  QString cmdClose;
-};
-UpdaterTexts updaterTexts(bool english);
-QString updaterCaption(const QString& productToken);
-
 // One GET of a small text. done receives the body's bytes, or nothing
 // when the request failed in any way: no network, refused, an HTTP error
 // status, the time-out, a redirect to another host, or an answer larger

@@ -8,8 +8,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 
-#include "Update/core/updater.h"
-
 namespace tavo::update {
 
 namespace {
@@ -44,7 +42,7 @@ QPixmap logo() {
   return pixmap;
 }
 
-QLabel* plainLabel(QWidget* parent, const char* name, const QString& text) {
+QLabel* plainLabel(QWidget* parent, const char* name, const QString& text = QString()) {
   auto* label = new QLabel(parent);
   label->setObjectName(QLatin1String(name));
   // Versions come from the command line and from the server: whatever
@@ -61,13 +59,12 @@ Form1::Form1() {
   Picture1 = new QLabel(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setPixmap(logo());
-  const UpdaterTexts french = updaterTexts(false);
-  Label1 = plainLabel(this, "Label1", french.Label1);
+  Label1 = plainLabel(this, "Label1");
   lblCurrent = plainLabel(this, "lblCurrent", QStringLiteral("x.xx"));
-  Label2 = plainLabel(this, "Label2", french.Label2);
+  Label2 = plainLabel(this, "Label2");
   lblDispo = plainLabel(this, "lblDispo", QStringLiteral("x.xx"));
-  Label3 = plainLabel(this, "Label3", french.Label3);
-  Label4 = plainLabel(this, "Label4", QString());
+  Label3 = plainLabel(this, "Label3");
+  Label4 = plainLabel(this, "Label4");
   Label4->setCursor(Qt::PointingHandCursor);
   QFont linkFont = Label4->font();
   linkFont.setUnderline(true);
@@ -76,7 +73,7 @@ Form1::Form1() {
   linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
   Label4->setPalette(linkPalette);
   Label4->installEventFilter(this);
-  cmdClose = new QPushButton(french.cmdClose, this);
+  cmdClose = new QPushButton(this);
   cmdClose->setObjectName(QStringLiteral("cmdClose"));
   connect(cmdClose, &QPushButton::clicked, this, &Form1::cmdCloseClicked);
 
@@ -92,11 +89,10 @@ Form1::Form1() {
   setFixedSize(sizeHint());
 }
 
-void Form1::applyTexts(const UpdaterTexts& texts) {
-  Label1->setText(texts.Label1);
-  Label2->setText(texts.Label2);
-  Label3->setText(texts.Label3);
-  cmdClose->setText(texts.cmdClose);
+void Form1::applyTexts(std::span<const ControlText> texts) {
+  // A name the window does not hold has been warned about; the other
+  // texts are on.
+  static_cast<void>(applyWindowTexts(this, texts));
   setFixedSize(sizeHint());
 }
 

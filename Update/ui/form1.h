@@ -3,19 +3,22 @@
 // link to the product page and the close button.
 #include <QWidget>
 
+#include <span>
+
+#include "common/languagetexts.h"
+
 class QLabel;
 class QPushButton;
 
 namespace tavo::update {
-
-struct UpdaterTexts;
 
 class Form1 : public QWidget {
   Q_OBJECT
  public:
   Form1();
 
-  void applyTexts(const UpdaterTexts& texts);
+  // The texts of its language (updaterWindowTexts); the window fits them.
+  void applyTexts(std::span<const ControlText> texts);
   // The address shown on the link label.
   void setHomeAddress(const QString& address);
   // The installed version (lblCurrent) and the published one (lblDispo),

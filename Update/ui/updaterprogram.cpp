@@ -1,6 +1,7 @@
 #include "Update/ui/updaterprogram.h"
 
 #include "Update/core/updatelog.h"
+#include "Update/core/updaterwindowtexts.h"
 #include "Update/ui/form1.h"
 #include "common/desktopseam.h"
 
@@ -32,8 +33,7 @@ bool UpdaterProgram::start(const QStringList& arguments) {
 }
 
 void UpdaterProgram::ApplyUpdaterLanguage() {
-  form_->setWindowTitle(updaterCaption(arguments_.ProductToken));
-  if (isEnglish(arguments_.LanguageCode)) form_->applyTexts(updaterTexts(true));
+  form_->applyTexts(updaterWindowTexts(!isEnglish(arguments_.LanguageCode), arguments_.ProductToken));
 }
 
 bool UpdaterProgram::CheckPublishedVersion() {

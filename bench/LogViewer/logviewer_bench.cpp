@@ -126,7 +126,7 @@ void BM_ReadYearLog(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kYear);
   state.SetBytesProcessed(state.iterations() * QFile(path).size());
   state.counters["samples_MB"] = tavo::measure::megabytes(double(samples.bytesHeld()));
-  RangeStats whole = WholeLogRange(samples.count());
+  RangeStats whole = wholeLogRange(samples.count());
   ComputeRangeStats(whole, samples);
   checkResult(state, kYearLog, checksum(samples, whole, statsLabels(whole, samples, format)));
 }
@@ -199,7 +199,7 @@ LogViewerModel& openedModel() {
     LogViewerModel m(folder(kYearLog), locale());
     // A log that could not be opened shows in the checksums of the runs.
     static_cast<void>(m.InitLogViewer());
-    static_cast<void>(m.OpenLog(QLatin1String(kYearLog.name)));
+    static_cast<void>(m.openLog(QLatin1String(kYearLog.name)));
     m.ShowLogGraph();
     return m;
   }();
@@ -209,7 +209,7 @@ LogViewerModel& openedModel() {
 void BM_WholeLogStats(benchmark::State& state) {
   LogViewerModel& m = openedModel();
   for (auto _ : state) {
-    RangeStats whole = WholeLogRange(m.samples().count());
+    RangeStats whole = wholeLogRange(m.samples().count());
     ComputeRangeStats(whole, m.samples());
     benchmark::DoNotOptimize(whole);
   }
@@ -242,7 +242,7 @@ void BM_OpenYearLog(benchmark::State& state) {
   static_cast<void>(m.InitLogViewer());
   QImage image = makeGraphImage();
   for (auto _ : state) {
-    static_cast<void>(m.OpenLog(QLatin1String(kYearLog.name)));
+    static_cast<void>(m.openLog(QLatin1String(kYearLog.name)));
     m.ShowLogGraph();
     DrawLogGraph(image, {m.samples(), m.VisibleStats, m.zoom(), m.palette(), m.format()});
     benchmark::DoNotOptimize(image.constBits());

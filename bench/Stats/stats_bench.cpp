@@ -124,7 +124,10 @@ void loadSortFold(benchmark::State& state, bool reversed) {
   SessionStore store;
   PeriodSummary days, months;
   for (auto _ : state) {
-    LoadStatistics(path, format(), store);
+    if (LoadStatistics(path, format(), store) != LoadOutcome::Loaded) {
+      state.SkipWithError("the sample file did not load");
+      return;
+    }
     SortSessions(store);
     days = BuildDayRows(store, format());
     months = BuildMonthRows(store, format());
@@ -209,7 +212,10 @@ BENCHMARK(BM_StartToSummary_Reversed)->Unit(benchmark::kMillisecond)->Iterations
 // Ordering alone, on sessions already in memory.
 void sortOnly(benchmark::State& state, bool reversed) {
   SessionStore loaded;
-  LoadStatistics(sampleFile(reversed), format(), loaded);
+  if (LoadStatistics(sampleFile(reversed), format(), loaded) != LoadOutcome::Loaded) {
+    state.SkipWithError("the sample file did not load");
+    return;
+  }
   for (auto _ : state) {
     SortSessions(loaded);
     benchmark::DoNotOptimize(loaded.sessionOrder.data());

@@ -4,7 +4,7 @@
 
 namespace tavo::setup {
 
-bool WriteUninstallRecord(const QString& path, const UninstallRecord& record) {
+bool writeUninstallRecord(const QString& path, const UninstallRecord& record) {
   const QStringList lines{record.ProductWord, record.InstallFolder, record.DesktopFolder, record.GroupFolder,
                           record.StartupFolder};
   // A value with a line break in it would shift the lines after it.
@@ -13,7 +13,7 @@ bool WriteUninstallRecord(const QString& path, const UninstallRecord& record) {
   return writeLinesAtomically(path, lines);
 }
 
-std::optional<UninstallRecord> ReadUninstallRecord(const QString& path) {
+std::optional<UninstallRecord> readUninstallRecord(const QString& path) {
   // A record is five short lines; anything much larger is not one.
   const TextReadResult read = readTextLines(path, 64 * 1024);
   if (!read.ok) return std::nullopt;

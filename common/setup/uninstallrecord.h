@@ -21,10 +21,10 @@ struct UninstallRecord {
 // Writes the five lines whole or not at all, replacing an earlier record:
 // a full disk never leaves a record that names a folder half-way. False,
 // and nothing written, when it failed or a value holds a line break.
-[[nodiscard]] bool WriteUninstallRecord(const QString& path, const UninstallRecord& record);
+[[nodiscard]] bool writeUninstallRecord(const QString& path, const UninstallRecord& record);
 
 // Reads the first five lines; a shorter file leaves the missing values
 // empty. Nothing when no readable file is there.
-[[nodiscard]] std::optional<UninstallRecord> ReadUninstallRecord(const QString& path);
+[[nodiscard]] std::optional<UninstallRecord> readUninstallRecord(const QString& path);
 
 }  // namespace tavo::setup

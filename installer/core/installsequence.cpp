@@ -199,7 +199,7 @@ class Sequence {
 
   [[nodiscard]] bool record() {
     const QString path = inFolder(s_.InstallFolder, QString::fromLatin1(kUninstallRecordFile));
-    if (WriteUninstallRecord(path, {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder, s_.Folders.GroupFolder,
+    if (writeUninstallRecord(path, {s_.ProductWord, s_.InstallFolder, s_.Folders.DesktopFolder, s_.Folders.GroupFolder,
                                     s_.Folders.StartupFolder}))
       return true;
     qCWarning(setupLog) << "could not write the uninstall record" << path;

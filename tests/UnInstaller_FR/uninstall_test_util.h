@@ -147,7 +147,7 @@ inline Installation makeInstallation(const FakeUser& user, const QString& folder
   const setup::MenuFiles menu = setup::findMenuFiles("Tavo");
   writeFile(menu.menuFile, "<Menu/>\n");
   writeFile(menu.directoryFile, "[Desktop Entry]\n");
-  if (!setup::WriteUninstallRecord(inst.recordPath(), inst.record)) ADD_FAILURE() << "no record written";
+  if (!setup::writeUninstallRecord(inst.recordPath(), inst.record)) ADD_FAILURE() << "no record written";
   return inst;
 }
 

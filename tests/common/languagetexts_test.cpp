@@ -81,3 +81,27 @@ TEST(AppendTexts, OneTextForSeveralControlsInTheirOrder) {
   EXPECT_EQ(texts[1].control, "Label32");
   EXPECT_EQ(texts[1].text, "the");
 }
+
+TEST(AppendTexts, BilingualRowsGiveTheLanguageAskedInRowOrder) {
+  const struct {
+    bool isFrench;
+    const char* title;
+    const char* shared;
+  } cases[] = {{true, "Fenêtre", "Télécharger"}, {false, "Window", "Download"}};
+  for (const auto& c : cases) {
+    WindowTexts texts{{"Label0", TextProperty::Caption, "kept"}};
+    appendTexts(texts, c.isFrench,
+                {{{}, TextProperty::Caption, "Fenêtre", "Window"},
+                 {{"Label1", "Label2"}, TextProperty::Tooltip, "Télécharger", "Download"}});
+    ASSERT_EQ(texts.size(), 4u) << c.isFrench;
+    EXPECT_EQ(texts[0].text, "kept");
+    // No name: the window's own caption.
+    EXPECT_EQ(texts[1].control, QString());
+    EXPECT_EQ(texts[1].text, QString::fromUtf8(c.title));
+    for (int i : {2, 3}) {
+      EXPECT_EQ(texts[i].control, QStringLiteral("Label%1").arg(i - 1));
+      EXPECT_EQ(texts[i].property, TextProperty::Tooltip);
+      EXPECT_EQ(texts[i].text, QString::fromUtf8(c.shared));
+    }
+  }
+}

@@ -6,7 +6,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
+
+#include "tests/support/fakedesktop.h"
 
 TEST(PrintGraphWindow, PrintsOneLandscapePageAndLeavesTheClipboard) {
   QTemporaryDir dir;
@@ -20,7 +23,10 @@ TEST(PrintGraphWindow, PrintsOneLandscapePageAndLeavesTheClipboard) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
-  EXPECT_EQ(tavo::PrintGraphWindow(&target, true, &printer), tavo::PrintOutcome::Printed);
+  tavo::test::FakeDesktop desktop;
+  desktop.printerToUse = &printer;
+  EXPECT_EQ(tavo::PrintGraphWindow(&target, true, desktop), tavo::PrintOutcome::Printed);
+  EXPECT_TRUE(desktop.boxes.isEmpty());
 
   QFile f(pdf);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -34,4 +40,27 @@ TEST(PrintGraphWindow, NoTargetFails) {
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
   EXPECT_EQ(tavo::printWindowImage(nullptr, printer), tavo::PrintOutcome::Failed);
+}
+
+TEST(PrintGraphWindow, WithoutAPrinterTheDesktopIsAskedForTheBoxInTheLanguage) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+  const struct {
+    bool isFrench;
+    const char* title;
+    const char* text;
+  } cases[] = {{true, "Tavo - Erreur", "     Aucune imprimante par défaut n'est installée.     "},
+               {false, "Tavo - Error", "     No default printer is installed.     "}};
+  for (const auto& c : cases) {
+    QLabel target("graph");
+    tavo::test::FakeDesktop desktop;
+    EXPECT_EQ(tavo::PrintGraphWindow(&target, c.isFrench, desktop), tavo::PrintOutcome::NoPrinter);
+    ASSERT_EQ(desktop.boxes.size(), 1) << c.isFrench;
+    const tavo::test::FakeDesktop::Box& box = desktop.boxes.first();
+    EXPECT_TRUE(box.blocking);
+    EXPECT_EQ(box.parent, &target);
+    EXPECT_EQ(box.icon, QMessageBox::Information);
+    EXPECT_EQ(box.title, QString::fromUtf8(c.title));
+    EXPECT_EQ(box.text, QString::fromUtf8(c.text));
+    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  }
 }

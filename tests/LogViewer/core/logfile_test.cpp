@@ -305,7 +305,7 @@ TEST(RangeStats, FiguresOfTheRangeOnly) {
   expected.uploadMean = 1;
   EXPECT_EQ(r, expected);
 
-  RangeStats whole = WholeLogRange(a.count());
+  RangeStats whole = wholeLogRange(a.count());
   ComputeRangeStats(whole, a);
   EXPECT_EQ(whole.first, 1);
   EXPECT_EQ(whole.count, 4);
@@ -324,9 +324,9 @@ TEST(RangeStats, NegativeOrZeroRatesGiveMaximumZero) {
 
 TEST(RangeStats, EmptyRangeOrEmptyLogGivesZeros) {
   const LogSampleArray empty;
-  RangeStats whole = WholeLogRange(0);
+  RangeStats whole = wholeLogRange(0);
   ComputeRangeStats(whole, empty);
-  EXPECT_EQ(whole, WholeLogRange(0));
+  EXPECT_EQ(whole, wholeLogRange(0));
 
   const LogSampleArray a = arrayOf({{100, 5}});
   RangeStats none = range(2, 1);

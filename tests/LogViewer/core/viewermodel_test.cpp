@@ -24,7 +24,7 @@ class ViewerModelTest : public ::testing::Test {
       LogViewerModel& m, const QString& name, int n, int (*dl)(int) = [](int i) { return i; }) {
     EXPECT_TRUE(
         writeLog(dir.filePath("logs/" + name), sampleLines(format, kStart, n, dl, [](int i) { return 2 * i; })));
-    const ReadLogResult r = m.OpenLog(name);
+    const ReadLogResult r = m.openLog(name);
     m.ShowLogGraph();
     return r;
   }
@@ -161,7 +161,7 @@ TEST_F(ViewerModelTest, LabelsOfTheWholeLogAndOfTheVisiblePart) {
 TEST_F(ViewerModelTest, ALogWithoutSamplesHasEmptyDatesAndZeros) {
   LogViewerModel m(dir.path(), frenchLocale());
   writeLog(dir.filePath("logs/empty.csv"), {"", "", "bad line"});
-  const ReadLogResult r = m.OpenLog("empty.csv");
+  const ReadLogResult r = m.openLog("empty.csv");
   EXPECT_EQ(r.outcome, ReadOutcome::Read);
   EXPECT_EQ(r.skippedLines, 1);
   m.ShowLogGraph();

@@ -56,7 +56,7 @@ class UninstallerTest : public ::testing::Test {
   }
   bool runWith(const QString& recordPath) { return uninstaller().UninstallMain({"Uninstall", recordPath}); }
   void rewriteRecord(const tavo::setup::UninstallRecord& record) {
-    ASSERT_TRUE(tavo::setup::WriteUninstallRecord(inst.recordPath(), record));
+    ASSERT_TRUE(tavo::setup::writeUninstallRecord(inst.recordPath(), record));
   }
 
   FakeUser user;

@@ -296,7 +296,7 @@ TEST_F(Installation, ASecondInstallationReplacesFilesAndAddsALangLine) {
   ASSERT_EQ(run(), InstallOutcome::Completed);
   EXPECT_EQ(readAll(installed("TavoStat")), "newer analyser");
   EXPECT_EQ(readAll(installed("Tavo.ini")), "Lang=EN\r\nLang=FR\r\n");
-  const auto record = ReadUninstallRecord(installed("uninstall.dat"));
+  const auto record = readUninstallRecord(installed("uninstall.dat"));
   ASSERT_TRUE(record);
   EXPECT_EQ(record->InstallFolder, state.InstallFolder);
   EXPECT_EQ(readAll(installed("uninstall.dat")).count("\r\n"), 5);

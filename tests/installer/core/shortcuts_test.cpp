@@ -220,7 +220,7 @@ TEST_F(Shortcuts, WithoutAnyOptionTheRecordStillHoldsTheThreeFolders) {
   InstallChoices choices;
   choices.shortcuts = {false, false, false};
   ASSERT_EQ(RunInstall(state, englishInstallerTexts(), choices, hooks), InstallOutcome::Completed);
-  const auto record = ReadUninstallRecord(state.InstallFolder + "/uninstall.dat");
+  const auto record = readUninstallRecord(state.InstallFolder + "/uninstall.dat");
   ASSERT_TRUE(record);
   EXPECT_EQ(record->DesktopFolder, home("Desktop"));
   EXPECT_EQ(record->GroupFolder, home(".local/share/applications/Tavo"));
