@@ -48,7 +48,8 @@ struct BilingualText {
 // Appends the rows' texts in the language asked, in row order.
 void appendTexts(WindowTexts& out, bool isFrench, std::initializer_list<BilingualText> rows);
 
-// Puts every text on window, in table order. Returns, each once, the control
+// Puts every text on window, in table order (in tavo_common_gui, which
+// links the widgets; everything above needs QtCore only). Returns, each once, the control
 // names that the window does not hold or whose control cannot take that
 // text (a tab index it has not, a caption on a plain widget), after a
 // qWarning and a failed Q_ASSERT; the other texts are applied all the same.

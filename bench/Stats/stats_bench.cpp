@@ -25,7 +25,7 @@ namespace {
 constexpr int kSessions = 1000000;
 
 // What the sample files must load into, order and fold to: sessions,
-// order, rows and summaries as the analyser has always made them.
+// order, rows and summaries exactly as the analyser makes them.
 constexpr std::uint64_t kReferenceChecksum[2] = {3865452913526217917ull, 1891546701822284893ull};  // in order, reversed
 
 // Session lines are read back under the regional settings they were

@@ -122,7 +122,8 @@ TEST(LargeAverages, AboveTwoToTheThirtyOneTheyAreExactAndTheRightRowWins) {
   for (const auto& c : cases)
     EXPECT_EQ(averageRate(c.megabytes, c.minutes), c.average) << c.megabytes << " MB / " << c.minutes << " min";
 
-  // Two days above the old clamp: the higher one, the earlier, must win.
+  // Two days whose mean rates pass the 32-bit range: the higher one, the
+  // earlier, must win, with no clamp making them tie.
   std::vector<PeriodRow> rows{row("01/12/26", 1, 0, 0, 2'000'000'000, 1'000'000'000),
                               row("02/12/26", 2, 0, 0, 2'000'000'000, 1'500'000'000)};
   for (PeriodRow& r : rows) {

@@ -178,6 +178,9 @@ struct HostileGroupCase {
   QStringList userFiles;  // relative to the fake root, all must stay
 };
 
+// A failing case shows its name, not the bytes of the struct.
+void PrintTo(const HostileGroupCase& c, std::ostream* os) { *os << c.name; }
+
 class HostileGroupLine : public UninstallerTest, public ::testing::WithParamInterface<HostileGroupCase> {};
 
 TEST_P(HostileGroupLine, OnlyTheInstallersOwnEntriesGo) {
@@ -336,7 +339,7 @@ TEST_F(RelaunchTest, StartsACopyFromAPrivateFolderWithTheRecordPath) {
 }
 
 TEST_F(RelaunchTest, AnOlderCopyIsNotReused) {
-  // What another user might have placed under the old fixed name.
+  // What another user might have placed under a fixed, guessable name.
   writeFile(user.root() + "/victim", "keep");
   ASSERT_TRUE(QFile::link(user.root() + "/victim", user.tmp() + "/uninst_tmp"));
   EXPECT_FALSE(uninstaller().UninstallMain({"Uninstall"}));

@@ -342,6 +342,9 @@ struct LateFailureCase {
   QStringList lastLines;
 };
 
+// A failing case shows its name, not the bytes of the struct.
+void PrintTo(const LateFailureCase& c, std::ostream* os) { *os << c.name; }
+
 class LateFailure : public Installation, public ::testing::WithParamInterface<LateFailureCase> {};
 
 TEST_P(LateFailure, IsLoggedAndTheOutcomeIsIncomplete) {

@@ -327,6 +327,9 @@ struct TypedFolderCase {
   QString expected;  // "@setup" and "@home" stand for those folders; empty: refused
 };
 
+// A failing case shows its name, not the bytes of the struct.
+void PrintTo(const TypedFolderCase& c, std::ostream* os) { *os << c.name; }
+
 class TypedFolder : public Pages, public ::testing::WithParamInterface<TypedFolderCase> {};
 
 TEST_P(TypedFolder, IsMadeAbsoluteOrRefused) {
@@ -403,6 +406,8 @@ struct BoxCase {
   const InstallerTexts& (*texts)();
   QStringList buttons;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
 
 class CancelBox : public ::testing::TestWithParam<BoxCase> {};
 
