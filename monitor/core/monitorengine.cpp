@@ -69,7 +69,7 @@ namespace {
 struct NoWindows : StartupSteps {
   void ApplyLanguage() override {}
   void LaunchUpdater() override {}
-  void LoadSkins() override {}
+  void loadSkins() override {}
   void AddTrayIcon() override {}
   void ShowMain() override {}
 };
@@ -99,7 +99,7 @@ bool MonitorEngine::Main(StartupSteps& steps) {
   applyEngineTexts();
   steps.ApplyLanguage();
   if (settings().chkUpdate() == 1) steps.LaunchUpdater();
-  steps.LoadSkins();
+  steps.loadSkins();
   ResetMonitoring();
   // A line left by a run that ended without its quit joins all_stats.csv.
   // One that cannot waits in session_stats.csv (the failure is told), and
@@ -171,7 +171,7 @@ void MonitorEngine::redrawMiniGraph() {
 
 // -------------------------------------------------------------------- quit
 
-QList<FileFailure> MonitorEngine::QuitSave() {
+QList<FileFailure> MonitorEngine::quitSave() {
   tmrMainTimer.stop();
   failures_.beginCollecting();
   // Its failure is among the collected ones the quit says.
@@ -202,12 +202,12 @@ void MonitorEngine::StartNewLogFile(bool on) { rateLog_.StartNewLogFile(on); }
 
 bool MonitorEngine::SaveSettings() { return settingsFile_.SaveSettings(); }
 
-void MonitorEngine::ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex) {
-  settingsFile_.ApplyGraphSettings(dlLimit, graphDelayIndex);
+void MonitorEngine::applyGraphSettings(std::int16_t dlLimit, int graphDelayIndex) {
+  settingsFile_.applyGraphSettings(dlLimit, graphDelayIndex);
   tick_.GraphRefreshPending = true;
 }
 
-void MonitorEngine::ChangeInterface(int index) {
+void MonitorEngine::changeInterface(int index) {
   const int last = std::min(Interfaces.InterfaceCount, kTableEntries - 1);
   if (index < 0 || index > last || index == Interfaces.SelectedInterface) return;
   counters_.selectInterface(index);

@@ -52,7 +52,7 @@ class StartupSteps {
   virtual ~StartupSteps() = default;
   virtual void ApplyLanguage() = 0;  // captions, tooltips (the engine's own texts are set before it)
   virtual void LaunchUpdater() = 0;  // run only when chkUpdate is 1
-  virtual void LoadSkins() = 0;      // LoadDefaultSkin, LoadSkinDescriptor, ApplySkin
+  virtual void loadSkins() = 0;      // LoadDefaultSkin, LoadSkinDescriptor, ApplySkin
   virtual void AddTrayIcon() = 0;
   virtual void ShowMain() = 0;  // show frmNet
 };
@@ -102,7 +102,7 @@ class MonitorEngine : public QObject {
   // The engine's part of the quit on Yes: SaveSettings, FlushSessionStats.
   // Returns every failure of the two, told before or not, for the quit to
   // say before the program ends (the session line's fate above all).
-  QList<FileFailure> QuitSave();
+  QList<FileFailure> quitSave();
 
   // ---- what the windows ask of it -----------------------------------------
   // Restarts all measuring: empty histories, fresh counters, a new session.
@@ -114,9 +114,9 @@ class MonitorEngine : public QObject {
   [[nodiscard]] bool SaveSettings();
   // The dialog's cmdUpdateGRaph (and its close box): takes the limit and
   // the delay list's index (0 "1 minute", 1 "60 minutes") into use.
-  void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
+  void applyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
   // The interface chooser's change: save, new log, flush, reset.
-  void ChangeInterface(int index);
+  void changeInterface(int index);
   void setBubbleShown(bool shown) { tick_.BubbleShown = shown; }
   void setBigGraphVisible(bool visible) { tick_.BigGraphVisible = visible; }
   // Asked at each save for the main window's current place.

@@ -155,7 +155,7 @@ bool SettingsFile::SaveSettings() {
   return saved;
 }
 
-void SettingsFile::ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex) {
+void SettingsFile::applyGraphSettings(std::int16_t dlLimit, int graphDelayIndex) {
   settings_.setDLLimit(dlLimit);
   if (graphDelayIndex == kGraphPerSecond || graphDelayIndex == kGraphPerMinute) {
     settings_.setGraphRefresh(std::int16_t(graphDelayIndex));

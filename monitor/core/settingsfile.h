@@ -35,7 +35,7 @@ class SettingsFile {
   [[nodiscard]] bool SaveSettings();  // false when Tavo.ini could not be replaced (told to the failures)
   void setFailures(FileFailures* failures) { failures_ = failures; }
   // The dialog's limit and delay list (0 "1 minute", 1 "60 minutes").
-  void ApplyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
+  void applyGraphSettings(std::int16_t dlLimit, int graphDelayIndex);
   // Where the main window stands when the settings are saved; without one,
   // the position last loaded or set.
   void setWindowPositionQuery(std::function<QPointF()> query) { windowPosition_ = std::move(query); }

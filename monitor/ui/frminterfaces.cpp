@@ -68,7 +68,7 @@ void frmInterfaces::fillList(const tavo::monitor::InterfaceTable& table) {
   cmdInterfaces->setCurrentIndex(table.SelectedInterface < cmdInterfaces->count() ? table.SelectedInterface : -1);
 }
 
-int frmInterfaces::OpenChooser(const tavo::monitor::InterfaceTable& table) {
+int frmInterfaces::openChooser(const tavo::monitor::InterfaceTable& table) {
   fillList(table);
   // Normal and in front once shown, even where it was minimised before.
   setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -28,7 +28,7 @@ class frmInterfaces : public QDialog {
   void fillList(const tavo::monitor::InterfaceTable& table);
   // The settings dialog's cmdInterface: refill, then show modal (blocks
   // until the chooser is closed).
-  int OpenChooser(const tavo::monitor::InterfaceTable& table);
+  int openChooser(const tavo::monitor::InterfaceTable& table);
 
   void cmdChange_Click();
   void cmdCancel_Click();

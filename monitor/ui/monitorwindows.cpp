@@ -149,7 +149,7 @@ void MonitorWindows::bindSettingsDialog() {
     std::ignore = engine_.SaveSettings();
   });
   connect(s, &frmSettings::graphSettingsTaken, this,
-          [this](std::int16_t dlLimit, int refresh) { engine_.ApplyGraphSettings(dlLimit, refresh); });
+          [this](std::int16_t dlLimit, int refresh) { engine_.applyGraphSettings(dlLimit, refresh); });
   connect(s, &frmSettings::loggingToggled, this, &MonitorWindows::takeLoggingBox);
   // The twin of the detailed graph window's button: a new file while logging.
   connect(s, &frmSettings::newLogFileRequested, this, [this] {
@@ -216,7 +216,7 @@ void MonitorWindows::LaunchUpdater() {
     desktop_.notice(errorBoxTitle(), launchErrorText(engine_.IsFrench, QStringLiteral("Update")));
 }
 
-void MonitorWindows::LoadSkins() {
+void MonitorWindows::loadSkins() {
   if (settings_) settings_->refreshSkinList();
   const QString file = engine_.settings().SkinDescriptorFile();
   net_->LoadDefaultSkin(file);
@@ -283,7 +283,7 @@ frmInterfaces& MonitorWindows::chooser() {
     chooser_ = std::make_unique<frmInterfaces>(&settingsDialog());
     chooser_->applyTexts(french_.value_or(engine_.IsFrench));
     connect(chooser_.get(), &frmInterfaces::interfaceChosen, this,
-            [this](int index) { engine_.ChangeInterface(index); });
+            [this](int index) { engine_.changeInterface(index); });
   }
   return *chooser_;
 }
@@ -293,7 +293,7 @@ void MonitorWindows::openInterfaceChooser() {
   if (c.isVisible()) return tavo::desktop::showInFront(&c);
   tavo::desktop::placeOnScreenOf(&c, net_.get());
   // Modal: it returns when the chooser is closed, its choice already taken.
-  static_cast<void>(c.OpenChooser(engine_.Interfaces));
+  static_cast<void>(c.openChooser(engine_.Interfaces));
 }
 
 // Both windows are made when first needed: most runs never show them, and
@@ -514,7 +514,7 @@ void MonitorWindows::ConfirmQuit() {
       desktop_.ask({settings_ && settings_->isVisible() ? settings_.get() : nullptr, QMessageBox::Question,
                     texts_.QuitTitle, texts_.QuitPrompt, QMessageBox::Yes | QMessageBox::No});
   if (answer != QMessageBox::Yes) return;
-  const QList<FileFailure> failures = engine_.QuitSave();
+  const QList<FileFailure> failures = engine_.quitSave();
   if (!failures.isEmpty()) {
     // Said before the program ends, told before or not: the last chance.
     QStringList texts;

@@ -58,7 +58,7 @@ class MonitorWindows : public QObject, public StartupSteps {
   // ---- the window steps of the engine's start-up: engine.Main(windows) ----
   void ApplyLanguage() override;
   void LaunchUpdater() override;
-  void LoadSkins() override;
+  void loadSkins() override;
   void AddTrayIcon() override;
   // The main window shown and raised: the last step of start-up.
   void ShowMain() override;

@@ -70,7 +70,7 @@ TEST_F(FileFailureTest, LongQueueIsKeptWholeThroughAQuitWhileAllStatsIsUnwritabl
   EXPECT_EQ(told.first().path, path(kAll));
   EXPECT_EQ(told.first().reason, QString::fromLocal8Bit(strerror(EISDIR)));
 
-  const QList<FileFailure> atQuit = engine->QuitSave();
+  const QList<FileFailure> atQuit = engine->quitSave();
   // The quit says what happened to the lines, though it was told before.
   ASSERT_EQ(atQuit.size(), 1);
   EXPECT_EQ(atQuit.first().action, Action::MoveSessionLines);
@@ -101,7 +101,7 @@ TEST_F(FileFailureTest, FolderInPlaceOfTheSessionFileIsKeptAsideAndTold) {
   ticks(60, 1024, 0);
   EXPECT_EQ(lines(kSession).size(), 1);
   const QStringList line = lines(kSession);
-  EXPECT_TRUE(engine->QuitSave().isEmpty());
+  EXPECT_TRUE(engine->quitSave().isEmpty());
   EXPECT_EQ(lines(kAll), line);
 }
 
@@ -157,7 +157,7 @@ TEST_F(FileFailureTest, MinuteWriteFailureIsToldOnceAndTheLineStillReachesAllSta
   ASSERT_TRUE(QDir(dir.path()).mkdir(kSession));
   ticks(60, 1048576, 0);
   EXPECT_EQ(toldOf(Action::WriteSessionLine), 2) << "a failure after a recovery is told again";
-  EXPECT_TRUE(engine->QuitSave().isEmpty());  // the line went to all_stats.csv straight
+  EXPECT_TRUE(engine->quitSave().isEmpty());  // the line went to all_stats.csv straight
   const QStringList all = lines(kAll);
   ASSERT_EQ(all.size(), 2);
   EXPECT_TRUE(all.last().endsWith(";8192;0;420;0"));
@@ -168,7 +168,7 @@ TEST_F(FileFailureTest, QuitSaysWhenTheSessionLineHasNoPlace) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(kSession));
   ASSERT_TRUE(QDir(dir.path()).mkdir(kAll));
   ticks(60, 1024, 0);
-  const QList<FileFailure> atQuit = engine->QuitSave();
+  const QList<FileFailure> atQuit = engine->quitSave();
   const bool lost = std::any_of(atQuit.begin(), atQuit.end(),
                                 [](const FileFailure& f) { return f.action == Action::SessionLineLost; });
   EXPECT_TRUE(lost);
@@ -183,7 +183,7 @@ TEST_F(FileFailureTest, SettingsSaveFailureIsToldWithFileAndReason) {
   ASSERT_EQ(toldOf(Action::SaveSettings), 1);
   EXPECT_EQ(told.last().path, engine->settingsPath());
   EXPECT_FALSE(told.last().reason.isEmpty());
-  const QList<FileFailure> atQuit = engine->QuitSave();
+  const QList<FileFailure> atQuit = engine->quitSave();
   ASSERT_EQ(atQuit.size(), 1);
   EXPECT_EQ(atQuit.first().action, Action::SaveSettings);
 }

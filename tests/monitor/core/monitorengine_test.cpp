@@ -47,7 +47,7 @@ TEST_F(EngineTest, MinuteWorkRunsEverySixtiethTick) {
 TEST_F(EngineTest, InterfaceChangeKeepsTheTickCount) {
   start();
   ticks(45);
-  engine->ChangeInterface(2);
+  engine->changeInterface(2);
   EXPECT_EQ(engine->TickCounter, 45);
   ticks(15);
   EXPECT_TRUE(exists(QStringLiteral("session_stats.csv")));  // minute work 15 ticks after the change
@@ -69,7 +69,7 @@ TEST_F(EngineTest, PerMinuteGraphRedrawsEverySixtiethTickAndAfterReset) {
   EXPECT_EQ(redraws, (std::vector<int>{1, 60, 120, 180}));
   EXPECT_NEAR(engine->MiniGraph[0], 1000.0f / 1024.0f * 50.0f, 1e-3);  // 1000 kbit/s against 1024
   // The settings dialog's graph button asks for a redraw at the next tick.
-  engine->ApplyGraphSettings(2000, 1);
+  engine->applyGraphSettings(2000, 1);
   tick(7680000 / 60, 0);
   EXPECT_EQ(spy.count(), 5);
   EXPECT_FLOAT_EQ(engine->MiniGraph[0], 25.0f);

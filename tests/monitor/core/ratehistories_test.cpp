@@ -70,7 +70,7 @@ TEST_F(EngineTest, MiniGraphScaleEdges) {
   start();
   ticks(3, 0, 0);
   for (float h : engine->MiniGraph) EXPECT_FLOAT_EQ(h, 50.0f);  // a limit of 0 draws every bar full
-  engine->ApplyGraphSettings(10, 0);
+  engine->applyGraphSettings(10, 0);
   tick(640, 0);  // 5 kbit/s
   EXPECT_FLOAT_EQ(engine->MiniGraph[0], 25.0f);
 }

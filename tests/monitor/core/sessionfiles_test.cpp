@@ -61,7 +61,7 @@ TEST_F(SessionTest, ClockSetBackAcrossMidnightAlsoClosesTheDay) {
 TEST_F(SessionTest, QuitBeforeTheFirstMinuteMovesNothing) {
   start();
   ticks(30, 1000, 1000);
-  engine->QuitSave();
+  engine->quitSave();
   EXPECT_FALSE(exists(kAll));
   EXPECT_FALSE(exists(kSession));
   EXPECT_TRUE(exists(QStringLiteral("Tavo.ini")));
@@ -71,7 +71,7 @@ TEST_F(SessionTest, QuitMovesTheLastWrittenLine) {
   start();
   ticks(75, 1000, 1000);
   const QStringList written = lines(kSession);
-  engine->QuitSave();
+  engine->quitSave();
   EXPECT_FALSE(exists(kSession));
   EXPECT_EQ(lines(kAll), written);
 }
@@ -195,15 +195,15 @@ TEST_F(SessionTest, InterfaceChangeClosesTheSession) {
   ticks(60, 1048576, 0);
   const QStringList before = lines(kSession);
   ticks(10);
-  engine->ChangeInterface(2);
+  engine->changeInterface(2);
   EXPECT_EQ(lines(kAll), before);
   EXPECT_FALSE(exists(kSession));
   EXPECT_EQ(engine->Counters.DailyMaxDL, 0);
   EXPECT_TRUE(lines(QStringLiteral("Tavo.ini")).contains(QStringLiteral("Interface=2")));
   // The same entry, or one outside the table, changes nothing.
   ticks(60);
-  engine->ChangeInterface(2);
-  engine->ChangeInterface(11);
+  engine->changeInterface(2);
+  engine->changeInterface(11);
   EXPECT_TRUE(exists(kSession));
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
 }
@@ -216,7 +216,7 @@ TEST_F(SessionTest, DayAndAHalfOfSteadyTraffic) {
   const QDateTime begun = clock.now();
   const QString log = engine->LogFilePath;
   ticks(26 * 3600, 10240, 5120);
-  engine->QuitSave();
+  engine->quitSave();
   const QDateTime dayTwo(QDate(2026, 12, 9), QTime(0, 0, 30));
   EXPECT_EQ(lines(kAll), (QStringList{record(begun, QDateTime(QDate(2026, 12, 8), QTime(23, 59, 30)), "80;40;421;210"),
                                       record(dayTwo, clock.now(), "80;40;492;246")}));
@@ -294,7 +294,7 @@ TEST_P(WaitingLineTest, FailedStartUpMoveThenMinuteWritesThenTheMove) {
     EXPECT_EQ(lines(kSession), QStringList{record(begun, clock.now(), "8192;0;180;0")});
     EXPECT_FALSE(engine->sessionLineWaiting());
     ticks(60, 1048576, 0);
-    engine->QuitSave();
+    engine->quitSave();
     EXPECT_EQ(lines(kAll), (QStringList{QString(kBase).trimmed(), QString(kOld).trimmed(),
                                         record(begun, clock.now(), "8192;0;240;0")}));
   });
@@ -360,12 +360,12 @@ TEST_P(WaitingLineTest, SessionsClosedWhileALineWaitsQueueBehindIt) {
     ticks(60, 1048576, 0);
     const QString first = record(begun, clock.now(), "8192;0;60;0");
     ticks(10);
-    engine->ChangeInterface(1);
+    engine->changeInterface(1);
     EXPECT_EQ(lines(kSession), (room ? QStringList{old, first} : QStringList{old}));
     const QDateTime second = clock.now();
     ticks(50, 0, 0);  // the second session's first once-a-minute write
     const QString last = record(second, clock.now(), "0;0;0;0");
-    engine->QuitSave();
+    engine->quitSave();
     const QStringList waiting = room ? QStringList{old, first, last} : QStringList{old};
     EXPECT_EQ(lines(kSession), waiting);
     unblock();

@@ -165,7 +165,7 @@ TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) 
   engine->settings().setDLLimit(4096);
   engine->settings().setOption(Option::Mean, true);
   engine->settings().setScrTransp(180);
-  engine->ChangeInterface(2);
+  engine->changeInterface(2);
   EXPECT_FALSE(ui->settingsDialogBuilt());
   EXPECT_NEAR(ui->net().windowOpacity(), 180 / 255.0, 0.01);
 
@@ -429,7 +429,7 @@ TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   start();
   const QString shown = ui->settingsDialog().lblInterface->text();
   EXPECT_EQ(shown, QString(62, 'n') + "...");
-  engine->ChangeInterface(0);
+  engine->changeInterface(0);
   EXPECT_EQ(ui->settingsDialog().lblInterface->text(), "Toutes les interfaces");
 }
 
