@@ -172,34 +172,21 @@ void ComputePeriodSummary(PeriodSummary& s) {
   std::int64_t sumMaxDl = 0, sumMaxUl = 0;  // 64 bits: a sum of rates over years of days
   for (std::int32_t i = 0; i < s.count; ++i) {
     const PeriodRow& r = s.rows[static_cast<std::size_t>(i)];
-    if (r.dlMax >= s.maxDl) {
-      s.maxDl = r.dlMax;
-      s.maxDlLabel = r.label;
-    }
+    const auto keepHighest = [&r](auto value, auto& highest, QString& label) {
+      if (value < highest) return;
+      highest = value;
+      label = r.label;
+    };
+    keepHighest(r.dlMax, s.maxDl, s.maxDlLabel);
+    keepHighest(r.dlVol, s.maxDlVol, s.maxDlVolLabel);
+    keepHighest(r.dlAvg, s.maxDlAvg, s.maxDlAvgLabel);
+    keepHighest(r.ulMax, s.maxUl, s.maxUlLabel);
+    keepHighest(r.ulVol, s.maxUlVol, s.maxUlVolLabel);
+    keepHighest(r.ulAvg, s.maxUlAvg, s.maxUlAvgLabel);
     sumMaxDl += r.dlMax;
-    s.totalDlVol += r.dlVol;
-    if (r.dlVol >= s.maxDlVol) {
-      s.maxDlVol = r.dlVol;
-      s.maxDlVolLabel = r.label;
-    }
-    if (r.dlAvg >= s.maxDlAvg) {
-      s.maxDlAvg = r.dlAvg;
-      s.maxDlAvgLabel = r.label;
-    }
-    if (r.ulMax >= s.maxUl) {
-      s.maxUl = r.ulMax;
-      s.maxUlLabel = r.label;
-    }
     sumMaxUl += r.ulMax;
+    s.totalDlVol += r.dlVol;
     s.totalUlVol += r.ulVol;
-    if (r.ulVol >= s.maxUlVol) {
-      s.maxUlVol = r.ulVol;
-      s.maxUlVolLabel = r.label;
-    }
-    if (r.ulAvg >= s.maxUlAvg) {
-      s.maxUlAvg = r.ulAvg;
-      s.maxUlAvgLabel = r.label;
-    }
   }
   if (s.count > 0) {
     s.meanMaxDl = clampToInt32(roundHalfEven(static_cast<double>(sumMaxDl) / s.count));
