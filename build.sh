@@ -13,7 +13,7 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
           xvfb xdotool desktop-file-utils
           openbox trayer x11-xserver-utils libxcb1-dev
-          util-linux dbus dbus-x11 clang clang-format
+          util-linux dbus dbus-x11 clang clang-format-14
           binutils
           xdg-utils
           qt6-gtk-platformtheme
@@ -59,9 +59,10 @@ build() {  # build DIR [cmake options...]
 
 check_layout() {
   # Every C++ file as clang-format would lay it out: a change that breaks
-  # the layout fails here, before the long builds, naming the lines.
+  # the layout fails here, before the long builds, naming the lines. One
+  # version, named: another one lays some lines out otherwise.
   find monitor Stats LogViewer installer Chooser Update UnInstaller_FR common tests bench \
-       -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
+       -name '*.cpp' -o -name '*.h' | sort | xargs clang-format-14 --dry-run --Werror
 }
 
 run_tests() {  # run_tests DIR
