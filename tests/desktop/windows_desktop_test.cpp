@@ -2,6 +2,9 @@
 // windows as the program's, over a fake interface table, compared with what
 // the X server and openbox say of them.
 #include "tests/desktop/windows_fixture.h"
+#include "tests/support/controls.h"
+
+#include <QAction>
 
 using namespace tavo::monitor;
 using tavo::testing::desktop;
@@ -77,7 +80,7 @@ TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); })) << "the settings never showed";
   settle();
   const std::function<void()> commands[] = {
-      [this] { windows->trayMenu().mnuSettings->trigger(); },
+      [this] { tavo::test::child<QAction>(windows->trayMenu(), "mnuSettings")->trigger(); },
       [this] { desktop().click(net().lblMore->mapToGlobal(net().lblMore->rect().center()), 1); },
   };
   int round = 0;
@@ -108,7 +111,7 @@ TEST_F(WindowsOnTheDesktop, TheWindowAskedForComesToTheFront) {
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(dialog, big) && desktop().activeWindow() == xidOf(dialog); }))
       << "the settings stayed behind the graph";
   settle();
-  windows->trayMenu().mnuBig->trigger();
+  tavo::test::child<QAction>(windows->trayMenu(), "mnuBig")->trigger();
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog) && desktop().activeWindow() == xidOf(big); }))
       << "the graph stayed behind the settings";
 }

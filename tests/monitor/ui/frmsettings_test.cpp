@@ -1,7 +1,9 @@
 #include "monitor/ui/frmsettings.h"
 #include "monitor/ui/traymenu.h"
+#include "tests/support/controls.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -89,9 +91,9 @@ TEST_F(FrmSettingsTest, StartsWithTheDesignState) {
 TEST(TrayMenu, SevenEntriesShowHideFirst) {
   TrayMenu menu;
   EXPECT_EQ(menu.objectName(), "mnuInTray");
-  EXPECT_EQ(menu.defaultAction(), menu.mnuMinimizeTavo);
+  EXPECT_EQ(menu.defaultAction(), tavo::test::child<QAction>(menu, "mnuMinimizeTavo"));
   EXPECT_EQ(menu.actions().size(), 7);
-  EXPECT_EQ(menu.mnuLogViewer->text(), "Log Viewer");
+  EXPECT_EQ(tavo::test::child<QAction>(menu, "mnuLogViewer")->text(), "Log Viewer");
 }
 
 TEST_F(FrmSettingsTest, LimitBoxFiltersKeysAndClamps) {

@@ -4,10 +4,12 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QGroupBox>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -113,7 +115,7 @@ TEST(MonitorLanguage, TrickyTexts) {
   for (Started* m : {&fr, &en}) {
     EXPECT_EQ(m->s().cmdDefaultSkin->text(), "Reset");
     EXPECT_EQ(m->s().cmdReset->text(), "Reset");
-    EXPECT_EQ(m->menu().mnuLogViewer->text(), "Log Viewer");
+    EXPECT_EQ(tavo::test::child<QAction>(m->menu(), "mnuLogViewer")->text(), "Log Viewer");
     EXPECT_EQ(m->s().optDL->text(), "Download");
     EXPECT_EQ(m->s().optUL->text(), "Upload");
     EXPECT_EQ(m->s().frameUpdate->title(), "Update");
@@ -127,8 +129,8 @@ TEST(MonitorLanguage, TrickyTexts) {
   EXPECT_EQ(en.s().tabOptions->tabText(1), " Graphs and Counters ");
   EXPECT_EQ(fr.s().tabOptions->tabText(0), " Skins et Comportement ");
   EXPECT_EQ(fr.s().tabOptions->tabText(1), " Graphiques et Compteurs ");
-  EXPECT_EQ(fr.menu().mnuMinimizeTavo->text(), "Montrer/Cacher Tavo");
-  EXPECT_EQ(en.menu().mnuMinimizeTavo->text(), "Show/Hide Tavo");
+  EXPECT_EQ(tavo::test::child<QAction>(fr.menu(), "mnuMinimizeTavo")->text(), "Montrer/Cacher Tavo");
+  EXPECT_EQ(tavo::test::child<QAction>(en.menu(), "mnuMinimizeTavo")->text(), "Show/Hide Tavo");
   EXPECT_EQ(fr.s().optInBytes->text(), "Débits instantanés en kOctet/s");
   EXPECT_EQ(fr.s().chkUpdate->text(), "Au démarrage, vérifie sur Internet la version la plus récente");
   // Unit words and the all-interfaces entry.

@@ -1,10 +1,12 @@
 #include "common/messagebox.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -94,7 +96,7 @@ class MonitorUiTest : public ::testing::Test {
     EXPECT_EQ(ui->net().isVisible(), toggles ? !before : before);
     ASSERT_EQ(menu->isVisible(), popsUp);
     if (popsUp) {
-      EXPECT_EQ(menu->defaultAction(), ui->trayMenu().mnuMinimizeTavo);
+      EXPECT_EQ(menu->defaultAction(), tavo::test::child<QAction>(menu, "mnuMinimizeTavo"));
       menu->hide();
     }
   }
@@ -169,7 +171,7 @@ TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) 
   EXPECT_FALSE(ui->settingsDialogBuilt());
   EXPECT_NEAR(ui->net().windowOpacity(), 180 / 255.0, 0.01);
 
-  ui->trayMenu().mnuSettings->trigger();
+  tavo::test::child<QAction>(ui->trayMenu(), "mnuSettings")->trigger();
   ASSERT_TRUE(ui->settingsDialogBuilt());
   frmSettings& s = ui->settingsDialog();
   EXPECT_TRUE(s.isVisible());
@@ -300,20 +302,20 @@ TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
 
 TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   start();
-  TrayMenu& s = ui->trayMenu();
-  s.mnuMinimizeAll->trigger();
+  auto entry = [&](const char* name) { return tavo::test::child<QAction>(ui->trayMenu(), name); };
+  entry("mnuMinimizeAll")->trigger();
   EXPECT_EQ(minimizedOthers, 1);
-  s.mnuSettings->trigger();
+  entry("mnuSettings")->trigger();
   EXPECT_TRUE(ui->settingsDialog().isVisible());
-  s.mnuStats->trigger();
-  s.mnuStats->trigger();  // a second copy: nothing checks
-  s.mnuLogViewer->trigger();
+  entry("mnuStats")->trigger();
+  entry("mnuStats")->trigger();  // a second copy: nothing checks
+  entry("mnuLogViewer")->trigger();
   ASSERT_EQ(started.size(), 3u);
   EXPECT_EQ(started[0].first, dir.path() + "/TavoStat");
   EXPECT_EQ(started[0].second, QStringList{"FR"});
   EXPECT_EQ(started[2].first, dir.path() + "/TavoLogV");
   EXPECT_EQ(started[2].second, QStringList{"FR"});
-  s.mnuQuit->trigger();
+  entry("mnuQuit")->trigger();
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(ended, 0);
 }
@@ -482,7 +484,7 @@ TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   EXPECT_EQ(minimizedOthers, 1);
   EXPECT_TRUE(ui->net().isVisible());
   ui->settingsDialog().optMinTavo->setChecked(true);
-  ui->trayMenu().mnuMinimizeAll->trigger();
+  tavo::test::child<QAction>(ui->trayMenu(), "mnuMinimizeAll")->trigger();
   EXPECT_EQ(minimizedOthers, 2);
   EXPECT_TRUE(ui->net().isVisible());
 }

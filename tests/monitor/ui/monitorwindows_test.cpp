@@ -1,9 +1,11 @@
 #include "monitor/ui/monitorwindows.h"
 #include "common/textfile.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -63,7 +65,7 @@ TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
   big().optMin->setChecked(true);
-  windows->trayMenu().mnuBig->trigger();
+  tavo::test::child<QAction>(windows->trayMenu(), "mnuBig")->trigger();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
 }
