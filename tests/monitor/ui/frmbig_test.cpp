@@ -4,6 +4,7 @@
 
 #include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::monitor;
 using tavo::monitor::testing::moveOver;
@@ -247,7 +248,7 @@ TEST_F(DetailGraphWindowTest, WindowsMadeLateShowWhatChangedBefore) {
   EXPECT_EQ(b.cmdRAZ->text(), "Reset");
   EXPECT_FALSE(b.frameLog->isHidden());
   EXPECT_EQ(b.lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
-  EXPECT_EQ(late.bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QLabel>(late.bubble(), "Label7")->text(), "Double click on Tavo for detailed graph");
   QTest::mouseClick(b.cmdStats, Qt::LeftButton);
   ASSERT_EQ(desktop.started.size(), 1);
   EXPECT_EQ(desktop.started[0].program, engine->programFolder() + "/TavoStat");

@@ -163,7 +163,7 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   big.SetFrenchTexts();
   EXPECT_EQ(big.cmdRAZ->text(), "Remettre à zéro");
   bubble.SetEnglishTexts();
-  EXPECT_EQ(bubble.Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble, "Label7")->text(), "Double click on Tavo for detailed graph");
   chooser.SetFrenchTexts();
   EXPECT_EQ(chooser.findChild<QPushButton*>("cmdChange")->toolTip(), " Changer d'interface ");
 }

@@ -84,7 +84,7 @@ TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
   start({"Lang=EN"});
   EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
   EXPECT_EQ(big().cmdRAZ->text(), "Reset");
-  EXPECT_EQ(windows->bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QLabel>(windows->bubble(), "Label7")->text(), "Double click on Tavo for detailed graph");
   EXPECT_EQ(windows->chooser().findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
   EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
 }
@@ -121,12 +121,12 @@ TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   ASSERT_TRUE(engine->BubbleShown);
   // Shown: further moves over the graph arm no new hover.
   QTest::mouseMove(graph, QPoint(6, 6));
-  EXPECT_FALSE(windows->bubble().tmrShow->isActive());
+  EXPECT_FALSE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
   EXPECT_TRUE(engine->BubbleShown);
   QTest::mouseMove(windows->net().lblUL, QPoint(2, 2));
   EXPECT_FALSE(engine->BubbleShown);
   QTest::mouseMove(windows->net().lblGraphe, QPoint(5, 5));
-  EXPECT_TRUE(windows->bubble().tmrShow->isActive());
+  EXPECT_TRUE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
 }
 
 // "5" typed in the limit box and the dialog closed with its close box: the
