@@ -159,9 +159,9 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   }
   big.SetEnglishTexts();
   EXPECT_EQ(big.windowTitle(), "Tavo - Detailed Graph");
-  EXPECT_EQ(big.cmdLogViewer->toolTip(), " Open the Log Viewer window ");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big, "cmdLogViewer")->toolTip(), " Open the Log Viewer window ");
   big.SetFrenchTexts();
-  EXPECT_EQ(big.cmdRAZ->text(), "Remettre à zéro");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big, "cmdRAZ")->text(), "Remettre à zéro");
   bubble.SetEnglishTexts();
   EXPECT_EQ(tavo::test::child<QLabel>(bubble, "Label7")->text(), "Double click on Tavo for detailed graph");
   chooser.SetFrenchTexts();

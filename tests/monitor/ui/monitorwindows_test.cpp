@@ -64,7 +64,7 @@ TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
-  big().optMin->setChecked(true);
+  tavo::test::child<QRadioButton>(big(), "optMin")->setChecked(true);
   tavo::test::child<QAction>(windows->trayMenu(), "mnuBig")->trigger();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
@@ -73,7 +73,7 @@ TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
 TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
   start({"Lang=EN"});
   windows->DrawHoursGraph();
-  QTest::mouseClick(big().cmdStats, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdStats"), Qt::LeftButton);
   big().picLogViewer_Click();
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[0], std::make_pair(dir.path() + "/TavoStat", QStringList{"EN"}));
@@ -83,7 +83,7 @@ TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
 TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
   start({"Lang=EN"});
   EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
-  EXPECT_EQ(big().cmdRAZ->text(), "Reset");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big(), "cmdRAZ")->text(), "Reset");
   EXPECT_EQ(tavo::test::child<QLabel>(windows->bubble(), "Label7")->text(), "Double click on Tavo for detailed graph");
   EXPECT_EQ(windows->chooser().findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
   EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
@@ -159,6 +159,6 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
 TEST_F(MonitorWindowsTest, TheDetailedGraphShowsItsLogFrameWithLoggingOff) {
   start({"DetailedLog=0"});
   windows->DrawHoursGraph();
-  EXPECT_TRUE(big().frameLog->isVisible());
-  EXPECT_EQ(big().lblLogFile->text(), "----");
+  EXPECT_TRUE(tavo::test::child<QGroupBox>(big(), "frameLog")->isVisible());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), "----");
 }
