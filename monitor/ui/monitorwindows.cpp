@@ -62,7 +62,7 @@ MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeam& desktop
     : engine_(engine), desktop_(desktop), net_(std::make_unique<frmNet>()), trayMenu_(std::make_unique<TrayMenu>()) {
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
-  hoverWidget_ = net_->lblGraphe;
+  hoverWidget_ = net_->graphArea();
 
   // Where the desktop tells when a notification area comes or goes, the
   // tray is looked for only then; asking each second for one that is not

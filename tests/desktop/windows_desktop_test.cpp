@@ -39,7 +39,8 @@ TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
   }
 
   // The pointer rests on the mini graph: the bubble comes.
-  const QPoint graph = net().lblGraphe->mapToGlobal(net().lblGraphe->rect().center());
+  const QPoint graph = tavo::test::child<QLabel>(net(), "lblGraphe")
+                           ->mapToGlobal(tavo::test::child<QLabel>(net(), "lblGraphe")->rect().center());
   desktop().moveTo(graph + QPoint(-3, 0));
   desktop().moveTo(graph);
   auto& bubble = windows->bubble();
@@ -81,7 +82,11 @@ TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
   settle();
   const std::function<void()> commands[] = {
       [this] { tavo::test::child<QAction>(windows->trayMenu(), "mnuSettings")->trigger(); },
-      [this] { desktop().click(net().lblMore->mapToGlobal(net().lblMore->rect().center()), 1); },
+      [this] {
+        desktop().click(tavo::test::child<QLabel>(net(), "lblMore")
+                            ->mapToGlobal(tavo::test::child<QLabel>(net(), "lblMore")->rect().center()),
+                        1);
+      },
   };
   int round = 0;
   for (const auto& command : commands) {

@@ -4,6 +4,7 @@
 // way (the control's own, or the binder's) is gone.
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
@@ -152,8 +153,8 @@ const WiringCase kCases[] = {
      }},
     {"GraphDirectionUpload", kEnglish, [](SettingsWiring& t) { t.dialog().optUL->click(); },
      [](SettingsWiring& t) {
-       EXPECT_TRUE(underlined(t.net().lblUL));
-       EXPECT_FALSE(underlined(t.net().lblDL));
+       EXPECT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
+       EXPECT_FALSE(underlined(tavo::test::child<QLabel>(t.net(), "lblDL")));
        EXPECT_TRUE(t.engine->settings().optUL());
        ASSERT_EQ(t.directions->count(), 1);
        EXPECT_FALSE(t.directions->at(0).at(0).toBool());
@@ -161,12 +162,12 @@ const WiringCase kCases[] = {
     {"GraphDirectionDownload",
      {"Lang=EN", "ShowUL=True"},
      [](SettingsWiring& t) {
-       ASSERT_TRUE(underlined(t.net().lblUL));
+       ASSERT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
        t.dialog().optDL->click();
      },
      [](SettingsWiring& t) {
-       EXPECT_TRUE(underlined(t.net().lblDL));
-       EXPECT_FALSE(underlined(t.net().lblUL));
+       EXPECT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblDL")));
+       EXPECT_FALSE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
        EXPECT_TRUE(t.engine->settings().optDL());
        ASSERT_EQ(t.directions->count(), 1);
        EXPECT_TRUE(t.directions->at(0).at(0).toBool());

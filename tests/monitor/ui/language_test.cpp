@@ -122,7 +122,7 @@ TEST(MonitorLanguage, TrickyTexts) {
     EXPECT_EQ(m->s().frameSkins->title(), "Skins");
     EXPECT_EQ(m->s().frameNet->title(), "Internet");
     EXPECT_EQ(m->s().cmbGraphDelay->itemText(1), "60 minutes");
-    EXPECT_EQ(m->ui().net().lblMore->text(), "set");
+    EXPECT_EQ(tavo::test::child<QLabel>(m->ui().net(), "lblMore")->text(), "set");
   }
   // The tab captions: English sets its own, French keeps those of the load.
   EXPECT_EQ(en.s().tabOptions->tabText(0), " Skins and Behaviour ");

@@ -114,14 +114,14 @@ TEST_F(MonitorUiTest, StartUpShowsTheSkinnedWindowWithFigures) {
   frmNet& net = ui->net();
   EXPECT_TRUE(net.isVisible());
   EXPECT_EQ(net.size(), QSize(136, 131));
-  EXPECT_TRUE(net.lblDL->font().underline());
-  EXPECT_FALSE(net.lblUL->font().underline());
+  EXPECT_TRUE(tavo::test::child<QLabel>(net, "lblDL")->font().underline());
+  EXPECT_FALSE(tavo::test::child<QLabel>(net, "lblUL")->font().underline());
   ASSERT_NE(ui->trayIcon(), nullptr);
   EXPECT_EQ(ui->trayIcon()->toolTip(), " Tavo 3.05 ");
   tick();
   tick(131072, 65536);
-  EXPECT_EQ(net.lblDL->text(), "128 kO/s DL");
-  EXPECT_EQ(net.lblUL->text(), "64 kO/s UL");
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->text(), "128 kO/s DL");
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->text(), "64 kO/s UL");
   EXPECT_GT(net.bar(0).height(), 0);  // 1024 kbit/s of 1024: full height
   EXPECT_DOUBLE_EQ(net.bar(0).height(), 50);
 }
@@ -139,7 +139,7 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
   EXPECT_FALSE(s.optInBytes->isChecked());
   EXPECT_TRUE(s.optUL->isChecked());
   EXPECT_TRUE(s.optMinTavo->isChecked());
-  EXPECT_TRUE(ui->net().lblUL->font().underline());
+  EXPECT_TRUE(tavo::test::child<QLabel>(ui->net(), "lblUL")->font().underline());
   EXPECT_TRUE(s.chkLogging->isChecked());
   EXPECT_TRUE(s.cmdLogFile->isEnabled());
   EXPECT_NE(s.lblLogFile->text(), "----");
@@ -273,7 +273,7 @@ TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   frmNet& net = ui->net();
   ui->mnuMinimizeTavo_Click();
   EXPECT_TRUE(net.isVisible());
-  QTest::mouseClick(net.lblUL, Qt::RightButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(net, "lblUL"), Qt::RightButton);
   EXPECT_TRUE(net.isVisible());
   EXPECT_EQ(minimizedOthers, 1);
 }
@@ -385,7 +385,7 @@ TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
   EXPECT_TRUE(ui->net().isVisible());
   tick();
   tick(1024, 0);
-  EXPECT_EQ(ui->net().lblDL->text(), "1 kB/s DL");
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->net(), "lblDL")->text(), "1 kB/s DL");
 }
 
 // The program path and each argument go apart, so a blank in the folder
@@ -480,7 +480,7 @@ TEST_F(MonitorUiTest, ShowHideGoesByWhatTheScreenShows) {
 // the tray's "Minimize all" does the same whatever the option.
 TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   start();
-  QTest::mouseClick(ui->net().lblUL, Qt::RightButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(ui->net(), "lblUL"), Qt::RightButton);
   EXPECT_EQ(minimizedOthers, 1);
   EXPECT_TRUE(ui->net().isVisible());
   ui->settingsDialog().optMinTavo->setChecked(true);
@@ -506,7 +506,7 @@ TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
     tray = c.tray;
     minimizedOthers = 0;
     net.show();
-    QTest::mouseClick(net.lblDL, Qt::RightButton);
+    QTest::mouseClick(tavo::test::child<QLabel>(net, "lblDL"), Qt::RightButton);
     EXPECT_EQ(net.isVisible(), c.visibleAfter);
     EXPECT_EQ(minimizedOthers, c.showDesktop);
   }
@@ -612,11 +612,11 @@ TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
   tick(2048, 1024);
   frmNet& net = ui->net();
   auto check = [&](bool download) {
-    EXPECT_EQ(net.lblDL->font().underline(), download);
-    EXPECT_EQ(net.lblUL->font().underline(), !download);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->font().underline(), download);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->font().underline(), !download);
     const QImage shot = net.grab().toImage();
-    EXPECT_EQ(underlineDrawn(shot, net.lblDL->geometry(), net.skinColor()), download);
-    EXPECT_EQ(underlineDrawn(shot, net.lblUL->geometry(), net.skinColor()), !download);
+    EXPECT_EQ(underlineDrawn(shot, tavo::test::child<QLabel>(net, "lblDL")->geometry(), net.skinColor()), download);
+    EXPECT_EQ(underlineDrawn(shot, tavo::test::child<QLabel>(net, "lblUL")->geometry(), net.skinColor()), !download);
   };
   {
     SCOPED_TRACE("start, built-in skin");

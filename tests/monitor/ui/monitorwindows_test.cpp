@@ -60,7 +60,7 @@ class MonitorWindowsTest : public ::testing::Test {
 TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   start();
   EXPECT_FALSE(big().isVisible());
-  QTest::mouseDClick(windows->net().lblGraphe, Qt::LeftButton);
+  QTest::mouseDClick(tavo::test::child<QLabel>(windows->net(), "lblGraphe"), Qt::LeftButton);
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
@@ -115,7 +115,7 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
 
 TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   start();
-  QLabel* graph = windows->net().lblGraphe;
+  QLabel* graph = tavo::test::child<QLabel>(windows->net(), "lblGraphe");
   pointer = [graph] { return graph->mapToGlobal(graph->rect().center()); };
   windows->tmrShow_Timer();
   ASSERT_TRUE(engine->BubbleShown);
@@ -123,9 +123,9 @@ TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   QTest::mouseMove(graph, QPoint(6, 6));
   EXPECT_FALSE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
   EXPECT_TRUE(engine->BubbleShown);
-  QTest::mouseMove(windows->net().lblUL, QPoint(2, 2));
+  QTest::mouseMove(tavo::test::child<QLabel>(windows->net(), "lblUL"), QPoint(2, 2));
   EXPECT_FALSE(engine->BubbleShown);
-  QTest::mouseMove(windows->net().lblGraphe, QPoint(5, 5));
+  QTest::mouseMove(tavo::test::child<QLabel>(windows->net(), "lblGraphe"), QPoint(5, 5));
   EXPECT_TRUE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
 }
 
