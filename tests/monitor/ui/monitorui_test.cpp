@@ -131,27 +131,27 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
             "ShowUL=True", "MinimizeTavoMode=True", "WindowPositionX=40", "WindowPositionY=30"});
   start();
   frmSettings& s = ui->settingsDialog();
-  EXPECT_EQ(s.txtDLLimit->text(), "2048");
-  EXPECT_EQ(s.cmbGraphDelay->currentIndex(), 1);
-  EXPECT_EQ(s.scrTransp->value(), 100);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "2048");
+  EXPECT_EQ(tavo::test::child<QComboBox>(s, "cmbGraphDelay")->currentIndex(), 1);
+  EXPECT_EQ(tavo::test::child<QScrollBar>(s, "scrTransp")->value(), 100);
   EXPECT_NEAR(ui->net().windowOpacity(), 100 / 255.0, 0.01);
-  EXPECT_TRUE(s.optInbits->isChecked());
-  EXPECT_FALSE(s.optInBytes->isChecked());
-  EXPECT_TRUE(s.optUL->isChecked());
-  EXPECT_TRUE(s.optMinTavo->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optInbits")->isChecked());
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(s, "optInBytes")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optUL")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optMinTavo")->isChecked());
   EXPECT_TRUE(tavo::test::child<QLabel>(ui->net(), "lblUL")->font().underline());
-  EXPECT_TRUE(s.chkLogging->isChecked());
-  EXPECT_TRUE(s.cmdLogFile->isEnabled());
-  EXPECT_NE(s.lblLogFile->text(), "----");
+  EXPECT_TRUE(tavo::test::child<QCheckBox>(s, "chkLogging")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  EXPECT_NE(tavo::test::child<QLabel>(s, "lblLogFile")->text(), "----");
   EXPECT_EQ(ui->net().pos(), QPoint(40, 30));
 
   // Unticking the log box from the dialog stops the log.
-  s.chkLogging->setChecked(false);
+  tavo::test::child<QCheckBox>(s, "chkLogging")->setChecked(false);
   EXPECT_EQ(engine->settings().chkLogging(), 0);
   EXPECT_EQ(engine->LogFilePath, "----");
-  EXPECT_EQ(s.lblLogFile->text(), "----");
-  EXPECT_FALSE(s.cmdLogFile->isEnabled());
-  s.chkLogging->setChecked(true);
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblLogFile")->text(), "----");
+  EXPECT_FALSE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  tavo::test::child<QCheckBox>(s, "chkLogging")->setChecked(true);
   EXPECT_EQ(engine->settings().chkLogging(), 1);
   EXPECT_TRUE(engine->LogFilePath.endsWith(".csv"));
   EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
@@ -176,17 +176,18 @@ TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) 
   frmSettings& s = ui->settingsDialog();
   EXPECT_TRUE(s.isVisible());
   EXPECT_EQ(s.windowTitle(), "Tavo - Settings");
-  EXPECT_EQ(s.txtDLLimit->text(), "4096");
-  EXPECT_TRUE(s.optMean->isChecked());
-  EXPECT_EQ(s.scrTransp->value(), 180);
-  EXPECT_TRUE(s.chkLogging->isChecked());
-  EXPECT_TRUE(s.cmdLogFile->isEnabled());
-  EXPECT_EQ(s.lblLogFile->text(), ShortenPath(engine->LogFilePath));
-  EXPECT_EQ(s.lblInterface->text(), ShortenText(engine->Interfaces.entries[2].description));
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "4096");
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optMean")->isChecked());
+  EXPECT_EQ(tavo::test::child<QScrollBar>(s, "scrTransp")->value(), 180);
+  EXPECT_TRUE(tavo::test::child<QCheckBox>(s, "chkLogging")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblLogFile")->text(), ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblInterface")->text(),
+            ShortenText(engine->Interfaces.entries[2].description));
 
   engine->settings().setDLLimit(512);
-  EXPECT_EQ(s.txtDLLimit->text(), "512");
-  s.optInbits->setChecked(true);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "512");
+  tavo::test::child<QRadioButton>(s, "optInbits")->setChecked(true);
   EXPECT_TRUE(engine->settings().optInbits());
 }
 
@@ -202,14 +203,14 @@ TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
   frmSettings& s = ui->settingsDialog();
   ui->mnuSettings_Click();
   EXPECT_TRUE(s.isVisible());
-  s.optCumul->setChecked(true);
+  tavo::test::child<QRadioButton>(s, "optCumul")->setChecked(true);
   EXPECT_TRUE(engine->settings().optCumul());
   EXPECT_FALSE(engine->settings().optInBytes());
-  s.scrTransp->setValue(200);
+  tavo::test::child<QScrollBar>(s, "scrTransp")->setValue(200);
   EXPECT_EQ(engine->settings().scrTransp(), 200);
   EXPECT_NEAR(ui->net().windowOpacity(), 200 / 255.0, 0.01);
-  s.cmbGraphDelay->setCurrentIndex(1);
-  s.txtDLLimit->setText("512");
+  tavo::test::child<QComboBox>(s, "cmbGraphDelay")->setCurrentIndex(1);
+  tavo::test::child<QLineEdit>(s, "txtDLLimit")->setText("512");
   EXPECT_FALSE(QFile::exists(dir.filePath("Tavo.ini")));  // changing alone saves nothing
 
   s.close();
@@ -233,8 +234,8 @@ TEST_F(MonitorUiTest, SkinChangeAndResetFromTheDialog) {
   frmSettings& s = ui->settingsDialog();
   ui->net().setBarHeight(3, 20);
   ui->mnuSettings_Click();
-  ASSERT_EQ(s.filelistSkins->count(), 1);
-  s.filelistSkins->setCurrentRow(0);
+  ASSERT_EQ(tavo::test::child<QListWidget>(s, "filelistSkins")->count(), 1);
+  tavo::test::child<QListWidget>(s, "filelistSkins")->setCurrentRow(0);
   s.cmdChangeSkin_Click();
   EXPECT_EQ(ui->net().size(), QSize(176, 84));
   EXPECT_EQ(engine->settings().SkinDescriptorFile(), dir.filePath("skins") + "/ardoise.xsd");
@@ -293,11 +294,11 @@ TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
   writeIni({"DetailedLog=1"});
   start();
   const QString first = engine->LogFilePath;
-  ASSERT_TRUE(ui->settingsDialog().cmdLogFile->isEnabled());
+  ASSERT_TRUE(tavo::test::child<QPushButton>(ui->settingsDialog(), "cmdLogFile")->isEnabled());
   clock.advanceSeconds(120);
-  QTest::mouseClick(ui->settingsDialog().cmdLogFile, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(ui->settingsDialog(), "cmdLogFile"), Qt::LeftButton);
   EXPECT_NE(engine->LogFilePath, first);
-  EXPECT_EQ(ui->settingsDialog().lblLogFile->text(), ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->settingsDialog(), "lblLogFile")->text(), ShortenPath(engine->LogFilePath));
 }
 
 TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
@@ -429,10 +430,10 @@ TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   src.set(QString(70, 'n'), 1, 1);  // a long description
   writeIni({"Interface=3"});
   start();
-  const QString shown = ui->settingsDialog().lblInterface->text();
+  const QString shown = tavo::test::child<QLabel>(ui->settingsDialog(), "lblInterface")->text();
   EXPECT_EQ(shown, QString(62, 'n') + "...");
   engine->changeInterface(0);
-  EXPECT_EQ(ui->settingsDialog().lblInterface->text(), "Toutes les interfaces");
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->settingsDialog(), "lblInterface")->text(), "Toutes les interfaces");
 }
 
 // Each click as the notification area reports it: releases and double
@@ -483,7 +484,7 @@ TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   QTest::mouseClick(tavo::test::child<QLabel>(ui->net(), "lblUL"), Qt::RightButton);
   EXPECT_EQ(minimizedOthers, 1);
   EXPECT_TRUE(ui->net().isVisible());
-  ui->settingsDialog().optMinTavo->setChecked(true);
+  tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinTavo")->setChecked(true);
   tavo::test::child<QAction>(ui->trayMenu(), "mnuMinimizeAll")->trigger();
   EXPECT_EQ(minimizedOthers, 2);
   EXPECT_TRUE(ui->net().isVisible());
@@ -502,7 +503,9 @@ TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
   for (const Case c : {Case{true, true, true, 1}, Case{false, true, false, 0}, Case{false, false, true, 1},
                        Case{true, false, true, 1}}) {
     SCOPED_TRACE(::testing::Message() << c.minimizeAll << c.tray);
-    (c.minimizeAll ? ui->settingsDialog().optMinAll : ui->settingsDialog().optMinTavo)->setChecked(true);
+    (c.minimizeAll ? tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinAll")
+                   : tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinTavo"))
+        ->setChecked(true);
     tray = c.tray;
     minimizedOthers = 0;
     net.show();
@@ -624,7 +627,9 @@ TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
   }
   const QString skins = dir.filePath("skins");
   for (const bool download : {true, false}) {
-    (download ? ui->settingsDialog().optDL : ui->settingsDialog().optUL)->setChecked(true);
+    (download ? tavo::test::child<QRadioButton>(ui->settingsDialog(), "optDL")
+              : tavo::test::child<QRadioButton>(ui->settingsDialog(), "optUL"))
+        ->setChecked(true);
     for (const QString& descriptor : {skins + "/ardoise.xsd", skins + "/menthe.xsd", QString()}) {
       SCOPED_TRACE(descriptor.toStdString() + (download ? " download" : " upload"));
       if (descriptor.isEmpty()) ui->defaultSkin();

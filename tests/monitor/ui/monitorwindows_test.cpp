@@ -106,10 +106,10 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
     chooser.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(2);
     chooser.cmdChange_Click();
   });
-  QTest::mouseClick(windows->settingsDialog().cmdInterface, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(windows->settingsDialog(), "cmdInterface"), Qt::LeftButton);
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
-  EXPECT_EQ(windows->settingsDialog().lblInterface->text(), "eth0");
+  EXPECT_EQ(tavo::test::child<QLabel>(windows->settingsDialog(), "lblInterface")->text(), "eth0");
   EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("Interface=2"));
 }
 
@@ -139,10 +139,10 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
   dialog.tabOptions_Click(1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   dialog.activateWindow();
-  dialog.txtDLLimit->setFocus();
-  dialog.txtDLLimit->selectAll();
-  QTest::keyClicks(dialog.txtDLLimit, "5");
-  ASSERT_EQ(dialog.txtDLLimit->text(), "5");
+  tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->setFocus();
+  tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->selectAll();
+  QTest::keyClicks(tavo::test::child<QLineEdit>(dialog, "txtDLLimit"), "5");
+  ASSERT_EQ(tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->text(), "5");
   dialog.close();
   QApplication::processEvents();
   EXPECT_FALSE(dialog.isVisible());
@@ -151,7 +151,7 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
 
   windows->mnuSettings_Click();
   QApplication::processEvents();
-  EXPECT_EQ(dialog.txtDLLimit->text(), "5");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->text(), "5");
 }
 
 // The running program's detailed graph shows its log frame with logging
