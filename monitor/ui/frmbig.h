@@ -30,7 +30,7 @@ class GraphTipArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 };
 
-class frmBig : public QWidget, public FigureLabels {
+class frmBig : public QWidget, private FigureLabels {
   Q_OBJECT
  public:
   explicit frmBig(QWidget* parent = nullptr);
@@ -66,6 +66,19 @@ class frmBig : public QWidget, public FigureLabels {
   void Label3_MouseMove(int offset);
   void Label4_MouseMove(int offset);
 
+ signals:
+  void hourViewRequested();
+  void minuteViewRequested();
+  void resetCountersRequested();
+  void newLogFileRequested();
+  void statsRequested();
+  void logViewerRequested();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QGroupBox* Frame1;
   QRadioButton* optHour;
   QRadioButton* optMin;
@@ -99,19 +112,6 @@ class frmBig : public QWidget, public FigureLabels {
   QLabel* lblU2;
   std::array<QLabel*, 11> lblScaleX{};
 
- signals:
-  void hourViewRequested();
-  void minuteViewRequested();
-  void resetCountersRequested();
-  void newLogFileRequested();
-  void statsRequested();
-  void logViewerRequested();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   QImage image_;
   DetailGraphColumns columns_;
 };

@@ -11,7 +11,7 @@
 
 namespace tavo::monitor {
 
-class frmBulle : public QWidget, public FigureLabels {
+class frmBulle : public QWidget, private FigureLabels {
   Q_OBJECT
  public:
   explicit frmBulle(QWidget* parent = nullptr);
@@ -19,17 +19,8 @@ class frmBulle : public QWidget, public FigureLabels {
   void SetFrenchTexts();
   void SetEnglishTexts();
   void applyTexts(bool french) { french ? SetFrenchTexts() : SetEnglishTexts(); }
+  using FigureLabels::setFigures;
 
-  // Title labels and column heads.
-  QLabel* Label1;  // instant
-  QLabel* Label2;  // "Upload"
-  QLabel* Label3;  // "Download"
-  QLabel* Label4;  // total
-  QLabel* Label5;  // mean
-  QLabel* Label6;  // maximum
-  QLabel* Label7;  // hint
-  // The hover delay.
-  QTimer* tmrShow;
   // Starts the delay unless it runs already: further moves do not restart it.
   void armShowDelay() {
     if (!tmrShow->isActive()) tmrShow->start();
@@ -46,6 +37,18 @@ class frmBulle : public QWidget, public FigureLabels {
   void fitTitles();
   void mouseMoveEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Title labels and column heads.
+  QLabel* Label1;  // instant
+  QLabel* Label2;  // "Upload"
+  QLabel* Label3;  // "Download"
+  QLabel* Label4;  // total
+  QLabel* Label5;  // mean
+  QLabel* Label6;  // maximum
+  QLabel* Label7;  // hint
+  // The hover delay.
+  QTimer* tmrShow;
 };
 
 }  // namespace tavo::monitor

@@ -65,11 +65,8 @@ class frmNet : public QWidget {
   void underlineDirection(bool download);
   bool downloadUnderlined() const { return underlineDownload_; }
 
-  QLabel* imgSkin = nullptr;
-  QLabel* lblUL = nullptr;
-  QLabel* lblDL = nullptr;
-  QLabel* lblMore = nullptr;
-  QLabel* lblGraphe = nullptr;
+  // The mini graph's place on the window: where the pointer shows the bubble.
+  const QWidget* graphArea() const { return lblGraphe; }
 
   // The two figures' texts: each label shows its whole text, growing left
   // from the skin's right edge and then with a smaller font when the text
@@ -97,6 +94,12 @@ class frmNet : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  QLabel* imgSkin = nullptr;
+  QLabel* lblUL = nullptr;
+  QLabel* lblDL = nullptr;
+  QLabel* lblMore = nullptr;
+  QLabel* lblGraphe = nullptr;
+
   class GraphLayer;
   void showPicture(const QImage& image);
   void beginDrag(const QPoint& globalPos);

@@ -103,6 +103,36 @@ class frmSettings : public QWidget {
   // The watched interface's description (shortened here).
   void setInterfaceText(const QString& description);
 
+  // The dialog's whole content, scrolled when the window is smaller.
+  QScrollArea* scrollArea() const { return scroll_; }
+  QSize sizeHint() const override;
+
+ signals:
+  void saveRequested();
+  // An option button switched on or off, by the user or by the program.
+  void optionToggled(tavo::monitor::Option option, bool on);
+  // chkUpdate's new value (0, 1 or 2).
+  void chkUpdateChanged(int value);
+  // DLLimit and GraphRefresh taken into use; the mini
+  // graph is to be redrawn at the next tick.
+  void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh);
+  // The log box ticked (on) or unticked: the rate log starts or stops.
+  void loggingToggled(bool on);
+  void newLogFileRequested();  // cmdLogFile
+  void resetRequested();
+  void transparencyChanged(int opacity);
+  void skinChosen(const QString& descriptorPath);
+  void defaultSkinRequested();
+  void interfaceChooserRequested();
+  void quitRequested();
+  void graphDirectionChosen(bool download);
+  void openRequested(const QUrl& url);  // a page or the help file
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   QTabBar* tabOptions = nullptr;
   QStackedWidget* pages = nullptr;
   QWidget* fTab[2] = {nullptr, nullptr};
@@ -151,36 +181,6 @@ class frmSettings : public QWidget {
 
   QLabel* Picture1 = nullptr;  // holds the tray icon's picture
 
-  // The dialog's whole content, scrolled when the window is smaller.
-  QScrollArea* scrollArea() const { return scroll_; }
-  QSize sizeHint() const override;
-
- signals:
-  void saveRequested();
-  // An option button switched on or off, by the user or by the program.
-  void optionToggled(tavo::monitor::Option option, bool on);
-  // chkUpdate's new value (0, 1 or 2).
-  void chkUpdateChanged(int value);
-  // DLLimit and GraphRefresh taken into use; the mini
-  // graph is to be redrawn at the next tick.
-  void graphSettingsTaken(std::int16_t dlLimit, int graphRefresh);
-  // The log box ticked (on) or unticked: the rate log starts or stops.
-  void loggingToggled(bool on);
-  void newLogFileRequested();  // cmdLogFile
-  void resetRequested();
-  void transparencyChanged(int opacity);
-  void skinChosen(const QString& descriptorPath);
-  void defaultSkinRequested();
-  void interfaceChooserRequested();
-  void quitRequested();
-  void graphDirectionChosen(bool download);
-  void openRequested(const QUrl& url);  // a page or the help file
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   void takeGraphSettings();
   QRadioButton* optionButton(Option option) const;
 

@@ -62,7 +62,7 @@ MonitorWindows::MonitorWindows(MonitorEngine& engine, tavo::DesktopSeam& desktop
     : engine_(engine), desktop_(desktop), net_(std::make_unique<frmNet>()), trayMenu_(std::make_unique<TrayMenu>()) {
   // Until the language is applied the texts are the French design texts.
   texts_ = monitorTexts(true);
-  hoverWidget_ = net_->lblGraphe;
+  hoverWidget_ = net_->graphArea();
 
   // Where the desktop tells when a notification area comes or goes, the
   // tray is looked for only then; asking each second for one that is not
@@ -169,14 +169,14 @@ void MonitorWindows::bindSettingsDialog() {
 }
 
 void MonitorWindows::bindTrayMenu() {
-  const TrayMenu& s = *trayMenu_;
-  connect(s.mnuMinimizeTavo, &QAction::triggered, this, &MonitorWindows::mnuMinimizeTavo_Click);
-  connect(s.mnuMinimizeAll, &QAction::triggered, this, &MonitorWindows::mnuMinimizeAll_Click);
-  connect(s.mnuSettings, &QAction::triggered, this, &MonitorWindows::mnuSettings_Click);
-  connect(s.mnuBig, &QAction::triggered, this, &MonitorWindows::mnuBig_Click);
-  connect(s.mnuStats, &QAction::triggered, this, &MonitorWindows::mnuStats_Click);
-  connect(s.mnuLogViewer, &QAction::triggered, this, &MonitorWindows::mnuLogViewer_Click);
-  connect(s.mnuQuit, &QAction::triggered, this, &MonitorWindows::ConfirmQuit);
+  const TrayMenu* s = trayMenu_.get();
+  connect(s, &TrayMenu::minimizeTavoChosen, this, &MonitorWindows::mnuMinimizeTavo_Click);
+  connect(s, &TrayMenu::minimizeAllChosen, this, &MonitorWindows::mnuMinimizeAll_Click);
+  connect(s, &TrayMenu::settingsChosen, this, &MonitorWindows::mnuSettings_Click);
+  connect(s, &TrayMenu::bigChosen, this, &MonitorWindows::mnuBig_Click);
+  connect(s, &TrayMenu::statsChosen, this, &MonitorWindows::mnuStats_Click);
+  connect(s, &TrayMenu::logViewerChosen, this, &MonitorWindows::mnuLogViewer_Click);
+  connect(s, &TrayMenu::quitChosen, this, &MonitorWindows::ConfirmQuit);
 }
 
 void MonitorWindows::bindEngine() {
@@ -418,10 +418,7 @@ void MonitorWindows::Picture1_Click(TrayClick click) {
   trayBusy_ = true;
   switch (trayActionFor(click)) {
     case TrayAction::ToggleMainWindow: mnuMinimizeTavo_Click(); break;
-    case TrayAction::PopUpMenu:
-      trayMenu_->setDefaultAction(trayMenu_->mnuMinimizeTavo);
-      trayMenu_->popup(desktop_.pointerPosition());
-      break;
+    case TrayAction::PopUpMenu: trayMenu_->popUpAt(desktop_.pointerPosition()); break;
     case TrayAction::None: break;
   }
   trayBusy_ = false;

@@ -107,7 +107,7 @@ class MonitorWindows : public QObject, public StartupSteps {
   // The mini graph's hover area: the main window's lblGraphe unless a test
   // sets another. While it is unset or hidden the pointer never counts as
   // over the graph.
-  void setHoverWidget(QWidget* lblGraphe) { hoverWidget_ = lblGraphe; }
+  void setHoverWidget(const QWidget* graphArea) { hoverWidget_ = graphArea; }
   void ShowBubble();
   void HideBubble();
   void TrackBubble();
@@ -172,7 +172,7 @@ class MonitorWindows : public QObject, public StartupSteps {
   std::unique_ptr<frmBulle> frmBulle_;
   std::unique_ptr<frmBig> frmBig_;
   std::unique_ptr<frmInterfaces> chooser_;
-  QPointer<QWidget> hoverWidget_;
+  QPointer<const QWidget> hoverWidget_;
 
   // The language last applied; none yet: the windows keep their design texts.
   std::optional<bool> french_;

@@ -1,6 +1,7 @@
 #pragma once
 // The tray icon's menu mnuInTray. It is made with the tray, apart from the
-// settings dialog, so that the dialog is built only when it is opened.
+// settings dialog, so that the dialog is built only when it is opened. Its
+// entries stay its own: it tells which one the user chose.
 #include <QMenu>
 
 class QAction;
@@ -12,6 +13,19 @@ class TrayMenu : public QMenu {
  public:
   explicit TrayMenu(QWidget* parent = nullptr);
 
+  // Opens at the given point of the screen with "Show/Hide" as its default entry.
+  void popUpAt(const QPoint& globalPos);
+
+ signals:
+  void minimizeTavoChosen();
+  void minimizeAllChosen();
+  void settingsChosen();
+  void bigChosen();
+  void statsChosen();
+  void logViewerChosen();
+  void quitChosen();
+
+ private:
   QAction* mnuMinimizeTavo = nullptr;
   QAction* mnuMinimizeAll = nullptr;
   QAction* mnuSettings = nullptr;

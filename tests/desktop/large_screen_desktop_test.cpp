@@ -2,6 +2,7 @@
 // inside the screen, the settings scroll where they do not fit, and the
 // main window follows a drag of the pointer exactly.
 #include "tests/desktop/windows_fixture.h"
+#include "tests/support/controls.h"
 
 #include <QApplication>
 #include <QScrollArea>
@@ -33,9 +34,10 @@ TEST_F(WindowsOnTheDesktop, EachWindowOpensInsideTheScreen) {
                                        << frame.height();
   // The last row is reached by scrolling, not lost below the screen.
   QScrollArea* scroll = dialog.scrollArea();
-  scroll->ensureWidgetVisible(dialog.cmdQuit);
+  scroll->ensureWidgetVisible(tavo::test::child<QPushButton>(dialog, "cmdQuit"));
   QApplication::processEvents();
-  const QRect quit(dialog.cmdQuit->mapTo(&dialog, QPoint(0, 0)), dialog.cmdQuit->size());
+  const QRect quit(tavo::test::child<QPushButton>(dialog, "cmdQuit")->mapTo(&dialog, QPoint(0, 0)),
+                   tavo::test::child<QPushButton>(dialog, "cmdQuit")->size());
   EXPECT_TRUE(dialog.rect().contains(quit)) << "Quit at " << quit.y() << " of " << dialog.height();
 
   windows->DrawHoursGraph();

@@ -2,6 +2,9 @@
 // windows as the program's, over a fake interface table, compared with what
 // the X server and openbox say of them.
 #include "tests/desktop/windows_fixture.h"
+#include "tests/support/controls.h"
+
+#include <QAction>
 
 using namespace tavo::monitor;
 using tavo::testing::desktop;
@@ -36,7 +39,8 @@ TEST_F(WindowsOnTheDesktop, ASkinChangeKeepsPlaceTopmostStateAndBubble) {
   }
 
   // The pointer rests on the mini graph: the bubble comes.
-  const QPoint graph = net().lblGraphe->mapToGlobal(net().lblGraphe->rect().center());
+  const QPoint graph = tavo::test::child<QLabel>(net(), "lblGraphe")
+                           ->mapToGlobal(tavo::test::child<QLabel>(net(), "lblGraphe")->rect().center());
   desktop().moveTo(graph + QPoint(-3, 0));
   desktop().moveTo(graph);
   auto& bubble = windows->bubble();
@@ -77,8 +81,12 @@ TEST_F(WindowsOnTheDesktop, AMinimisedSettingsWindowComesBack) {
   ASSERT_TRUE(XDesktop::waitFor([&] { return shownNormal(dialog); })) << "the settings never showed";
   settle();
   const std::function<void()> commands[] = {
-      [this] { windows->trayMenu().mnuSettings->trigger(); },
-      [this] { desktop().click(net().lblMore->mapToGlobal(net().lblMore->rect().center()), 1); },
+      [this] { tavo::test::child<QAction>(windows->trayMenu(), "mnuSettings")->trigger(); },
+      [this] {
+        desktop().click(tavo::test::child<QLabel>(net(), "lblMore")
+                            ->mapToGlobal(tavo::test::child<QLabel>(net(), "lblMore")->rect().center()),
+                        1);
+      },
   };
   int round = 0;
   for (const auto& command : commands) {
@@ -108,7 +116,7 @@ TEST_F(WindowsOnTheDesktop, TheWindowAskedForComesToTheFront) {
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(dialog, big) && desktop().activeWindow() == xidOf(dialog); }))
       << "the settings stayed behind the graph";
   settle();
-  windows->trayMenu().mnuBig->trigger();
+  tavo::test::child<QAction>(windows->trayMenu(), "mnuBig")->trigger();
   EXPECT_TRUE(XDesktop::waitFor([&] { return above(big, dialog) && desktop().activeWindow() == xidOf(big); }))
       << "the graph stayed behind the settings";
 }

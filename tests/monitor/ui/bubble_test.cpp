@@ -1,8 +1,10 @@
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::monitor;
 using tavo::monitor::testing::moveOver;
@@ -43,18 +45,18 @@ class BubbleTest : public ViewsTest {
 TEST_F(BubbleTest, HoverDelayShowsTheBubbleNearThePointer) {
   EXPECT_FALSE(bg->BubbleShown());
   bg->lblGraphe_MouseMove();
-  EXPECT_TRUE(bubble().tmrShow->isActive());
-  EXPECT_EQ(bubble().tmrShow->interval(), 500);
+  EXPECT_TRUE(tavo::test::child<QTimer>(bubble(), "tmrShow")->isActive());
+  EXPECT_EQ(tavo::test::child<QTimer>(bubble(), "tmrShow")->interval(), 500);
   EXPECT_FALSE(bubble().isVisible());
   QTRY_VERIFY_WITH_TIMEOUT(bubble().isVisible(), 3000);
   EXPECT_TRUE(bg->BubbleShown());
   EXPECT_TRUE(engine->BubbleShown);
-  EXPECT_FALSE(bubble().tmrShow->isActive());
+  EXPECT_FALSE(tavo::test::child<QTimer>(bubble(), "tmrShow")->isActive());
   EXPECT_EQ(bubble().pos(), QPoint(156, 125));  // upper-left quarter: 6 right, 5 below
   EXPECT_EQ(bubble().size(), QSize(287, 127));
   // Shown: further moves over the graph do not arm the delay again.
   bg->lblGraphe_MouseMove();
-  EXPECT_FALSE(bubble().tmrShow->isActive());
+  EXPECT_FALSE(tavo::test::child<QTimer>(bubble(), "tmrShow")->isActive());
 }
 
 TEST_F(BubbleTest, PlacedTowardsTheScreenCentreInEachQuarter) {
@@ -103,8 +105,8 @@ TEST_F(BubbleTest, HideRules) {
   // A move over the bubble's labels keeps it; over its background hides it.
   bg->tmrShow_Timer();
   ASSERT_TRUE(bubble().isVisible());
-  moveOver(bubble().lblDinst, {5, 5});
-  moveOver(bubble().Label7, {5, 5});
+  moveOver(tavo::test::child<QLabel>(bubble(), "lblDinst"), {5, 5});
+  moveOver(tavo::test::child<QLabel>(bubble(), "Label7"), {5, 5});
   EXPECT_TRUE(bubble().isVisible());
   moveOver(&bubble(), {2, 2});
   EXPECT_FALSE(bubble().isVisible());
@@ -113,7 +115,7 @@ TEST_F(BubbleTest, HideRules) {
   // Armed but not shown: a move elsewhere disarms the delay.
   bg->lblGraphe_MouseMove();
   bg->HideBubble();
-  EXPECT_FALSE(bubble().tmrShow->isActive());
+  EXPECT_FALSE(tavo::test::child<QTimer>(bubble(), "tmrShow")->isActive());
 
   // Leaving the main window directly: the next tick hides it.
   pointer = {130, 120};
@@ -129,13 +131,14 @@ TEST_F(BubbleTest, FiguresFollowTheTickAndThePointer) {
   ticks(3, 12800, 6400);  // 100 and 50 kbit/s
   bg->tmrShow_Timer();
   ASSERT_TRUE(bubble().isVisible());
-  EXPECT_EQ(bubble().lblDinst->text(), "100");
-  EXPECT_EQ(bubble().lblUinst->text(), "50");
-  EXPECT_EQ(bubble().lblDmax->text(), "100");
-  EXPECT_EQ(bubble().lblUmax->text(), "50");
-  EXPECT_EQ(bubble().lblDmoy->text(), QString::number(engine->Counters.MeanDL));
-  EXPECT_EQ(bubble().lblUmoy->text(), QString::number(engine->Counters.MeanUL));
-  EXPECT_EQ(bubble().lblDtot->text(), engine->regional().oneDecimal(engine->Counters.MBytesShownDL));
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDinst")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblUinst")->text(), "50");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDmax")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblUmax")->text(), "50");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDmoy")->text(), QString::number(engine->Counters.MeanDL));
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblUmoy")->text(), QString::number(engine->Counters.MeanUL));
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDtot")->text(),
+            engine->regional().oneDecimal(engine->Counters.MBytesShownDL));
 
   // Between ticks nothing changes, even when the traffic does.
   src.add("eth0", 1 << 20, 0);
@@ -143,32 +146,34 @@ TEST_F(BubbleTest, FiguresFollowTheTickAndThePointer) {
   EXPECT_EQ(bubble().pos(), QPoint(156, 125));
   clock.advanceSeconds(1);
   engine->frmNet_tmrMainTimer_Timer();
-  EXPECT_EQ(bubble().lblDinst->text(), QString::number(engine->Counters.KbitDL));
-  EXPECT_EQ(bubble().lblDinst->text(), "8192");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDinst")->text(), QString::number(engine->Counters.KbitDL));
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble(), "lblDinst")->text(), "8192");
   EXPECT_EQ(bubble().pos(), QPoint(146, 135));
 }
 
 TEST_F(BubbleTest, FrenchAndEnglishTexts) {
   frmBulle& b = bubble();
   EXPECT_EQ(b.windowTitle(), "Tavo - Compteurs");
-  EXPECT_EQ(b.Label1->text(), "Débit instantané (kbit/s) :");
-  EXPECT_EQ(b.Label4->text(), "Total transféré (MOctets) :");
-  EXPECT_EQ(b.Label5->text(), "Débit moyen (kbit/s) :");
-  EXPECT_EQ(b.Label6->text(), "Débit maximum (kbit/s) :");
-  EXPECT_EQ(b.Label7->text(), "Double clic sur Tavo pour afficher l'historique");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label1")->text(), "Débit instantané (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label4")->text(), "Total transféré (MOctets) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label5")->text(), "Débit moyen (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label6")->text(), "Débit maximum (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label7")->text(), "Double clic sur Tavo pour afficher l'historique");
   bg->applyTexts(false);
   EXPECT_EQ(b.windowTitle(), "Tavo - Compteurs");
-  EXPECT_EQ(b.Label1->text(), "Instant rates (kbit/s) :");
-  EXPECT_EQ(b.Label4->text(), "Data transferred (MBytes) :");
-  EXPECT_EQ(b.Label5->text(), "Average rates (kbit/s) :");
-  EXPECT_EQ(b.Label6->text(), "Maximum rates (kbit/s) :");
-  EXPECT_EQ(b.Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label1")->text(), "Instant rates (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label4")->text(), "Data transferred (MBytes) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label5")->text(), "Average rates (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label6")->text(), "Maximum rates (kbit/s) :");
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "Label7")->text(), "Double click on Tavo for detailed graph");
   for (bool french : {true, false}) {
     bg->applyTexts(french);
-    EXPECT_EQ(b.Label3->text(), "Download");
-    EXPECT_EQ(b.Label2->text(), "Upload");
+    EXPECT_EQ(tavo::test::child<QLabel>(b, "Label3")->text(), "Download");
+    EXPECT_EQ(tavo::test::child<QLabel>(b, "Label2")->text(), "Upload");
     // Every title is whole inside its label, whatever the system font.
-    for (QLabel* l : {b.Label1, b.Label4, b.Label5, b.Label6, b.Label7})
+    for (QLabel* l : {tavo::test::child<QLabel>(b, "Label1"), tavo::test::child<QLabel>(b, "Label4"),
+                      tavo::test::child<QLabel>(b, "Label5"), tavo::test::child<QLabel>(b, "Label6"),
+                      tavo::test::child<QLabel>(b, "Label7")})
       EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width()) << l->text();
   }
 }

@@ -2,8 +2,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <string>
+
 #include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::monitor;
 using tavo::monitor::testing::moveOver;
@@ -42,6 +45,8 @@ class DetailGraphWindowTest : public ViewsTest {
     ViewsTest::TearDown();
   }
   frmBig& big() { return bg->big(); }
+  // The time scale's label k, lblScaleX(k).
+  QLabel* scaleX(int k) { return tavo::test::child<QLabel>(big(), ("lblScaleX(" + std::to_string(k) + ")").c_str()); }
   std::unique_ptr<MonitorWindows> bg;
 };
 
@@ -50,20 +55,20 @@ TEST_F(DetailGraphWindowTest, EmptyHistoriesOpenOnTheHourView) {
   bg->DrawHoursGraph();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(engine->BigGraphVisible);
-  EXPECT_TRUE(big().optHour->isChecked());
-  EXPECT_FALSE(big().optMin->isChecked());
-  EXPECT_EQ(big().lblD1->text(), "100");
-  EXPECT_EQ(big().lblD2->text(), "50");
-  EXPECT_EQ(big().lblU1->text(), "100");
-  EXPECT_EQ(big().lblU2->text(), "50");
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(big(), "optHour")->isChecked());
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(big(), "optMin")->isChecked());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblD1")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblD2")->text(), "50");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblU1")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblU2")->text(), "50");
   for (int c : {0, 300, 598}) {
     EXPECT_EQ(downloadBar(big().graphImage(), c), 0);
     EXPECT_EQ(uploadBar(big().graphImage(), c), 0);
   }
   EXPECT_EQ(big().size(), QSize(692, 543));
   for (int k = 0; k <= 10; ++k) {
-    EXPECT_EQ(big().lblScaleX[k]->text(), k == 0 ? QString("0") : QString("-%1").arg(k));
-    EXPECT_EQ(big().lblScaleX[k]->geometry(), QRect(647 - 60 * k, 391, 30, 15));
+    EXPECT_EQ(scaleX(k)->text(), k == 0 ? QString("0") : QString("-%1").arg(k));
+    EXPECT_EQ(scaleX(k)->geometry(), QRect(647 - 60 * k, 391, 30, 15));
   }
 }
 
@@ -77,10 +82,10 @@ TEST_F(DetailGraphWindowTest, ScalesAndBarHeightsOfTheHourView) {
   h.ulPerMinute.values[8] = 99;    // column 597: 99 * 100 / 1300 = 7
   h.dlPerSecond.values[5] = 5000;  // the minute view's rings are not drawn here
   bg->DrawHoursGraph();
-  EXPECT_EQ(big().lblD1->text(), "200");
-  EXPECT_EQ(big().lblD2->text(), "100");
-  EXPECT_EQ(big().lblU1->text(), "1300");
-  EXPECT_EQ(big().lblU2->text(), "650");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblD1")->text(), "200");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblD2")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblU1")->text(), "1300");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblU2")->text(), "650");
   const QImage& img = big().graphImage();
   EXPECT_EQ(downloadBar(img, 598), 50);
   EXPECT_EQ(downloadBar(img, 0), 20);
@@ -101,11 +106,11 @@ TEST_F(DetailGraphWindowTest, ScalesAndBarHeightsOfTheHourView) {
 TEST_F(DetailGraphWindowTest, MinuteViewTwoMinutesAfterStart) {
   bg->DrawHoursGraph();
   ticks(120, 12800, 6400);  // 100 and 50 kbit/s; the last tick at 14:07:30
-  QTest::mouseClick(big().optMin, Qt::LeftButton);
-  EXPECT_TRUE(big().optMin->isChecked());
-  EXPECT_FALSE(big().optHour->isChecked());
-  EXPECT_EQ(big().lblD1->text(), "200");
-  EXPECT_EQ(big().lblU1->text(), "100");
+  QTest::mouseClick(tavo::test::child<QRadioButton>(big(), "optMin"), Qt::LeftButton);
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(big(), "optMin")->isChecked());
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(big(), "optHour")->isChecked());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblD1")->text(), "200");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblU1")->text(), "100");
   const auto& cols = big().columns();
   EXPECT_EQ(cols.download[599], 100);
   EXPECT_EQ(cols.upload[599], 50);
@@ -114,16 +119,16 @@ TEST_F(DetailGraphWindowTest, MinuteViewTwoMinutesAfterStart) {
   EXPECT_EQ(uploadBar(big().graphImage(), 598), 50);
   EXPECT_EQ(downloadBar(big().graphImage(), 300), 0);
 
-  moveOver(big().Label3, {599, 50});
-  EXPECT_EQ(big().Label3->toolTip(), "100 kbit/s -- 14:07:30");
-  moveOver(big().Label3, {598, 50});
-  EXPECT_EQ(big().Label3->toolTip(), "100 kbit/s -- 14:07:29");
-  moveOver(big().Label3, {100, 50});
-  EXPECT_EQ(big().Label3->toolTip(), " ---- ");
-  moveOver(big().Label4, {599, 10});
-  EXPECT_EQ(big().Label4->toolTip(), "50 kbit/s -- 14:07:30");
-  moveOver(big().Label4, {0, 10});
-  EXPECT_EQ(big().Label4->toolTip(), " ---- ");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label3"), {599, 50});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label3")->toolTip(), "100 kbit/s -- 14:07:30");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label3"), {598, 50});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label3")->toolTip(), "100 kbit/s -- 14:07:29");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label3"), {100, 50});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label3")->toolTip(), " ---- ");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label4"), {599, 10});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label4")->toolTip(), "50 kbit/s -- 14:07:30");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label4"), {0, 10});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label4")->toolTip(), " ---- ");
   // Only the newest columns carry a time.
   int labelled = 0;
   for (const QString& t : cols.timeLabels) labelled += !t.isEmpty();
@@ -134,8 +139,8 @@ TEST_F(DetailGraphWindowTest, MinuteViewTwoMinutesAfterStart) {
 
   // Opening it again from the main window or the tray: back to the hour view.
   bg->DrawHoursGraph();
-  EXPECT_TRUE(big().optHour->isChecked());
-  EXPECT_FALSE(big().optMin->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(big(), "optHour")->isChecked());
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(big(), "optMin")->isChecked());
 }
 
 TEST_F(DetailGraphWindowTest, UploadTooltipTakesTheDownloadColumnsTime) {
@@ -147,10 +152,10 @@ TEST_F(DetailGraphWindowTest, UploadTooltipTakesTheDownloadColumnsTime) {
   timeLabels().perSecond[20] = QTime(9, 10, 11);
   timeLabels().perSecond[19] = QTime(9, 10, 10);
   bg->DrawMinutesGraph();
-  moveOver(big().Label4, {599, 10});
-  EXPECT_EQ(big().Label4->toolTip(), "12 kbit/s -- 09:10:11");
-  moveOver(big().Label3, {599, 10});
-  EXPECT_EQ(big().Label3->toolTip(), "300 kbit/s -- 09:10:11");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label4"), {599, 10});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label4")->toolTip(), "12 kbit/s -- 09:10:11");
+  moveOver(tavo::test::child<GraphTipArea>(big(), "Label3"), {599, 10});
+  EXPECT_EQ(tavo::test::child<GraphTipArea>(big(), "Label3")->toolTip(), "300 kbit/s -- 09:10:11");
 }
 
 TEST_F(DetailGraphWindowTest, TickRefreshesTheCountersButNotTheBars) {
@@ -158,18 +163,20 @@ TEST_F(DetailGraphWindowTest, TickRefreshesTheCountersButNotTheBars) {
   bg->DrawMinutesGraph();
   const QImage before = big().graphImage();
   const auto columnsBefore = big().columns().download;
-  EXPECT_EQ(big().lblDinst->text(), "100");
-  EXPECT_EQ(big().lblStart->text(), "08/12/26 -- 14:05");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDinst")->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblStart")->text(), "08/12/26 -- 14:05");
   tick(1 << 20, 0);
-  EXPECT_EQ(big().lblDinst->text(), "8192");
-  EXPECT_EQ(big().lblUinst->text(), "0");
-  EXPECT_EQ(big().lblDmax->text(), "8192");
-  EXPECT_EQ(big().lblUmax->text(), "50");
-  EXPECT_EQ(big().lblDmoy->text(), QString::number(engine->Counters.MeanDL));
-  EXPECT_EQ(big().lblUmoy->text(), QString::number(engine->Counters.MeanUL));
-  EXPECT_EQ(big().lblDtot->text(), engine->regional().oneDecimal(engine->Counters.MBytesShownDL));
-  EXPECT_EQ(big().lblUtot->text(), engine->regional().oneDecimal(engine->Counters.MBytesShownUL));
-  EXPECT_EQ(big().lblDuring->text(), engine->Counters.ElapsedText);
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDinst")->text(), "8192");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblUinst")->text(), "0");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDmax")->text(), "8192");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblUmax")->text(), "50");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDmoy")->text(), QString::number(engine->Counters.MeanDL));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblUmoy")->text(), QString::number(engine->Counters.MeanUL));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDtot")->text(),
+            engine->regional().oneDecimal(engine->Counters.MBytesShownDL));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblUtot")->text(),
+            engine->regional().oneDecimal(engine->Counters.MBytesShownUL));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDuring")->text(), engine->Counters.ElapsedText);
   EXPECT_EQ(big().graphImage(), before);
   EXPECT_EQ(big().columns().download, columnsBefore);
 
@@ -178,34 +185,34 @@ TEST_F(DetailGraphWindowTest, TickRefreshesTheCountersButNotTheBars) {
   EXPECT_FALSE(big().isVisible());
   EXPECT_FALSE(engine->BigGraphVisible);
   tick(12800, 0);
-  EXPECT_EQ(big().lblDinst->text(), "8192");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDinst")->text(), "8192");
   bg->DrawHoursGraph();
   EXPECT_TRUE(big().isVisible());
-  EXPECT_EQ(big().lblDinst->text(), "100");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblDinst")->text(), "100");
 }
 
 TEST_F(DetailGraphWindowTest, ButtonsResetCountLogAndStartTheOtherPrograms) {
   ticks(3, 12800, 6400);
   bg->DrawHoursGraph();
   clock.advanceSeconds(120);
-  QTest::mouseClick(big().cmdRAZ, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdRAZ"), Qt::LeftButton);
   EXPECT_EQ(engine->Counters.MaxDL, 0);
   EXPECT_EQ(engine->Counters.MBytesDL, 0.0);
   EXPECT_EQ(engine->Counters.CountStart, clock.now().addSecs(-1));
   tick();
-  EXPECT_EQ(big().lblStart->text(), "08/12/26 -- 14:07");
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblStart")->text(), "08/12/26 -- 14:07");
 
   const QString before = engine->LogFilePath;
-  QTest::mouseClick(big().cmdChangeLog, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdChangeLog"), Qt::LeftButton);
   EXPECT_NE(engine->LogFilePath, before);
-  EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
 
   QSignalSpy stats(&big(), &frmBig::statsRequested);
   QSignalSpy viewer(&big(), &frmBig::logViewerRequested);
-  QTest::mouseClick(big().cmdStats, Qt::LeftButton);
-  QTest::mouseClick(big().picStats, Qt::LeftButton);
-  QTest::mouseClick(big().cmdLogViewer, Qt::LeftButton);
-  QTest::mouseClick(big().picLogViewer, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdStats"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<tavo::ClickablePicture>(big(), "picStats"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdLogViewer"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<tavo::ClickablePicture>(big(), "picLogViewer"), Qt::LeftButton);
   EXPECT_EQ(stats.count(), 2);
   EXPECT_EQ(viewer.count(), 2);
 }
@@ -215,23 +222,23 @@ TEST_F(DetailGraphWindowTest, ButtonsResetCountLogAndStartTheOtherPrograms) {
 // box then hides and shows it.
 TEST_F(DetailGraphWindowTest, LogFrameShownFromTheStartThenFollowsLogging) {
   ASSERT_NE(engine->settings().chkLogging(), 1);
-  EXPECT_FALSE(big().frameLog->isHidden());
-  EXPECT_EQ(big().lblLogFile->text(), "----");
-  EXPECT_TRUE(big().cmdChangeLog->isEnabled());
-  QTest::mouseClick(big().cmdChangeLog, Qt::LeftButton);
+  EXPECT_FALSE(tavo::test::child<QGroupBox>(big(), "frameLog")->isHidden());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), "----");
+  EXPECT_TRUE(tavo::test::child<QPushButton>(big(), "cmdChangeLog")->isEnabled());
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdChangeLog"), Qt::LeftButton);
   EXPECT_NE(engine->LogFilePath, "----");
-  EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
 
   engine->settings().setChkLogging(1);
-  EXPECT_FALSE(big().frameLog->isHidden());
-  EXPECT_EQ(big().lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+  EXPECT_FALSE(tavo::test::child<QGroupBox>(big(), "frameLog")->isHidden());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
   engine->settings().setChkLogging(0);
-  EXPECT_TRUE(big().frameLog->isHidden());
+  EXPECT_TRUE(tavo::test::child<QGroupBox>(big(), "frameLog")->isHidden());
   engine->settings().setChkLogging(1);
-  EXPECT_FALSE(big().frameLog->isHidden());
+  EXPECT_FALSE(tavo::test::child<QGroupBox>(big(), "frameLog")->isHidden());
   // A window made while logging is on starts with its frame shown.
   MonitorWindows other(*engine, desktop);
-  EXPECT_FALSE(other.big().frameLog->isHidden());
+  EXPECT_FALSE(tavo::test::child<QGroupBox>(other.big(), "frameLog")->isHidden());
 }
 
 // Both windows are made when first needed: what changed before must show.
@@ -244,11 +251,11 @@ TEST_F(DetailGraphWindowTest, WindowsMadeLateShowWhatChangedBefore) {
   late.DrawHoursGraph();
   frmBig& b = late.big();
   EXPECT_TRUE(b.isVisible());
-  EXPECT_EQ(b.cmdRAZ->text(), "Reset");
-  EXPECT_FALSE(b.frameLog->isHidden());
-  EXPECT_EQ(b.lblLogFile->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
-  EXPECT_EQ(late.bubble().Label7->text(), "Double click on Tavo for detailed graph");
-  QTest::mouseClick(b.cmdStats, Qt::LeftButton);
+  EXPECT_EQ(tavo::test::child<QPushButton>(b, "cmdRAZ")->text(), "Reset");
+  EXPECT_FALSE(tavo::test::child<QGroupBox>(b, "frameLog")->isHidden());
+  EXPECT_EQ(tavo::test::child<QLabel>(b, "lblLogFile")->text(), tavo::monitor::ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(late.bubble(), "Label7")->text(), "Double click on Tavo for detailed graph");
+  QTest::mouseClick(tavo::test::child<QPushButton>(b, "cmdStats"), Qt::LeftButton);
   ASSERT_EQ(desktop.started.size(), 1);
   EXPECT_EQ(desktop.started[0].program, engine->programFolder() + "/TavoStat");
 }
@@ -261,32 +268,42 @@ TEST_F(DetailGraphWindowTest, FrenchAndEnglishTexts) {
   };
   const std::vector<Row> rows = {
       {"Tavo - Historique", "Tavo - Detailed Graph", [&] { return b.windowTitle(); }},
-      {"Dimension de l'historique", "Graphic X dimension", [&] { return b.Frame1->title(); }},
-      {"Compteurs", "Counters", [&] { return b.Frame2->title(); }},
-      {"Remettre à zéro", "Reset", [&] { return b.cmdRAZ->text(); }},
-      {"les 10 dernières heures", "10 last hours", [&] { return b.optHour->text(); }},
-      {"les 10 dernières minutes", "10 last minutes", [&] { return b.optMin->text(); }},
-      {"Données depuis :", "Statistics since :", [&] { return b.Label10->text(); }},
-      {"C'est à dire depuis :", "That is for :", [&] { return b.Label11->text(); }},
-      {"Débit instantané (kbit/s) :", "Instant rates (kbit/s) :", [&] { return b.Label9->text(); }},
-      {"Total transféré (MOctets) :", "Data transferred (MBytes) :", [&] { return b.Label6->text(); }},
-      {"Débit moyen (kbit/s) :", "Average rates (kbit/s) :", [&] { return b.Label5->text(); }},
-      {"Débit maximum (kbit/s) :", "Maximum rates (kbit/s) :", [&] { return b.Label12->text(); }},
-      {" Remettre les compteurs à zéro ", " Reset counters ", [&] { return b.cmdRAZ->toolTip(); }},
-      {"Log détaillé des débits", "Detailed log of instant rates", [&] { return b.frameLog->title(); }},
-      {"Changer", "Change", [&] { return b.cmdChangeLog->text(); }},
+      {"Dimension de l'historique", "Graphic X dimension",
+       [&] { return tavo::test::child<QGroupBox>(b, "Frame1")->title(); }},
+      {"Compteurs", "Counters", [&] { return tavo::test::child<QGroupBox>(b, "Frame2")->title(); }},
+      {"Remettre à zéro", "Reset", [&] { return tavo::test::child<QPushButton>(b, "cmdRAZ")->text(); }},
+      {"les 10 dernières heures", "10 last hours",
+       [&] { return tavo::test::child<QRadioButton>(b, "optHour")->text(); }},
+      {"les 10 dernières minutes", "10 last minutes",
+       [&] { return tavo::test::child<QRadioButton>(b, "optMin")->text(); }},
+      {"Données depuis :", "Statistics since :", [&] { return tavo::test::child<QLabel>(b, "Label10")->text(); }},
+      {"C'est à dire depuis :", "That is for :", [&] { return tavo::test::child<QLabel>(b, "Label11")->text(); }},
+      {"Débit instantané (kbit/s) :", "Instant rates (kbit/s) :",
+       [&] { return tavo::test::child<QLabel>(b, "Label9")->text(); }},
+      {"Total transféré (MOctets) :", "Data transferred (MBytes) :",
+       [&] { return tavo::test::child<QLabel>(b, "Label6")->text(); }},
+      {"Débit moyen (kbit/s) :", "Average rates (kbit/s) :",
+       [&] { return tavo::test::child<QLabel>(b, "Label5")->text(); }},
+      {"Débit maximum (kbit/s) :", "Maximum rates (kbit/s) :",
+       [&] { return tavo::test::child<QLabel>(b, "Label12")->text(); }},
+      {" Remettre les compteurs à zéro ", " Reset counters ",
+       [&] { return tavo::test::child<QPushButton>(b, "cmdRAZ")->toolTip(); }},
+      {"Log détaillé des débits", "Detailed log of instant rates",
+       [&] { return tavo::test::child<QGroupBox>(b, "frameLog")->title(); }},
+      {"Changer", "Change", [&] { return tavo::test::child<QPushButton>(b, "cmdChangeLog")->text(); }},
       {" Fermer le fichier log courant et en ouvrir un nouveau ", " Close the current log file and open a new one ",
-       [&] { return b.cmdChangeLog->toolTip(); }},
-      {"Actuellement :", "Currently :", [&] { return b.label13->text(); }},
-      {"Statistiques >>", "Statistics >>", [&] { return b.cmdStats->text(); }},
+       [&] { return tavo::test::child<QPushButton>(b, "cmdChangeLog")->toolTip(); }},
+      {"Actuellement :", "Currently :", [&] { return tavo::test::child<QLabel>(b, "label13")->text(); }},
+      {"Statistiques >>", "Statistics >>", [&] { return tavo::test::child<QPushButton>(b, "cmdStats")->text(); }},
       {" Ouvrir la fenêtre d'analyse statistique ", " Open the statistics analysis window ",
-       [&] { return b.cmdStats->toolTip(); }},
-      {" Ouvrir le Log Viewer ", " Open the Log Viewer window ", [&] { return b.cmdLogViewer->toolTip(); }},
-      {"Log Viewer >>", "Log Viewer >>", [&] { return b.cmdLogViewer->text(); }},
-      {"Download (kbit/s)", "Download (kbit/s)", [&] { return b.Label1->text(); }},
-      {"Upload (kbit/s)", "Upload (kbit/s)", [&] { return b.Label2->text(); }},
-      {"Download", "Download", [&] { return b.Label7->text(); }},
-      {"Upload", "Upload", [&] { return b.Label8->text(); }},
+       [&] { return tavo::test::child<QPushButton>(b, "cmdStats")->toolTip(); }},
+      {" Ouvrir le Log Viewer ", " Open the Log Viewer window ",
+       [&] { return tavo::test::child<QPushButton>(b, "cmdLogViewer")->toolTip(); }},
+      {"Log Viewer >>", "Log Viewer >>", [&] { return tavo::test::child<QPushButton>(b, "cmdLogViewer")->text(); }},
+      {"Download (kbit/s)", "Download (kbit/s)", [&] { return tavo::test::child<QLabel>(b, "Label1")->text(); }},
+      {"Upload (kbit/s)", "Upload (kbit/s)", [&] { return tavo::test::child<QLabel>(b, "Label2")->text(); }},
+      {"Download", "Download", [&] { return tavo::test::child<QLabel>(b, "Label7")->text(); }},
+      {"Upload", "Upload", [&] { return tavo::test::child<QLabel>(b, "Label8")->text(); }},
   };
   for (const auto& r : rows) EXPECT_EQ(r.get(), r.french);
   bg->applyTexts(false);

@@ -1,4 +1,5 @@
 #include "monitor/ui/frmnet.h"
+#include "tests/support/controls.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -68,15 +69,16 @@ TEST_F(FrmNetTest, BuiltinSkinPlacesEverything) {
   EXPECT_FALSE(net.mask().contains(QPoint(0, 0)));
   EXPECT_TRUE(net.mask().contains(QPoint(68, 65)));
 
-  EXPECT_EQ(geometryOf(net.lblUL).right() + 1, 100);
-  EXPECT_EQ(net.lblUL->y(), 80);
-  EXPECT_EQ(geometryOf(net.lblDL).right() + 1, 100);
-  EXPECT_EQ(net.lblDL->y(), 93);
-  EXPECT_EQ(net.lblMore->text(), "set");
-  EXPECT_EQ(net.lblMore->x() + net.lblMore->width() / 2, 70);
-  EXPECT_EQ(net.lblMore->y(), 106);
+  EXPECT_EQ(geometryOf(tavo::test::child<QLabel>(net, "lblUL")).right() + 1, 100);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->y(), 80);
+  EXPECT_EQ(geometryOf(tavo::test::child<QLabel>(net, "lblDL")).right() + 1, 100);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->y(), 93);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblMore")->text(), "set");
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblMore")->x() + tavo::test::child<QLabel>(net, "lblMore")->width() / 2,
+            70);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblMore")->y(), 106);
   EXPECT_EQ(net.shape1Rect(), QRect(37, 22, 62, 52));
-  EXPECT_EQ(geometryOf(net.lblGraphe), QRect(37, 22, 62, 52));
+  EXPECT_EQ(geometryOf(tavo::test::child<QLabel>(net, "lblGraphe")), QRect(37, 22, 62, 52));
   EXPECT_EQ(net.bar(59).x, 38);
   EXPECT_EQ(net.bar(0).x, 97);
   for (int i = 0; i < frmNet::kBars; ++i) {
@@ -85,8 +87,8 @@ TEST_F(FrmNetTest, BuiltinSkinPlacesEverything) {
   }
   const QColor colour(60, 0, 150);
   EXPECT_EQ(net.skinColor(), colour);
-  EXPECT_EQ(net.lblUL->palette().color(QPalette::WindowText), colour);
-  EXPECT_EQ(net.lblMore->palette().color(QPalette::WindowText), colour);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->palette().color(QPalette::WindowText), colour);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblMore")->palette().color(QPalette::WindowText), colour);
 }
 
 TEST_F(FrmNetTest, BarsAndFrameAreDrawnWhereTheyStand) {
@@ -111,8 +113,8 @@ TEST_F(FrmNetTest, PartialRepaintsLeaveTheWindowAsAFullPainting) {
   builtin();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&net));
   const std::function<void()> steps[] = {
-      [&] { net.lblUL->setText("1234 kB/s UL"); },
-      [&] { net.lblDL->setText("56 kB/s DL"); },
+      [&] { tavo::test::child<QLabel>(net, "lblUL")->setText("1234 kB/s UL"); },
+      [&] { tavo::test::child<QLabel>(net, "lblDL")->setText("56 kB/s DL"); },
       [&] {
         for (int i = 0; i < frmNet::kBars; ++i) net.setBarHeight(i, (i * 7) % 51);
       },
@@ -121,7 +123,7 @@ TEST_F(FrmNetTest, PartialRepaintsLeaveTheWindowAsAFullPainting) {
       },
       [&] { net.setBarHeight(10, 120); },  // taller than the graph
       [&] { net.setBarHeight(10, 2); },
-      [&] { net.lblDL->setText("56 kB/s DL"); },  // unchanged text
+      [&] { tavo::test::child<QLabel>(net, "lblDL")->setText("56 kB/s DL"); },  // unchanged text
       [&] { net.clearBars(); },
   };
   for (std::size_t k = 0; k < std::size(steps); ++k) {
@@ -152,19 +154,21 @@ TEST_F(FrmNetTest, DescriptorsDifferingInOneColourChangeOnlyTheColour) {
   ASSERT_TRUE(net.LoadSkinDescriptor(a, skins.path()));
   net.ApplySkin();
   EXPECT_EQ(net.size(), QSize(90, 80));
-  const QRect ul = net.lblUL->geometry(), dl = net.lblDL->geometry(), more = net.lblMore->geometry();
-  const QFont ulFont = net.lblUL->font();
+  const QRect ul = tavo::test::child<QLabel>(net, "lblUL")->geometry(),
+              dl = tavo::test::child<QLabel>(net, "lblDL")->geometry(),
+              more = tavo::test::child<QLabel>(net, "lblMore")->geometry();
+  const QFont ulFont = tavo::test::child<QLabel>(net, "lblUL")->font();
   const QRegion mask = net.mask();
   const QImage picture = net.picSkin();
 
   ASSERT_TRUE(net.LoadSkinDescriptor(b, skins.path()));
   net.ApplySkin();
   EXPECT_EQ(net.skinColor(), QColor(200, 20, 30));
-  EXPECT_EQ(net.lblDL->palette().color(QPalette::WindowText), QColor(200, 20, 30));
-  EXPECT_EQ(net.lblUL->geometry(), ul);
-  EXPECT_EQ(net.lblDL->geometry(), dl);
-  EXPECT_EQ(net.lblMore->geometry(), more);
-  EXPECT_EQ(net.lblUL->font(), ulFont);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->palette().color(QPalette::WindowText), QColor(200, 20, 30));
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->geometry(), ul);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->geometry(), dl);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblMore")->geometry(), more);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->font(), ulFont);
   EXPECT_EQ(net.mask(), mask);
   EXPECT_EQ(net.picSkin(), picture);
   EXPECT_EQ(net.shape1Rect(), QRect(9, 4, 62, 52));
@@ -214,7 +218,7 @@ TEST_F(FrmNetTest, DescriptorWithoutBitmapAtStartUsesTheBuiltinPicture) {
   net.ApplySkin();
   EXPECT_EQ(net.size(), QSize(136, 131));
   EXPECT_EQ(net.skinColor(), QColor(255, 0, 150));
-  EXPECT_EQ(net.lblUL->y(), 80);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->y(), 80);
 }
 
 TEST_F(FrmNetTest, UnknownFontsAndBadSizesFallBack) {
@@ -223,9 +227,9 @@ TEST_F(FrmNetTest, UnknownFontsAndBadSizesFallBack) {
       skins.descriptor("f.xsd", "DLLabelFont=Nope Sans 77\r\nDLLabelFontsize=0\r\nULLabelFontsize=-4\r\n"),
       skins.path()));
   net.ApplySkin();
-  EXPECT_EQ(net.lblDL->font().family(), QApplication::font().family());
-  EXPECT_EQ(net.lblDL->font().pointSize(), kBuiltinFontSize);
-  EXPECT_EQ(net.lblUL->font().pointSize(), kBuiltinFontSize);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->font().family(), QApplication::font().family());
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->font().pointSize(), kBuiltinFontSize);
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->font().pointSize(), kBuiltinFontSize);
 }
 
 TEST_F(FrmNetTest, BarsKeepTheirHeightsAcrossASkinChange) {
@@ -265,19 +269,19 @@ TEST_F(FrmNetTest, MouseActionsAreSignalled) {
   QSignalSpy hovered(&net, &frmNet::graphHovered);
   QSignalSpy left(&net, &frmNet::pointerLeftGraph);
   net.show();
-  QTest::mouseClick(net.lblDL, Qt::RightButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(net, "lblDL"), Qt::RightButton);
   EXPECT_EQ(right.count(), 1);
   EXPECT_TRUE(net.isVisible());
-  QTest::mouseDClick(net.lblGraphe, Qt::LeftButton);
+  QTest::mouseDClick(tavo::test::child<QLabel>(net, "lblGraphe"), Qt::LeftButton);
   EXPECT_EQ(hours.count(), 1);
-  QTest::mouseClick(net.lblMore, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(net, "lblMore"), Qt::LeftButton);
   EXPECT_EQ(settings.count(), 1);
 
-  QTest::mouseMove(net.lblGraphe, QPoint(5, 5));
+  QTest::mouseMove(tavo::test::child<QLabel>(net, "lblGraphe"), QPoint(5, 5));
   EXPECT_EQ(hovered.count(), 1);
-  QTest::mouseMove(net.lblUL, QPoint(3, 3));
+  QTest::mouseMove(tavo::test::child<QLabel>(net, "lblUL"), QPoint(3, 3));
   EXPECT_EQ(left.count(), 1);
-  QTest::mouseMove(net.lblMore, QPoint(3, 3));
+  QTest::mouseMove(tavo::test::child<QLabel>(net, "lblMore"), QPoint(3, 3));
   EXPECT_EQ(left.count(), 2);
   EXPECT_EQ(right.count(), 1);
 }
@@ -286,9 +290,9 @@ TEST_F(FrmNetTest, LeftPressOnAFigureDragsTheWindow) {
   builtin();
   net.move(100, 100);
   const QPoint start = net.pos();
-  QTest::mousePress(net.lblUL, Qt::LeftButton, {}, QPoint(10, 5));
-  QTest::mouseMove(net.lblUL, QPoint(30, 15));
-  QTest::mouseRelease(net.lblUL, Qt::LeftButton, {}, QPoint(30, 15));
+  QTest::mousePress(tavo::test::child<QLabel>(net, "lblUL"), Qt::LeftButton, {}, QPoint(10, 5));
+  QTest::mouseMove(tavo::test::child<QLabel>(net, "lblUL"), QPoint(30, 15));
+  QTest::mouseRelease(tavo::test::child<QLabel>(net, "lblUL"), Qt::LeftButton, {}, QPoint(30, 15));
   EXPECT_EQ(net.pos(), start + QPoint(20, 10));
 }
 
@@ -301,13 +305,13 @@ TEST_F(FrmNetTest, MiddlePressDragsTooFromThePressPoint) {
     net.move(100, 100);
     // The window moves under the pointer: the global points are those of the
     // pointer, taken from where the window was at the press.
-    const QPoint origin = net.imgSkin->mapToGlobal(QPoint(0, 0));
-    QTest::mousePress(net.imgSkin, button, {}, QPoint(20, 60));
+    const QPoint origin = tavo::test::child<QLabel>(net, "imgSkin")->mapToGlobal(QPoint(0, 0));
+    QTest::mousePress(tavo::test::child<QLabel>(net, "imgSkin"), button, {}, QPoint(20, 60));
     for (const QPoint step : {QPoint(25, 64), QPoint(60, 90), QPoint(300, 200)}) {
       QMouseEvent move(QEvent::MouseMove, QPointF(step), QPointF(origin + step), Qt::NoButton, button, Qt::NoModifier);
-      QApplication::sendEvent(net.imgSkin, &move);
+      QApplication::sendEvent(tavo::test::child<QLabel>(net, "imgSkin"), &move);
     }
-    QTest::mouseRelease(net.imgSkin, button, {}, QPoint(300, 200));
+    QTest::mouseRelease(tavo::test::child<QLabel>(net, "imgSkin"), button, {}, QPoint(300, 200));
     EXPECT_EQ(net.pos(), QPoint(100, 100) + QPoint(280, 140));
   }
 }
@@ -341,7 +345,8 @@ TEST(ShippedSkins, EachLoadsWithEverythingOnItsShape) {
     const QRect frame = net.shape1Rect();
     for (QPoint corner : {frame.topLeft(), frame.topRight(), frame.bottomLeft(), frame.bottomRight()})
       EXPECT_TRUE(shape.contains(corner)) << corner.x() << "," << corner.y();
-    for (QLabel* label : {net.lblUL, net.lblDL, net.lblMore}) {
+    for (QLabel* label : {tavo::test::child<QLabel>(net, "lblUL"), tavo::test::child<QLabel>(net, "lblDL"),
+                          tavo::test::child<QLabel>(net, "lblMore")}) {
       EXPECT_TRUE(net.rect().contains(label->geometry())) << label->objectName().toStdString();
       EXPECT_TRUE(shape.contains(label->geometry().center())) << label->objectName().toStdString();
     }

@@ -1,7 +1,9 @@
 #include "monitor/ui/frmsettings.h"
 #include "monitor/ui/traymenu.h"
+#include "tests/support/controls.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,8 +54,8 @@ class FrmSettingsTest : public ::testing::Test {
     dlg.show();
     QApplication::setActiveWindow(&dlg);
     dlg.tabOptions_Click(1);
-    dlg.txtDLLimit->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.txtDLLimit->hasFocus(); }, 1000));
+    tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->hasFocus(); }, 1000));
   }
 };
 
@@ -71,89 +73,89 @@ TEST(DLLimitClamp, KeepsTheTextBetween10And15000) {
 }
 
 TEST_F(FrmSettingsTest, StartsWithTheDesignState) {
-  EXPECT_EQ(dlg.txtDLLimit->text(), "1024");
-  EXPECT_EQ(dlg.cmbGraphDelay->count(), 2);
-  EXPECT_EQ(dlg.cmbGraphDelay->itemText(0), "1 minute");
-  EXPECT_EQ(dlg.cmbGraphDelay->itemData(1).toInt(), 60);
-  EXPECT_EQ(dlg.lblLogFile->text(), "----");
-  EXPECT_FALSE(dlg.cmdLogFile->isEnabled());
-  EXPECT_EQ(dlg.scrTransp->minimum(), 0);
-  EXPECT_EQ(dlg.scrTransp->maximum(), 255);
-  EXPECT_EQ(dlg.tabOptions->tabText(0), " Skins et Comportement ");
-  EXPECT_EQ(dlg.tabOptions->tabText(1), " Graphiques et Compteurs ");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "1024");
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->count(), 2);
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->itemText(0), "1 minute");
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->itemData(1).toInt(), 60);
+  EXPECT_EQ(tavo::test::child<QLabel>(dlg, "lblLogFile")->text(), "----");
+  EXPECT_FALSE(tavo::test::child<QPushButton>(dlg, "cmdLogFile")->isEnabled());
+  EXPECT_EQ(tavo::test::child<QScrollBar>(dlg, "scrTransp")->minimum(), 0);
+  EXPECT_EQ(tavo::test::child<QScrollBar>(dlg, "scrTransp")->maximum(), 255);
+  EXPECT_EQ(tavo::test::child<QTabBar>(dlg, "tabOptions")->tabText(0), " Skins et Comportement ");
+  EXPECT_EQ(tavo::test::child<QTabBar>(dlg, "tabOptions")->tabText(1), " Graphiques et Compteurs ");
   EXPECT_EQ(dlg.currentPage(), 0);
   EXPECT_EQ(dlg.windowTitle(), "Tavo - 3.05 - Configuration");
-  EXPECT_FALSE(dlg.Picture1->pixmap().isNull());
+  EXPECT_FALSE(tavo::test::child<QLabel>(dlg, "Picture1")->pixmap().isNull());
 }
 
 TEST(TrayMenu, SevenEntriesShowHideFirst) {
   TrayMenu menu;
   EXPECT_EQ(menu.objectName(), "mnuInTray");
-  EXPECT_EQ(menu.defaultAction(), menu.mnuMinimizeTavo);
+  EXPECT_EQ(menu.defaultAction(), tavo::test::child<QAction>(menu, "mnuMinimizeTavo"));
   EXPECT_EQ(menu.actions().size(), 7);
-  EXPECT_EQ(menu.mnuLogViewer->text(), "Log Viewer");
+  EXPECT_EQ(tavo::test::child<QAction>(menu, "mnuLogViewer")->text(), "Log Viewer");
 }
 
 TEST_F(FrmSettingsTest, LimitBoxFiltersKeysAndClamps) {
   showAndFocusLimit();
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_End);
-  QTest::keyClicks(dlg.txtDLLimit, "a-.x");
-  EXPECT_EQ(dlg.txtDLLimit->text(), "1024");
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_End);
+  QTest::keyClicks(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), "a-.x");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "1024");
 
-  dlg.txtDLLimit->clear();
-  QTest::keyClicks(dlg.txtDLLimit, "20000");
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Tab);  // focus leaves: validation
-  EXPECT_EQ(dlg.txtDLLimit->text(), "15000");
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->clear();
+  QTest::keyClicks(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), "20000");
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_Tab);  // focus leaves: validation
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "15000");
 
-  dlg.txtDLLimit->setFocus();
-  dlg.txtDLLimit->clear();
-  QTest::keyClicks(dlg.txtDLLimit, "5");
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Return);
-  EXPECT_EQ(dlg.txtDLLimit->text(), "10");
-  EXPECT_FALSE(dlg.txtDLLimit->hasFocus());
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setFocus();
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->clear();
+  QTest::keyClicks(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), "5");
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_Return);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "10");
+  EXPECT_FALSE(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->hasFocus());
 
-  dlg.txtDLLimit->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.txtDLLimit->hasFocus(); }, 1000));
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_End);
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Backspace);
-  QTest::keyClick(dlg.txtDLLimit, Qt::Key_Backspace);
-  EXPECT_EQ(dlg.txtDLLimit->text(), "");
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->hasFocus(); }, 1000));
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_End);
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_Backspace);
+  QTest::keyClick(tavo::test::child<QLineEdit>(dlg, "txtDLLimit"), Qt::Key_Backspace);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "");
   dlg.txtDLLimit_Validate();
-  EXPECT_EQ(dlg.txtDLLimit->text(), "10");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "10");
   EXPECT_TRUE(calls.graph.empty());  // only a proposal until the button
 }
 
 TEST_F(FrmSettingsTest, UpdateGraphTakesTheSettingsIntoUse) {
-  dlg.txtDLLimit->setText("2048");
-  dlg.cmbGraphDelay->setCurrentIndex(1);
-  QTest::mouseClick(dlg.cmdUpdateGRaph, Qt::LeftButton);
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setText("2048");
+  tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->setCurrentIndex(1);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdUpdateGRaph"), Qt::LeftButton);
   ASSERT_EQ(calls.graph.size(), 1u);
   EXPECT_EQ(calls.graph[0], std::make_pair(2048, 1));
-  EXPECT_EQ(dlg.cmbGraphDelay->currentData().toInt(), 60);
-  dlg.txtDLLimit->setText("300.5");  // rounded half to even
-  dlg.cmbGraphDelay->setCurrentIndex(0);
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->currentData().toInt(), 60);
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setText("300.5");  // rounded half to even
+  tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->setCurrentIndex(0);
   dlg.cmdUpdateGRaph_Click();
   EXPECT_EQ(calls.graph[1], std::make_pair(300, 0));
-  EXPECT_EQ(dlg.cmbGraphDelay->currentData().toInt(), 1);
-  dlg.cmbGraphDelay->setCurrentIndex(-1);  // no entry selected: the first one
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->currentData().toInt(), 1);
+  tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->setCurrentIndex(-1);  // no entry selected: the first one
   dlg.cmdUpdateGRaph_Click();
   EXPECT_EQ(calls.graph[2], std::make_pair(300, 0));
-  EXPECT_EQ(dlg.cmbGraphDelay->currentIndex(), 0);
+  EXPECT_EQ(tavo::test::child<QComboBox>(dlg, "cmbGraphDelay")->currentIndex(), 0);
   EXPECT_EQ(calls.saves, 0);
 }
 
 TEST_F(FrmSettingsTest, CloseBoxTakesTheTextUnclampedButWithinSixteenBitsSavesAndHides) {
   dlg.show();
-  dlg.txtDLLimit->setText("40000");
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setText("40000");
   EXPECT_FALSE(dlg.close());
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(calls.saves, 1);
   ASSERT_EQ(calls.graph.size(), 1u);
   EXPECT_EQ(std::get<0>(calls.graph[0]), 32767);
-  EXPECT_EQ(dlg.txtDLLimit->text(), "40000");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->text(), "40000");
 
   dlg.show();
-  dlg.txtDLLimit->setText("20000");  // above the dialog's range, within 16 bits
+  tavo::test::child<QLineEdit>(dlg, "txtDLLimit")->setText("20000");  // above the dialog's range, within 16 bits
   dlg.close();
   EXPECT_EQ(std::get<0>(calls.graph[1]), 20000);
   EXPECT_EQ(calls.saves, 2);
@@ -166,22 +168,24 @@ TEST_F(FrmSettingsTest, CloseBoxTakesTheTextUnclampedButWithinSixteenBitsSavesAn
 
 TEST_F(FrmSettingsTest, TabsBringTheirPageToTheFront) {
   dlg.show();
-  QTest::mouseClick(dlg.tabOptions, Qt::LeftButton, {}, dlg.tabOptions->tabRect(1).center());
+  QTest::mouseClick(tavo::test::child<QTabBar>(dlg, "tabOptions"), Qt::LeftButton, {},
+                    tavo::test::child<QTabBar>(dlg, "tabOptions")->tabRect(1).center());
   EXPECT_EQ(dlg.currentPage(), 1);
-  EXPECT_TRUE(dlg.fTab[1]->isVisible());
-  EXPECT_FALSE(dlg.fTab[0]->isVisible());
-  QTest::mouseClick(dlg.tabOptions, Qt::LeftButton, {}, dlg.tabOptions->tabRect(0).center());
+  EXPECT_TRUE(tavo::test::child<QWidget>(dlg, "fTab1")->isVisible());
+  EXPECT_FALSE(tavo::test::child<QWidget>(dlg, "fTab0")->isVisible());
+  QTest::mouseClick(tavo::test::child<QTabBar>(dlg, "tabOptions"), Qt::LeftButton, {},
+                    tavo::test::child<QTabBar>(dlg, "tabOptions")->tabRect(0).center());
   EXPECT_EQ(dlg.currentPage(), 0);
-  EXPECT_TRUE(dlg.fTab[0]->isVisible());
+  EXPECT_TRUE(tavo::test::child<QWidget>(dlg, "fTab0")->isVisible());
 }
 
 TEST_F(FrmSettingsTest, LoggingOnAndOff) {
-  dlg.chkLogging->setChecked(true);
-  EXPECT_EQ(dlg.lblLogFile->text(), "101226-9-5.csv");
-  EXPECT_TRUE(dlg.cmdLogFile->isEnabled());
-  dlg.chkLogging->setChecked(false);
-  EXPECT_EQ(dlg.lblLogFile->text(), "----");
-  EXPECT_FALSE(dlg.cmdLogFile->isEnabled());
+  tavo::test::child<QCheckBox>(dlg, "chkLogging")->setChecked(true);
+  EXPECT_EQ(tavo::test::child<QLabel>(dlg, "lblLogFile")->text(), "101226-9-5.csv");
+  EXPECT_TRUE(tavo::test::child<QPushButton>(dlg, "cmdLogFile")->isEnabled());
+  tavo::test::child<QCheckBox>(dlg, "chkLogging")->setChecked(false);
+  EXPECT_EQ(tavo::test::child<QLabel>(dlg, "lblLogFile")->text(), "----");
+  EXPECT_FALSE(tavo::test::child<QPushButton>(dlg, "cmdLogFile")->isEnabled());
   EXPECT_EQ(calls.logs, (std::vector<bool>{true, false}));
 }
 
@@ -192,13 +196,13 @@ TEST_F(FrmSettingsTest, SkinListChangeAndReset) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
   dlg.setSkinsFolder(dir.path());
-  ASSERT_EQ(dlg.filelistSkins->count(), 2);
-  EXPECT_EQ(dlg.filelistSkins->item(0)->text(), "a.xsd");
+  ASSERT_EQ(tavo::test::child<QListWidget>(dlg, "filelistSkins")->count(), 2);
+  EXPECT_EQ(tavo::test::child<QListWidget>(dlg, "filelistSkins")->item(0)->text(), "a.xsd");
 
-  QTest::mouseClick(dlg.cmdChangeSkin, Qt::LeftButton);  // nothing selected
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdChangeSkin"), Qt::LeftButton);  // nothing selected
   EXPECT_TRUE(calls.skins.empty());
-  dlg.filelistSkins->setCurrentRow(1);
-  QTest::mouseClick(dlg.cmdChangeSkin, Qt::LeftButton);
+  tavo::test::child<QListWidget>(dlg, "filelistSkins")->setCurrentRow(1);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdChangeSkin"), Qt::LeftButton);
   ASSERT_EQ(calls.skins.size(), 1u);
   EXPECT_EQ(calls.skins[0], dir.path() + "/b.xsd");
 
@@ -207,10 +211,10 @@ TEST_F(FrmSettingsTest, SkinListChangeAndReset) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
   dlg.refreshSkinList();
-  EXPECT_EQ(dlg.filelistSkins->count(), 3);
-  EXPECT_EQ(dlg.filelistSkins->currentItem()->text(), "b.xsd");  // the choice stays
+  EXPECT_EQ(tavo::test::child<QListWidget>(dlg, "filelistSkins")->count(), 3);
+  EXPECT_EQ(tavo::test::child<QListWidget>(dlg, "filelistSkins")->currentItem()->text(), "b.xsd");  // the choice stays
 
-  QTest::mouseClick(dlg.cmdDefaultSkin, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdDefaultSkin"), Qt::LeftButton);
   EXPECT_EQ(calls.defaults, 1);
 }
 
@@ -218,13 +222,13 @@ TEST_F(FrmSettingsTest, ButtonsAndPicturesReachTheirActions) {
   dlg.setProgramFolder("/opt/tavo");
   dlg.setWebHost("http://host.test");
   dlg.show();
-  QTest::mouseClick(dlg.cmdReset, Qt::LeftButton);
-  QTest::mouseClick(dlg.cmdInterface, Qt::LeftButton);
-  QTest::mouseClick(dlg.cmdQuit, Qt::LeftButton);
-  QTest::mouseClick(dlg.picQuit, Qt::LeftButton);
-  QTest::mouseClick(dlg.cmdHelp, Qt::LeftButton);
-  QTest::mouseClick(dlg.Picture10, Qt::LeftButton);
-  QTest::mouseClick(dlg.lblFindSkins, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdReset"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdInterface"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdQuit"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(dlg, "picQuit"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(dlg, "cmdHelp"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(dlg, "Picture10"), Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(dlg, "lblFindSkins"), Qt::LeftButton);
   EXPECT_EQ(calls.resets, 1);
   EXPECT_EQ(calls.chooser, 1);
   EXPECT_EQ(calls.quits, 2);
@@ -241,24 +245,27 @@ TEST_F(FrmSettingsTest, ButtonsAndPicturesReachTheirActions) {
 }
 
 TEST_F(FrmSettingsTest, DirectionAndTranslucencyApplyAtOnce) {
-  dlg.optUL->setChecked(true);
-  dlg.optDL->setChecked(true);
+  tavo::test::child<QRadioButton>(dlg, "optUL")->setChecked(true);
+  tavo::test::child<QRadioButton>(dlg, "optDL")->setChecked(true);
   EXPECT_EQ(calls.underline, (std::vector<bool>{false, true}));
-  dlg.scrTransp->setValue(120);
-  dlg.scrTransp->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  tavo::test::child<QScrollBar>(dlg, "scrTransp")->setValue(120);
+  tavo::test::child<QScrollBar>(dlg, "scrTransp")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(calls.opacity, (std::vector<int>{120, 121}));
 }
 
 TEST(FrmSettingsOptions, OffSwitchesNoOtherOn) {
   frmSettings dlg;
-  frmSettings::setOption(dlg.optInbits, true);
-  EXPECT_FALSE(dlg.optInBytes->isChecked());
-  frmSettings::setOption(dlg.optInbits, false);
-  for (QRadioButton* b : {dlg.optInbits, dlg.optInBytes, dlg.optCumul, dlg.optMean}) EXPECT_FALSE(b->isChecked());
-  frmSettings::setOption(dlg.optMean, true);
-  EXPECT_TRUE(dlg.optMean->isChecked());
-  frmSettings::setOption(dlg.optCumul, true);
-  EXPECT_FALSE(dlg.optMean->isChecked());
+  frmSettings::setOption(tavo::test::child<QRadioButton>(dlg, "optInbits"), true);
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(dlg, "optInBytes")->isChecked());
+  frmSettings::setOption(tavo::test::child<QRadioButton>(dlg, "optInbits"), false);
+  for (QRadioButton* b :
+       {tavo::test::child<QRadioButton>(dlg, "optInbits"), tavo::test::child<QRadioButton>(dlg, "optInBytes"),
+        tavo::test::child<QRadioButton>(dlg, "optCumul"), tavo::test::child<QRadioButton>(dlg, "optMean")})
+    EXPECT_FALSE(b->isChecked());
+  frmSettings::setOption(tavo::test::child<QRadioButton>(dlg, "optMean"), true);
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(dlg, "optMean")->isChecked());
+  frmSettings::setOption(tavo::test::child<QRadioButton>(dlg, "optCumul"), true);
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(dlg, "optMean")->isChecked());
 }
 
 // The tray icon at each size a notification area asks for: the ring lies

@@ -4,6 +4,7 @@
 // way (the control's own, or the binder's) is gone.
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
@@ -113,21 +114,22 @@ const WiringCase kCases[] = {
        t.tick();
        t.tick(1 << 20, 1 << 19);
        ASSERT_GT(t.engine->Counters.MaxDL, 0);
-       t.dialog().cmdReset->click();
+       tavo::test::child<QPushButton>(t.dialog(), "cmdReset")->click();
      },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.engine->Counters.MaxDL, 0);
        EXPECT_EQ(t.engine->Counters.MaxUL, 0);
        EXPECT_EQ(t.engine->Counters.MBytesDL, 0.0);
      }},
-    {"QuitButton", kEnglish, [](SettingsWiring& t) { t.dialog().cmdQuit->click(); },
+    {"QuitButton", kEnglish, [](SettingsWiring& t) { tavo::test::child<QPushButton>(t.dialog(), "cmdQuit")->click(); },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.asked, 1) << "the quit is confirmed first";
        EXPECT_EQ(t.ended, 0);
      }},
-    {"QuitPicture", kEnglish, [](SettingsWiring& t) { leftClick(t.dialog().picQuit); },
+    {"QuitPicture", kEnglish, [](SettingsWiring& t) { leftClick(tavo::test::child<QLabel>(t.dialog(), "picQuit")); },
      [](SettingsWiring& t) { EXPECT_EQ(t.asked, 1); }},
-    {"SkinsWebPage", kEnglish, [](SettingsWiring& t) { leftClick(t.dialog().lblFindSkins); },
+    {"SkinsWebPage", kEnglish,
+     [](SettingsWiring& t) { leftClick(tavo::test::child<QLabel>(t.dialog(), "lblFindSkins")); },
      [](SettingsWiring& t) {
        ASSERT_EQ(t.opened.size(), 1u);
        EXPECT_EQ(t.opened[0], t.dialog().skinsPageUrl());
@@ -135,25 +137,26 @@ const WiringCase kCases[] = {
      }},
     {"SkinsWebPageFrench",
      {"Lang=FR"},
-     [](SettingsWiring& t) { leftClick(t.dialog().lblFindSkins); },
+     [](SettingsWiring& t) { leftClick(tavo::test::child<QLabel>(t.dialog(), "lblFindSkins")); },
      [](SettingsWiring& t) {
        ASSERT_EQ(t.opened.size(), 1u);
        EXPECT_EQ(t.opened[0].path(), "/tavo.php");
      }},
-    {"HelpButton", kEnglish, [](SettingsWiring& t) { t.dialog().cmdHelp->click(); },
+    {"HelpButton", kEnglish, [](SettingsWiring& t) { tavo::test::child<QPushButton>(t.dialog(), "cmdHelp")->click(); },
      [](SettingsWiring& t) {
        ASSERT_EQ(t.opened.size(), 1u);
        EXPECT_EQ(t.opened[0], QUrl::fromLocalFile(t.dir.path() + "/Tavo_EN.pdf"));
      }},
-    {"HelpPicture", kEnglish, [](SettingsWiring& t) { leftClick(t.dialog().Picture10); },
+    {"HelpPicture", kEnglish, [](SettingsWiring& t) { leftClick(tavo::test::child<QLabel>(t.dialog(), "Picture10")); },
      [](SettingsWiring& t) {
        ASSERT_EQ(t.opened.size(), 1u);
        EXPECT_EQ(t.opened[0], QUrl::fromLocalFile(t.dir.path() + "/Tavo_EN.pdf"));
      }},
-    {"GraphDirectionUpload", kEnglish, [](SettingsWiring& t) { t.dialog().optUL->click(); },
+    {"GraphDirectionUpload", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optUL")->click(); },
      [](SettingsWiring& t) {
-       EXPECT_TRUE(underlined(t.net().lblUL));
-       EXPECT_FALSE(underlined(t.net().lblDL));
+       EXPECT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
+       EXPECT_FALSE(underlined(tavo::test::child<QLabel>(t.net(), "lblDL")));
        EXPECT_TRUE(t.engine->settings().optUL());
        ASSERT_EQ(t.directions->count(), 1);
        EXPECT_FALSE(t.directions->at(0).at(0).toBool());
@@ -161,21 +164,21 @@ const WiringCase kCases[] = {
     {"GraphDirectionDownload",
      {"Lang=EN", "ShowUL=True"},
      [](SettingsWiring& t) {
-       ASSERT_TRUE(underlined(t.net().lblUL));
-       t.dialog().optDL->click();
+       ASSERT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
+       tavo::test::child<QRadioButton>(t.dialog(), "optDL")->click();
      },
      [](SettingsWiring& t) {
-       EXPECT_TRUE(underlined(t.net().lblDL));
-       EXPECT_FALSE(underlined(t.net().lblUL));
+       EXPECT_TRUE(underlined(tavo::test::child<QLabel>(t.net(), "lblDL")));
+       EXPECT_FALSE(underlined(tavo::test::child<QLabel>(t.net(), "lblUL")));
        EXPECT_TRUE(t.engine->settings().optDL());
        ASSERT_EQ(t.directions->count(), 1);
        EXPECT_TRUE(t.directions->at(0).at(0).toBool());
      }},
     {"UpdateGraph", kEnglish,
      [](SettingsWiring& t) {
-       t.dialog().txtDLLimit->setText("512");
-       t.dialog().cmbGraphDelay->setCurrentIndex(1);
-       t.dialog().cmdUpdateGRaph->click();
+       tavo::test::child<QLineEdit>(t.dialog(), "txtDLLimit")->setText("512");
+       tavo::test::child<QComboBox>(t.dialog(), "cmbGraphDelay")->setCurrentIndex(1);
+       tavo::test::child<QPushButton>(t.dialog(), "cmdUpdateGRaph")->click();
      },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.engine->settings().DLLimit(), 512);
@@ -187,36 +190,41 @@ const WiringCase kCases[] = {
        EXPECT_FALSE(t.dialog().isVisible());
        EXPECT_TRUE(tavo::readTextLines(t.dir.filePath("Tavo.ini")).lines.contains("Lang=EN"));
      }},
-    {"LoggingBox", kEnglish, [](SettingsWiring& t) { t.dialog().chkLogging->click(); },
+    {"LoggingBox", kEnglish, [](SettingsWiring& t) { tavo::test::child<QCheckBox>(t.dialog(), "chkLogging")->click(); },
      [](SettingsWiring& t) {
        EXPECT_TRUE(t.engine->isLogging());
        EXPECT_EQ(t.engine->settings().chkLogging(), 1);
-       EXPECT_TRUE(t.dialog().cmdLogFile->isEnabled());
-       EXPECT_EQ(t.dialog().lblLogFile->text(), ShortenPath(t.engine->LogFilePath));
+       EXPECT_TRUE(tavo::test::child<QPushButton>(t.dialog(), "cmdLogFile")->isEnabled());
+       EXPECT_EQ(tavo::test::child<QLabel>(t.dialog(), "lblLogFile")->text(), ShortenPath(t.engine->LogFilePath));
      }},
     {"NewLogFile",
      {"Lang=EN", "DetailedLog=1"},
      [](SettingsWiring& t) {
        t.clock.advanceSeconds(120);
        t.dialog().setProperty("logBefore", t.engine->LogFilePath);
-       t.dialog().cmdLogFile->click();
+       tavo::test::child<QPushButton>(t.dialog(), "cmdLogFile")->click();
      },
      [](SettingsWiring& t) {
        EXPECT_NE(t.engine->LogFilePath, t.dialog().property("logBefore").toString());
-       EXPECT_EQ(t.dialog().lblLogFile->text(), ShortenPath(t.engine->LogFilePath));
+       EXPECT_EQ(tavo::test::child<QLabel>(t.dialog(), "lblLogFile")->text(), ShortenPath(t.engine->LogFilePath));
      }},
-    {"UpdateCheckBox", kEnglish, [](SettingsWiring& t) { t.dialog().chkUpdate->click(); },
-     [](SettingsWiring& t) { EXPECT_EQ(t.engine->settings().chkUpdate(), t.dialog().chkUpdate->isChecked() ? 1 : 0); }},
-    {"Transparency", kEnglish, [](SettingsWiring& t) { t.dialog().scrTransp->setValue(100); },
+    {"UpdateCheckBox", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QCheckBox>(t.dialog(), "chkUpdate")->click(); },
+     [](SettingsWiring& t) {
+       EXPECT_EQ(t.engine->settings().chkUpdate(),
+                 tavo::test::child<QCheckBox>(t.dialog(), "chkUpdate")->isChecked() ? 1 : 0);
+     }},
+    {"Transparency", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QScrollBar>(t.dialog(), "scrTransp")->setValue(100); },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.engine->settings().scrTransp(), 100);
        EXPECT_NEAR(t.net().windowOpacity(), 100 / 255.0, 0.01);
      }},
     {"ChangeSkin", kEnglish,
      [](SettingsWiring& t) {
-       ASSERT_EQ(t.dialog().filelistSkins->count(), 1);
-       t.dialog().filelistSkins->setCurrentRow(0);
-       t.dialog().cmdChangeSkin->click();
+       ASSERT_EQ(tavo::test::child<QListWidget>(t.dialog(), "filelistSkins")->count(), 1);
+       tavo::test::child<QListWidget>(t.dialog(), "filelistSkins")->setCurrentRow(0);
+       tavo::test::child<QPushButton>(t.dialog(), "cmdChangeSkin")->click();
      },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.net().size(), QSize(176, 84));
@@ -224,10 +232,10 @@ const WiringCase kCases[] = {
      }},
     {"DefaultSkin", kEnglish,
      [](SettingsWiring& t) {
-       t.dialog().filelistSkins->setCurrentRow(0);
-       t.dialog().cmdChangeSkin->click();
+       tavo::test::child<QListWidget>(t.dialog(), "filelistSkins")->setCurrentRow(0);
+       tavo::test::child<QPushButton>(t.dialog(), "cmdChangeSkin")->click();
        ASSERT_EQ(t.net().size(), QSize(176, 84));
-       t.dialog().cmdDefaultSkin->click();
+       tavo::test::child<QPushButton>(t.dialog(), "cmdDefaultSkin")->click();
      },
      [](SettingsWiring& t) {
        EXPECT_EQ(t.net().size(), QSize(136, 131));
@@ -242,30 +250,33 @@ const WiringCase kCases[] = {
            t.windows->chooser().reject();
          }
        });
-       t.dialog().cmdInterface->click();
+       tavo::test::child<QPushButton>(t.dialog(), "cmdInterface")->click();
      },
      [](SettingsWiring& t) { EXPECT_EQ(t.asked, 100) << "the interface chooser did not open"; }},
-    {"ShowInBits", kEnglish, [](SettingsWiring& t) { t.dialog().optInbits->click(); },
+    {"ShowInBits", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optInbits")->click(); },
      [](SettingsWiring& t) {
        EXPECT_TRUE(t.engine->settings().optInbits());
        EXPECT_FALSE(t.engine->settings().optInBytes());
      }},
     {"ShowInBytes",
      {"Lang=EN", "KbitMode=True"},
-     [](SettingsWiring& t) { t.dialog().optInBytes->click(); },
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optInBytes")->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optInBytes()); }},
-    {"ShowTotals", kEnglish, [](SettingsWiring& t) { t.dialog().optCumul->click(); },
+    {"ShowTotals", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optCumul")->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optCumul()); }},
-    {"ShowMeans", kEnglish, [](SettingsWiring& t) { t.dialog().optMean->click(); },
+    {"ShowMeans", kEnglish, [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optMean")->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optMean()); }},
-    {"RightClickMinimisesTavo", kEnglish, [](SettingsWiring& t) { t.dialog().optMinTavo->click(); },
+    {"RightClickMinimisesTavo", kEnglish,
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optMinTavo")->click(); },
      [](SettingsWiring& t) {
        EXPECT_TRUE(t.engine->settings().optMinTavo());
        EXPECT_FALSE(t.engine->settings().optMinAll());
      }},
     {"RightClickMinimisesAll",
      {"Lang=EN", "MinimizeTavoMode=True"},
-     [](SettingsWiring& t) { t.dialog().optMinAll->click(); },
+     [](SettingsWiring& t) { tavo::test::child<QRadioButton>(t.dialog(), "optMinAll")->click(); },
      [](SettingsWiring& t) { EXPECT_TRUE(t.engine->settings().optMinAll()); }},
 };
 
@@ -293,7 +304,7 @@ class MirrorHostWiring : public SettingsWiring {
 };
 
 TEST_P(MirrorHostWiring, SkinsPageIsOnTheUpdatersHost) {
-  leftClick(dialog().lblFindSkins);
+  leftClick(tavo::test::child<QLabel>(dialog(), "lblFindSkins"));
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], QUrl("http://mirror.example.org/english.php"));
 }

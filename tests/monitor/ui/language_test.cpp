@@ -4,10 +4,12 @@
 #include "monitor/ui/frmbulle.h"
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QGroupBox>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -43,7 +45,7 @@ struct Started {
 };
 
 QString textOf(frmSettings& s, const ControlText& t) {
-  if (t.property == TextProperty::TabCaption) return s.tabOptions->tabText(t.index);
+  if (t.property == TextProperty::TabCaption) return tavo::test::child<QTabBar>(s, "tabOptions")->tabText(t.index);
   QWidget* w = t.control == u"frmSettings" ? &s : s.findChild<QWidget*>(t.control);
   if (!w) return QStringLiteral("<missing>");
   if (t.property == TextProperty::Tooltip) return w->toolTip();
@@ -105,37 +107,40 @@ TEST(MonitorLanguage, TrickyTexts) {
   Started fr("Lang=FR");
   Started en("Lang=EN");
   // Leading and trailing blanks are part of the texts.
-  EXPECT_EQ(fr.s().cmdLogFile->toolTip(), "  Fermer le fichier log courant et en ouvrir un nouveau ");
-  EXPECT_EQ(en.s().cmdLogFile->toolTip(), "  Close the current log file and open a new one ");
-  EXPECT_EQ(en.s().cmdUpdateGRaph->toolTip(), " Update graph with new parameters ");
-  EXPECT_EQ(fr.s().lblFindSkins->toolTip(), " Visitez la page Web Tavo ");
+  EXPECT_EQ(tavo::test::child<QPushButton>(fr.s(), "cmdLogFile")->toolTip(),
+            "  Fermer le fichier log courant et en ouvrir un nouveau ");
+  EXPECT_EQ(tavo::test::child<QPushButton>(en.s(), "cmdLogFile")->toolTip(),
+            "  Close the current log file and open a new one ");
+  EXPECT_EQ(tavo::test::child<QPushButton>(en.s(), "cmdUpdateGRaph")->toolTip(), " Update graph with new parameters ");
+  EXPECT_EQ(tavo::test::child<QLabel>(fr.s(), "lblFindSkins")->toolTip(), " Visitez la page Web Tavo ");
   // One "Reset" for the skin and the counters in both languages.
   for (Started* m : {&fr, &en}) {
-    EXPECT_EQ(m->s().cmdDefaultSkin->text(), "Reset");
-    EXPECT_EQ(m->s().cmdReset->text(), "Reset");
-    EXPECT_EQ(m->menu().mnuLogViewer->text(), "Log Viewer");
-    EXPECT_EQ(m->s().optDL->text(), "Download");
-    EXPECT_EQ(m->s().optUL->text(), "Upload");
-    EXPECT_EQ(m->s().frameUpdate->title(), "Update");
-    EXPECT_EQ(m->s().frameSkins->title(), "Skins");
-    EXPECT_EQ(m->s().frameNet->title(), "Internet");
-    EXPECT_EQ(m->s().cmbGraphDelay->itemText(1), "60 minutes");
-    EXPECT_EQ(m->ui().net().lblMore->text(), "set");
+    EXPECT_EQ(tavo::test::child<QPushButton>(m->s(), "cmdDefaultSkin")->text(), "Reset");
+    EXPECT_EQ(tavo::test::child<QPushButton>(m->s(), "cmdReset")->text(), "Reset");
+    EXPECT_EQ(tavo::test::child<QAction>(m->menu(), "mnuLogViewer")->text(), "Log Viewer");
+    EXPECT_EQ(tavo::test::child<QRadioButton>(m->s(), "optDL")->text(), "Download");
+    EXPECT_EQ(tavo::test::child<QRadioButton>(m->s(), "optUL")->text(), "Upload");
+    EXPECT_EQ(tavo::test::child<QGroupBox>(m->s(), "frameUpdate")->title(), "Update");
+    EXPECT_EQ(tavo::test::child<QGroupBox>(m->s(), "frameSkins")->title(), "Skins");
+    EXPECT_EQ(tavo::test::child<QGroupBox>(m->s(), "frameNet")->title(), "Internet");
+    EXPECT_EQ(tavo::test::child<QComboBox>(m->s(), "cmbGraphDelay")->itemText(1), "60 minutes");
+    EXPECT_EQ(tavo::test::child<QLabel>(m->ui().net(), "lblMore")->text(), "set");
   }
   // The tab captions: English sets its own, French keeps those of the load.
-  EXPECT_EQ(en.s().tabOptions->tabText(0), " Skins and Behaviour ");
-  EXPECT_EQ(en.s().tabOptions->tabText(1), " Graphs and Counters ");
-  EXPECT_EQ(fr.s().tabOptions->tabText(0), " Skins et Comportement ");
-  EXPECT_EQ(fr.s().tabOptions->tabText(1), " Graphiques et Compteurs ");
-  EXPECT_EQ(fr.menu().mnuMinimizeTavo->text(), "Montrer/Cacher Tavo");
-  EXPECT_EQ(en.menu().mnuMinimizeTavo->text(), "Show/Hide Tavo");
-  EXPECT_EQ(fr.s().optInBytes->text(), "Débits instantanés en kOctet/s");
-  EXPECT_EQ(fr.s().chkUpdate->text(), "Au démarrage, vérifie sur Internet la version la plus récente");
+  EXPECT_EQ(tavo::test::child<QTabBar>(en.s(), "tabOptions")->tabText(0), " Skins and Behaviour ");
+  EXPECT_EQ(tavo::test::child<QTabBar>(en.s(), "tabOptions")->tabText(1), " Graphs and Counters ");
+  EXPECT_EQ(tavo::test::child<QTabBar>(fr.s(), "tabOptions")->tabText(0), " Skins et Comportement ");
+  EXPECT_EQ(tavo::test::child<QTabBar>(fr.s(), "tabOptions")->tabText(1), " Graphiques et Compteurs ");
+  EXPECT_EQ(tavo::test::child<QAction>(fr.menu(), "mnuMinimizeTavo")->text(), "Montrer/Cacher Tavo");
+  EXPECT_EQ(tavo::test::child<QAction>(en.menu(), "mnuMinimizeTavo")->text(), "Show/Hide Tavo");
+  EXPECT_EQ(tavo::test::child<QRadioButton>(fr.s(), "optInBytes")->text(), "Débits instantanés en kOctet/s");
+  EXPECT_EQ(tavo::test::child<QCheckBox>(fr.s(), "chkUpdate")->text(),
+            "Au démarrage, vérifie sur Internet la version la plus récente");
   // Unit words and the all-interfaces entry.
   EXPECT_EQ(fr.engine->RateUnitText, " kO/s");
   EXPECT_EQ(en.engine->VolumeUnitText, " MB");
-  EXPECT_EQ(fr.s().lblInterface->text(), "Toutes les interfaces");
-  EXPECT_EQ(en.s().lblInterface->text(), "All interfaces");
+  EXPECT_EQ(tavo::test::child<QLabel>(fr.s(), "lblInterface")->text(), "Toutes les interfaces");
+  EXPECT_EQ(tavo::test::child<QLabel>(en.s(), "lblInterface")->text(), "All interfaces");
 }
 
 TEST(MonitorLanguage, LaunchErrorInBothLanguages) {
@@ -157,11 +162,11 @@ TEST(MonitorLanguage, SecondaryWindowTablesNameOnlyTheirControls) {
   }
   big.SetEnglishTexts();
   EXPECT_EQ(big.windowTitle(), "Tavo - Detailed Graph");
-  EXPECT_EQ(big.cmdLogViewer->toolTip(), " Open the Log Viewer window ");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big, "cmdLogViewer")->toolTip(), " Open the Log Viewer window ");
   big.SetFrenchTexts();
-  EXPECT_EQ(big.cmdRAZ->text(), "Remettre à zéro");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big, "cmdRAZ")->text(), "Remettre à zéro");
   bubble.SetEnglishTexts();
-  EXPECT_EQ(bubble.Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QLabel>(bubble, "Label7")->text(), "Double click on Tavo for detailed graph");
   chooser.SetFrenchTexts();
   EXPECT_EQ(chooser.findChild<QPushButton*>("cmdChange")->toolTip(), " Changer d'interface ");
 }

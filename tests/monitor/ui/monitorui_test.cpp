@@ -1,10 +1,12 @@
 #include "common/messagebox.h"
 #include "common/textfile.h"
 #include "monitor/ui/monitorwindows.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -94,7 +96,7 @@ class MonitorUiTest : public ::testing::Test {
     EXPECT_EQ(ui->net().isVisible(), toggles ? !before : before);
     ASSERT_EQ(menu->isVisible(), popsUp);
     if (popsUp) {
-      EXPECT_EQ(menu->defaultAction(), ui->trayMenu().mnuMinimizeTavo);
+      EXPECT_EQ(menu->defaultAction(), tavo::test::child<QAction>(menu, "mnuMinimizeTavo"));
       menu->hide();
     }
   }
@@ -112,14 +114,14 @@ TEST_F(MonitorUiTest, StartUpShowsTheSkinnedWindowWithFigures) {
   frmNet& net = ui->net();
   EXPECT_TRUE(net.isVisible());
   EXPECT_EQ(net.size(), QSize(136, 131));
-  EXPECT_TRUE(net.lblDL->font().underline());
-  EXPECT_FALSE(net.lblUL->font().underline());
+  EXPECT_TRUE(tavo::test::child<QLabel>(net, "lblDL")->font().underline());
+  EXPECT_FALSE(tavo::test::child<QLabel>(net, "lblUL")->font().underline());
   ASSERT_NE(ui->trayIcon(), nullptr);
   EXPECT_EQ(ui->trayIcon()->toolTip(), " Tavo 3.05 ");
   tick();
   tick(131072, 65536);
-  EXPECT_EQ(net.lblDL->text(), "128 kO/s DL");
-  EXPECT_EQ(net.lblUL->text(), "64 kO/s UL");
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->text(), "128 kO/s DL");
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->text(), "64 kO/s UL");
   EXPECT_GT(net.bar(0).height(), 0);  // 1024 kbit/s of 1024: full height
   EXPECT_DOUBLE_EQ(net.bar(0).height(), 50);
 }
@@ -129,27 +131,27 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
             "ShowUL=True", "MinimizeTavoMode=True", "WindowPositionX=40", "WindowPositionY=30"});
   start();
   frmSettings& s = ui->settingsDialog();
-  EXPECT_EQ(s.txtDLLimit->text(), "2048");
-  EXPECT_EQ(s.cmbGraphDelay->currentIndex(), 1);
-  EXPECT_EQ(s.scrTransp->value(), 100);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "2048");
+  EXPECT_EQ(tavo::test::child<QComboBox>(s, "cmbGraphDelay")->currentIndex(), 1);
+  EXPECT_EQ(tavo::test::child<QScrollBar>(s, "scrTransp")->value(), 100);
   EXPECT_NEAR(ui->net().windowOpacity(), 100 / 255.0, 0.01);
-  EXPECT_TRUE(s.optInbits->isChecked());
-  EXPECT_FALSE(s.optInBytes->isChecked());
-  EXPECT_TRUE(s.optUL->isChecked());
-  EXPECT_TRUE(s.optMinTavo->isChecked());
-  EXPECT_TRUE(ui->net().lblUL->font().underline());
-  EXPECT_TRUE(s.chkLogging->isChecked());
-  EXPECT_TRUE(s.cmdLogFile->isEnabled());
-  EXPECT_NE(s.lblLogFile->text(), "----");
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optInbits")->isChecked());
+  EXPECT_FALSE(tavo::test::child<QRadioButton>(s, "optInBytes")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optUL")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optMinTavo")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QLabel>(ui->net(), "lblUL")->font().underline());
+  EXPECT_TRUE(tavo::test::child<QCheckBox>(s, "chkLogging")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  EXPECT_NE(tavo::test::child<QLabel>(s, "lblLogFile")->text(), "----");
   EXPECT_EQ(ui->net().pos(), QPoint(40, 30));
 
   // Unticking the log box from the dialog stops the log.
-  s.chkLogging->setChecked(false);
+  tavo::test::child<QCheckBox>(s, "chkLogging")->setChecked(false);
   EXPECT_EQ(engine->settings().chkLogging(), 0);
   EXPECT_EQ(engine->LogFilePath, "----");
-  EXPECT_EQ(s.lblLogFile->text(), "----");
-  EXPECT_FALSE(s.cmdLogFile->isEnabled());
-  s.chkLogging->setChecked(true);
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblLogFile")->text(), "----");
+  EXPECT_FALSE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  tavo::test::child<QCheckBox>(s, "chkLogging")->setChecked(true);
   EXPECT_EQ(engine->settings().chkLogging(), 1);
   EXPECT_TRUE(engine->LogFilePath.endsWith(".csv"));
   EXPECT_TRUE(QDir(dir.filePath("logs")).exists());
@@ -169,22 +171,23 @@ TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) 
   EXPECT_FALSE(ui->settingsDialogBuilt());
   EXPECT_NEAR(ui->net().windowOpacity(), 180 / 255.0, 0.01);
 
-  ui->trayMenu().mnuSettings->trigger();
+  tavo::test::child<QAction>(ui->trayMenu(), "mnuSettings")->trigger();
   ASSERT_TRUE(ui->settingsDialogBuilt());
   frmSettings& s = ui->settingsDialog();
   EXPECT_TRUE(s.isVisible());
   EXPECT_EQ(s.windowTitle(), "Tavo - Settings");
-  EXPECT_EQ(s.txtDLLimit->text(), "4096");
-  EXPECT_TRUE(s.optMean->isChecked());
-  EXPECT_EQ(s.scrTransp->value(), 180);
-  EXPECT_TRUE(s.chkLogging->isChecked());
-  EXPECT_TRUE(s.cmdLogFile->isEnabled());
-  EXPECT_EQ(s.lblLogFile->text(), ShortenPath(engine->LogFilePath));
-  EXPECT_EQ(s.lblInterface->text(), ShortenText(engine->Interfaces.entries[2].description));
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "4096");
+  EXPECT_TRUE(tavo::test::child<QRadioButton>(s, "optMean")->isChecked());
+  EXPECT_EQ(tavo::test::child<QScrollBar>(s, "scrTransp")->value(), 180);
+  EXPECT_TRUE(tavo::test::child<QCheckBox>(s, "chkLogging")->isChecked());
+  EXPECT_TRUE(tavo::test::child<QPushButton>(s, "cmdLogFile")->isEnabled());
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblLogFile")->text(), ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(s, "lblInterface")->text(),
+            ShortenText(engine->Interfaces.entries[2].description));
 
   engine->settings().setDLLimit(512);
-  EXPECT_EQ(s.txtDLLimit->text(), "512");
-  s.optInbits->setChecked(true);
+  EXPECT_EQ(tavo::test::child<QLineEdit>(s, "txtDLLimit")->text(), "512");
+  tavo::test::child<QRadioButton>(s, "optInbits")->setChecked(true);
   EXPECT_TRUE(engine->settings().optInbits());
 }
 
@@ -200,14 +203,14 @@ TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
   frmSettings& s = ui->settingsDialog();
   ui->mnuSettings_Click();
   EXPECT_TRUE(s.isVisible());
-  s.optCumul->setChecked(true);
+  tavo::test::child<QRadioButton>(s, "optCumul")->setChecked(true);
   EXPECT_TRUE(engine->settings().optCumul());
   EXPECT_FALSE(engine->settings().optInBytes());
-  s.scrTransp->setValue(200);
+  tavo::test::child<QScrollBar>(s, "scrTransp")->setValue(200);
   EXPECT_EQ(engine->settings().scrTransp(), 200);
   EXPECT_NEAR(ui->net().windowOpacity(), 200 / 255.0, 0.01);
-  s.cmbGraphDelay->setCurrentIndex(1);
-  s.txtDLLimit->setText("512");
+  tavo::test::child<QComboBox>(s, "cmbGraphDelay")->setCurrentIndex(1);
+  tavo::test::child<QLineEdit>(s, "txtDLLimit")->setText("512");
   EXPECT_FALSE(QFile::exists(dir.filePath("Tavo.ini")));  // changing alone saves nothing
 
   s.close();
@@ -231,8 +234,8 @@ TEST_F(MonitorUiTest, SkinChangeAndResetFromTheDialog) {
   frmSettings& s = ui->settingsDialog();
   ui->net().setBarHeight(3, 20);
   ui->mnuSettings_Click();
-  ASSERT_EQ(s.filelistSkins->count(), 1);
-  s.filelistSkins->setCurrentRow(0);
+  ASSERT_EQ(tavo::test::child<QListWidget>(s, "filelistSkins")->count(), 1);
+  tavo::test::child<QListWidget>(s, "filelistSkins")->setCurrentRow(0);
   s.cmdChangeSkin_Click();
   EXPECT_EQ(ui->net().size(), QSize(176, 84));
   EXPECT_EQ(engine->settings().SkinDescriptorFile(), dir.filePath("skins") + "/ardoise.xsd");
@@ -271,7 +274,7 @@ TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   frmNet& net = ui->net();
   ui->mnuMinimizeTavo_Click();
   EXPECT_TRUE(net.isVisible());
-  QTest::mouseClick(net.lblUL, Qt::RightButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(net, "lblUL"), Qt::RightButton);
   EXPECT_TRUE(net.isVisible());
   EXPECT_EQ(minimizedOthers, 1);
 }
@@ -291,29 +294,29 @@ TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
   writeIni({"DetailedLog=1"});
   start();
   const QString first = engine->LogFilePath;
-  ASSERT_TRUE(ui->settingsDialog().cmdLogFile->isEnabled());
+  ASSERT_TRUE(tavo::test::child<QPushButton>(ui->settingsDialog(), "cmdLogFile")->isEnabled());
   clock.advanceSeconds(120);
-  QTest::mouseClick(ui->settingsDialog().cmdLogFile, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(ui->settingsDialog(), "cmdLogFile"), Qt::LeftButton);
   EXPECT_NE(engine->LogFilePath, first);
-  EXPECT_EQ(ui->settingsDialog().lblLogFile->text(), ShortenPath(engine->LogFilePath));
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->settingsDialog(), "lblLogFile")->text(), ShortenPath(engine->LogFilePath));
 }
 
 TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   start();
-  TrayMenu& s = ui->trayMenu();
-  s.mnuMinimizeAll->trigger();
+  auto entry = [&](const char* name) { return tavo::test::child<QAction>(ui->trayMenu(), name); };
+  entry("mnuMinimizeAll")->trigger();
   EXPECT_EQ(minimizedOthers, 1);
-  s.mnuSettings->trigger();
+  entry("mnuSettings")->trigger();
   EXPECT_TRUE(ui->settingsDialog().isVisible());
-  s.mnuStats->trigger();
-  s.mnuStats->trigger();  // a second copy: nothing checks
-  s.mnuLogViewer->trigger();
+  entry("mnuStats")->trigger();
+  entry("mnuStats")->trigger();  // a second copy: nothing checks
+  entry("mnuLogViewer")->trigger();
   ASSERT_EQ(started.size(), 3u);
   EXPECT_EQ(started[0].first, dir.path() + "/TavoStat");
   EXPECT_EQ(started[0].second, QStringList{"FR"});
   EXPECT_EQ(started[2].first, dir.path() + "/TavoLogV");
   EXPECT_EQ(started[2].second, QStringList{"FR"});
-  s.mnuQuit->trigger();
+  entry("mnuQuit")->trigger();
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(ended, 0);
 }
@@ -383,7 +386,7 @@ TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
   EXPECT_TRUE(ui->net().isVisible());
   tick();
   tick(1024, 0);
-  EXPECT_EQ(ui->net().lblDL->text(), "1 kB/s DL");
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->net(), "lblDL")->text(), "1 kB/s DL");
 }
 
 // The program path and each argument go apart, so a blank in the folder
@@ -427,10 +430,10 @@ TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   src.set(QString(70, 'n'), 1, 1);  // a long description
   writeIni({"Interface=3"});
   start();
-  const QString shown = ui->settingsDialog().lblInterface->text();
+  const QString shown = tavo::test::child<QLabel>(ui->settingsDialog(), "lblInterface")->text();
   EXPECT_EQ(shown, QString(62, 'n') + "...");
   engine->changeInterface(0);
-  EXPECT_EQ(ui->settingsDialog().lblInterface->text(), "Toutes les interfaces");
+  EXPECT_EQ(tavo::test::child<QLabel>(ui->settingsDialog(), "lblInterface")->text(), "Toutes les interfaces");
 }
 
 // Each click as the notification area reports it: releases and double
@@ -478,11 +481,11 @@ TEST_F(MonitorUiTest, ShowHideGoesByWhatTheScreenShows) {
 // the tray's "Minimize all" does the same whatever the option.
 TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
   start();
-  QTest::mouseClick(ui->net().lblUL, Qt::RightButton);
+  QTest::mouseClick(tavo::test::child<QLabel>(ui->net(), "lblUL"), Qt::RightButton);
   EXPECT_EQ(minimizedOthers, 1);
   EXPECT_TRUE(ui->net().isVisible());
-  ui->settingsDialog().optMinTavo->setChecked(true);
-  ui->trayMenu().mnuMinimizeAll->trigger();
+  tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinTavo")->setChecked(true);
+  tavo::test::child<QAction>(ui->trayMenu(), "mnuMinimizeAll")->trigger();
   EXPECT_EQ(minimizedOthers, 2);
   EXPECT_TRUE(ui->net().isVisible());
 }
@@ -500,11 +503,13 @@ TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
   for (const Case c : {Case{true, true, true, 1}, Case{false, true, false, 0}, Case{false, false, true, 1},
                        Case{true, false, true, 1}}) {
     SCOPED_TRACE(::testing::Message() << c.minimizeAll << c.tray);
-    (c.minimizeAll ? ui->settingsDialog().optMinAll : ui->settingsDialog().optMinTavo)->setChecked(true);
+    (c.minimizeAll ? tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinAll")
+                   : tavo::test::child<QRadioButton>(ui->settingsDialog(), "optMinTavo"))
+        ->setChecked(true);
     tray = c.tray;
     minimizedOthers = 0;
     net.show();
-    QTest::mouseClick(net.lblDL, Qt::RightButton);
+    QTest::mouseClick(tavo::test::child<QLabel>(net, "lblDL"), Qt::RightButton);
     EXPECT_EQ(net.isVisible(), c.visibleAfter);
     EXPECT_EQ(minimizedOthers, c.showDesktop);
   }
@@ -610,11 +615,11 @@ TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
   tick(2048, 1024);
   frmNet& net = ui->net();
   auto check = [&](bool download) {
-    EXPECT_EQ(net.lblDL->font().underline(), download);
-    EXPECT_EQ(net.lblUL->font().underline(), !download);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->font().underline(), download);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->font().underline(), !download);
     const QImage shot = net.grab().toImage();
-    EXPECT_EQ(underlineDrawn(shot, net.lblDL->geometry(), net.skinColor()), download);
-    EXPECT_EQ(underlineDrawn(shot, net.lblUL->geometry(), net.skinColor()), !download);
+    EXPECT_EQ(underlineDrawn(shot, tavo::test::child<QLabel>(net, "lblDL")->geometry(), net.skinColor()), download);
+    EXPECT_EQ(underlineDrawn(shot, tavo::test::child<QLabel>(net, "lblUL")->geometry(), net.skinColor()), !download);
   };
   {
     SCOPED_TRACE("start, built-in skin");
@@ -622,7 +627,9 @@ TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
   }
   const QString skins = dir.filePath("skins");
   for (const bool download : {true, false}) {
-    (download ? ui->settingsDialog().optDL : ui->settingsDialog().optUL)->setChecked(true);
+    (download ? tavo::test::child<QRadioButton>(ui->settingsDialog(), "optDL")
+              : tavo::test::child<QRadioButton>(ui->settingsDialog(), "optUL"))
+        ->setChecked(true);
     for (const QString& descriptor : {skins + "/ardoise.xsd", skins + "/menthe.xsd", QString()}) {
       SCOPED_TRACE(descriptor.toStdString() + (download ? " download" : " upload"));
       if (descriptor.isEmpty()) ui->defaultSkin();

@@ -1,9 +1,11 @@
 #include "monitor/ui/monitorwindows.h"
 #include "common/textfile.h"
+#include "tests/support/controls.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/fakeinterfacesource.h"
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -58,12 +60,12 @@ class MonitorWindowsTest : public ::testing::Test {
 TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
   start();
   EXPECT_FALSE(big().isVisible());
-  QTest::mouseDClick(windows->net().lblGraphe, Qt::LeftButton);
+  QTest::mouseDClick(tavo::test::child<QLabel>(windows->net(), "lblGraphe"), Qt::LeftButton);
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
   big().hide();
-  big().optMin->setChecked(true);
-  windows->trayMenu().mnuBig->trigger();
+  tavo::test::child<QRadioButton>(big(), "optMin")->setChecked(true);
+  tavo::test::child<QAction>(windows->trayMenu(), "mnuBig")->trigger();
   EXPECT_TRUE(big().isVisible());
   EXPECT_TRUE(big().hourViewSelected());
 }
@@ -71,7 +73,7 @@ TEST_F(MonitorWindowsTest, DoubleClickAndMenuOpenTheTenHourGraph) {
 TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
   start({"Lang=EN"});
   windows->DrawHoursGraph();
-  QTest::mouseClick(big().cmdStats, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(big(), "cmdStats"), Qt::LeftButton);
   big().picLogViewer_Click();
   ASSERT_EQ(started.size(), 2u);
   EXPECT_EQ(started[0], std::make_pair(dir.path() + "/TavoStat", QStringList{"EN"}));
@@ -81,8 +83,8 @@ TEST_F(MonitorWindowsTest, DetailedGraphButtonsStartTheOtherPrograms) {
 TEST_F(MonitorWindowsTest, LanguageReachesTheSecondaryWindows) {
   start({"Lang=EN"});
   EXPECT_EQ(big().windowTitle(), "Tavo - Detailed Graph");
-  EXPECT_EQ(big().cmdRAZ->text(), "Reset");
-  EXPECT_EQ(windows->bubble().Label7->text(), "Double click on Tavo for detailed graph");
+  EXPECT_EQ(tavo::test::child<QPushButton>(big(), "cmdRAZ")->text(), "Reset");
+  EXPECT_EQ(tavo::test::child<QLabel>(windows->bubble(), "Label7")->text(), "Double click on Tavo for detailed graph");
   EXPECT_EQ(windows->chooser().findChild<QLabel*>("Label2")->text(), "Select the interface to monitor");
   EXPECT_EQ(windows->chooser().findChild<QPushButton*>("cmdChange")->toolTip(), " Change interface ");
 }
@@ -104,27 +106,27 @@ TEST_F(MonitorWindowsTest, InterfaceChooserFromTheDialogChangesTheWatchedEntry) 
     chooser.findChild<QComboBox*>("cmdInterfaces")->setCurrentIndex(2);
     chooser.cmdChange_Click();
   });
-  QTest::mouseClick(windows->settingsDialog().cmdInterface, Qt::LeftButton);
+  QTest::mouseClick(tavo::test::child<QPushButton>(windows->settingsDialog(), "cmdInterface"), Qt::LeftButton);
   EXPECT_EQ(opened, 1);
   EXPECT_EQ(engine->Interfaces.SelectedInterface, 2);
-  EXPECT_EQ(windows->settingsDialog().lblInterface->text(), "eth0");
+  EXPECT_EQ(tavo::test::child<QLabel>(windows->settingsDialog(), "lblInterface")->text(), "eth0");
   EXPECT_TRUE(tavo::readTextLines(dir.filePath("Tavo.ini")).lines.contains("Interface=2"));
 }
 
 TEST_F(MonitorWindowsTest, MovingOffTheGraphHidesTheBubble) {
   start();
-  QLabel* graph = windows->net().lblGraphe;
+  QLabel* graph = tavo::test::child<QLabel>(windows->net(), "lblGraphe");
   pointer = [graph] { return graph->mapToGlobal(graph->rect().center()); };
   windows->tmrShow_Timer();
   ASSERT_TRUE(engine->BubbleShown);
   // Shown: further moves over the graph arm no new hover.
   QTest::mouseMove(graph, QPoint(6, 6));
-  EXPECT_FALSE(windows->bubble().tmrShow->isActive());
+  EXPECT_FALSE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
   EXPECT_TRUE(engine->BubbleShown);
-  QTest::mouseMove(windows->net().lblUL, QPoint(2, 2));
+  QTest::mouseMove(tavo::test::child<QLabel>(windows->net(), "lblUL"), QPoint(2, 2));
   EXPECT_FALSE(engine->BubbleShown);
-  QTest::mouseMove(windows->net().lblGraphe, QPoint(5, 5));
-  EXPECT_TRUE(windows->bubble().tmrShow->isActive());
+  QTest::mouseMove(tavo::test::child<QLabel>(windows->net(), "lblGraphe"), QPoint(5, 5));
+  EXPECT_TRUE(tavo::test::child<QTimer>(windows->bubble(), "tmrShow")->isActive());
 }
 
 // "5" typed in the limit box and the dialog closed with its close box: the
@@ -137,10 +139,10 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
   dialog.tabOptions_Click(1);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   dialog.activateWindow();
-  dialog.txtDLLimit->setFocus();
-  dialog.txtDLLimit->selectAll();
-  QTest::keyClicks(dialog.txtDLLimit, "5");
-  ASSERT_EQ(dialog.txtDLLimit->text(), "5");
+  tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->setFocus();
+  tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->selectAll();
+  QTest::keyClicks(tavo::test::child<QLineEdit>(dialog, "txtDLLimit"), "5");
+  ASSERT_EQ(tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->text(), "5");
   dialog.close();
   QApplication::processEvents();
   EXPECT_FALSE(dialog.isVisible());
@@ -149,7 +151,7 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
 
   windows->mnuSettings_Click();
   QApplication::processEvents();
-  EXPECT_EQ(dialog.txtDLLimit->text(), "5");
+  EXPECT_EQ(tavo::test::child<QLineEdit>(dialog, "txtDLLimit")->text(), "5");
 }
 
 // The running program's detailed graph shows its log frame with logging
@@ -157,6 +159,6 @@ TEST_F(MonitorWindowsTest, TheLimitBoxShowsWhatTheSettingsHold) {
 TEST_F(MonitorWindowsTest, TheDetailedGraphShowsItsLogFrameWithLoggingOff) {
   start({"DetailedLog=0"});
   windows->DrawHoursGraph();
-  EXPECT_TRUE(big().frameLog->isVisible());
-  EXPECT_EQ(big().lblLogFile->text(), "----");
+  EXPECT_TRUE(tavo::test::child<QGroupBox>(big(), "frameLog")->isVisible());
+  EXPECT_EQ(tavo::test::child<QLabel>(big(), "lblLogFile")->text(), "----");
 }

@@ -2,6 +2,7 @@
 // and a long count of megabytes give, on every skin, in both languages; the
 // same binary runs at device pixel ratio 1 and 2.
 #include "monitor/ui/frmnet.h"
+#include "tests/support/controls.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -116,7 +117,7 @@ TEST(RateLabels, WidestFiguresAreDrawnWholeOnEverySkin) {
     for (const Widest& w : kWidest) {
       SCOPED_TRACE(w.dl);
       net.setRateTexts(QString::fromUtf8(w.ul), QString::fromUtf8(w.dl));
-      for (QLabel* label : {net.lblUL, net.lblDL}) {
+      for (QLabel* label : {tavo::test::child<QLabel>(net, "lblUL"), tavo::test::child<QLabel>(net, "lblDL")}) {
         SCOPED_TRACE(label->objectName().toStdString());
         const QRect g = label->geometry();
         EXPECT_TRUE(net.rect().contains(g));
@@ -126,10 +127,12 @@ TEST(RateLabels, WidestFiguresAreDrawnWholeOnEverySkin) {
         }
         // The skin's own places may touch (the built-in one's share a row);
         // what a long text adds never reaches another label or the graph.
-        const int skinRight = label == net.lblUL ? net.skinLayout().ULLabelX : net.skinLayout().DLLabelX;
+        const int skinRight =
+            label == tavo::test::child<QLabel>(net, "lblUL") ? net.skinLayout().ULLabelX : net.skinLayout().DLLabelX;
         const QRect grown = grownPart(g, skinRight);
-        QLabel* other = label == net.lblUL ? net.lblDL : net.lblUL;
-        EXPECT_FALSE(overlaps(grown, net.lblMore->geometry()));
+        QLabel* other = label == tavo::test::child<QLabel>(net, "lblUL") ? tavo::test::child<QLabel>(net, "lblDL")
+                                                                         : tavo::test::child<QLabel>(net, "lblUL");
+        EXPECT_FALSE(overlaps(grown, tavo::test::child<QLabel>(net, "lblMore")->geometry()));
         EXPECT_FALSE(overlaps(grown, graph));
         EXPECT_FALSE(overlaps(grown, other->geometry()));
         const auto shown = inkColumns(labelInk(label));
@@ -150,20 +153,20 @@ TEST(RateLabels, FiguresThatFitKeepTheSkinsPlaceAndFont) {
     skin.load(net);
     net.show();
     net.setRateTexts("15684 kb/s UL", "15684 kb/s DL");
-    const QRect ul = net.lblUL->geometry();
-    const QRect dl = net.lblDL->geometry();
-    const QFont font = net.lblDL->font();
+    const QRect ul = tavo::test::child<QLabel>(net, "lblUL")->geometry();
+    const QRect dl = tavo::test::child<QLabel>(net, "lblDL")->geometry();
+    const QFont font = tavo::test::child<QLabel>(net, "lblDL")->font();
     EXPECT_EQ(ul.width(), frmNet::kRateLabelWidth);
     EXPECT_EQ(dl.width(), frmNet::kRateLabelWidth);
     EXPECT_EQ(ul.right() + 1, net.skinLayout().ULLabelX);
     EXPECT_EQ(dl.right() + 1, net.skinLayout().DLLabelX);
     const QImage before = net.grab().toImage();
     net.setRateTexts("10000000 kb/s UL", "10000000 kb/s DL");
-    EXPECT_NE(net.lblDL->geometry(), dl);
+    EXPECT_NE(tavo::test::child<QLabel>(net, "lblDL")->geometry(), dl);
     net.setRateTexts("15684 kb/s UL", "15684 kb/s DL");
-    EXPECT_EQ(net.lblUL->geometry(), ul);
-    EXPECT_EQ(net.lblDL->geometry(), dl);
-    EXPECT_EQ(net.lblDL->font(), font);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblUL")->geometry(), ul);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->geometry(), dl);
+    EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->font(), font);
     EXPECT_EQ(net.grab().toImage(), before);
   }
 }
@@ -174,10 +177,10 @@ TEST(RateLabels, UnderlineSurvivesAShrunkFont) {
   net.show();
   net.underlineDirection(true);
   net.setRateTexts("10000000 kb/s UL", "10000000 kb/s DL");
-  EXPECT_TRUE(net.lblDL->font().underline());
-  EXPECT_FALSE(net.lblUL->font().underline());
+  EXPECT_TRUE(tavo::test::child<QLabel>(net, "lblDL")->font().underline());
+  EXPECT_FALSE(tavo::test::child<QLabel>(net, "lblUL")->font().underline());
   net.underlineDirection(false);
-  EXPECT_FALSE(net.lblDL->font().underline());
-  EXPECT_TRUE(net.lblUL->font().underline());
-  EXPECT_EQ(net.lblDL->text(), "10000000 kb/s DL");
+  EXPECT_FALSE(tavo::test::child<QLabel>(net, "lblDL")->font().underline());
+  EXPECT_TRUE(tavo::test::child<QLabel>(net, "lblUL")->font().underline());
+  EXPECT_EQ(tavo::test::child<QLabel>(net, "lblDL")->text(), "10000000 kb/s DL");
 }

@@ -9,6 +9,7 @@
 #include "monitor/ui/frminterfaces.h"
 #include "monitor/ui/monitorwindows.h"
 #include "tests/monitor/ui/views_fixture.h"
+#include "tests/support/controls.h"
 
 using namespace tavo::monitor;
 using tavo::monitor::testing::ViewsTest;
@@ -86,7 +87,7 @@ TEST_F(DarkThemeTest, TheBubbleStaysReadable) {
   bg.ShowBubble();
   expectEveryTextReadable(bg.bubble(), 15);
   // The column heads, white on cream before.
-  EXPECT_EQ(bg.bubble().Label3->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  EXPECT_EQ(tavo::test::child<QLabel>(bg.bubble(), "Label3")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
 }
 
 TEST_F(DarkThemeTest, TheDetailedGraphStaysReadable) {
