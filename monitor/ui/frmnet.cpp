@@ -287,7 +287,7 @@ void frmNet::refitRateLabels() {
   }
 }
 
-void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
+void frmNet::HandleSkinMouseDown(Qt::MouseButton button, const QPoint& globalPos) {
   if (button & Qt::RightButton) {
     emit skinRightPressed();
     return;
@@ -295,7 +295,7 @@ void frmNet::HandleSkinMouseDown(Qt::MouseButton button) {
   if (!(kDragButtons & button)) return;
   dragArmed_ = true;
   manualDrag_ = false;
-  dragStartGlobal_ = tavo::desktop::pointerPosition();  // the press event gives the exact point
+  dragStartGlobal_ = globalPos;  // the press's own point: the pointer may have moved on since
   dragStartPos_ = pos();
 }
 
@@ -327,8 +327,7 @@ bool frmNet::eventFilter(QObject* watched, QEvent* event) {
       auto* e = static_cast<QMouseEvent*>(event);
       if (watched == lblMore) return true;  // its action comes with the release
       if (!skinPart) break;
-      HandleSkinMouseDown(e->button());
-      if (kDragButtons & e->button()) dragStartGlobal_ = e->globalPosition().toPoint();
+      HandleSkinMouseDown(e->button(), e->globalPosition().toPoint());
       return true;
     }
     case QEvent::MouseButtonDblClick:

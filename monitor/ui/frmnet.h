@@ -44,7 +44,7 @@ class frmNet : public QWidget {
   bool LoadSkinDescriptor(const QString& skinDescriptorFile, const QString& skinsFolder);
   void ApplySkin();
 
-  void HandleSkinMouseDown(Qt::MouseButton button);
+  void HandleSkinMouseDown(Qt::MouseButton button, const QPoint& globalPos);
 
   const SkinLayout& skinLayout() const { return layout_; }
   const QImage& picSkin() const { return picSkin_; }
