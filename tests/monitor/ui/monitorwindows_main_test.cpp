@@ -26,7 +26,7 @@ struct BoxCall {
   QMessageBox::StandardButtons buttons;
 };
 
-class MonitorUiTest : public ::testing::Test {
+class MonitorWindowsMainTest : public ::testing::Test {
  protected:
   QTemporaryDir dir;
   tavo::net::FakeInterfaceSource src;
@@ -109,7 +109,7 @@ class MonitorUiTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(MonitorUiTest, StartUpShowsTheSkinnedWindowWithFigures) {
+TEST_F(MonitorWindowsMainTest, StartUpShowsTheSkinnedWindowWithFigures) {
   start();
   frmNet& net = ui->net();
   EXPECT_TRUE(net.isVisible());
@@ -126,7 +126,7 @@ TEST_F(MonitorUiTest, StartUpShowsTheSkinnedWindowWithFigures) {
   EXPECT_DOUBLE_EQ(net.bar(0).height(), 50);
 }
 
-TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
+TEST_F(MonitorWindowsMainTest, SettingsFileReachesTheDialogAndTheWindow) {
   writeIni({"Lang=EN", "Transparency=100", "KbitMode=True", "DLLimit=2048", "GraphRefresh=1", "DetailedLog=1",
             "ShowUL=True", "MinimizeTavoMode=True", "WindowPositionX=40", "WindowPositionY=30"});
   start();
@@ -160,7 +160,7 @@ TEST_F(MonitorUiTest, SettingsFileReachesTheDialogAndTheWindow) {
 // The dialog is made when it is first opened, with what the settings, the
 // log and the watched interface are by then, in the program's language;
 // later changes still reach it.
-TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) {
+TEST_F(MonitorWindowsMainTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) {
   writeIni({"Lang=EN", "DetailedLog=1", "Interface=0"});
   start();
   EXPECT_FALSE(ui->settingsDialogBuilt());
@@ -191,14 +191,14 @@ TEST_F(MonitorUiTest, TheSettingsDialogIsMadeWhenFirstOpenedWithTheStateOfThen) 
   EXPECT_TRUE(engine->settings().optInbits());
 }
 
-TEST_F(MonitorUiTest, APlaceOffEveryScreenBringsTheWindowBack) {
+TEST_F(MonitorWindowsMainTest, APlaceOffEveryScreenBringsTheWindowBack) {
   writeIni({"WindowPositionX=5000", "WindowPositionY=-3000"});
   start();
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_EQ(ui->net().pos(), screen.topLeft());
 }
 
-TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
+TEST_F(MonitorWindowsMainTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
   start();
   frmSettings& s = ui->settingsDialog();
   ui->mnuSettings_Click();
@@ -225,7 +225,7 @@ TEST_F(MonitorUiTest, DialogChangesReachTheEngineAndTheCloseBoxSaves) {
   EXPECT_TRUE(ini.contains("CumuledMode=True"));
 }
 
-TEST_F(MonitorUiTest, SkinChangeAndResetFromTheDialog) {
+TEST_F(MonitorWindowsMainTest, SkinChangeAndResetFromTheDialog) {
   const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
   QDir().mkpath(dir.filePath("skins"));
   ASSERT_TRUE(QFile::copy(source + "ardoise.xs0", dir.filePath("skins/ardoise.xsd")));
@@ -246,7 +246,7 @@ TEST_F(MonitorUiTest, SkinChangeAndResetFromTheDialog) {
   EXPECT_EQ(engine->settings().SkinDescriptorFile(), "default");
 }
 
-TEST_F(MonitorUiTest, TrayActivationTogglesTheMainWindow) {
+TEST_F(MonitorWindowsMainTest, TrayActivationTogglesTheMainWindow) {
   start();
   frmNet& net = ui->net();
   net.move(50, 60);
@@ -266,7 +266,7 @@ TEST_F(MonitorUiTest, TrayActivationTogglesTheMainWindow) {
   EXPECT_EQ(net.pos(), QPoint(50, 60));  // back where it was hidden
 }
 
-TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
+TEST_F(MonitorWindowsMainTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   tray = false;
   writeIni({"MinimizeTavoMode=True"});
   start();
@@ -279,7 +279,7 @@ TEST_F(MonitorUiTest, WithoutNotificationAreaTheMainWindowIsNeverLost) {
   EXPECT_EQ(minimizedOthers, 1);
 }
 
-TEST_F(MonitorUiTest, HiddenWindowComesBackWhenTheNotificationAreaGoes) {
+TEST_F(MonitorWindowsMainTest, HiddenWindowComesBackWhenTheNotificationAreaGoes) {
   start();
   ui->Picture1_Activated(QSystemTrayIcon::Trigger);
   ASSERT_FALSE(ui->net().isVisible());
@@ -290,7 +290,7 @@ TEST_F(MonitorUiTest, HiddenWindowComesBackWhenTheNotificationAreaGoes) {
   EXPECT_TRUE(ui->net().isVisible());
 }
 
-TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
+TEST_F(MonitorWindowsMainTest, LogFileButtonStartsANewFileWhileLogging) {
   writeIni({"DetailedLog=1"});
   start();
   const QString first = engine->LogFilePath;
@@ -301,7 +301,7 @@ TEST_F(MonitorUiTest, LogFileButtonStartsANewFileWhileLogging) {
   EXPECT_EQ(tavo::test::child<QLabel>(ui->settingsDialog(), "lblLogFile")->text(), ShortenPath(engine->LogFilePath));
 }
 
-TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
+TEST_F(MonitorWindowsMainTest, MenuEntriesRunOnce) {
   start();
   auto entry = [&](const char* name) { return tavo::test::child<QAction>(ui->trayMenu(), name); };
   entry("mnuMinimizeAll")->trigger();
@@ -321,7 +321,7 @@ TEST_F(MonitorUiTest, MenuEntriesRunOnce) {
   EXPECT_EQ(ended, 0);
 }
 
-TEST_F(MonitorUiTest, ConfirmQuitNoChangesNothing) {
+TEST_F(MonitorWindowsMainTest, ConfirmQuitNoChangesNothing) {
   start();
   tick();
   answer = QMessageBox::No;
@@ -335,7 +335,7 @@ TEST_F(MonitorUiTest, ConfirmQuitNoChangesNothing) {
   EXPECT_FALSE(QFile::exists(dir.filePath("Tavo.ini")));
 }
 
-TEST_F(MonitorUiTest, ConfirmQuitYesSavesMovesTheSessionLineAndEnds) {
+TEST_F(MonitorWindowsMainTest, ConfirmQuitYesSavesMovesTheSessionLineAndEnds) {
   start();
   for (int i = 0; i < 60; ++i) tick(1000, 1000);
   ASSERT_TRUE(QFile::exists(dir.filePath("session_stats.csv")));
@@ -349,7 +349,7 @@ TEST_F(MonitorUiTest, ConfirmQuitYesSavesMovesTheSessionLineAndEnds) {
   EXPECT_EQ(tavo::readTextLines(dir.filePath("all_stats.csv")).lines.last(), sessionLine);
 }
 
-TEST_F(MonitorUiTest, UpdaterStartsOnlyWhenAskedWithTheLanguage) {
+TEST_F(MonitorWindowsMainTest, UpdaterStartsOnlyWhenAskedWithTheLanguage) {
   writeIni({"Lang=EN", "CheckVersion=1"});
   start();
   ASSERT_EQ(started.size(), 1u);
@@ -357,7 +357,7 @@ TEST_F(MonitorUiTest, UpdaterStartsOnlyWhenAskedWithTheLanguage) {
   EXPECT_EQ(started[0].second, (QStringList{"Tavo", "3.05", "EN"}));
 }
 
-TEST_F(MonitorUiTest, AMissingUpdaterIsReportedWithoutStoppingTheStart) {
+TEST_F(MonitorWindowsMainTest, AMissingUpdaterIsReportedWithoutStoppingTheStart) {
   realStarter = true;
   writeIni({"CheckVersion=1"});
   start();
@@ -368,12 +368,12 @@ TEST_F(MonitorUiTest, AMissingUpdaterIsReportedWithoutStoppingTheStart) {
   EXPECT_NE(ui->trayIcon(), nullptr);
 }
 
-TEST_F(MonitorUiTest, NoUpdaterWithoutTheCheckBox) {
+TEST_F(MonitorWindowsMainTest, NoUpdaterWithoutTheCheckBox) {
   start();
   EXPECT_TRUE(started.empty());
 }
 
-TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
+TEST_F(MonitorWindowsMainTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
   realStarter = true;  // the folder holds no TavoStat
   writeIni({"Lang=EN"});
   start();
@@ -391,7 +391,7 @@ TEST_F(MonitorUiTest, AProgramThatCannotStartIsReportedAndTheMonitorGoesOn) {
 
 // The program path and each argument go apart, so a blank in the folder
 // needs no quoting and the program receives exactly its language word.
-TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
+TEST(MonitorWindowsPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
   QTemporaryDir root;
   const QString folder = root.filePath("Program Files/Tavo 3");
   ASSERT_TRUE(QDir().mkpath(folder));
@@ -426,7 +426,7 @@ TEST(MonitorUiPrograms, StartedFromAFolderWithBlanksWithTheirArguments) {
   EXPECT_EQ(notices, 0);
 }
 
-TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
+TEST_F(MonitorWindowsMainTest, InterfaceLabelShowsTheWatchedEntryShortened) {
   src.set(QString(70, 'n'), 1, 1);  // a long description
   writeIni({"Interface=3"});
   start();
@@ -439,7 +439,7 @@ TEST_F(MonitorUiTest, InterfaceLabelShowsTheWatchedEntryShortened) {
 // Each click as the notification area reports it: releases and double
 // clicks of the left button and the right double click toggle the main
 // window, the right release opens the menu, presses do nothing.
-TEST_F(MonitorUiTest, TrayClicksActAsTheyCome) {
+TEST_F(MonitorWindowsMainTest, TrayClicksActAsTheyCome) {
   start();
   frmNet& net = ui->net();
   struct Case {
@@ -464,7 +464,7 @@ TEST_F(MonitorUiTest, TrayClicksActAsTheyCome) {
 
 // "Show/Hide" goes by what the screen shows: a window that the desktop hid
 // behind the program's back is shown again, not hidden a second time.
-TEST_F(MonitorUiTest, ShowHideGoesByWhatTheScreenShows) {
+TEST_F(MonitorWindowsMainTest, ShowHideGoesByWhatTheScreenShows) {
   writeIni({"WindowPositionX=70", "WindowPositionY=80"});
   start();
   frmNet& net = ui->net();
@@ -479,7 +479,7 @@ TEST_F(MonitorUiTest, ShowHideGoesByWhatTheScreenShows) {
 
 // The default right click minimises the other windows and keeps the meter;
 // the tray's "Minimize all" does the same whatever the option.
-TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
+TEST_F(MonitorWindowsMainTest, MinimizeAllLeavesTheMeterShown) {
   start();
   QTest::mouseClick(tavo::test::child<QLabel>(ui->net(), "lblUL"), Qt::RightButton);
   EXPECT_EQ(minimizedOthers, 1);
@@ -492,7 +492,7 @@ TEST_F(MonitorUiTest, MinimizeAllLeavesTheMeterShown) {
 
 // The right press on the skin follows the option, and never hides the
 // window that only the tray icon could bring back.
-TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
+TEST_F(MonitorWindowsMainTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
   start();
   frmNet& net = ui->net();
   struct Case {
@@ -516,7 +516,7 @@ TEST_F(MonitorUiTest, RightClickFollowsTheOptionAndNeverLosesTheWindow) {
 }
 
 // A notification area that appears after the start gets the icon.
-TEST_F(MonitorUiTest, TheTrayIconComesWithALateNotificationArea) {
+TEST_F(MonitorWindowsMainTest, TheTrayIconComesWithALateNotificationArea) {
   tray = false;
   start();
   EXPECT_EQ(ui->trayIcon(), nullptr);
@@ -532,7 +532,7 @@ TEST_F(MonitorUiTest, TheTrayIconComesWithALateNotificationArea) {
 
 // The quit question of the real box: buttons in the monitor's language and
 // room for the whole title.
-TEST(MonitorUiQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
+TEST(MonitorWindowsQuitBox, ButtonsSpeakTheLanguageAndTheTitleFits) {
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
   for (const bool french : {true, false}) {
     SCOPED_TRACE(french);
@@ -603,7 +603,7 @@ bool underlineDrawn(const QImage& window, const QRect& label, const QColor& text
 
 // The direction the mini graph shows is underlined from the start and after
 // every change of fonts (skins, the built-in skin again, the other direction).
-TEST_F(MonitorUiTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
+TEST_F(MonitorWindowsMainTest, TheGraphDirectionStaysUnderlinedThroughFontChanges) {
   const QString source = qEnvironmentVariable("TAVO_SOURCE_DIR") + "/monitor/skins/";
   QDir().mkpath(dir.filePath("skins"));
   for (const char* skin : {"ardoise", "menthe"}) {
